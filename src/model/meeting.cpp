@@ -1,0 +1,7 @@
+#include "model/meeting.h"
+
+namespace model {
+
+Meeting::Meeting() { card.RegisterIn(registry_); }
+
+}  // namespace model

@@ -1,0 +1,24 @@
+#pragma once
+// Every shared table of one run of the program, grouped by the stage that writes it.
+// Tables live for the whole run; a stage that does not reach a cell leaves its text.
+
+#include "model/race_card_tables.h"
+#include "model/table.h"
+
+namespace model {
+
+class Meeting {
+ public:
+  Meeting();
+  Meeting(const Meeting&) = delete;
+  Meeting& operator=(const Meeting&) = delete;
+
+  RaceCardTables card;
+
+  const TableRegistry& Registry() const { return registry_; }
+
+ private:
+  TableRegistry registry_;
+};
+
+}  // namespace model

@@ -1,0 +1,55 @@
+#include "model/table.h"
+
+namespace model {
+
+TextTable::TextTable(std::vector<IndexRange> dims) : dims_(std::move(dims)) {
+  size_t n = 1;
+  for (const auto& d : dims_) n *= static_cast<size_t>(d.size());
+  cells_.assign(n, Text());
+}
+
+size_t TextTable::Flat(std::initializer_list<int> idx) const {
+  if (idx.size() != dims_.size()) throw std::out_of_range("table index count");
+  size_t flat = 0;
+  size_t d = 0;
+  for (int i : idx) {
+    const auto& r = dims_[d++];
+    if (i < r.lo || i > r.hi) {
+      throw std::out_of_range("table index " + std::to_string(i) + " outside " + std::to_string(r.lo) +
+                              ".." + std::to_string(r.hi));
+    }
+    flat = flat * static_cast<size_t>(r.size()) + static_cast<size_t>(i - r.lo);
+  }
+  return flat;
+}
+
+std::vector<int> TextTable::IndicesOf(size_t flat) const {
+  std::vector<int> idx(dims_.size());
+  for (size_t d = dims_.size(); d-- > 0;) {
+    size_t size = static_cast<size_t>(dims_[d].size());
+    idx[d] = dims_[d].lo + static_cast<int>(flat % size);
+    flat /= size;
+  }
+  return idx;
+}
+
+void TextTable::Clear() {
+  for (auto& c : cells_) c.clear();
+}
+
+void TableRegistry::Add(const std::string& name, TextTable& table) {
+  if (!tables_.emplace(name, &table).second) throw std::logic_error("table registered twice: " + name);
+}
+
+TextTable* TableRegistry::Find(const std::string& name) const {
+  auto it = tables_.find(name);
+  return it == tables_.end() ? nullptr : it->second;
+}
+
+std::vector<std::string> TableRegistry::Names() const {
+  std::vector<std::string> names;
+  for (const auto& [name, table] : tables_) names.push_back(name);
+  return names;
+}
+
+}  // namespace model

@@ -1,0 +1,100 @@
+#pragma once
+// Shared text tables: 1-based (or as declared), bounds-checked, created empty.
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/text.h"
+
+namespace model {
+
+struct IndexRange {
+  int lo;
+  int hi;
+  int size() const { return hi - lo + 1; }
+};
+
+// A table of text cells over zero to three indices; zero indices is a single shared value.
+class TextTable {
+ public:
+  TextTable() = default;
+  explicit TextTable(std::vector<IndexRange> dims);
+
+  Text& operator()() { return cells_[Flat({})]; }
+  Text& operator()(int i) { return cells_[Flat({i})]; }
+  Text& operator()(int i, int j) { return cells_[Flat({i, j})]; }
+  Text& operator()(int i, int j, int k) { return cells_[Flat({i, j, k})]; }
+  const Text& operator()() const { return cells_[Flat({})]; }
+  const Text& operator()(int i) const { return cells_[Flat({i})]; }
+  const Text& operator()(int i, int j) const { return cells_[Flat({i, j})]; }
+  const Text& operator()(int i, int j, int k) const { return cells_[Flat({i, j, k})]; }
+
+  const std::vector<IndexRange>& Dims() const { return dims_; }
+  size_t CellCount() const { return cells_.size(); }
+  // Cells in order, first index slowest.
+  const Text& CellAt(size_t flat) const { return cells_.at(flat); }
+  Text& CellAt(size_t flat) { return cells_.at(flat); }
+  // The indices of the flat-th cell.
+  std::vector<int> IndicesOf(size_t flat) const;
+  void Clear();
+
+ private:
+  size_t Flat(std::initializer_list<int> idx) const;
+  std::vector<IndexRange> dims_;
+  std::vector<Text> cells_ = std::vector<Text>(1);
+};
+
+// Race 1..12.
+class RaceTable : public TextTable {
+ public:
+  RaceTable() : TextTable({{1, 12}}) {}
+};
+
+// Race 1..12 x runner 1..28.
+class RunnerTable : public TextTable {
+ public:
+  RunnerTable() : TextTable({{1, 12}, {1, 28}}) {}
+};
+
+// A single shared value.
+class SharedValue : public TextTable {
+ public:
+  SharedValue() : TextTable(std::vector<IndexRange>{}) {}
+};
+
+// A family of five tables indexed 1..5 (RunIndex), each registered under NAME1..NAME5.
+template <class T, int N = 5>
+class Family {
+ public:
+  T& operator[](int k) { return members_.at(Index(k)); }
+  const T& operator[](int k) const { return members_.at(Index(k)); }
+  static constexpr int Count() { return N; }
+
+ private:
+  static size_t Index(int k) {
+    if (k < 1 || k > N) throw std::out_of_range("family index " + std::to_string(k));
+    return static_cast<size_t>(k - 1);
+  }
+  std::array<T, N> members_;
+};
+
+// Maps each shared table's name to its cells, for the script driver and whole-table tests.
+class TableRegistry {
+ public:
+  void Add(const std::string& name, TextTable& table);
+  template <class T, int N>
+  void AddFamily(const std::string& name, Family<T, N>& family) {
+    for (int k = 1; k <= N; ++k) Add(name + std::to_string(k), family[k]);
+  }
+  TextTable* Find(const std::string& name) const;
+  std::vector<std::string> Names() const;
+
+ private:
+  std::map<std::string, TextTable*> tables_;
+};
+
+}  // namespace model
