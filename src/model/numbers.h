@@ -1,0 +1,21 @@
+#pragma once
+// Conversions between table texts and numbers. Locale-independent; double precision throughout.
+
+#include "model/text.h"
+
+namespace model {
+
+// Skips blanks anywhere; optional sign; digits with at most one point; optional exponent;
+// stops at the first other character; 0 for a text without digits.
+double TextToNumber(const Text& text);
+
+// Shortest decimal text with at most 15 significant digits, never in exponent form.
+Text NumberToText(double value);
+// As NumberToText, with one leading blank when not negative and no zero before the point.
+Text NumberToSpacedText(double value);
+// Formats by a digit pattern of "0", "#" and "."; half away from zero on the 15-digit decimal form.
+Text NumberToPatternText(double value, const Text& pattern);
+// The greatest whole number not above the argument.
+double FloorNumber(double value);
+
+}  // namespace model

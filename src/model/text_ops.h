@@ -1,0 +1,23 @@
+#pragma once
+// Character-position helpers: positions count from 1, a full-width character counts as one,
+// and every helper clamps at the ends of the text instead of failing.
+
+#include "model/text.h"
+
+namespace model {
+
+int Len(const Text& text);
+// Characters from position start (1-based), at most length of them.
+Text Mid(const Text& text, int start, int length);
+// Characters from position start to the end.
+Text Mid(const Text& text, int start);
+Text Left(const Text& text, int length);
+Text Right(const Text& text, int length);
+// Position (1-based) of the first occurrence of what at or after start, 0 when absent.
+int InStr(const Text& text, const Text& what, int start = 1);
+Text Trim(const Text& text);   // blanks (U+0020) at both ends
+Text LTrim(const Text& text);
+Text RTrim(const Text& text);
+Text Spaces(int count);
+
+}  // namespace model
