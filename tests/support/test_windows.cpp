@@ -77,6 +77,10 @@ frmTestMain::frmTestMain(shell::App& app) : ui::Form(app, "frmTestMain"), app_(a
   };
 }
 
+frmTestMain::~frmTestMain() {
+  Log("frmTestMain destroyed");
+}
+
 void frmTestMain::Log(const std::string& what) {
   Events().push_back(what);
 }

@@ -21,6 +21,7 @@ Log& Events();
 class frmTestMain : public ui::Form {
  public:
   explicit frmTestMain(shell::App& app);
+  ~frmTestMain() override;
   void Form_Load() override;
 
   ui::Menu mnuFile{*this, "mnuFile"};
