@@ -35,6 +35,8 @@ void Desktop::Unload(Form& form) {
   auto it = std::find(loaded_.begin(), loaded_.end(), &form);
   if (it == loaded_.end()) return;
   loaded_.erase(it);
+  for (Form* other : loaded_)
+    if (other->owner_ == &form) other->owner_ = nullptr;
   form.loaded_ = false;
   form.visible_ = false;
   auto owned = std::find_if(owned_.begin(), owned_.end(), [&](const auto& p) { return p.get() == &form; });

@@ -91,6 +91,15 @@ TEST(App, UnloadAllGoesLastLoadedFirstAndEndsTheProgram) {
                            "frmTestMain destroyed"}));
 }
 
+TEST(App, AnUnloadedOwnerLeavesItsOwnedWindowsWithoutOwner) {
+  auto app = testwin::MakeApp();
+  testwin::Start(*app);
+  app->Form<frmTestMain>().Command1.UserClick();
+  app->Form<frmTestMain>().Unload();
+  EXPECT_EQ(app->Form<frmTestSecond>().Owner(), nullptr);
+  EXPECT_TRUE(app->Running());
+}
+
 TEST(App, TheRegistryNamesEveryWindowAndBuildsOneWithoutLoadingIt) {
   auto app = testwin::MakeApp();
   EXPECT_TRUE(app->IsRegistered("frmTestSecond"));

@@ -97,9 +97,12 @@ TEST_F(FileListsTest, DriveChangeRunsOnlyOnADifferentDriveAndUnreadableFoldersTh
   } catch (const PathError& e) {
     EXPECT_STREQ(e.what(), "Device unavailable");
   }
-  drives.SetDrive(DriveOf(dir.Path()));  // back from code: a change again, as on the platform
+  drives.SetDrive(DriveOf(dir.Path()), /*run_change=*/false);  // put back without running the handler
+  EXPECT_EQ(drives.Drive(), u"/");
+  EXPECT_EQ(changes, 1);
+  drives.SetDrive(u"/broken");  // from code: a change, as on the platform
   EXPECT_EQ(changes, 2);
-  drives.SetDrive(u"/");
+  drives.SetDrive(u"/broken");
   EXPECT_EQ(changes, 2);
 }
 
