@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/controls.h"
+
 namespace ui {
 
 Desktop::Desktop()
@@ -60,6 +62,14 @@ Form* Desktop::FindLoaded(std::string_view name) const {
   for (Form* f : loaded_)
     if (f->Name() == name) return f;
   return nullptr;
+}
+
+std::vector<Timer*> Desktop::RunningTimers() const {
+  std::vector<Timer*> timers;
+  for (Form* f : loaded_)
+    for (Control* c : f->Controls())
+      if (auto* t = dynamic_cast<Timer*>(c); t != nullptr && t->Running()) timers.push_back(t);
+  return timers;
 }
 
 Desktop::EventScope::EventScope(Desktop& desktop) : desktop_(desktop) {

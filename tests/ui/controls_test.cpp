@@ -182,6 +182,9 @@ TEST_F(ControlsTest, TimersTickOnlyWhenEnabledWithAnInterval) {
   w->Hide();  // a hidden window's timer still runs
   EXPECT_TRUE(t.Tick());
   EXPECT_EQ(Events(), (Log{"Timer1_Timer", "Timer1_Timer"}));
+  EXPECT_EQ(app->RunningTimers(), (std::vector<Timer*>{&t}));
+  t.SetEnabled(false);
+  EXPECT_TRUE(app->RunningTimers().empty());
 }
 
 TEST_F(ControlsTest, ControlsAreFoundByNameInDeclarationOrder) {
