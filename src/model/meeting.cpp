@@ -2,6 +2,8 @@
 
 namespace model {
 
-Meeting::Meeting() { card.RegisterIn(registry_); }
+Meeting::Meeting() {
+  card.RegisterIn(registry_);
+}
 
 }  // namespace model
