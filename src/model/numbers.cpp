@@ -91,21 +91,54 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Exponent digits beyond this make no difference: the value is already out of double range.
 constexpr std::int64_t kExponentLimit = 100000;
 
+// An optional sign; true for "-".
+bool ReadSign(NumberScanner& scan) {
+  char16_t c = scan.Peek();
+  if (c != u'+' && c != u'-') return false;
+  scan.Advance();
+  return c == u'-';
+}
+
+// "E" or "e", an optional sign and digits; 0 when there are no digits ("1e" and "1e+" are plain 1).
+std::int64_t ReadExponent(NumberScanner& scan) {
+  if (scan.Peek() != u'E' && scan.Peek() != u'e') return 0;
+  scan.Advance();
+  bool negative = ReadSign(scan);
+  std::int64_t exponent = 0;
+  for (char16_t c = scan.Peek(); IsDigit(c); c = scan.Peek()) {
+    if (exponent < kExponentLimit) exponent = exponent * 10 + (c - u'0');
+    scan.Advance();
+  }
+  return negative ? -exponent : exponent;
+}
+
+// The double nearest to digits x 10^(point - digit count + exponent), out of range giving
+// infinity or zero.
+double DecimalToDouble(bool negative, const std::string& digits, std::int64_t point, std::int64_t exponent) {
+  // Normalise to 0.<significant> x 10^scale so that only the scale can grow large.
+  size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  std::int64_t scale = point - static_cast<std::int64_t>(first) + exponent;
+  double infinity = negative ? -kInfinity : kInfinity;
+  if (scale > 400) return infinity;
+  if (scale < -400) return 0;
+
+  std::string ascii = (negative ? "-0." : "0.") + digits.substr(first) + "e" + std::to_string(scale);
+  double value = 0;
+  auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (res.ec == std::errc::result_out_of_range) return scale > 0 ? infinity : 0;
+  return value == 0 ? 0 : value;  // no negative zero from a text
+}
+
 }  // namespace
 
 double TextToNumber(const Text& text) {
   NumberScanner scan(text);
-  bool negative = false;
-  if (scan.Peek() == u'+' || scan.Peek() == u'-') {
-    negative = scan.Peek() == u'-';
-    scan.Advance();
-  }
-  std::string digits;  // every mantissa digit, leading zeros included
+  bool negative = ReadSign(scan);
+  std::string digits;  // every digit before the exponent, leading zeros included
   std::int64_t point = -1;
-  bool seenPoint = false;
-  for (char16_t c = scan.Peek(); IsDigit(c) || (c == u'.' && !seenPoint); c = scan.Peek()) {
+  for (char16_t c = scan.Peek(); IsDigit(c) || (c == u'.' && point < 0); c = scan.Peek()) {
     if (c == u'.') {
-      seenPoint = true;
       point = static_cast<std::int64_t>(digits.size());
     } else {
       digits.push_back(static_cast<char>(c));
@@ -113,42 +146,8 @@ double TextToNumber(const Text& text) {
     scan.Advance();
   }
   if (digits.empty()) return 0;
-  if (!seenPoint) point = static_cast<std::int64_t>(digits.size());
-
-  std::int64_t exponent = 0;
-  if (scan.Peek() == u'E' || scan.Peek() == u'e') {
-    scan.Advance();
-    bool expNegative = false;
-    if (scan.Peek() == u'+' || scan.Peek() == u'-') {
-      expNegative = scan.Peek() == u'-';
-      scan.Advance();
-    }
-    bool expDigits = false;
-    for (char16_t c = scan.Peek(); IsDigit(c); c = scan.Peek()) {
-      expDigits = true;
-      if (exponent < kExponentLimit) exponent = exponent * 10 + (c - u'0');
-      scan.Advance();
-    }
-    if (!expDigits) exponent = 0;  // "1e" and "1e+" are plain 1
-    if (expNegative) exponent = -exponent;
-  }
-
-  // Normalise to 0.<digits> x 10^scale so that only the scale can grow large.
-  size_t first = digits.find_first_not_of('0');
-  if (first == std::string::npos) return 0;
-  std::string significant = digits.substr(first);
-  std::int64_t scale = point - static_cast<std::int64_t>(first) + exponent;
-  if (scale > 400) return negative ? -kInfinity : kInfinity;
-  if (scale < -400) return 0;
-
-  std::string ascii = (negative ? "-0." : "0.") + significant + "e" + std::to_string(scale);
-  double value = 0;
-  auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (res.ec == std::errc::result_out_of_range) {
-    if (scale <= 0) return 0;
-    value = negative ? -kInfinity : kInfinity;
-  }
-  return value == 0 ? 0 : value;  // no negative zero from a text
+  if (point < 0) point = static_cast<std::int64_t>(digits.size());
+  return DecimalToDouble(negative, digits, point, ReadExponent(scan));
 }
 
 Text NumberToText(double value) {
