@@ -2,8 +2,6 @@
 
 namespace model {
 
-Meeting::Meeting() {
-  card.RegisterIn(registry_);
-}
+Meeting::Meeting() { card.RegisterIn(registry_); }
 
 }  // namespace model
