@@ -24,6 +24,10 @@ struct HorseRecords {
 // takes all of its records.
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records);
 
+// Reads the folder's kol_uma.kd2 into the horse-file and past-run tables. The file is only
+// read; a missing file or records beyond its end read as blanks.
+void ReadPastPerformances(model::Meeting& meeting, const std::string& folder);
+
 // The horse file of a data folder: the folder, a separator unless it already ends in one,
 // and kol_uma.kd2.
 std::string HorseFilePath(const std::string& folder);
