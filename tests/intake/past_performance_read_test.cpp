@@ -89,12 +89,14 @@ TEST(WalkHorseRecords, ALastRaceOfNineLeavesTheRestUnread) {
 
 TEST(WalkHorseRecords, RunnersBeyondTwentyEightTakeTheirRecordsButNoCells) {
   model::Meeting m;
-  SetCounts(m, {u"30", u"02"});
-  FakeHorseFile file{100};
+  SetCounts(m, {u"30", u"02", u"99", u"01"});
+  FakeHorseFile file{200};
   WalkHorseRecords(m, file.Reader());
-  EXPECT_EQ(file.reads, Join(Range(1, 28), Range(31, 32)));
+  EXPECT_EQ(file.reads, Join(Join(Range(1, 28), Range(31, 32)), Join(Range(33, 60), {132})));
   EXPECT_EQ(m.pastRuns.UmaHorseName(1, 28), u"H28");
   EXPECT_EQ(m.pastRuns.UmaHorseName(2, 1), u"H31");
+  EXPECT_EQ(m.pastRuns.UmaHorseName(3, 28), u"H60");
+  EXPECT_EQ(m.pastRuns.UmaHorseName(4, 1), u"H132");
 }
 
 TEST(WalkHorseRecords, RecordsMissingFromAShortFileGiveBlanksNotAnotherRunnersData) {
