@@ -67,7 +67,7 @@ void ReadPastPerformances(model::Meeting& meeting, const std::string& folder) {
 
 std::string HorseFilePath(const std::string& folder) {
   std::string path = folder;
-  if (path.empty() || (path.back() != '/' && path.back() != '\\')) path += '/';
+  if (path.empty() || path.back() != '/') path += '/';
   return path + "kol_uma.kd2";
 }
 
