@@ -4,6 +4,7 @@ namespace model {
 
 Meeting::Meeting() {
   card.RegisterIn(registry_);
+  pastRuns.RegisterIn(registry_);
   baseTimes.RegisterIn(registry_);
 }
 

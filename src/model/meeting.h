@@ -3,6 +3,7 @@
 // Tables live for the whole run; a stage that does not reach a cell leaves its text.
 
 #include "model/base_time_tables.h"
+#include "model/past_run_tables.h"
 #include "model/race_card_tables.h"
 #include "model/table.h"
 
@@ -15,6 +16,7 @@ class Meeting {
   Meeting& operator=(const Meeting&) = delete;
 
   RaceCardTables card;
+  PastRunTables pastRuns;
   BaseTimeTables baseTimes;
 
   const TableRegistry& Registry() const { return registry_; }
