@@ -5,6 +5,7 @@ namespace model {
 Meeting::Meeting() {
   card.RegisterIn(registry_);
   pastRuns.RegisterIn(registry_);
+  baseTimes.RegisterIn(registry_);
 }
 
 }  // namespace model
