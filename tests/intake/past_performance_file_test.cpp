@@ -8,6 +8,7 @@
 #include "intake/past_performance_read.h"
 #include "intake/record_layouts.h"
 #include "model/text_ops.h"
+#include "tests/support/temp_dir.h"
 #include "tools/writer/record_writer.h"
 
 namespace intake {
@@ -18,10 +19,7 @@ using U = UmaRecord;
 
 class PastPerformanceFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(::testing::TempDir()) / "past_performance_file_test";
-    std::filesystem::remove_all(dir_);
-  }
+  void SetUp() override { dir_ = tmp_.Path(); }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   static writer::UmaBuilder Horse(const Text& name) {
@@ -34,6 +32,7 @@ class PastPerformanceFileTest : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
+  testsupport::ScopedTempDir tmp_;
   std::filesystem::path dir_;
   model::Meeting meeting_;
 };
