@@ -2,6 +2,10 @@
 
 namespace model {
 
-Meeting::Meeting() { card.RegisterIn(registry_); }
+Meeting::Meeting() {
+  card.RegisterIn(registry_);
+  pastRuns.RegisterIn(registry_);
+  baseTimes.RegisterIn(registry_);
+}
 
 }  // namespace model
