@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/temp_dir.h"
 #include "tests/support/test_windows.h"
 #include "tools/driver/script_driver.h"
 
@@ -211,7 +212,8 @@ TEST_F(DriverTest, PrintedDocumentsAreListed) {
 
 TEST_F(DriverTest, FolderPicksInTheLoadedFolderList) {
   namespace fs = std::filesystem;
-  fs::path dir = fs::temp_directory_path() / ("tarvelo_driver_" + std::to_string(::getpid()));
+  testsupport::ScopedTempDir temp;
+  fs::path dir = temp.Path();
   fs::create_directories(dir / "with space");
   Result r = Run("folder " + (dir / "with space").string() + "\ndump frmTestMain.Label1");
   ASSERT_EQ(r.code, 0) << r.err;
@@ -220,7 +222,6 @@ TEST_F(DriverTest, FolderPicksInTheLoadedFolderList) {
   r = Run("folder " + (dir / "missing").string());
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("line 1: not a folder"), std::string::npos) << r.err;
-  fs::remove_all(dir);
 }
 
 TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {

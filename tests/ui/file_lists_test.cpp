@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/temp_dir.h"
 #include "tests/support/test_windows.h"
 
 namespace ui {
@@ -15,9 +16,8 @@ using Log = std::vector<std::string>;
 class FileListsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / ("tarvelo_lists_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
+    temp = std::make_unique<testsupport::ScopedTempDir>();
+    root = temp->Path();
     fs::create_directories(root / "meet" / "sub");
     fs::create_directories(root / "other");
     for (const char* name :
@@ -28,9 +28,9 @@ class FileListsTest : public ::testing::Test {
     w = &app->Form<testwin::frmTestMain>();
     Events().clear();
   }
-  void TearDown() override { fs::remove_all(root); }
   Text Path(const fs::path& p) { return model::FromUtf8(p.generic_string()); }
 
+  std::unique_ptr<testsupport::ScopedTempDir> temp;
   fs::path root;
   std::unique_ptr<shell::App> app;
   testwin::frmTestMain* w = nullptr;
