@@ -1,4 +1,5 @@
-// tarvelo-script [--screen WxH] SCRIPT|-: runs the program headless and acts on it from a script.
+// tarvelo-script [--screen WxH] [--timing] SCRIPT|-: runs the program headless and acts on it from a
+// script; --timing writes each line's wall time to standard error.
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -10,7 +11,7 @@
 namespace {
 
 int Usage() {
-  std::cerr << "usage: tarvelo-script [--screen WxH] SCRIPT|-\n";
+  std::cerr << "usage: tarvelo-script [--screen WxH] [--timing] SCRIPT|-\n";
   return 2;
 }
 
@@ -28,10 +29,13 @@ bool ParseScreen(const std::string& text, int& width, int& height) {
 int main(int argc, char** argv) {
   int width = 1920, height = 1080;
   std::string script_name;
+  driver::ScriptOptions options;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--screen") {
       if (++i >= argc || !ParseScreen(argv[i], width, height)) return Usage();
+    } else if (arg == "--timing") {
+      options.timing = true;
     } else if (script_name.empty()) {
       script_name = arg;
     } else {
@@ -55,7 +59,7 @@ int main(int argc, char** argv) {
     shell::App app;
     app.screen.SetSizePixels(width, height);
     app.Start();
-    return driver::RunScript(app, *script, std::cout, std::cerr);
+    return driver::RunScript(app, *script, std::cout, std::cerr, {}, options);
   } catch (const std::exception& e) {
     std::cerr << "tarvelo-script: start-up failed: " << e.what() << '\n';
     return 1;

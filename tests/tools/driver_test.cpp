@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "tests/support/temp_dir.h"
@@ -258,6 +259,22 @@ TEST_F(DriverTest, AQueuedAnswerTheBoxDoesNotOfferFailsTheLineThatShowedIt) {
   Result r = Run("answer retry\nclick frmTestMain.Command3\n");
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.err.rfind("line 2: the message box has no button \"retry\"", 0), 0u) << r.err;
+}
+
+TEST_F(DriverTest, TimingWritesOneLineOfMicrosecondsPerLineCarriedOut) {
+  const std::string script =
+      "# a comment\ndump frmTestMain.Check2\n\n  click frmTestMain.Command3  \nbogus\n";
+  std::istringstream plain_in(script), timed_in(script);
+  std::ostringstream plain_out, plain_err, timed_out, timed_err;
+  EXPECT_EQ(RunScript(*app, plain_in, plain_out, plain_err), 1);
+  EXPECT_EQ(RunScript(*app, timed_in, timed_out, timed_err, {}, {.timing = true}), 1);
+  EXPECT_EQ(timed_out.str(), plain_out.str());
+  // Comments and blank lines take no time line; the failing line gets only its error.
+  const std::regex expected(
+      "line 2: [0-9]+ us: dump frmTestMain\\.Check2\n"
+      "line 4: [0-9]+ us: click frmTestMain\\.Command3\n" +
+      std::regex_replace(plain_err.str(), std::regex("[.]"), "\\."));
+  EXPECT_TRUE(std::regex_match(timed_err.str(), expected)) << timed_err.str();
 }
 
 TEST(TarveloScript, RunsTheProgramFromAScriptOnStandardInput) {

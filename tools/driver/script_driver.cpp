@@ -1,6 +1,7 @@
 #include "tools/driver/script_driver.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <istream>
@@ -461,7 +462,7 @@ bool DumpTable(const shell::App& app, const std::string& name, std::ostream& out
 }
 
 int RunScript(shell::App& app, std::istream& script, std::ostream& out, std::ostream& err,
-              const FrontendHooks& hooks) {
+              const FrontendHooks& hooks, const ScriptOptions& options) {
   Runner runner(app, out, hooks);
   std::string line;
   int number = 0;
@@ -470,7 +471,13 @@ int RunScript(shell::App& app, std::istream& script, std::ostream& out, std::ost
     std::string trimmed = Trim(line);
     if (trimmed.empty() || trimmed.front() == '#') continue;
     try {
+      const auto start = std::chrono::steady_clock::now();
       runner.Run(trimmed);
+      if (options.timing) {
+        const auto micros =
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+        err << "line " << number << ": " << micros.count() << " us: " << trimmed << '\n';
+      }
     } catch (const std::exception& e) {
       out.flush();
       err << "line " << number << ": " << e.what() << ": " << trimmed << '\n';

@@ -17,10 +17,16 @@ struct FrontendHooks {
   std::function<std::string(shell::App&, const std::string& pdf)> print_to;
 };
 
+struct ScriptOptions {
+  // After each line carried out, writes its wall time to err as "line N: MICROSECONDS us: <line>",
+  // so that the cost of every user action can be measured.
+  bool timing = false;
+};
+
 // Runs every line of script against app, which must already be started. Returns 0 when every line
 // was carried out; otherwise writes "line N: <reason>: <line>" to err and returns 1 at that line.
 int RunScript(shell::App& app, std::istream& script, std::ostream& out, std::ostream& err,
-              const FrontendHooks& hooks = {});
+              const FrontendHooks& hooks = {}, const ScriptOptions& options = {});
 
 // Printing helpers (also for tests): a text as a JSON string literal in UTF-8, a number in plain
 // decimal, a colour as &H and eight upper-case hex digits.
