@@ -1,0 +1,189 @@
+// make-fuzz-seeds OUTDIR [SAMPLE_FOLDER]: writes the seed corpora of the fuzz targets,
+// OUTDIR/record_decode (single records) and OUTDIR/road (whole meetings, see meeting_input.h):
+// small meetings made with the record writer, the corner cases of the runner walk, and, when
+// given, the sample meeting whole and cut short.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fuzz/meeting_input.h"
+#include "tools/writer/record_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using R = intake::Den1Record;
+using N = intake::Den2Record;
+using U = intake::UmaRecord;
+
+writer::Den1Builder Race(int no, int runners, const char* surface, const char* distance,
+                         const char* classCode) {
+  writer::Den1Builder race;
+  race.SetUtf8(R::kCourseCode, "05").SetUtf8(R::kMeetingNo, "03").SetUtf8(R::kMeetingDay, "08");
+  race.SetNumber(R::kRaceNo, no).SetUtf8(R::kRaceDate, "20030412").SetUtf8(R::kRaceFlag, "1");
+  race.SetUtf8(R::kRaceName, "皐月賞").SetUtf8(R::kClassCode, classCode).SetUtf8(R::kSurfaceCode, surface);
+  race.SetUtf8(R::kDirectionCode, "0").SetUtf8(R::kDistance, distance).SetNumber(R::kRunnerCount, runners);
+  race.SetUtf8(R::kEstimatedTime, "1352").SetUtf8(R::kPaceCode, "1");
+  return race;
+}
+
+writer::Den2Builder Runner(int no, const char* name) {
+  writer::Den2Builder runner;
+  runner.SetNumber(N::kFrame, (no + 1) / 2).SetNumber(N::kHorseNo, no).SetUtf8(N::kHorseCode, "9810234");
+  runner.SetUtf8(N::kHorseName, name).SetUtf8(N::kSexCode, "0").SetUtf8(N::kAge, "04");
+  runner.SetUtf8(N::kWeight, no % 2 ? "575" : "550").SetUtf8(N::kJockey, "武豊");
+  runner.SetUtf8(N::kTrainLeadChar1, "*")
+      .SetUtf8(N::kTrainLeadNumber1, "1")
+      .SetUtf8(N::kTrainDate1, "20030409");
+  runner.SetUtf8(N::kTrainCentre1, "美Ｗ").SetUtf8(N::kTrainCourse1, "Ｗ").SetUtf8(N::kTrainGoing1, "良");
+  runner.SetUtf8(N::TrainTimeField(2), "  68.3").SetUtf8(N::TrainTimeField(3), "  53.1");
+  runner.SetUtf8(N::TrainTimeField(4), "  39.0").SetUtf8(N::TrainTimeField(5), "  12.6");
+  runner.SetUtf8(N::kTrainLaneChar1, "5")
+      .SetUtf8(N::kTrainAction1, "馬なり")
+      .SetUtf8(N::kTrainTrendCode1, "1");
+  runner.SetUtf8(N::kTrainRemark1, "外一杯に併せ先着");
+  runner.SetUtf8(N::kTrainText2, "03.04.02 美坂 良 53.8-39.1-12.8 強目に追う");
+  return runner;
+}
+
+struct Run {
+  const char *course, *date, *classCode, *surface, *distance, *going, *position, *time, *margin;
+  const char *corner1, *corner2, *corner3, *corner4;
+};
+
+writer::UmaBuilder Horse(const char* name, const std::vector<Run>& runs) {
+  writer::UmaBuilder horse;
+  horse.SetUtf8(U::kHorseName, name).SetUtf8(U::kSireName, "サンデーサイレンス");
+  horse.SetUtf8(U::kDamName, "ダイナカール");
+  for (int g = 1; g <= U::kCountGroups; ++g)
+    for (int c = 1; c <= 4; ++c) horse.SetNumber(U::CountField(g, c), (g + c) % 4);
+  for (size_t i = 0; i < runs.size() && i < U::kPastRuns; ++i) {
+    const int b = static_cast<int>(i) + 1;
+    const Run& run = runs[i];
+    horse.SetUtf8(U::RunField(b, U::kRunCourseCode), run.course);
+    horse.SetUtf8(U::RunField(b, U::kRunDateCode), run.date);
+    horse.SetUtf8(U::RunField(b, U::kRunClassCode), run.classCode);
+    horse.SetUtf8(U::RunField(b, U::kRunSurfaceCode), run.surface);
+    horse.SetUtf8(U::RunField(b, U::kRunDistance), run.distance);
+    horse.SetUtf8(U::RunField(b, U::kRunFieldSize), "16").SetUtf8(U::RunField(b, U::kRunPaceCode), "1");
+    horse.SetUtf8(U::RunField(b, U::kRunGoingCode), run.going).SetUtf8(U::RunField(b, U::kRunGate), "07");
+    horse.SetUtf8(U::RunField(b, U::kRunWeight), "560").SetUtf8(U::RunField(b, U::kRunBodyWeight), "486");
+    horse.SetUtf8(U::RunField(b, U::kRunPosition), run.position);
+    horse.SetUtf8(U::RunField(b, U::kRunTime), run.time).SetUtf8(U::RunField(b, U::kRunMargin), run.margin);
+    horse.SetUtf8(U::RunField(b, U::kRunFirst3F), "352").SetUtf8(U::RunField(b, U::kRunLast3F), "345");
+    horse.SetUtf8(U::RunCornerField(b, 1), run.corner1).SetUtf8(U::RunCornerField(b, 2), run.corner2);
+    horse.SetUtf8(U::RunCornerField(b, 3), run.corner3).SetUtf8(U::RunCornerField(b, 4), run.corner4);
+  }
+  return horse;
+}
+
+// Past runs over the courses, surfaces, classes and goings the base-time build sorts by.
+const std::vector<Run> kRuns = {
+    {"05", "20030315", "05000", "1", "1600", "0", "01", "1344", "000", "03", "03", "02", "01"},
+    {"04", "20030201", "09000", "0", "1200", "1", "03", "1121", "004", "  ", "05", "04", "02"},
+    {"01", "20021124", "00003", "1", "2000", "2", "12", "2013", "015", "  ", "45", "04", "02"},
+    {"09", "19990710", "16000", "0", "1700", "3", "02", "1462", "002", "43", "03", "02", "01"},
+    {"62", "20020505", "00004", "1", "2400", "0", "05", "2248", "008", "05", "  ", "02", "01"},
+};
+
+const std::vector<Run> kOtherRuns = {
+    {"00", "20030322", "00001", "0", "1400", "0", "01", "1252", "000", "02", "02", "01", "01"},
+    {"03", "20030104", "05000", "1", "1800", "1", "07", "1491", "009", "08", "08", "07", "06"},
+    {"  ", "        ", "     ", " ", "    ", " ", "  ", "    ", "   ", "  ", "  ", "  ", "  "},
+};
+
+// Races with the given runner counts; the runner and horse files hold `records` records.
+writer::MeetingFiles Meeting(const std::vector<int>& counts, int records) {
+  writer::MeetingFiles files;
+  const char* distances[] = {"1600", "1200", "2000", "1700", "1000", "2400"};
+  for (size_t r = 0; r < counts.size(); ++r)
+    files.races.push_back(Race(static_cast<int>(r) + 1, counts[r], r % 2 ? "0" : "1", distances[r % 6],
+                               r % 3 ? "05000" : "00003"));
+  for (int n = 1; n <= records; ++n) {
+    files.runners.push_back(Runner(n, n % 2 ? "サクラローレル" : "TOKAI TEIO"));
+    files.horses.push_back(Horse(n % 2 ? "サクラローレル" : "TOKAI TEIO", n % 3 ? kRuns : kOtherRuns));
+  }
+  return files;
+}
+
+template <class Layout>
+std::string Bytes(const std::vector<writer::RecordBuilder<Layout>>& records) {
+  std::string bytes;
+  for (const auto& r : records)
+    bytes.append(reinterpret_cast<const char*>(r.Bytes().data()), Layout::kLength);
+  return bytes;
+}
+
+fuzz::MeetingBytes BytesOf(const writer::MeetingFiles& files) {
+  return {Bytes(files.races), Bytes(files.runners), Bytes(files.horses)};
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteSeed(const fs::path& dir, const std::string& name, const std::string& bytes) {
+  fs::create_directories(dir);
+  std::ofstream(dir / name, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Record n (from 1) of a file's bytes, or nothing when the file is shorter.
+std::string RecordAt(const std::string& file, size_t length, size_t n) {
+  if (file.size() < n * length) return {};
+  return file.substr((n - 1) * length, length);
+}
+
+void WriteMeetingSeeds(const fs::path& out, const std::string& name, const fuzz::MeetingBytes& m) {
+  WriteSeed(out / "road", name, fuzz::JoinInput(m));
+  for (size_t n : {1, 2}) {
+    const std::string tag = name + "-" + std::to_string(n);
+    if (auto r = RecordAt(m.race, R::kLength, n); !r.empty())
+      WriteSeed(out / "record_decode", tag + "-race", r);
+    if (auto r = RecordAt(m.runner, N::kLength, n); !r.empty())
+      WriteSeed(out / "record_decode", tag + "-runner", r);
+    if (auto r = RecordAt(m.horse, U::kLength, n); !r.empty())
+      WriteSeed(out / "record_decode", tag + "-horse", r);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::cerr << "usage: make-fuzz-seeds OUTDIR [SAMPLE_FOLDER]\n";
+    return 2;
+  }
+  const fs::path out = argv[1];
+  WriteMeetingSeeds(out, "two-races", BytesOf(Meeting({2, 1}, 3)));
+  // A race without runners passes over one record; races after the last have blank counts.
+  WriteMeetingSeeds(out, "counts-10-0-8", BytesOf(Meeting({10, 0, 8}, 19)));
+  // More runners than the runner tables hold, then a race after them.
+  WriteMeetingSeeds(out, "thirty-runners", BytesOf(Meeting({30, 2}, 32)));
+  // Files shorter than the runner counts ask for.
+  fuzz::MeetingBytes short_files = BytesOf(Meeting({12, 12, 12}, 36));
+  short_files.runner.resize(5 * N::kLength + 100);
+  short_files.horse.resize(3 * U::kLength + 7);
+  WriteMeetingSeeds(out, "short-files", short_files);
+  WriteSeed(out / "road", "empty-files", fuzz::JoinInput({}));
+
+  if (argc == 3) {
+    const fs::path sample = argv[2];
+    fuzz::MeetingBytes m{ReadFile(sample / writer::kRaceFileName), ReadFile(sample / writer::kRunnerFileName),
+                         ReadFile(sample / writer::kHorseFileName)};
+    if (m.race.empty() || m.runner.empty() || m.horse.empty()) {
+      std::cerr << "make-fuzz-seeds: no meeting in " << sample << '\n';
+      return 1;
+    }
+    WriteMeetingSeeds(out, "sample", m);
+    // The sample's first races only: its runner and horse files end early.
+    m.runner.resize(std::min(m.runner.size(), 20 * static_cast<size_t>(N::kLength)));
+    m.horse.resize(std::min(m.horse.size(), 20 * static_cast<size_t>(U::kLength)));
+    WriteSeed(out / "road", "sample-cut", fuzz::JoinInput(m));
+  }
+  return 0;
+}
