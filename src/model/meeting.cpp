@@ -2,6 +2,9 @@
 
 namespace model {
 
-Meeting::Meeting() { card.RegisterIn(registry_); }
+Meeting::Meeting() {
+  card.RegisterIn(registry_);
+  preview.RegisterIn(registry_);
+}
 
 }  // namespace model

@@ -2,6 +2,7 @@
 // Every shared table of one run of the program, grouped by the stage that writes it.
 // Tables live for the whole run; a stage that does not reach a cell leaves its text.
 
+#include "model/preview_values.h"
 #include "model/race_card_tables.h"
 #include "model/table.h"
 
@@ -14,6 +15,7 @@ class Meeting {
   Meeting& operator=(const Meeting&) = delete;
 
   RaceCardTables card;
+  PreviewValues preview;
 
   const TableRegistry& Registry() const { return registry_; }
 
