@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,8 @@ class RecordReader {
   // Fills the buffer with record n; bytes beyond the end of the file read as blanks.
   void Read(long n) {
     buffer_.fill(' ');
-    if (!file_.is_open() || n < 1) return;
+    if (!file_.is_open() || n < 1 || n - 1 > std::numeric_limits<std::streamoff>::max() / Layout::kLength)
+      return;
     file_.clear();
     file_.seekg(static_cast<std::streamoff>(n - 1) * Layout::kLength);
     if (!file_) return;

@@ -4,6 +4,8 @@ namespace model {
 
 Meeting::Meeting() {
   card.RegisterIn(registry_);
+  pastRuns.RegisterIn(registry_);
+  baseTimes.RegisterIn(registry_);
   preview.RegisterIn(registry_);
 }
 

@@ -2,6 +2,8 @@
 // Every shared table of one run of the program, grouped by the stage that writes it.
 // Tables live for the whole run; a stage that does not reach a cell leaves its text.
 
+#include "model/base_time_tables.h"
+#include "model/past_run_tables.h"
 #include "model/preview_values.h"
 #include "model/race_card_tables.h"
 #include "model/table.h"
@@ -15,6 +17,8 @@ class Meeting {
   Meeting& operator=(const Meeting&) = delete;
 
   RaceCardTables card;
+  PastRunTables pastRuns;
+  BaseTimeTables baseTimes;
   PreviewValues preview;
 
   const TableRegistry& Registry() const { return registry_; }

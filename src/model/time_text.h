@@ -5,6 +5,8 @@
 
 namespace model {
 
-Text SecondsToTimeText(double TimeArg);
+// TimeArg is the seconds text as the tables hold it (" 96.3"); below 60 seconds the text itself
+// is shown after "0.", so the text and not only its value is needed.
+Text SecondsToTimeText(const Text& TimeArg);
 
 }  // namespace model

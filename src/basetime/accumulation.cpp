@@ -1,0 +1,70 @@
+#include "basetime/accumulation.h"
+
+#include "basetime/base_time_indices.h"
+#include "basetime/runner_range.h"
+#include "model/numbers.h"
+#include "model/text_ops.h"
+
+namespace basetime {
+
+using model::Mid;
+using model::NumberToText;
+using model::Text;
+using model::TextToNumber;
+
+namespace {
+
+const Text kNoTimeTail = u"-----";
+const Text kZeroTime = u"000.0";
+
+struct SurfaceTotals {
+  model::ClassCellTable* sum = nullptr;
+  model::ClassCellTable* count = nullptr;
+};
+
+SurfaceTotals TotalsOf(model::BaseTimeTables& base, int surface) {
+  if (surface == kTurf) return {&base.TurfTimeSum, &base.TurfTimeCount};
+  if (surface == kDirt) return {&base.DirtTimeSum, &base.DirtTimeCount};
+  return {};
+}
+
+bool ShownInGrid(int baseClass, int distance, int course) {
+  return baseClass >= 1 && baseClass <= 5 && distance >= 1 && distance <= 12 && course >= 1 && course <= 10;
+}
+
+void AccumulateRecord(model::BaseTimeTables& base, ClassGridWriter& grid, const Text& record) {
+  const Text tail = model::Right(record, 5);
+  const Text timeText = tail == kNoTimeTail ? kZeroTime : tail;
+  const int baseClass = BaseClassIndexOf(Mid(record, 2, 1));
+  const int distance = StdDistanceIndexOf(Mid(record, 3, 2));
+  const int course = StdCourseIndexOf(Mid(record, 1, 1));
+  const int surface = StdSurfaceIndexOf(Mid(record, 5, 1));
+  const SurfaceTotals totals = TotalsOf(base, surface);
+  if (totals.sum == nullptr) return;
+
+  Text& sum = (*totals.sum)(baseClass, distance, course);
+  if (baseClass != 0 && distance != 0 && course != 0) {
+    sum = NumberToText(TextToNumber(sum) + TextToNumber(timeText));
+  }
+  if (tail != kNoTimeTail && tail != kZeroTime) {
+    Text& count = (*totals.count)(baseClass, distance, course);
+    count = NumberToText(TextToNumber(count) + 1);
+  }
+  if (ShownInGrid(baseClass, distance, course)) {
+    grid.SetClassCell(surface, ClassGridRow(course, baseClass), ClassGridColumn(distance), sum);
+  }
+}
+
+}  // namespace
+
+void AccumulateRunTimes(model::Meeting& meeting, ClassGridWriter& grid, int firstRace, int lastRace) {
+  for (int r = firstRace; r <= lastRace; ++r) {
+    const int lastRunner = LastRunnerOf(meeting, r);
+    for (int j = 1; j <= lastRunner; ++j) {
+      for (int k = 5; k >= 1; --k)
+        AccumulateRecord(meeting.baseTimes, grid, meeting.baseTimes.RunSummary[k](r, j));
+    }
+  }
+}
+
+}  // namespace basetime

@@ -1,0 +1,51 @@
+#include "basetime/class_average.h"
+
+#include "basetime/base_time_indices.h"
+#include "model/numbers.h"
+
+namespace basetime {
+
+using model::Text;
+using model::TextToNumber;
+
+const Text kNoClassTimeMark = u"         -";
+
+namespace {
+
+// Every run that adds a non-zero time to a sum is also counted; the count test only keeps a
+// damaged table from dividing by zero.
+bool HasTime(const Text& sum, const Text& count) {
+  return !sum.empty() && sum != u"0" && TextToNumber(count) != 0;
+}
+
+Text AverageText(const Text& sum, const Text& count) {
+  const double average = TextToNumber(sum) / TextToNumber(count);
+  return model::NumberToPatternText(average, average < 100 ? u"00.0" : u"000.0");
+}
+
+void AverageSurface(const model::ClassCellTable& sums, const model::ClassCellTable& counts,
+                    model::ClassCellTable& averages, int surface, ClassGridWriter& grid) {
+  for (int d = 1; d <= 12; ++d) {
+    for (int c = 1; c <= 10; ++c) {
+      for (int b = 1; b <= 5; ++b) {
+        const Text& sum = sums(b, d, c);
+        const Text& count = counts(b, d, c);
+        Text& average = averages(b, d, c);
+        const bool hasTime = HasTime(sum, count);
+        average = hasTime ? AverageText(sum, count) : Text(u"0");
+        grid.SetClassCell(surface, ClassGridRow(c, b), ClassGridColumn(d),
+                          hasTime ? average : kNoClassTimeMark);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void ComputeClassAverages(model::Meeting& meeting, ClassGridWriter& grid) {
+  model::BaseTimeTables& base = meeting.baseTimes;
+  AverageSurface(base.TurfTimeSum, base.TurfTimeCount, base.TurfClassAvg, kTurf, grid);
+  AverageSurface(base.DirtTimeSum, base.DirtTimeCount, base.DirtClassAvg, kDirt, grid);
+}
+
+}  // namespace basetime

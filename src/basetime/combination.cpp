@@ -1,0 +1,62 @@
+#include "basetime/combination.h"
+
+#include <vector>
+
+#include "basetime/base_time_indices.h"
+#include "model/numbers.h"
+
+namespace basetime {
+
+using model::Text;
+using model::TextToNumber;
+
+namespace {
+
+// Five or four classes drop the fastest and slowest; three average the middle one with the
+// midpoint of the outer two; two are averaged; one is taken as it is.
+double Combine(const std::vector<double>& a) {
+  double sum = 0;
+  double max = a[0];
+  double min = a[0];
+  for (double v : a) {
+    sum = sum + v;
+    if (v > max) max = v;
+    if (v < min) min = v;
+  }
+  switch (a.size()) {
+    case 5:
+      return (sum - max - min) / 3;
+    case 4:
+      return (sum - max - min) / 2;
+    case 3: {
+      const double middle = sum - max - min;
+      return (middle + (min + max) / 2) / 2;
+    }
+    case 2:
+      return (a[1] + a[0]) / 2;
+    default:
+      return a[0];
+  }
+}
+
+Text CombinedText(const model::ClassCellTable& averages, int distance, int course) {
+  std::vector<double> present;
+  for (int b = 1; b <= 5; ++b) {
+    const double value = TextToNumber(averages(b, distance, course));
+    if (value != 0) present.push_back(value);
+  }
+  if (present.empty()) return u"0";
+  return model::NumberToPatternText(Combine(present), u"###.0");
+}
+
+}  // namespace
+
+void CombineClassAverages(model::Meeting& meeting, int surface) {
+  model::BaseTimeTables& base = meeting.baseTimes;
+  const model::ClassCellTable& averages = surface == kTurf ? base.TurfClassAvg : base.DirtClassAvg;
+  for (int c = 1; c <= 10; ++c) {
+    for (int d = 1; d <= 12; ++d) base.StdTimeWork(c, d) = CombinedText(averages, d, c);
+  }
+}
+
+}  // namespace basetime

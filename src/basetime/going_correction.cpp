@@ -1,0 +1,75 @@
+#include "basetime/going_correction.h"
+
+#include "basetime/runner_range.h"
+#include "model/numbers.h"
+
+namespace basetime {
+
+using model::FloorNumber;
+using model::Text;
+using model::TextToNumber;
+
+namespace {
+
+constexpr double kLongestCorrected = 2400;
+
+// The going term of a turf run: a share of d / 10 / 20 that grows with the going.
+std::optional<double> TurfGoingTerm(double d, const Text& going) {
+  if (going == u"1") return d / 10 * 0.5 / 20;
+  if (going == u"2") return d / 10 / 20;
+  if (going == u"3") return d / 10 * 0.9 / 20;
+  return std::nullopt;
+}
+
+// The going term of a dirt run: a share of the squared distance in hundreds of metres over 23.
+std::optional<double> DirtGoingTerm(double d, const Text& going) {
+  const double hundreds = d / 100;
+  if (going == u"1") return hundreds * hundreds * 0.6 / 23;
+  if (going == u"2") return hundreds * hundreds / 23;
+  if (going == u"3") return hundreds * hundreds * 0.2 / 23;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfaceCode,
+                                        const Text& goingCode) {
+  const double d = TextToNumber(distance);
+  if (!(d <= kLongestCorrected)) return std::nullopt;
+  const bool turf = surfaceCode == u"1";
+  const bool dirt = surfaceCode == u"0";
+  if (!turf && !dirt) return std::nullopt;
+  if (goingCode == u"0") return Text(u" 0.0");
+  const std::optional<double> x = turf ? TurfGoingTerm(d, goingCode) : DirtGoingTerm(d, goingCode);
+  if (!x) return std::nullopt;
+  // The +1 moves every corrected run by at least a tenth.
+  const double c = (FloorNumber(*x) + 1) / 10;
+  return Text(turf ? u"-" : u"+") + model::NumberToPatternText(c, u"0.0");
+}
+
+double CorrectedWinnerTime(const Text& timeSeconds, const Text& correction, const Text& positionText,
+                           const Text& marginText) {
+  const Text margin = TextToNumber(positionText) == 1 ? Text(u"0.0") : marginText;
+  return TextToNumber(timeSeconds) + TextToNumber(correction) - TextToNumber(margin);
+}
+
+void CorrectRunTimes(model::Meeting& meeting) {
+  const model::PastRunTables& past = meeting.pastRuns;
+  model::BaseTimeTables& base = meeting.baseTimes;
+  for (int r = 1; r <= 12; ++r) {
+    const int lastRunner = LastRunnerOf(meeting, r);
+    for (int j = 1; j <= lastRunner; ++j) {
+      for (int k = 1; k <= 5; ++k) {
+        const std::optional<Text> correction = GoingCorrectionText(
+            past.RunDistance[k](r, j), past.RunSurfaceCode[k](r, j), past.RunGoingCode[k](r, j));
+        if (correction) base.RunGoingCorr[k](r, j) = *correction;
+        const double winnerTime =
+            CorrectedWinnerTime(past.RunTimeSeconds[k](r, j), base.RunGoingCorr[k](r, j),
+                                past.RunPositionText[k](r, j), past.RunMarginText[k](r, j));
+        base.RunWinTimeAdj[k](r, j) = model::NumberToText(winnerTime);
+      }
+    }
+  }
+}
+
+}  // namespace basetime

@@ -1,0 +1,24 @@
+#pragma once
+// First pass over the meeting's past runs: the going correction of each run and the time its
+// winner would have run on good going.
+
+#include <optional>
+
+#include "model/meeting.h"
+
+namespace basetime {
+
+// The correction of one run from its raw distance, surface code and going code: " 0.0" on good
+// going, "-" and tenths on turf, "+" and tenths on dirt; nothing for a run over 2400 m or with a
+// surface or going code outside the lists.
+std::optional<model::Text> GoingCorrectionText(const model::Text& distance, const model::Text& surfaceCode,
+                                               const model::Text& goingCode);
+
+// Own time plus correction minus margin, the margin of a winner counting as 0.0.
+double CorrectedWinnerTime(const model::Text& timeSeconds, const model::Text& correction,
+                           const model::Text& positionText, const model::Text& marginText);
+
+// Writes RunGoingCorr1..5 (where a case applies) and RunWinTimeAdj1..5 of every runner's runs.
+void CorrectRunTimes(model::Meeting& meeting);
+
+}  // namespace basetime

@@ -1,0 +1,34 @@
+#pragma once
+// Second pass over the meeting's past runs: one summary record per run, which the accumulation
+// sorts by the letters at its fixed places and whose last five characters give the run's time.
+
+#include "model/meeting.h"
+
+namespace basetime {
+
+// The mark of a run that cannot serve the base times: 31 hyphens.
+extern const model::Text kUnusableRunMark;
+
+// A run can serve the base times when it was run on a known non-local course, over at most 2500 m,
+// and finished in a position from 1 to 28.
+bool IsUsableRun(const model::Text& courseName, const model::Text& distanceText,
+                 const model::Text& rawPosition);
+
+// The texts of one past run that its summary record is made of.
+struct RunSummaryInput {
+  model::Text courseName, className, distanceText, surfaceName, goingName;
+  model::Text timeSeconds, positionText, marginText, goingCorrection, winnerTime;
+};
+
+// The record: course, class, distance digits, surface and going letters, own time, margin,
+// correction and corrected winner time. The margin text is used as given (after the time-0 rule).
+model::Text RunSummaryRecord(const RunSummaryInput& run);
+
+// Writes RunSummary1..5 of every runner's runs; sets the margin text of a usable run without a
+// time to "0.0".
+void SummarizeRuns(model::Meeting& meeting);
+
+// Both passes: corrections and corrected winner times of all runs, then all summaries.
+void BuildRunSummaries(model::Meeting& meeting);
+
+}  // namespace basetime

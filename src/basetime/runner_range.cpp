@@ -1,0 +1,19 @@
+#include "basetime/runner_range.h"
+
+#include "model/numbers.h"
+
+namespace basetime {
+
+namespace {
+constexpr int kMaxRunners = 28;
+}
+
+int LastRunnerOf(const model::Meeting& meeting, int race) {
+  const double count = model::TextToNumber(meeting.card.RunnerCount(race));
+  // A loop from 1 to a count below 1 runs no runner; a fractional count stops at its whole part.
+  if (!(count >= 1)) return 0;
+  if (count >= kMaxRunners) return kMaxRunners;
+  return static_cast<int>(model::FloorNumber(count));
+}
+
+}  // namespace basetime

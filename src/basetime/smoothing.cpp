@@ -1,0 +1,50 @@
+#include "basetime/smoothing.h"
+
+#include "model/numbers.h"
+
+namespace basetime {
+
+using model::NumberToText;
+using model::TextToNumber;
+
+namespace {
+
+constexpr double kLowestStep = 6;
+constexpr double kHighestStep = 7;
+
+// The pairs 1000/1200, 1200/1400 and 1800/2000 m span two 100 m steps; the others one.
+int HundredsBetween(int lower) {
+  return lower == 1 || lower == 2 || lower == 7 ? 2 : 1;
+}
+
+void SmoothPair(model::CourseDistanceTable& work, int course, int lower) {
+  const int upper = lower + 1;
+  const double low = TextToNumber(work(course, lower));
+  const double high = TextToNumber(work(course, upper));
+  const bool wide = HundredsBetween(lower) == 2;
+  const double step = wide ? (high - low) / 2 : high - low;
+  if (step >= kLowestStep && step < kHighestStep) return;
+  if (step < kLowestStep) {
+    const double shift = wide ? kLowestStep - step : (kLowestStep - step) / 2;
+    work(course, lower) = NumberToText(low - shift);
+    work(course, upper) = NumberToText(high + shift);
+  } else {
+    const double shift = wide ? step - kHighestStep : (step - kHighestStep) / 2;
+    work(course, lower) = NumberToText(low + shift);
+    work(course, upper) = NumberToText(high - shift);
+  }
+}
+
+}  // namespace
+
+void SmoothDistanceStepsPass(model::Meeting& meeting, int course) {
+  model::CourseDistanceTable& work = meeting.baseTimes.StdTimeWork;
+  if (TextToNumber(work(course, 1)) == 0) return;
+  for (int lower = 1; lower <= 11; ++lower) SmoothPair(work, course, lower);
+}
+
+void SmoothDistanceSteps(model::Meeting& meeting, int course) {
+  for (int pass = 1; pass <= 3; ++pass) SmoothDistanceStepsPass(meeting, course);
+}
+
+}  // namespace basetime

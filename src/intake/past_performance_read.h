@@ -1,0 +1,39 @@
+#pragma once
+// The past-performance read: every runner's horse record, in runner order, into the horse-file
+// and past-run tables; and the race-grid texts shown once the read is done.
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "intake/past_run_decoder.h"
+#include "model/meeting.h"
+
+namespace intake {
+
+// A horse file read record by record: read(n) loads record n (from 1), field(k) gives field k
+// of the loaded record. Records beyond the file's end read as blanks.
+struct HorseRecords {
+  std::function<void(long n)> read;
+  HorseFieldText field;
+};
+
+// Walks the races and their runners by record number alone: race 1's runners first, each
+// race taking as many records as it has runners, and a race whose runner count gives 0 or
+// less passing over one. Only runners 1 to 28 of a race get cells; a larger count still
+// takes all of its records.
+void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records);
+
+// Reads the folder's kol_uma.kd2 into the horse-file and past-run tables. The file is only
+// read; a missing file or records beyond its end read as blanks.
+void ReadPastPerformances(model::Meeting& meeting, const std::string& folder);
+
+// The horse file of a data folder: the folder, "/" unless it already ends in one, and
+// kol_uma.kd2.
+std::string HorseFilePath(const std::string& folder);
+
+// Rows 1 to 7 of a race's column in the data-read window's race grids: name, class, surface,
+// distance, runner count, estimated time and expected pace, as the race-card read stored them.
+std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race);
+
+}  // namespace intake

@@ -1,0 +1,111 @@
+#include "intake/record_file.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <memory>
+
+// Compiling the layouts here runs their compile-time checks in every build.
+#include "intake/record_layouts.h"
+
+namespace intake {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool IsTrailByte(unsigned char b) {
+  return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// Bytes that stand for no character in any position.
+bool IsUnusedSingleByte(unsigned char b) {
+  return b == 0x80 || b == 0xA0 || b >= 0xFD;
+}
+
+// The CP932 table: one UTF-16 unit per single byte and per lead/trail pair, U+FFFD where
+// CP932 has no character. Built once from iconv, so that decoding is a table look-up.
+class Cp932Table {
+ public:
+  Cp932Table() {
+    single_.fill(kReplacement);
+    pair_.fill(kReplacement);
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return;
+    for (int b = 0; b < 0x100; ++b) {
+      const auto byte = static_cast<unsigned char>(b);
+      if (IsLeadByte(byte) || IsUnusedSingleByte(byte)) continue;
+      single_[static_cast<size_t>(b)] = Convert(cd, &byte, 1);
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!IsTrailByte(static_cast<unsigned char>(trail))) continue;
+        const unsigned char bytes[2] = {static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)};
+        pair_[static_cast<size_t>(lead << 8 | trail)] = Convert(cd, bytes, 2);
+      }
+    }
+    iconv_close(cd);
+  }
+
+  char16_t Single(unsigned char b) const { return single_[b]; }
+  char16_t Pair(unsigned char lead, unsigned char trail) const {
+    return pair_[static_cast<size_t>(lead << 8 | trail)];
+  }
+
+ private:
+  // One character, or U+FFFD when iconv finds none or more than one UTF-16 unit.
+  static char16_t Convert(iconv_t cd, const unsigned char* bytes, size_t count) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in[2] = {static_cast<char>(bytes[0]), count > 1 ? static_cast<char>(bytes[1]) : '\0'};
+    unsigned char out[8] = {};
+    char* inPtr = in;
+    char* outPtr = reinterpret_cast<char*>(out);
+    size_t inLeft = count;
+    size_t outLeft = sizeof out;
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0 ||
+        sizeof out - outLeft != 2)
+      return kReplacement;
+    return static_cast<char16_t>(out[0] | out[1] << 8);
+  }
+
+  std::array<char16_t, 0x100> single_{};
+  std::array<char16_t, 0x10000> pair_{};
+};
+
+const Cp932Table& Table() {
+  static const auto table = std::make_unique<Cp932Table>();
+  return *table;
+}
+
+}  // namespace
+
+model::Text DecodeField(const unsigned char* bytes, int width) {
+  const Cp932Table& table = Table();
+  model::Text text;
+  text.reserve(static_cast<size_t>(width > 0 ? width : 0));
+  int doubles = 0;
+  for (int i = 0; i < width; ++i) {
+    const unsigned char b = bytes[i];
+    if (IsLeadByte(b)) {
+      // A lead byte without a trail byte after it stands alone; the next byte is read on its own.
+      if (i + 1 < width && IsTrailByte(bytes[i + 1])) {
+        text.push_back(table.Pair(b, bytes[i + 1]));
+        ++doubles;
+        ++i;
+      } else {
+        text.push_back(kReplacement);
+      }
+    } else {
+      text.push_back(table.Single(b));
+    }
+  }
+  // One blank per double-byte character keeps the text as long as the field is wide.
+  text.append(static_cast<size_t>(doubles), u' ');
+  return text;
+}
+
+}  // namespace intake

@@ -1,0 +1,295 @@
+#include "model/numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace model {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// A finite magnitude as 0.<digits> x 10^point: digits without leading or trailing zeros,
+// empty for zero.
+struct DecimalForm {
+  bool negative = false;
+  std::string digits;
+  int point = 0;
+};
+
+// The value rounded to 15 significant digits, exactly as the decimal text shows it.
+DecimalForm ToDecimalForm(double value) {
+  DecimalForm form;
+  if (value == 0) return form;
+  form.negative = value < 0;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                           kSignificantDigits - 1);
+  std::string text(buf, res.ptr);  // d.dddddddddddddde[+-]xx
+  size_t e = text.find('e');
+  int exponent = 0;
+  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
+  form.digits = text.substr(0, 1) + text.substr(2, e - 2);
+  while (!form.digits.empty() && form.digits.back() == '0') form.digits.pop_back();
+  form.point = exponent + 1;
+  return form;
+}
+
+std::string Zeros(long count) {
+  return count > 0 ? std::string(static_cast<size_t>(count), '0') : std::string();
+}
+
+// Digits of the magnitude before and after the point, without sign.
+std::string IntegerDigits(const DecimalForm& f) {
+  if (f.point <= 0) return {};
+  long len = static_cast<long>(f.digits.size());
+  if (f.point >= len) return f.digits + Zeros(f.point - len);
+  return f.digits.substr(0, static_cast<size_t>(f.point));
+}
+
+std::string FractionDigits(const DecimalForm& f) {
+  if (f.point <= 0) return Zeros(-f.point) + f.digits;
+  if (static_cast<size_t>(f.point) >= f.digits.size()) return {};
+  return f.digits.substr(static_cast<size_t>(f.point));
+}
+
+Text Ascii(const std::string& s) {
+  return Text(s.begin(), s.end());
+}
+
+Text NonFiniteText(double value) {
+  if (std::isnan(value)) return u"nan";
+  return value < 0 ? u"-inf" : u"inf";
+}
+
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Reads the text the way table cells are read: blanks are skipped wherever they stand.
+class NumberScanner {
+ public:
+  explicit NumberScanner(const Text& text) : text_(text) {}
+
+  char16_t Peek() {
+    while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
+    return pos_ < text_.size() ? text_[pos_] : char16_t{0};
+  }
+  void Advance() { ++pos_; }
+
+ private:
+  const Text& text_;
+  size_t pos_ = 0;
+};
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Exponent digits beyond this make no difference: the value is already out of double range.
+constexpr std::int64_t kExponentLimit = 100000;
+
+// An optional sign; true for "-".
+bool ReadSign(NumberScanner& scan) {
+  char16_t c = scan.Peek();
+  if (c != u'+' && c != u'-') return false;
+  scan.Advance();
+  return c == u'-';
+}
+
+// "E" or "e", an optional sign and digits; 0 when there are no digits ("1e" and "1e+" are plain 1).
+std::int64_t ReadExponent(NumberScanner& scan) {
+  if (scan.Peek() != u'E' && scan.Peek() != u'e') return 0;
+  scan.Advance();
+  bool negative = ReadSign(scan);
+  std::int64_t exponent = 0;
+  for (char16_t c = scan.Peek(); IsDigit(c); c = scan.Peek()) {
+    if (exponent < kExponentLimit) exponent = exponent * 10 + (c - u'0');
+    scan.Advance();
+  }
+  return negative ? -exponent : exponent;
+}
+
+// The double nearest to digits x 10^(point - digit count + exponent), out of range giving
+// infinity or zero.
+double DecimalToDouble(bool negative, const std::string& digits, std::int64_t point, std::int64_t exponent) {
+  // Normalise to 0.<significant> x 10^scale so that only the scale can grow large.
+  size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  std::int64_t scale = point - static_cast<std::int64_t>(first) + exponent;
+  double infinity = negative ? -kInfinity : kInfinity;
+  if (scale > 400) return infinity;
+  if (scale < -400) return 0;
+
+  std::string ascii = (negative ? "-0." : "0.") + digits.substr(first) + "e" + std::to_string(scale);
+  double value = 0;
+  auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  if (res.ec == std::errc::result_out_of_range) return scale > 0 ? infinity : 0;
+  return value == 0 ? 0 : value;  // no negative zero from a text
+}
+
+}  // namespace
+
+double TextToNumber(const Text& text) {
+  NumberScanner scan(text);
+  bool negative = ReadSign(scan);
+  std::string digits;  // every digit before the exponent, leading zeros included
+  std::int64_t point = -1;
+  for (char16_t c = scan.Peek(); IsDigit(c) || (c == u'.' && point < 0); c = scan.Peek()) {
+    if (c == u'.') {
+      point = static_cast<std::int64_t>(digits.size());
+    } else {
+      digits.push_back(static_cast<char>(c));
+    }
+    scan.Advance();
+  }
+  if (digits.empty()) return 0;
+  if (point < 0) point = static_cast<std::int64_t>(digits.size());
+  return DecimalToDouble(negative, digits, point, ReadExponent(scan));
+}
+
+Text NumberToText(double value) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  DecimalForm form = ToDecimalForm(value);
+  if (form.digits.empty()) return u"0";
+  std::string integer = IntegerDigits(form);
+  std::string fraction = FractionDigits(form);
+  std::string out = form.negative ? "-" : "";
+  out += integer.empty() ? "0" : integer;
+  if (!fraction.empty()) out += "." + fraction;
+  return Ascii(out);
+}
+
+Text NumberToSpacedText(double value) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  DecimalForm form = ToDecimalForm(value);
+  if (form.digits.empty()) return u" 0";
+  std::string fraction = FractionDigits(form);
+  std::string out = form.negative ? "-" : " ";
+  out += IntegerDigits(form);
+  if (!fraction.empty()) out += "." + fraction;
+  return Ascii(out);
+}
+
+namespace {
+
+// Adds one unit in the last place of a digit string, growing it on carry.
+void IncrementDigits(std::string& digits) {
+  for (size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return;
+    }
+    digits[i] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+bool IsPlaceholder(char16_t c) {
+  return c == u'0' || c == u'#';
+}
+
+// Writes the integer digits under the placeholders before the point. Digits run right to left;
+// the leftmost "0" fixes how many digits are always written; digits beyond the placeholders go
+// with the leftmost one.
+Text FormatIntegerPart(const Text& pattern, std::string digits) {
+  size_t slots = 0;
+  size_t always = 0;
+  for (char16_t c : pattern) {
+    if (!IsPlaceholder(c)) continue;
+    ++slots;
+    if (c == u'0' && always == 0)
+      always = 1;
+    else if (always > 0)
+      ++always;
+  }
+  if (digits.size() < always) digits.insert(0, always - digits.size(), '0');
+
+  Text out;
+  size_t slot = 0;
+  size_t written = digits.size();
+  for (char16_t c : pattern) {
+    if (!IsPlaceholder(c)) {
+      out.push_back(c);
+      continue;
+    }
+    ++slot;
+    size_t fromRight = slots - slot + 1;  // 1 for the units placeholder
+    if (slot == 1 && written > slots) {
+      out += Ascii(digits.substr(0, written - slots + 1));
+    } else if (fromRight <= written) {
+      out.push_back(static_cast<char16_t>(digits[written - fromRight]));
+    }
+  }
+  if (slots == 0) out.insert(0, Ascii(digits));
+  return out;
+}
+
+// Writes the fraction digits under the placeholders after the point; "#" drops trailing zeros
+// beyond the rightmost "0".
+Text FormatFractionPart(const Text& pattern, const std::string& digits) {
+  size_t always = 0;
+  size_t slot = 0;
+  for (char16_t c : pattern) {
+    if (!IsPlaceholder(c)) continue;
+    ++slot;
+    if (c == u'0') always = slot;
+  }
+  size_t shown = digits.find_last_not_of('0');
+  shown = shown == std::string::npos ? 0 : shown + 1;
+  if (shown < always) shown = always;
+
+  Text out;
+  slot = 0;
+  for (char16_t c : pattern) {
+    if (!IsPlaceholder(c)) {
+      out.push_back(c);
+      continue;
+    }
+    if (slot < shown) out.push_back(static_cast<char16_t>(digits[slot]));
+    ++slot;
+  }
+  return out;
+}
+
+}  // namespace
+
+Text NumberToPatternText(double value, const Text& pattern) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  size_t pointAt = pattern.find(u'.');
+  if (pointAt == Text::npos && std::none_of(pattern.begin(), pattern.end(), IsPlaceholder)) {
+    return NumberToText(value);  // nothing to format by
+  }
+  Text integerPattern = pattern.substr(0, pointAt);
+  Text fractionPattern = pointAt == Text::npos ? Text() : pattern.substr(pointAt + 1);
+  size_t decimals = 0;
+  for (char16_t c : fractionPattern) decimals += IsPlaceholder(c) ? 1 : 0;
+
+  // Round half away from zero on the decimal digits the number shows, not on its binary value.
+  DecimalForm form = ToDecimalForm(value);
+  std::string integer = IntegerDigits(form);
+  std::string fraction = FractionDigits(form);
+  fraction.resize(std::max(fraction.size(), decimals + 1), '0');
+  bool roundUp = fraction[decimals] >= '5';
+  fraction.resize(decimals);
+  std::string all = integer + fraction;
+  if (roundUp) IncrementDigits(all);
+  integer = all.substr(0, all.size() - decimals);
+  fraction = all.substr(all.size() - decimals);
+  size_t nonZero = integer.find_first_not_of('0');
+  integer = nonZero == std::string::npos ? std::string() : integer.substr(nonZero);
+  bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
+
+  Text out = form.negative && !isZero ? u"-" : u"";
+  out += FormatIntegerPart(integerPattern, integer);
+  if (pointAt != Text::npos) out += u"." + FormatFractionPart(fractionPattern, fraction);
+  return out;
+}
+
+double FloorNumber(double value) {
+  return std::floor(value);
+}
+
+}  // namespace model

@@ -1,0 +1,62 @@
+#include "model/text_ops.h"
+
+#include <algorithm>
+
+namespace model {
+
+int Len(const Text& text) {
+  return static_cast<int>(text.size());
+}
+
+Text Mid(const Text& text, int start, int length) {
+  if (length <= 0) return {};
+  start = std::max(start, 1);
+  if (start > Len(text)) return {};
+  size_t available = text.size() - static_cast<size_t>(start - 1);
+  return text.substr(static_cast<size_t>(start - 1), std::min(static_cast<size_t>(length), available));
+}
+
+Text Mid(const Text& text, int start) {
+  start = std::max(start, 1);
+  if (start > Len(text)) return {};
+  return text.substr(static_cast<size_t>(start - 1));
+}
+
+Text Left(const Text& text, int length) {
+  if (length <= 0) return {};
+  return text.substr(0, static_cast<size_t>(length));
+}
+
+Text Right(const Text& text, int length) {
+  if (length <= 0) return {};
+  size_t count = std::min(static_cast<size_t>(length), text.size());
+  return text.substr(text.size() - count);
+}
+
+int InStr(const Text& text, const Text& what, int start) {
+  start = std::max(start, 1);
+  if (start > Len(text)) return 0;
+  if (what.empty()) return start;
+  size_t found = text.find(what, static_cast<size_t>(start - 1));
+  return found == Text::npos ? 0 : static_cast<int>(found) + 1;
+}
+
+Text LTrim(const Text& text) {
+  size_t first = text.find_first_not_of(u' ');
+  return first == Text::npos ? Text() : text.substr(first);
+}
+
+Text RTrim(const Text& text) {
+  size_t last = text.find_last_not_of(u' ');
+  return last == Text::npos ? Text() : text.substr(0, last + 1);
+}
+
+Text Trim(const Text& text) {
+  return LTrim(RTrim(text));
+}
+
+Text Spaces(int count) {
+  return count > 0 ? Text(static_cast<size_t>(count), u' ') : Text();
+}
+
+}  // namespace model

@@ -1,0 +1,136 @@
+#pragma once
+// Drive, folder and file lists over the file system. Paths use "/" and have no trailing "/" except the
+// root; the one drive is the root "/". The file system sits behind an interface so that tests can
+// make a folder fail to read.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+// A folder that cannot be read; what() is the platform's description, for the message box.
+class PathError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // The drives the drive list shows.
+  virtual std::vector<Text> Drives() = 0;
+  // The program's current folder.
+  virtual Text CurrentFolder() = 0;
+  // Names of the subfolders and of the files of a folder, unsorted; PathError when it cannot be read.
+  virtual std::vector<Text> Folders(const Text& path) = 0;
+  virtual std::vector<Text> Files(const Text& path) = 0;
+};
+
+// The real file system (std::filesystem); names and paths are UTF-8 on disk.
+class RealFileSystem : public FileSystem {
+ public:
+  std::vector<Text> Drives() override;
+  Text CurrentFolder() override;
+  std::vector<Text> Folders(const Text& path) override;
+  std::vector<Text> Files(const Text& path) override;
+};
+
+// An absolute path without "." and ".." parts, with "/" separators and no trailing "/" (except "/").
+Text NormalizePath(const Text& path);
+// The folder path with "/" appended unless it already ends in "/".
+Text WithTrailingSlash(const Text& folder);
+// The drive a path lies on: "/" for every absolute path.
+Text DriveOf(const Text& path);
+// Whether name matches a pattern list such as "*.kd2" or "*.txt;*.doc" (* and ?, letter case ignored).
+bool MatchesPattern(const Text& name, const Text& patterns);
+
+class DriveListBox : public Control {
+ public:
+  DriveListBox(Place place, std::string name);
+  ControlKind Kind() const override { return ControlKind::kDriveListBox; }
+
+  // The drives, as the file system lists them when the list is created.
+  int ListCount() const { return static_cast<int>(drives_.size()); }
+  const Text& List(int i) const;
+  int ListIndex() const;
+  const Text& Drive() const { return drive_; }
+  // A different drive runs the change event; the present one runs nothing.
+  void SetDrive(const Text& drive);
+
+  std::function<void()> OnChange;
+  // The user picks drive index.
+  void UserSelect(int index);
+
+  void ListProperties(PropertyList& out) const override;
+
+ private:
+  std::vector<Text> drives_;
+  Text drive_;
+};
+
+class DirListBox : public Control {
+ public:
+  DirListBox(Place place, std::string name);
+  ControlKind Kind() const override { return ControlKind::kDirListBox; }
+
+  // Starts at the program's current folder.
+  const Text& Path() const { return path_; }
+  // Opens a folder: its subfolders are listed and, when the path differs, the change event runs.
+  // PathError (nothing changed) when the folder cannot be read.
+  void SetPath(const Text& path);
+  // The subfolders of Path, sorted, as full paths.
+  int ListCount() const { return static_cast<int>(subfolders_.size()); }
+  const Text& List(int i) const;
+  // The entry the user clicked last (Path until the first click).
+  const Text& ClickedEntry() const { return clicked_; }
+
+  std::function<void()> OnClick;
+  std::function<void()> OnChange;
+  // The user clicks the entry for folder path (an existing folder); the click event runs, and the
+  // window's handler opens it. Throws PathError when path is not a folder.
+  void UserPick(const Text& path);
+
+  void ListProperties(PropertyList& out) const override;
+
+ private:
+  Text path_;
+  Text clicked_;
+  std::vector<Text> subfolders_;
+};
+
+class FileListBox : public Control {
+ public:
+  FileListBox(Place place, std::string name);
+  ControlKind Kind() const override { return ControlKind::kFileListBox; }
+
+  const Text& Path() const { return path_; }
+  // Lists the folder's files that match the pattern; PathError (nothing changed) when it cannot be read.
+  void SetPath(const Text& path);
+  // "*.*" unless set; setting it lists the folder again.
+  const Text& Pattern() const { return pattern_; }
+  void SetPattern(const Text& pattern);
+  // The matching file names, sorted by name with letter case ignored; hidden (dot) files left out.
+  int ListCount() const { return static_cast<int>(files_.size()); }
+  const Text& List(int i) const;
+  int ListIndex() const { return list_index_; }
+  void SetListIndex(int index);
+  const Text& FileName() const;
+
+  std::function<void()> OnClick;
+  void UserSelect(int index);
+
+  void ListProperties(PropertyList& out) const override;
+
+ private:
+  void Refresh();
+  Text path_;
+  Text pattern_ = u"*.*";
+  std::vector<Text> files_;
+  int list_index_ = -1;
+};
+
+}  // namespace ui

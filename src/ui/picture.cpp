@@ -1,0 +1,232 @@
+#include "ui/picture.h"
+
+#include <string>
+
+#include "ui/desktop.h"
+#include "ui/form.h"
+
+namespace ui {
+
+namespace {
+
+// Twips in one unit of a scale mode (user scales and characters count as twips here).
+double TwipsPerUnit(int scale_mode) {
+  switch (scale_mode) {
+    case 2:
+      return 20;  // points
+    case 3:
+      return 15;  // pixels
+    case 5:
+      return 1440;  // inches
+    case 6:
+      return 1440.0 / 25.4;  // millimetres
+    case 7:
+      return 1440.0 / 2.54;  // centimetres
+    default:
+      return 1;
+  }
+}
+
+}  // namespace
+
+const char* DrawOpKindName(DrawOpKind kind) {
+  switch (kind) {
+    case DrawOpKind::kLine:
+      return "line";
+    case DrawOpKind::kBox:
+      return "box";
+    case DrawOpKind::kText:
+      return "text";
+  }
+  return "line";
+}
+
+const char* DrawStyleName(int style) {
+  switch (style) {
+    case kDrawSolid:
+      return "solid";
+    case kDrawDash:
+      return "dash";
+    case kDrawDot:
+      return "dotted";
+    case kDrawDashDot:
+      return "dashdot";
+    case kDrawDashDotDot:
+      return "dashdotdot";
+    default:
+      return "solid";
+  }
+}
+
+bool MemoryPictureStore::Save(const Text& path, const PictureImage& image) {
+  images_[path] = image;
+  return true;
+}
+
+std::optional<PictureImage> MemoryPictureStore::Load(const Text& path) {
+  auto it = images_.find(path);
+  if (it == images_.end()) return std::nullopt;
+  return it->second;
+}
+
+// --- Canvas
+
+void Canvas::Changed() {
+  if (on_change_) on_change_();
+}
+void Canvas::SetCurrentX(double x) {
+  current_x_ = x;
+}
+void Canvas::SetCurrentY(double y) {
+  current_y_ = y;
+}
+void Canvas::SetForeColor(Color c) {
+  fore_color_ = c;
+  Changed();
+}
+void Canvas::SetDrawWidth(int pixels) {
+  draw_width_ = pixels < 1 ? 1 : pixels;
+}
+void Canvas::SetDrawStyle(int style) {
+  draw_style_ = style;
+}
+void Canvas::SetFontSize(double points) {
+  font_size_ = points;
+}
+void Canvas::SetAutoRedraw(bool on) {
+  auto_redraw_ = on;
+}
+void Canvas::SetScaleMode(int mode) {
+  scale_mode_ = mode;
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
+  DrawOp op;
+  op.kind = DrawOpKind::kLine;
+  op.x1 = x1;
+  op.y1 = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+  op.color = color.value_or(fore_color_);
+  op.width = draw_width_;
+  op.style = draw_style_;
+  ops_.push_back(op);
+  current_x_ = x2;
+  current_y_ = y2;
+  Changed();
+}
+
+void Canvas::Box(double x1, double y1, double x2, double y2, std::optional<Color> color, bool filled) {
+  Line(x1, y1, x2, y2, color);
+  ops_.back().kind = DrawOpKind::kBox;
+  ops_.back().filled = filled;
+}
+
+double Canvas::TextHeight() const {
+  return font_size_ * 20 / TwipsPerUnit(scale_mode_);
+}
+
+void Canvas::Print(const Text& text) {
+  DrawOp op;
+  op.kind = DrawOpKind::kText;
+  op.x1 = current_x_;
+  op.y1 = current_y_;
+  op.color = fore_color_;
+  op.width = draw_width_;
+  op.style = draw_style_;
+  op.text = text;
+  op.font_size = font_size_;
+  ops_.push_back(op);
+  current_x_ = 0;
+  current_y_ += TextHeight();
+  Changed();
+}
+
+void Canvas::Cls() {
+  ops_.clear();
+  current_x_ = 0;
+  current_y_ = 0;
+  Changed();
+}
+
+// --- PictureBox
+
+PictureBox::PictureBox(Place place, std::string name)
+    : Control(place, std::move(name)), canvas_([this] { Changed(); }) {
+  Control::SetForeColor(colors::kBlack);
+}
+
+void PictureBox::SetForeColor(Color c) {
+  Control::SetForeColor(c);
+  canvas_.SetForeColor(c);
+}
+
+void PictureBox::SetBorderStyle(int style) {
+  border_style_ = style;
+  Changed();
+}
+
+void PictureBox::Cls() {
+  canvas_.Cls();
+}
+
+PictureImage PictureBox::Content() const {
+  PictureImage image;
+  image.back_color = BackColor();
+  image.width = Width();
+  image.height = Height();
+  image.ops = background_ops_;
+  image.ops.insert(image.ops.end(), canvas_.Ops().begin(), canvas_.Ops().end());
+  return image;
+}
+
+bool PictureBox::SavePicture(const Text& path) {
+  return GetDesktop().Pictures().Save(path, Content());
+}
+
+bool PictureBox::LoadPicture(const Text& path) {
+  std::optional<PictureImage> image = GetDesktop().Pictures().Load(path);
+  if (!image) return false;
+  background_ops_ = std::move(image->ops);
+  picture_path_ = path;
+  canvas_.Cls();
+  return true;
+}
+
+void PictureBox::ListProperties(PropertyList& out) const {
+  Control::ListProperties(out);
+  out.push_back({"BorderStyle", static_cast<double>(border_style_)});
+  out.push_back({"DrawWidth", static_cast<double>(canvas_.DrawWidth())});
+  out.push_back({"DrawStyle", static_cast<double>(canvas_.DrawStyle())});
+  out.push_back({"AutoRedraw", canvas_.AutoRedraw()});
+  out.push_back({"CurrentX", canvas_.CurrentX()});
+  out.push_back({"CurrentY", canvas_.CurrentY()});
+  out.push_back({"Picture", picture_path_});
+  out.push_back({"PictureOps", static_cast<double>(background_ops_.size())});
+  ListDrawOps(canvas_.Ops(), out);
+}
+
+void ListDrawOps(const std::vector<DrawOp>& ops, PropertyList& out, const std::string& prefix) {
+  out.push_back({prefix + "Ops", static_cast<double>(ops.size())});
+  for (size_t k = 0; k < ops.size(); ++k) {
+    const DrawOp& op = ops[k];
+    std::string p = prefix + "Op[" + std::to_string(k + 1) + "].";
+    out.push_back({p + "Kind", model::FromUtf8(DrawOpKindName(op.kind))});
+    if (op.kind == DrawOpKind::kText) {
+      out.push_back({p + "X", op.x1});
+      out.push_back({p + "Y", op.y1});
+      out.push_back({p + "Text", op.text});
+      out.push_back({p + "Color", ColorValue{op.color}});
+    } else {
+      out.push_back({p + "X1", op.x1});
+      out.push_back({p + "Y1", op.y1});
+      out.push_back({p + "X2", op.x2});
+      out.push_back({p + "Y2", op.y2});
+      out.push_back({p + "Color", ColorValue{op.color}});
+      out.push_back({p + "Width", static_cast<double>(op.width)});
+      out.push_back({p + "Style", model::FromUtf8(DrawStyleName(op.style))});
+    }
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,68 @@
+#pragma once
+// The printer records documents: the settings as they stand when a document ends and every print
+// and line call in order. The frontend renders ended documents; tests assert on the record.
+
+#include <functional>
+#include <vector>
+
+#include "ui/picture.h"
+
+namespace ui {
+
+// Scale modes, paper sizes and orientations as the platform numbers them.
+enum PrinterScale { kScaleTwips = 1, kScalePoints = 2, kScalePixels = 3, kScaleMillimeters = 6 };
+enum PaperSizeValue { kPaperLetter = 1, kPaperA4 = 9, kPaperB4 = 12 };
+enum OrientationValue { kPortrait = 1, kLandscape = 2 };
+
+struct PrintedDocument {
+  int scale_mode = kScaleTwips;
+  int paper_size = kPaperA4;
+  int orientation = kPortrait;
+  double font_size = 10;
+  // Texts (kind kText, top left in x1, y1) and lines, in the document's scale.
+  std::vector<DrawOp> ops;
+};
+
+class Printer {
+ public:
+  int ScaleMode() const { return scale_mode_; }
+  void SetScaleMode(int mode);
+  int PaperSize() const { return paper_size_; }
+  void SetPaperSize(int size);
+  int Orientation() const { return orientation_; }
+  void SetOrientation(int orientation);
+  double FontSize() const { return font_size_; }
+  void SetFontSize(double points);
+  double CurrentX() const { return current_x_; }
+  double CurrentY() const { return current_y_; }
+  void SetCurrentX(double x) { current_x_ = x; }
+  void SetCurrentY(double y) { current_y_ = y; }
+
+  // Prints text with its top left at the current position, then moves to the start of the next line.
+  void Print(const Text& text);
+  // A line with the default pen; the current position moves to (x2, y2).
+  void Line(double x1, double y1, double x2, double y2);
+  // Ends the document: it is recorded with the present settings and handed to the sink. A document
+  // without any operation prints nothing.
+  void EndDoc();
+
+  // Documents ended so far, in order.
+  const std::vector<PrintedDocument>& Documents() const { return documents_; }
+  // The operations of the document in progress.
+  const std::vector<DrawOp>& PendingOps() const { return pending_; }
+  // Called with each ended document (the frontend prints it).
+  void SetSink(std::function<void(const PrintedDocument&)> sink) { sink_ = std::move(sink); }
+
+ private:
+  double LineHeight() const;
+  int scale_mode_ = kScaleTwips;
+  int paper_size_ = kPaperA4;
+  int orientation_ = kPortrait;
+  double font_size_ = 10;
+  double current_x_ = 0, current_y_ = 0;
+  std::vector<DrawOp> pending_;
+  std::vector<PrintedDocument> documents_;
+  std::function<void(const PrintedDocument&)> sink_;
+};
+
+}  // namespace ui

@@ -1,0 +1,197 @@
+#include "model/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <ostream>
+
+namespace model {
+namespace {
+
+// Shows a text in test names and messages with everything but printable ASCII escaped.
+std::string Escaped(const Text& text) {
+  std::string out;
+  for (char16_t c : text) {
+    if (c >= 0x21 && c < 0x7F) {
+      out.push_back(static_cast<char>(c));
+    } else {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
+      out += buf;
+    }
+  }
+  return out;
+}
+
+struct ParseCase {
+  const char16_t* text;
+  double expected;
+};
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+  *os << '"' << Escaped(c.text) << '"';
+}
+
+class TextToNumberTest : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(TextToNumberTest, ReadsTheNumberAtTheStart) {
+  const ParseCase& c = GetParam();
+  // Exact equality: the text must give the double nearest its decimal value.
+  EXPECT_EQ(TextToNumber(c.text), c.expected) << Escaped(c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextToNumberTest,
+    testing::Values(
+        // Blanks are skipped anywhere, also between sign and digits.
+        ParseCase{u"12", 12}, ParseCase{u" 57.2", 57.2}, ParseCase{u" 12 ", 12}, ParseCase{u"1 2", 12},
+        ParseCase{u"- 3", -3}, ParseCase{u"+5", 5}, ParseCase{u" - 1 . 5", -1.5},
+        // Texts without digits.
+        ParseCase{u"", 0}, ParseCase{u"   ", 0}, ParseCase{u"abc", 0}, ParseCase{u"-", 0}, ParseCase{u"+", 0},
+        ParseCase{u".", 0}, ParseCase{u"--3", 0}, ParseCase{u"+-3", 0}, ParseCase{u"e5", 0},
+        ParseCase{u".e5", 0}, ParseCase{u"なし", 0}, ParseCase{u"***", 0},
+        // Points: at most one, on either side of the digits.
+        ParseCase{u".5", 0.5}, ParseCase{u"5.", 5}, ParseCase{u"1.2.3", 1.2}, ParseCase{u".0", 0},
+        ParseCase{u"00012.50", 12.5},
+        // Exponents, and exponents without digits, which are not exponents.
+        ParseCase{u"1e3", 1000}, ParseCase{u"1E3", 1000}, ParseCase{u"1e-2", 0.01}, ParseCase{u"1e+2", 100},
+        ParseCase{u"1 e 2", 100}, ParseCase{u"1e", 1}, ParseCase{u"1e+", 1}, ParseCase{u"1e-", 1},
+        ParseCase{u"2.5ex", 2.5}, ParseCase{u"0e99999999", 0},
+        // The first other character ends the number; full-width digits and U+3000 are other characters.
+        ParseCase{u"12abc", 12}, ParseCase{u"1,000", 1}, ParseCase{u"１２", 0}, ParseCase{u"3１", 3},
+        ParseCase{u"1\u30002", 1}, ParseCase{u"1\t2", 1}, ParseCase{u"-5-3", -5},
+        // Decimal texts read exactly, also beyond 17 digits.
+        ParseCase{u"96.3", 96.3}, ParseCase{u"0.1", 0.1},
+        ParseCase{u"0.30000000000000004", 0.30000000000000004},
+        ParseCase{u"123456789012345678901234567890", 123456789012345678901234567890.0},
+        ParseCase{u"0.000000000000000000001234", 1.234e-21}, ParseCase{u"4.9e-324", 4.9e-324},
+        // Out of range: infinity or zero, never a failure.
+        ParseCase{u"1e400", std::numeric_limits<double>::infinity()},
+        ParseCase{u"-1e400", -std::numeric_limits<double>::infinity()},
+        ParseCase{u"1e99999999999999999999", std::numeric_limits<double>::infinity()},
+        ParseCase{u"1e-400", 0}, ParseCase{u"1e-99999999999999999999", 0}));
+
+TEST(TextToNumber, GivesNoNegativeZero) {
+  for (const char16_t* text : {u"-0", u"-.0", u"- 0", u"-1e-400", u"-"}) {
+    EXPECT_FALSE(std::signbit(TextToNumber(text))) << ToUtf8(text);
+  }
+}
+
+TEST(TextToNumber, ReadsLongDigitRuns) {
+  Text ones(5000, u'1');
+  EXPECT_EQ(TextToNumber(ones), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(TextToNumber(u"0." + Text(5000, u'0') + u"1e5000"), 0.1);
+  EXPECT_EQ(TextToNumber(Text(5000, u'0') + u"7"), 7);
+}
+
+struct FormatCase {
+  double value;
+  const char16_t* plain;
+  const char16_t* spaced;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << Escaped(c.plain);
+}
+
+class NumberToTextTest : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(NumberToTextTest, WritesShortestDecimalWithFifteenDigits) {
+  const FormatCase& c = GetParam();
+  EXPECT_EQ(ToUtf8(NumberToText(c.value)), ToUtf8(c.plain));
+  EXPECT_EQ(ToUtf8(NumberToSpacedText(c.value)), ToUtf8(c.spaced));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberToTextTest,
+    testing::Values(FormatCase{0, u"0", u" 0"}, FormatCase{-0.0, u"0", u" 0"}, FormatCase{1, u"1", u" 1"},
+                    FormatCase{-1, u"-1", u"-1"}, FormatCase{58, u"58", u" 58"},
+                    FormatCase{0.5, u"0.5", u" .5"}, FormatCase{-0.5, u"-0.5", u"-.5"},
+                    FormatCase{96.3, u"96.3", u" 96.3"}, FormatCase{-1234.5, u"-1234.5", u"-1234.5"},
+                    FormatCase{0.1 + 0.2, u"0.3", u" .3"},
+                    FormatCase{1e20, u"100000000000000000000", u" 100000000000000000000"},
+                    FormatCase{1e-7, u"0.0000001", u" .0000001"},
+                    FormatCase{-1.5e-5, u"-0.000015", u"-.000015"},
+                    FormatCase{123456789012345, u"123456789012345", u" 123456789012345"},
+                    // The 16th digit is rounded away.
+                    FormatCase{1234567890123456, u"1234567890123460", u" 1234567890123460"},
+                    FormatCase{999999999999999.9, u"1000000000000000", u" 1000000000000000"},
+                    FormatCase{1.0 / 3, u"0.333333333333333", u" .333333333333333"},
+                    FormatCase{-2.0 / 3, u"-0.666666666666667", u"-.666666666666667"},
+                    FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"}));
+
+TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
+  for (double v : {96.3, 59.99, -0.125, 1e20, 1e-7, 123456.789, 0.1, 98765432109.8765}) {
+    EXPECT_EQ(TextToNumber(NumberToText(v)), v) << v;
+    EXPECT_EQ(TextToNumber(NumberToSpacedText(v)), v) << v;
+  }
+}
+
+TEST(NumberToText, WritesInfinityWithoutFailing) {
+  EXPECT_EQ(NumberToText(std::numeric_limits<double>::infinity()), u"inf");
+  EXPECT_EQ(NumberToSpacedText(-std::numeric_limits<double>::infinity()), u"-inf");
+  EXPECT_EQ(NumberToPatternText(std::numeric_limits<double>::infinity(), u"0.0"), u"inf");
+}
+
+struct PatternCase {
+  double value;
+  const char16_t* pattern;
+  const char16_t* expected;
+};
+
+void PrintTo(const PatternCase& c, std::ostream* os) {
+  *os << c.value << " by \"" << Escaped(c.pattern) << '"';
+}
+
+class NumberToPatternTextTest : public testing::TestWithParam<PatternCase> {};
+
+TEST_P(NumberToPatternTextTest, FormatsByDigitPattern) {
+  const PatternCase& c = GetParam();
+  EXPECT_EQ(ToUtf8(NumberToPatternText(c.value, c.pattern)), ToUtf8(c.expected))
+      << c.value << " by " << ToUtf8(c.pattern);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NumberToPatternTextTest,
+    testing::Values(
+        // Rounding half away from zero on the 15-digit decimal form, not the binary value.
+        PatternCase{55.05, u"0.0", u"55.1"}, PatternCase{1.005, u"0.00", u"1.01"},
+        PatternCase{12.345, u"0.00", u"12.35"}, PatternCase{9.95, u"#0.0", u"10.0"},
+        PatternCase{0.4999999999999999, u"0", u"1"}, PatternCase{0.5, u"0", u"1"},
+        PatternCase{2.5, u"0", u"3"}, PatternCase{-2.5, u"0", u"-3"}, PatternCase{0.04, u"#.0", u".0"},
+        PatternCase{0.05, u"#.0", u".1"}, PatternCase{9.96, u"0.0", u"10.0"},
+        PatternCase{99.95, u"00.0", u"100.0"},
+        // "#" writes only digits the number has; "0" pads.
+        PatternCase{0, u"###.0", u".0"}, PatternCase{58, u"###.0", u"58.0"},
+        PatternCase{96.34, u"###.0", u"96.3"}, PatternCase{1234.56, u"###.0", u"1234.6"},
+        PatternCase{1234, u"00", u"1234"}, PatternCase{7, u"00", u"07"}, PatternCase{7, u"000", u"007"},
+        PatternCase{0, u"0", u"0"}, PatternCase{0, u"##0", u"0"}, PatternCase{5, u"##0", u"5"},
+        PatternCase{0.5, u"#0.0", u"0.5"}, PatternCase{0.123, u"0.00", u"0.12"},
+        PatternCase{3, u"0.00", u"3.00"}, PatternCase{1e20, u"0", u"100000000000000000000"},
+        PatternCase{1e-20, u"0.0", u"0.0"},
+        // "#" after the point drops trailing zeros; the point stays.
+        PatternCase{1.5, u"#.##", u"1.5"}, PatternCase{1, u"#.##", u"1."},
+        PatternCase{1.25, u"0.0#", u"1.25"}, PatternCase{1.5, u"0.0#", u"1.5"},
+        PatternCase{1.5, u"0.#0", u"1.50"},
+        // The leftmost "0" fixes how many integer digits are always written.
+        PatternCase{5, u"0##", u"005"}, PatternCase{5, u"#0#", u"05"}, PatternCase{0.5, u".0", u".5"},
+        PatternCase{12.5, u".0", u"12.5"},
+        // Signs: before the padded magnitude, none when the result is zero.
+        PatternCase{-5, u"000.0", u"-005.0"}, PatternCase{-0.04, u"000.0", u"000.0"},
+        PatternCase{-0.4, u"0", u"0"}, PatternCase{-0.05, u"0.0", u"-0.1"}, PatternCase{-0.5, u"#.0", u"-.5"},
+        PatternCase{-0.0, u"0.0", u"0.0"},
+        // Without placeholders there is nothing to format by.
+        PatternCase{12.5, u"", u"12.5"}));
+
+TEST(FloorNumber, GivesGreatestWholeNumberNotAbove) {
+  EXPECT_EQ(FloorNumber(2.5), 2);
+  EXPECT_EQ(FloorNumber(-2.5), -3);
+  EXPECT_EQ(FloorNumber(-3), -3);
+  EXPECT_EQ(FloorNumber(0.9999999999999999), 0);
+  EXPECT_EQ(FloorNumber(1e20), 1e20);
+}
+
+}  // namespace
+}  // namespace model

@@ -1,0 +1,44 @@
+#include "tools/writer/record_writer.h"
+
+#include <iconv.h>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace writer {
+
+std::string EncodeCp932(const model::Text& text) {
+  static const iconv_t cd = iconv_open("CP932", "UTF-16LE");
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert to CP932");
+  std::string out;
+  for (char16_t c : text) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char in[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    char buf[8];
+    char* inPtr = in;
+    char* outPtr = buf;
+    size_t inLeft = sizeof in;
+    size_t outLeft = sizeof buf;
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0) {
+      out += '?';
+    } else {
+      out.append(buf, sizeof buf - outLeft);
+    }
+  }
+  return out;
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& content) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(content.data(), static_cast<std::streamsize>(content.size()));
+  if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+void MeetingFiles::Write(const std::filesystem::path& folder) const {
+  std::filesystem::create_directories(folder);
+  WriteRecordFile(folder / kRaceFileName, races);
+  WriteRecordFile(folder / kRunnerFileName, runners);
+  WriteRecordFile(folder / kHorseFileName, horses);
+}
+
+}  // namespace writer

@@ -1,0 +1,98 @@
+#pragma once
+// Test support: builds KOL record files from field values, to make fixtures and sample meetings.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "intake/record_layouts.h"
+#include "model/text.h"
+
+namespace writer {
+
+// The CP932 bytes of a text; a character that CP932 lacks becomes '?'.
+std::string EncodeCp932(const model::Text& text);
+
+// One record of a layout, blank (0x20) until fields are set.
+template <class Layout>
+class RecordBuilder {
+ public:
+  RecordBuilder() { bytes_.fill(' '); }
+
+  // Encodes text to CP932 and stores it in the field, padded with blanks or cut to the field's
+  // width in bytes; a double-byte character that would not fit whole is left out.
+  RecordBuilder& Set(int field, const model::Text& text) { return SetBytes(field, FitToWidth(field, text)); }
+  // Same from UTF-8, for generated text.
+  RecordBuilder& SetUtf8(int field, std::string_view utf8) { return Set(field, model::FromUtf8(utf8)); }
+  // A non-negative number as digits, zero-padded to the field's width.
+  RecordBuilder& SetNumber(int field, long value) {
+    std::string digits = std::to_string(value);
+    const int width = Spec(field).width;
+    if (static_cast<int>(digits.size()) < width)
+      digits.insert(0, static_cast<size_t>(width) - digits.size(), '0');
+    return SetBytes(field, digits);
+  }
+  // Raw bytes, unchecked (for invalid CP932), padded with blanks or cut to the field's width.
+  RecordBuilder& SetBytes(int field, std::string_view raw) {
+    const intake::FieldSpec& f = Spec(field);
+    for (int i = 0; i < f.width; ++i) {
+      bytes_[static_cast<size_t>(f.first - 1 + i)] =
+          i < static_cast<int>(raw.size()) ? static_cast<unsigned char>(raw[static_cast<size_t>(i)]) : ' ';
+    }
+    return *this;
+  }
+
+  const std::array<unsigned char, Layout::kLength>& Bytes() const { return bytes_; }
+
+ private:
+  static const intake::FieldSpec& Spec(int field) { return Layout::kFields.at(static_cast<size_t>(field)); }
+
+  static std::string FitToWidth(int field, const model::Text& text) {
+    const size_t width = static_cast<size_t>(Spec(field).width);
+    std::string out;
+    for (char16_t c : text) {
+      const std::string bytes = EncodeCp932(model::Text(1, c));
+      if (out.size() + bytes.size() > width) break;
+      out += bytes;
+    }
+    return out;
+  }
+
+  std::array<unsigned char, Layout::kLength> bytes_{};
+};
+
+using Den1Builder = RecordBuilder<intake::Den1Record>;
+using Den2Builder = RecordBuilder<intake::Den2Record>;
+using UmaBuilder = RecordBuilder<intake::UmaRecord>;
+
+// Writes bytes to a file, replacing it.
+void WriteBytes(const std::filesystem::path& path, const std::string& content);
+
+// Writes the records end to end, nothing else, replacing the file.
+template <class Layout>
+void WriteRecordFile(const std::filesystem::path& path, const std::vector<RecordBuilder<Layout>>& records) {
+  std::string content;
+  content.reserve(records.size() * Layout::kLength);
+  for (const auto& r : records)
+    content.append(reinterpret_cast<const char*>(r.Bytes().data()), Layout::kLength);
+  WriteBytes(path, content);
+}
+
+// The three files of one meeting: races (kol_den1.kd2), runners in race order (kol_den2.kd2)
+// and their horses in the same order (kol_uma.kd2).
+struct MeetingFiles {
+  std::vector<Den1Builder> races;
+  std::vector<Den2Builder> runners;
+  std::vector<UmaBuilder> horses;
+
+  // Creates the folder if needed and writes the three files into it.
+  void Write(const std::filesystem::path& folder) const;
+};
+
+inline constexpr const char* kRaceFileName = "kol_den1.kd2";
+inline constexpr const char* kRunnerFileName = "kol_den2.kd2";
+inline constexpr const char* kHorseFileName = "kol_uma.kd2";
+
+}  // namespace writer
