@@ -8,12 +8,13 @@
 
 #include "card_fixture.h"
 #include "model/meeting.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
 using card_fixture::Fields;
-using card_fixture::TempFolder;
 using model::Text;
+using testsupport::ScopedTempDir;
 
 Text Blanks(int n) {
   return Text(static_cast<size_t>(n), u' ');
@@ -27,7 +28,7 @@ const model::TextTable& Table(const model::Meeting& meeting, const std::string& 
 
 // Twelve races that differ only in one field; gives that read's meeting.
 struct TwelveRaces {
-  TempFolder folder;
+  ScopedTempDir folder;
   model::Meeting meeting;
   Text line;
   TwelveRaces(int field, const std::vector<std::string>& codes) {
@@ -39,7 +40,7 @@ struct TwelveRaces {
     }
     card_fixture::WriteRaceFile(folder.Path() / intake::kRaceFileName, races);
     card_fixture::WriteRunnerFile(folder.Path() / intake::kRunnerFileName, {});
-    line = intake::ReadRaceCard(meeting, folder.PathText());
+    line = intake::ReadRaceCard(meeting, folder.Path().string());
   }
 };
 
@@ -133,10 +134,10 @@ TEST(RaceCardReadTest, EraIsEmptyUntilAYearOfTheEraIsFound) {
 }
 
 TEST(RaceCardReadTest, CopiesTheRaceFieldsAndComposesTheSummary) {
-  TempFolder folder;
+  ScopedTempDir folder;
   card_fixture::WriteMeeting(folder.Path(), {"02"});
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   const std::vector<std::pair<std::string, Text>> expected = {
       {"RaceCourseCode", u"05"},
       {"RaceCourseName", u"中山"},
@@ -171,7 +172,7 @@ TEST(RaceCardReadTest, CopiesTheRaceFieldsAndComposesTheSummary) {
 }
 
 TEST(RaceCardReadTest, SummaryOfUnknownCodesKeepsItsBlanks) {
-  TempFolder folder;
+  ScopedTempDir folder;
   Fields race = card_fixture::Race(13, 0);
   race[21] = "00000";
   race[22] = "9";
@@ -179,7 +180,7 @@ TEST(RaceCardReadTest, SummaryOfUnknownCodesKeepsItsBlanks) {
   race[26] = "";
   card_fixture::WriteRaceFile(folder.Path() / intake::kRaceFileName, {race});
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   EXPECT_EQ(Table(meeting, "RaceSummary")(1), u"      （  ）       m");
 }
 
@@ -196,7 +197,7 @@ TEST(RaceCardReadTest, ComposesTheMeetingLineFromRaceOne) {
       {"00", "45", " 1", "20010106", u"回 公営 日   H13.01.06"},
   };
   for (const Case& c : cases) {
-    TempFolder folder;
+    ScopedTempDir folder;
     Fields race = card_fixture::Race(1, 0);
     race[3] = c.meeting_no;
     race[1] = c.course;
@@ -204,7 +205,7 @@ TEST(RaceCardReadTest, ComposesTheMeetingLineFromRaceOne) {
     race[6] = c.date;
     card_fixture::WriteRaceFile(folder.Path() / intake::kRaceFileName, {race, card_fixture::Race(2, 0)});
     model::Meeting meeting;
-    EXPECT_EQ(intake::ReadRaceCard(meeting, folder.PathText()), c.line) << model::ToUtf8(c.line);
+    EXPECT_EQ(intake::ReadRaceCard(meeting, folder.Path().string()), c.line) << model::ToUtf8(c.line);
   }
 }
 
@@ -217,12 +218,12 @@ TEST(RaceCardReadTest, FullWidthDigitTakesEveryTwoDigitCode) {
 }
 
 TEST(RaceCardReadTest, RunnersFollowInRaceOrderAndAnEmptyRaceTakesOneRecord) {
-  TempFolder folder;
+  ScopedTempDir folder;
   // Records: race 1 = 1..18, race 2 = 19..34, race 3 (00) passes over 35, race 4 (blank)
   // passes over 36, race 5 = 37..38.
   card_fixture::WriteMeeting(folder.Path(), {"18", "16", "00", "  ", "02"});
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   const auto& code = Table(meeting, "HorseCode");
   EXPECT_EQ(code(1, 1), u"0000001");
   EXPECT_EQ(code(1, 18), u"0000018");
@@ -239,10 +240,10 @@ TEST(RaceCardReadTest, RunnersFollowInRaceOrderAndAnEmptyRaceTakesOneRecord) {
 }
 
 TEST(RaceCardReadTest, RunnersBeyondTwentyEightArePassedOverKeepingLaterRacesAligned) {
-  TempFolder folder;
+  ScopedTempDir folder;
   card_fixture::WriteMeeting(folder.Path(), {"30", "02"});
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   const auto& code = Table(meeting, "HorseCode");
   EXPECT_EQ(code(1, 28), u"0000028");
   EXPECT_EQ(code(2, 1), u"0000031");
@@ -266,14 +267,14 @@ TEST(RaceCardReadTest, DecodesTheRunnerLabels) {
       {"アイウエオカキクケコサシスセソ", "0", "04", "48 ", u"アイウエオカキクケコサシスセソ", u"牡", u"4才",
        u"48. "},
   };
-  TempFolder folder;
+  ScopedTempDir folder;
   Fields race = card_fixture::Race(1, static_cast<int>(cases.size()));
   std::vector<Fields> runners;
   for (const Case& c : cases) runners.push_back({{11, c.name}, {13, c.sex}, {14, c.age}, {19, c.weight}});
   card_fixture::WriteRaceFile(folder.Path() / intake::kRaceFileName, {race});
   card_fixture::WriteRunnerFile(folder.Path() / intake::kRunnerFileName, runners);
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   for (size_t i = 0; i < cases.size(); ++i) {
     const int j = static_cast<int>(i) + 1;
     SCOPED_TRACE(cases[i].name);
@@ -322,11 +323,11 @@ TEST(RaceCardReadTest, CopiesEveryRunnerField) {
   };
   Fields runner;
   for (const Copy& c : copies) runner[c.field] = c.text;
-  TempFolder folder;
+  ScopedTempDir folder;
   card_fixture::WriteRaceFile(folder.Path() / intake::kRaceFileName, {card_fixture::Race(1, 1)});
   card_fixture::WriteRunnerFile(folder.Path() / intake::kRunnerFileName, {runner});
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   for (const Copy& c : copies) {
     // A field's text is as long as the field: a double-byte character brings one blank along.
     const Text text = model::FromUtf8(c.text);
@@ -336,9 +337,9 @@ TEST(RaceCardReadTest, CopiesEveryRunnerField) {
 }
 
 TEST(RaceCardReadTest, MissingFilesReadAsBlanksAndCreateNothing) {
-  TempFolder folder;
+  ScopedTempDir folder;
   model::Meeting meeting;
-  const Text line = intake::ReadRaceCard(meeting, folder.PathText() + "/");
+  const Text line = intake::ReadRaceCard(meeting, folder.Path().string() + "/");
   EXPECT_EQ(line, u"回  日   .  .  ");
   EXPECT_EQ(Table(meeting, "RaceName")(12), u"       ***");
   EXPECT_EQ(Table(meeting, "RaceCourseName")(1), u"");
@@ -348,11 +349,11 @@ TEST(RaceCardReadTest, MissingFilesReadAsBlanksAndCreateNothing) {
 }
 
 TEST(RaceCardReadTest, AShortRunnerFileGivesBlankRunners) {
-  TempFolder folder;
+  ScopedTempDir folder;
   card_fixture::WriteRaceFile(folder.Path() / intake::kRaceFileName, {card_fixture::Race(1, 3)});
   card_fixture::WriteRunnerFile(folder.Path() / intake::kRunnerFileName, {card_fixture::Runner(1)});
   model::Meeting meeting;
-  intake::ReadRaceCard(meeting, folder.PathText());
+  intake::ReadRaceCard(meeting, folder.Path().string());
   EXPECT_EQ(Table(meeting, "HorseCode")(1, 1), u"0000001");
   EXPECT_EQ(Table(meeting, "HorseCode")(1, 3), Blanks(7));
   EXPECT_EQ(Table(meeting, "HorseName")(1, 3), u"");
