@@ -18,6 +18,8 @@
 
 namespace ui {
 
+class Timer;
+
 class Desktop {
  public:
   Desktop();
@@ -44,6 +46,9 @@ class Desktop {
       if (auto* t = dynamic_cast<T*>(f)) return t;
     return nullptr;
   }
+  // Every timer of the loaded windows that fires now (enabled, non-zero interval), for the frontend's
+  // clock.
+  std::vector<Timer*> RunningTimers() const;
   // The program runs while at least one window is loaded.
   bool Running() const { return !loaded_.empty(); }
 
