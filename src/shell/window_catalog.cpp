@@ -1,10 +1,13 @@
 // Every window of the program, by the name its code and the script driver use.
 #include "shell/app.h"
+#include "shell/frm_ag0.h"
+#include "shell/frm_ag1.h"
 
 namespace shell {
 
 void RegisterWindows(App& app) {
-  (void)app;
+  app.RegisterForm<frmAg0>("frmAg0");
+  app.RegisterForm<frmAg1>("frmAg1");
 }
 
 }  // namespace shell
