@@ -282,5 +282,36 @@ TEST_F(DataReadWindowTest, PastRunsFillTheRaceGridsAndTheBuildHandsOverOnTheSeco
   EXPECT_EQ(analysis_window->Height(), 8225);
 }
 
+// A second drive that cannot be read, beside the real file system.
+class UnreadableDriveFiles : public ui::RealFileSystem {
+ public:
+  std::vector<Text> Drives() override { return {u"/", u"/nodrive"}; }
+  std::vector<Text> Folders(const Text& path) override {
+    if (path.starts_with(u"/nodrive")) throw ui::PathError("The drive is not ready.");
+    return ui::RealFileSystem::Folders(path);
+  }
+};
+
+TEST(DataReadWindowDrive, AnUnreadableDriveAsksRetryOrCancelAndCancelRestoresTheList) {
+  shell::App app;
+  app.SetFileSystem(std::make_unique<UnreadableDriveFiles>());
+  frmAg2& w = app.Show<frmAg2>();
+  const Text start = w.Dir1.Path();
+  w.Label1.SetCaption(u"shown before");
+  app.ScriptedAnswers()->Queue(ui::kRetry);
+  app.ScriptedAnswers()->Queue(ui::kCancel);
+  w.Drive1.UserSelect(1);
+  ASSERT_EQ(app.Messages().size(), 2u);  // the retry asked again; the restore asked nothing
+  for (const ui::MessageRecord& m : app.Messages()) {
+    EXPECT_EQ(m.text, u"The drive is not ready.");
+    EXPECT_EQ(m.style, 69);
+    EXPECT_EQ(m.title, u"");
+  }
+  EXPECT_EQ(w.Drive1.Drive(), u"/");
+  EXPECT_EQ(w.Dir1.Path(), start);
+  EXPECT_EQ(w.Label1.Caption(), u"");
+  EXPECT_TRUE(w.Timer2.Running());  // no folder was chosen
+}
+
 }  // namespace
 }  // namespace intake
