@@ -28,13 +28,12 @@ constexpr int kHourglass = 11;
 constexpr int kDefaultPointer = 0;
 constexpr double kRowHeight = 230;  // the click bands assume rows of this height
 
-constexpr const char16_t* kFileNames[] = {u"kol_den1.kd2", u"kol_den2.kd2", u"kol_uma.kd2"};
-
 // Every one of the three names must appear, compared exactly, letter case included.
 bool HasTheThreeNames(const std::vector<Text>& names) {
-  return std::all_of(std::begin(kFileNames), std::end(kFileNames), [&names](const char16_t* wanted) {
-    return std::find(names.begin(), names.end(), Text(wanted)) != names.end();
-  });
+  for (const char* wanted : {kRaceFileName, kRunnerFileName, kHorseFileName}) {
+    if (std::find(names.begin(), names.end(), model::FromUtf8(wanted)) == names.end()) return false;
+  }
+  return true;
 }
 
 void MakeLamp(ui::Label& lamp, double left, double top, double width) {
@@ -58,8 +57,9 @@ void SetRowHeights(ui::FlexGrid& grid) {
 const Text kRace1To6Headings[] = {u"　１Ｒ", u"　２Ｒ", u"　３Ｒ", u"　４Ｒ", u"　５Ｒ", u"  ６Ｒ"};
 const Text kRace7To12Headings[] = {u"　７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
 
-// Checks the grids of the base-time build into the check window, which the first write loads
-// (hidden). Until that window is part of the program the writes have nowhere to go.
+// The base-time build shows its running sums and class averages in the check window's turf and
+// dirt grids; the first write loads that window, hidden. Until the check window is part of the
+// program the writes have nowhere to go.
 class CheckWindowGrids : public basetime::ClassGridWriter {
  public:
   explicit CheckWindowGrids(shell::App& app) : app_(app) {}
