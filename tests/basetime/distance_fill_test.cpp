@@ -97,6 +97,19 @@ TEST(FillMissingDistances, SprintScaledFromTheFirstLongerDistance) {
   }
 }
 
+// The value divided by the distance, times 1000, times the factor, in this order: any other order
+// changes the 15th digit of these two.
+TEST(FillMissingDistances, SprintScalingInTheOrderWritten) {
+  Row from2200;
+  from2200.fill(u"0");
+  from2200[9] = u"128.5";
+  EXPECT_EQ(model::ToUtf8(FilledRow(from2200)[0]), "54.9045454545455");
+  Row from2300;
+  from2300.fill(u"0");
+  from2300[10] = u"137.4";
+  EXPECT_EQ(model::ToUtf8(FilledRow(from2300)[0]), "55.8560869565218");
+}
+
 TEST(FillMissingDistances, ChangesOnlyMissingCellsOfItsOwnRow) {
   model::Meeting m;
   SetRow(m, 3, {u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"});
