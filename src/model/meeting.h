@@ -4,6 +4,7 @@
 
 #include "model/base_time_tables.h"
 #include "model/past_run_tables.h"
+#include "model/preview_values.h"
 #include "model/race_card_tables.h"
 #include "model/table.h"
 
@@ -18,6 +19,7 @@ class Meeting {
   RaceCardTables card;
   PastRunTables pastRuns;
   BaseTimeTables baseTimes;
+  PreviewValues preview;
 
   const TableRegistry& Registry() const { return registry_; }
 
