@@ -19,10 +19,12 @@
 #include "basetime/base_time_build.h"
 #include "bench/bench_meetings.h"
 #include "intake/past_performance_read.h"
+#include "intake/race_card_reader.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/meeting.h"
-#include "model/numbers.h"
+#include "shell/app.h"
+#include "tools/driver/script_driver.h"
 #include "tools/writer/record_writer.h"
 
 namespace {
@@ -59,15 +61,6 @@ void Floor(benchmark::State& state, const fs::path& folder) {
 
 // --- The steps, each on the tables the steps before it left
 
-// The race-card step as far as the later steps need it: the runner counts.
-void ReadCard(model::Meeting& meeting, const fs::path& folder) {
-  intake::RecordReader<intake::Den1Record> races((folder / writer::kRaceFileName).string());
-  for (int r = 1; r <= bench::kRaces; ++r) {
-    races.Read(r);
-    meeting.card.RunnerCount(r) = races.Field(intake::Den1Record::kRunnerCount);
-  }
-}
-
 class NoGrid : public basetime::ClassGridWriter {
  public:
   void SetClassCell(int, int, int, const model::Text&) override {}
@@ -78,7 +71,8 @@ enum class Step { kRaceCard, kPastPerformances, kBaseTimes };
 void RunStep(Step step, model::Meeting& meeting, const fs::path& folder) {
   switch (step) {
     case Step::kRaceCard:
-      return ReadCard(meeting, folder);
+      benchmark::DoNotOptimize(intake::ReadRaceCard(meeting, folder.string()));
+      return;
     case Step::kPastPerformances:
       return intake::ReadPastPerformances(meeting, folder.string());
     case Step::kBaseTimes: {
@@ -102,6 +96,30 @@ void StepBenchmark(benchmark::State& state, Step step, const fs::path& folder) {
     state.PauseTiming();
     meeting.reset();
     state.ResumeTiming();
+  }
+}
+
+// --- The road: the program driven as a user drives it, from its start to the analysis window
+
+void Road(benchmark::State& state, const fs::path& folder) {
+  const std::string road =
+      "click frmAg1.Command1\n"
+      "folder " +
+      folder.generic_string() +
+      "\n"
+      "click frmAg2.Command1\n"
+      "click frmAg2.Command7\n"
+      "click frmAg2.Command8\n"
+      "tick frmAg2.Timer1 2\n";
+  for (auto _ : state) {
+    shell::App app;
+    app.Start();
+    std::istringstream script(road);
+    std::ostringstream out, err;
+    if (driver::RunScript(app, script, out, err) != 0 || app.FindLoaded("frmAg3") == nullptr) {
+      state.SkipWithError(("the road failed: " + err.str()).c_str());
+      break;
+    }
   }
 }
 
@@ -176,6 +194,7 @@ void Register(const std::string& meeting, const fs::path& folder) {
   benchmark::RegisterBenchmark(("base_time_build/" + meeting).c_str(), StepBenchmark, Step::kBaseTimes,
                                folder)
       ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(("road/" + meeting).c_str(), Road, folder)->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace

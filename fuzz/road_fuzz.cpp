@@ -1,0 +1,88 @@
+// The whole road on arbitrary file contents: the input becomes the race, runner and horse file
+// of a folder (meeting_input.h), and the headless program is driven as a user drives it:
+// "Ｓｔａｒｔ", the folder, the race-card read, the past-performance read, the base-time build
+// and the hand-over to the analysis window. Whatever the files hold, the road must reach the
+// analysis window without a message box, and leave the files as they were.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "fuzz/meeting_input.h"
+#include "shell/app.h"
+#include "tools/driver/script_driver.h"
+#include "tools/writer/record_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void Fail(const std::string& what) {
+  std::fprintf(stderr, "road: %s\n", what.c_str());
+  std::abort();
+}
+
+// One folder per process, in memory where the system offers it; removed at exit.
+const fs::path& Folder() {
+  static const fs::path folder = [] {
+    const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    const fs::path root = base / ("tarvelo-road-fuzz-" + std::to_string(getpid()));
+    fs::create_directories(root / "meeting");
+    static const fs::path removed_at_exit = root;
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(removed_at_exit, ignored);
+    });
+    return root / "meeting";
+  }();
+  return folder;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void CheckUnchanged(const fs::path& path, const std::string& bytes) {
+  if (ReadFile(path) != bytes) Fail("the road changed " + path.filename().string());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const fuzz::MeetingBytes files = fuzz::SplitInput(data, size);
+  const fs::path& folder = Folder();
+  writer::WriteBytes(folder / writer::kRaceFileName, files.race);
+  writer::WriteBytes(folder / writer::kRunnerFileName, files.runner);
+  writer::WriteBytes(folder / writer::kHorseFileName, files.horse);
+
+  shell::App app;
+  app.Start();
+  std::istringstream script(
+      "click frmAg1.Command1\n"
+      "folder " +
+      folder.generic_string() +
+      "\n"
+      "click frmAg2.Command1\n"
+      "click frmAg2.Command7\n"
+      "click frmAg2.Command8\n"
+      "tick frmAg2.Timer1 2\n");
+  std::ostringstream out, err;
+  if (driver::RunScript(app, script, out, err) != 0) Fail("a user action failed: " + err.str());
+  if (app.FindLoaded("frmAg3") == nullptr || app.FindLoaded("frmAg2") != nullptr)
+    Fail("the road did not reach the analysis window");
+  if (!app.Messages().empty()) Fail("a message box was shown");
+
+  CheckUnchanged(folder / writer::kRaceFileName, files.race);
+  CheckUnchanged(folder / writer::kRunnerFileName, files.runner);
+  CheckUnchanged(folder / writer::kHorseFileName, files.horse);
+  if (std::distance(fs::directory_iterator(folder), fs::directory_iterator()) != 3)
+    Fail("the road left a file in the folder");
+  return 0;
+}
