@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -290,6 +291,25 @@ TEST(TarveloScript, RunsTheProgramFromAScriptOnStandardInput) {
   EXPECT_EQ(pclose(pipe), 0) << out;
   EXPECT_EQ(out.rfind("forms.Count\t", 0), 0u) << out;
   EXPECT_NE(out.find("forms[1].Name\t\"frmAg0\"\n"), std::string::npos) << out;
+}
+
+TEST(TarveloScript, TimingGoesToStandardErrorAndLeavesTheFactsAlone) {
+  if (!shell::App().IsRegistered("frmAg0")) GTEST_SKIP() << "the main window is not part of this build";
+  testsupport::ScopedTempDir temp;
+  const std::string err_file = (temp.Path() / "err.txt").string();
+  std::string cmd = std::string("printf '# start\\ndump forms\\n' | ") + TARVELO_BINARY_DIR +
+                    "/tarvelo-script --timing - 2>" + err_file;
+  FILE* pipe = popen(cmd.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  EXPECT_EQ(pclose(pipe), 0) << out;
+  EXPECT_EQ(out.rfind("forms.Count\t", 0), 0u) << out;
+  std::ifstream err_in(err_file);
+  const std::string err{std::istreambuf_iterator<char>(err_in), std::istreambuf_iterator<char>()};
+  EXPECT_TRUE(std::regex_match(err, std::regex("line 2: [0-9]+ us: dump forms\n"))) << err;
 }
 
 }  // namespace
