@@ -12,6 +12,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -134,6 +135,7 @@ constexpr Row kRows[] = {{"floor (read + decode every field)", "floor"},
                          {"past-performance read", "past_performance_read"},
                          {"base-time build", "base_time_build"},
                          {"road (headless App)", "road"}};
+constexpr std::span<const Row> kSteps(kRows + 1, 3);
 const std::vector<std::string> kMeetings = {"sample", "12x28"};
 
 // Prints as the console does and keeps each benchmark's time per iteration for the summary.
@@ -156,7 +158,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     out << "\n";
     for (const Row& row : kRows) {
       out << std::left << std::setw(36) << row.label;
-      for (const std::string& m : kMeetings) out << Cell(Milliseconds(std::string(row.name) + "/" + m));
+      for (const std::string& m : kMeetings) out << Cell(Milliseconds(Name(row, m)));
       out << "\n";
     }
     out << std::left << std::setw(36) << "road / floor";
@@ -165,9 +167,24 @@ class SummaryReporter : public benchmark::ConsoleReporter {
       out << Cell(road > 0 && floor > 0 ? road / floor : -1);
     }
     out << "\n";
+    for (const std::string& m : kMeetings) {
+      const Row* costliest = nullptr;
+      for (const Row& row : kSteps)
+        if (costliest == nullptr || Milliseconds(Name(row, m)) > Milliseconds(Name(*costliest, m)))
+          costliest = &row;
+      const double step = Milliseconds(Name(*costliest, m)), road = Milliseconds("road/" + m);
+      if (step < 0) continue;
+      out << "most expensive step on " << m << ": " << costliest->label;
+      if (road > 0)
+        out << " (" << std::fixed << std::setprecision(0) << 100 * step / road << "% of the road)";
+      out << "\n";
+    }
   }
 
  private:
+  static std::string Name(const Row& row, const std::string& meeting) {
+    return std::string(row.name) + "/" + meeting;
+  }
   double Milliseconds(const std::string& name) const {
     auto it = seconds_.find(name);
     return it == seconds_.end() ? -1 : it->second * 1e3;
