@@ -1,8 +1,8 @@
 // The whole road on arbitrary file contents: the input becomes the race, runner and horse file
 // of a folder (meeting_input.h), and the headless program is driven as a user drives it:
-// "Ｓｔａｒｔ", the folder, the race-card read, the past-performance read, the base-time build
-// and the hand-over to the analysis window. Whatever the files hold, the road must reach the
-// analysis window without a message box, and leave the files as they were.
+// "Ｓｔａｒｔ", the folder, the race-card read, the past-performance read, the preview of every
+// race, the base-time build and the hand-over to the analysis window. Whatever the files hold,
+// the road must reach the analysis window without a message box, and leave the files as they were.
 #include <unistd.h>
 
 #include <cstdint>
@@ -53,6 +53,20 @@ void CheckUnchanged(const fs::path& path, const std::string& bytes) {
   if (ReadFile(path) != bytes) Fail("the road changed " + path.filename().string());
 }
 
+// The preview of every race once the races are shown: its heading, then the first and the last
+// horse name the runner grid can list.
+std::string Preview() {
+  std::string lines;
+  for (int race = 1; race <= 12; ++race) {
+    const char* grid = race <= 6 ? "MSFlexGrid3" : "MSFlexGrid4";
+    const int x = 1900 + 1000 * ((race - 1) % 6);
+    lines += "mousedown frmAg2." + std::string(grid) + " " + std::to_string(x) + " 100\n";
+    lines += "mousedown frmAg2.MSFlexGrid2 900 300\n";
+    lines += "mousedown frmAg2.MSFlexGrid2 900 4200\n";
+  }
+  return lines;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -70,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       folder.generic_string() +
       "\n"
       "click frmAg2.Command1\n"
-      "click frmAg2.Command7\n"
+      "click frmAg2.Command7\n" +
+      Preview() +
       "click frmAg2.Command8\n"
       "tick frmAg2.Timer1 2\n");
   std::ostringstream out, err;
