@@ -12,6 +12,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <set>
 #include <span>
 #include <sstream>
 #include <string>
@@ -146,9 +147,14 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
+    // With repetitions the median stands for the benchmark.
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.iterations == 0) continue;
-      seconds_[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+      if (run.iterations == 0) continue;
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !median) continue;
+      if (!median && medians_.count(run.run_name.str())) continue;
+      seconds_[run.run_name.str()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+      if (median) medians_.insert(run.run_name.str());
     }
   }
 
@@ -199,6 +205,7 @@ class SummaryReporter : public benchmark::ConsoleReporter {
     return s.str();
   }
   std::map<std::string, double> seconds_;
+  std::set<std::string> medians_;
 };
 
 void Register(const std::string& meeting, const fs::path& folder) {
