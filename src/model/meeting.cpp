@@ -6,6 +6,8 @@ Meeting::Meeting() {
   card.RegisterIn(registry_);
   pastRuns.RegisterIn(registry_);
   baseTimes.RegisterIn(registry_);
+  stdTimeView.RegisterIn(registry_);
+  analysis.RegisterIn(registry_);
 }
 
 }  // namespace model
