@@ -5,6 +5,7 @@
 #include "model/analysis_tables.h"
 #include "model/base_time_tables.h"
 #include "model/past_run_tables.h"
+#include "model/preview_values.h"
 #include "model/race_card_tables.h"
 #include "model/std_time_view_tables.h"
 #include "model/table.h"
@@ -20,6 +21,7 @@ class Meeting {
   RaceCardTables card;
   PastRunTables pastRuns;
   BaseTimeTables baseTimes;
+  PreviewValues preview;
   StdTimeViewTables stdTimeView;
   AnalysisTables analysis;
 
