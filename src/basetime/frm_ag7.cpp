@@ -187,7 +187,8 @@ void frmAg7::Command1_Click() {
 
 void frmAg7::ShowRaceRecords(int race) {
   const model::BaseTimeTables& base = app_.meeting.baseTimes;
-  // The grid has a row for each of a race's first 18 runners, as many as a race may have.
+  // The grid holds 18 runners, the most a race of the program has; any further runner is counted
+  // by the accumulation but not listed.
   const int lastRow = MSFlexGrid2.Rows() - 1;
   const int runners = LastRunnerOf(app_.meeting, race);
   for (int i = 1; i <= runners && i <= lastRow; ++i) {
@@ -200,6 +201,8 @@ void frmAg7::Command2_Click() {
   ComputeClassAverages(app_.meeting, *this);
 }
 
+// The build's own stages in the order of DeriveStandardTimes, with the work row shown after the
+// fill and after each smoothing pass (a skipped pass shows the row unchanged).
 void frmAg7::Command3_Click() {
   model::Meeting& meeting = app_.meeting;
   for (int surface : {kTurf, kDirt}) {
@@ -218,6 +221,7 @@ void frmAg7::Command3_Click() {
 
 void frmAg7::ShowWorkLine(int surface, int course, int line) {
   ui::FlexGrid* grid = CourseGrid(surface);
+  if (grid == nullptr) return;
   const model::CourseDistanceTable& work = app_.meeting.baseTimes.StdTimeWork;
   for (int d = 1; d <= 12; ++d) {
     grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d),
@@ -232,6 +236,7 @@ void frmAg7::Command4_Click() {
 }
 
 void frmAg7::Command5_Click() {
+  // Typed text in the list chooses no race, and the sheet needs one.
   const int choice = Combo2.ListIndex();
   if (choice < 0 || choice >= static_cast<int>(kRaceEntries.size())) return;
   PrintRaceRunRecords(app_.meeting, app_.printer, choice + 1);
