@@ -313,42 +313,44 @@ class Runner {
 }  // namespace
 
 std::string JsonString(const model::Text& text) {
-  std::string utf8 = model::ToUtf8(text);
   std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
+  size_t plain_from = 0;  // start of the run of characters copied as they are
+  auto put = [&](size_t i, const char* escaped) {
+    out += model::ToUtf8(std::u16string_view(text).substr(plain_from, i - plain_from));
+    out += escaped;
+    plain_from = i + 1;
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    const bool high = c >= 0xD800 && c < 0xDC00;
+    const bool low = c >= 0xDC00 && c < 0xE000;
+    if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      ++i;  // a pair: one character beyond the 16-bit range
+      continue;
+    }
+    if (c == u'"') {
+      put(i, "\\\"");
+    } else if (c == u'\\') {
+      put(i, "\\\\");
+    } else if (c == u'\n') {
+      put(i, "\\n");
+    } else if (c == u'\r') {
+      put(i, "\\r");
+    } else if (c == u'\t') {
+      put(i, "\\t");
+    } else if (c == u'\b') {
+      put(i, "\\b");
+    } else if (c == u'\f') {
+      put(i, "\\f");
+    } else if (c < 0x20 || high || low) {
+      // Control characters, and a surrogate without its partner (which has no UTF-8 form).
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+      put(i, buf);
     }
   }
-  return out + "\"";
+  put(text.size(), "\"");
+  return out;
 }
 
 std::string PlainNumber(double value) {
