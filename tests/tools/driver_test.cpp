@@ -253,6 +253,11 @@ TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
       {"dump frmNowhere", "unknown window \"frmNowhere\""},
       {"shot frmTestMain out.png", "shot needs the desktop frontend"},
       {"printto out.pdf", "printto needs the desktop frontend"},
+      {"click frmTestMain.Command1 frmTestMain.Command2", "too many arguments: \"frmTestMain.Command2\""},
+      {"answer ok cancel", "too many arguments"},
+      {"dump forms frmTestMain", "too many arguments"},
+      {"dump table RaceDate HorseName", "too many arguments"},
+      {"dump frmTestMain.Label1 Caption", "too many arguments"},
   };
   for (const Case& c : cases) {
     Result r = Run("dump forms\n\n" + c.line + "\ndump forms\n");
