@@ -190,6 +190,7 @@ class Runner {
         }
       }
     }
+    throw ScriptError("no loaded window has a folder list");
   }
 
   void MouseDown(std::string rest) {
