@@ -6,10 +6,7 @@
 #include "basetime/base_time_indices.h"
 #include "basetime/check_sheet_print.h"
 #include "basetime/class_average.h"
-#include "basetime/combination.h"
-#include "basetime/distance_fill.h"
 #include "basetime/runner_range.h"
-#include "basetime/smoothing.h"
 #include "basetime/standard_times.h"
 #include "model/numbers.h"
 #include "shell/app.h"
@@ -201,22 +198,12 @@ void frmAg7::Command2_Click() {
   ComputeClassAverages(app_.meeting, *this);
 }
 
-// The build's own stages in the order of DeriveStandardTimes, with the work row shown after the
-// fill and after each smoothing pass (a skipped pass shows the row unchanged).
+// The build's derivation of the standard times, with the work row shown after the fill (構築Ａ) and
+// after each smoothing pass (構築B1 to 構築B3; a skipped pass shows the row unchanged).
 void frmAg7::Command3_Click() {
-  model::Meeting& meeting = app_.meeting;
-  for (int surface : {kTurf, kDirt}) {
-    CombineClassAverages(meeting, surface);
-    for (int k = 1; k <= 10; ++k) {
-      FillMissingDistances(meeting, k);
-      ShowWorkLine(surface, k, kBuiltLine);
-      for (int pass = 1; pass <= 3; ++pass) {
-        SmoothDistanceStepsPass(meeting, k);
-        ShowWorkLine(surface, k, kBuiltLine + pass);
-      }
-      StoreStandardTimes(meeting, surface, k);
-    }
-  }
+  DeriveStandardTimes(app_.meeting, [this](int surface, int course, int stage) {
+    ShowWorkLine(surface, course, kBuiltLine + stage);
+  });
 }
 
 void frmAg7::ShowWorkLine(int surface, int course, int line) {
