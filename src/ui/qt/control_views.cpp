@@ -338,6 +338,11 @@ class ComboView : public ControlView {
 
  private:
   void ConnectTyping(QComboBox* combo) {
+    // Qt picks the entry that matches the typed text when the field loses focus or Enter is pressed;
+    // the platform only types, and picking is the user's click in the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
     QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [this](const QString& text) {
       auto* c = dynamic_cast<ui::ComboBox*>(&Model());
       if (c != nullptr) dispatcher_.Dispatch([c, text] { c->UserType(FromQString(text)); });

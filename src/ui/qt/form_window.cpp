@@ -191,8 +191,13 @@ FormWindow::FormWindow(ui::Form& form, Dispatcher& dispatcher, bool on_screen)
 }
 
 FormWindow::~FormWindow() {
-  // The views point into the widgets that QWidget's destructor deletes; drop them first.
+  // Widgets going away may still signal (focus moving on); nothing may reach the model then.
+  form_ = nullptr;
   views_.clear();
+}
+
+void FormWindow::Dispatch(const std::function<void()>& action) {
+  if (form_ != nullptr) dispatcher_.Dispatch(action);
 }
 
 void FormWindow::BuildMenus() {
@@ -243,7 +248,7 @@ void FormWindow::BuildControls() {
       timers_.push_back({model, timer});
       continue;
     }
-    std::unique_ptr<ControlView> view = MakeControlView(*c, parent_of(*c), dispatcher_);
+    std::unique_ptr<ControlView> view = MakeControlView(*c, parent_of(*c), *this);
     if (view) views_.push_back(std::move(view));
   }
   // Labels, shapes and lines lie on their container's surface, beneath every other control.
@@ -268,10 +273,8 @@ void FormWindow::Detach() {
   for (TimerEntry& t : timers_) t.timer->stop();
   timers_.clear();
   static_cast<FormSurface*>(surface_)->Detach();
-  views_.clear();
-  menus_.clear();
-  // The control widgets still point at the model; they must not paint any more.
-  for (QWidget* child : surface_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->hide();
+  // The control widgets still point at the model; hidden, they paint no more.
+  surface_->hide();
 }
 
 void FormWindow::Sync() {

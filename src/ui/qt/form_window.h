@@ -31,7 +31,7 @@ struct NonClient {
 };
 NonClient NonClientOf(const ui::Form& form);
 
-class FormWindow : public QWidget {
+class FormWindow : public QWidget, private Dispatcher {
  public:
   // on_screen: shown and hidden with the model and its timers running; off screen the window is only
   // rendered (the script driver's pictures).
@@ -68,6 +68,8 @@ class FormWindow : public QWidget {
     ui::Timer* model;
     QTimer* timer;
   };
+  // The views' input goes through here, so that nothing reaches a model window that has gone.
+  void Dispatch(const std::function<void()>& action) override;
   void BuildMenus();
   void BuildControls();
   void SyncFrame();
