@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "intake/record_file.h"
+#include "intake/record_layouts.h"
 #include "model/numbers.h"
 
 namespace intake {
@@ -10,19 +12,7 @@ namespace {
 
 constexpr int kRaces = 12;
 constexpr int kRunnerCells = 28;
-constexpr int kPastRuns = 5;
-
-// Header fields of a horse record.
-constexpr int kHorseNameField = 2;
-constexpr int kSireNameField = 13;
-constexpr int kDamNameField = 15;
-// Count group g's count c (1..4) is field 51 + 4g + c; RecordCounts01..29 take these groups.
-constexpr std::array<int, 29> kRecordCountsGroups = {2,  3,  4,  5,  6,  9,  10, 11, 12, 13,
-                                                     14, 15, 16, 21, 22, 23, 24, 25, 26, 27,
-                                                     28, 29, 30, 31, 32, 33, 34, 35, 36};
-constexpr int CountField(int group, int count) {
-  return 51 + 4 * group + count;
-}
+constexpr int kPastRuns = UmaRecord::kPastRuns;
 
 // No runner count of a two-character field comes near this; it keeps record numbers in range.
 constexpr double kLargestCount = 1e9;
@@ -32,7 +22,7 @@ constexpr double kLargestCount = 1e9;
 // still passes over one record, and a fractional count one more than its whole runners.
 long RecordsTaken(double count) {
   if (!(count >= 1)) return 1;
-  const double whole = model::FloorNumber(std::min(count, kLargestCount));
+  const double whole = model::FloorNumber(count);
   return static_cast<long>(whole) + (whole == count ? 0 : 1);
 }
 
@@ -42,13 +32,14 @@ int RunnersWithCells(double count) {
 }
 
 void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int j) {
-  t.UmaHorseName(r, j) = field(kHorseNameField);
-  t.SireName(r, j) = field(kSireNameField);
-  t.DamName(r, j) = field(kDamNameField);
+  using U = UmaRecord;
+  t.UmaHorseName(r, j) = field(U::kHorseName);
+  t.SireName(r, j) = field(U::kSireName);
+  t.DamName(r, j) = field(U::kDamName);
   for (int k = 1; k <= model::PastRunTables::kRecordCountsTables; ++k) {
-    const int g = kRecordCountsGroups[static_cast<size_t>(k - 1)];
-    t.RecordCounts(k)(r, j) = model::RecordCountsText(field(CountField(g, 1)), field(CountField(g, 2)),
-                                                      field(CountField(g, 3)), field(CountField(g, 4)));
+    const int g = U::kRecordCountsGroup[static_cast<size_t>(k)];
+    t.RecordCounts(k)(r, j) = model::RecordCountsText(field(U::CountField(g, 1)), field(U::CountField(g, 2)),
+                                                      field(U::CountField(g, 3)), field(U::CountField(g, 4)));
   }
 }
 
@@ -57,7 +48,7 @@ void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
   long n = 1;
   for (int r = 1; r <= kRaces; ++r) {
-    const double count = model::TextToNumber(meeting.card.RunnerCount(r));
+    const double count = std::min(model::TextToNumber(meeting.card.RunnerCount(r)), kLargestCount);
     const int runners = RunnersWithCells(count);
     for (int j = 1; j <= runners; ++j) {
       records.read(n + j - 1);
@@ -68,9 +59,15 @@ void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
   }
 }
 
+void ReadPastPerformances(model::Meeting& meeting, const std::string& folder) {
+  RecordReader<UmaRecord> file(HorseFilePath(folder));
+  WalkHorseRecords(meeting,
+                   {[&file](long n) { file.Read(n); }, [&file](int field) { return file.Field(field); }});
+}
+
 std::string HorseFilePath(const std::string& folder) {
   std::string path = folder;
-  if (path.empty() || (path.back() != '/' && path.back() != '\\')) path += '/';
+  if (path.empty() || path.back() != '/') path += '/';
   return path + "kol_uma.kd2";
 }
 

@@ -24,8 +24,12 @@ struct HorseRecords {
 // takes all of its records.
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records);
 
-// The horse file of a data folder: the folder, a separator unless it already ends in one,
-// and kol_uma.kd2.
+// Reads the folder's kol_uma.kd2 into the horse-file and past-run tables. The file is only
+// read; a missing file or records beyond its end read as blanks.
+void ReadPastPerformances(model::Meeting& meeting, const std::string& folder);
+
+// The horse file of a data folder: the folder, "/" unless it already ends in one, and
+// kol_uma.kd2.
 std::string HorseFilePath(const std::string& folder);
 
 // Rows 1 to 7 of a race's column in the data-read window's race grids: name, class, surface,

@@ -1,7 +1,11 @@
 #include "intake/past_run_decoder.h"
 
+#include <array>
 #include <optional>
+#include <span>
 
+#include "intake/record_layouts.h"
+#include "model/codes.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -14,37 +18,27 @@ using model::TextToNumber;
 const Text kNone = u"なし";
 const Text kTrouble = u"あり";
 
-struct CodeName {
-  const char16_t* code;
-  const char16_t* name;
-};
+// Past-run display texts of the surface, pace and going codes (the race card words them
+// differently).
+constexpr std::array<model::CodeName, 2> kSurfaceNames{{{u"0", u"ダ－ト"}, {u"1", u"芝"}}};
+constexpr std::array<model::CodeName, 3> kPaceNames{{{u"0", u"ハイ"}, {u"1", u"ミドル"}, {u"2", u"スロ－"}}};
+constexpr std::array<model::CodeName, 4> kGoingNames{
+    {{u"0", u"良"}, {u"1", u"や"}, {u"2", u"重"}, {u"3", u"不"}}};
 
 // A display text that a step may leave unwritten (a code outside its list).
 using Shown = std::optional<Text>;
 
-Shown NameFromList(const Text& raw, std::initializer_list<CodeName> list) {
-  for (const auto& entry : list) {
-    if (raw == entry.code) return Text(entry.name);
-  }
+Shown NameFromList(const Text& raw, std::span<const model::CodeName> list) {
+  if (auto name = model::NameOfCode(list, raw)) return Text(*name);
   return std::nullopt;
 }
 
 Shown CourseName(const Text& raw) {
   if (raw == u"  ") return kNone;
-  if (Shown name = NameFromList(raw, {{u"00", u"京都"},
-                                      {u"01", u"阪神"},
-                                      {u"02", u"中京"},
-                                      {u"03", u"小倉"},
-                                      {u"04", u"東京"},
-                                      {u"05", u"中山"},
-                                      {u"06", u"福島"},
-                                      {u"07", u"新潟"},
-                                      {u"08", u"札幌"},
-                                      {u"09", u"函館"}}))
-    return name;
+  if (Shown name = NameFromList(raw, model::CourseCodes)) return name;
   const double v = TextToNumber(raw);
-  if (v >= 10 && v <= 46) return Text(u"公営");
-  if (v >= 60 && v <= 71) return Text(u"外国");
+  if (model::IsLocalCourse(v)) return Text(model::kLocalCourseName);
+  if (model::IsForeignCourse(v)) return Text(model::kForeignCourseName);
   return std::nullopt;
 }
 
@@ -76,30 +70,23 @@ Text DateText(const Text& raw) {
 
 Text ClassName(const Text& raw) {
   if (raw == model::Spaces(5)) return kNone;
-  if (Shown name = NameFromList(raw, {{u"00001", u"新馬"},
-                                      {u"00002", u"未出走"},
-                                      {u"00003", u"未勝利"},
-                                      {u"00004", u"オ－プン"},
-                                      {u"05000", u"500万"},
-                                      {u"09000", u"900万"},
-                                      {u"16000", u"1600万"}}))
-    return *name;
-  return u"その他";
+  if (Shown name = NameFromList(raw, model::ClassCodes)) return *name;
+  return Text(model::kOtherClassName);
 }
 
 Shown SurfaceName(const Text& raw) {
   if (raw == u" ") return kNone;
-  return NameFromList(raw, {{u"0", u"ダ－ト"}, {u"1", u"芝"}});
+  return NameFromList(raw, kSurfaceNames);
 }
 
 Shown PaceName(const Text& raw) {
   if (raw == u" ") return kNone;
-  return NameFromList(raw, {{u"0", u"ハイ"}, {u"1", u"ミドル"}, {u"2", u"スロ－"}});
+  return NameFromList(raw, kPaceNames);
 }
 
 Shown GoingName(const Text& raw) {
   if (raw == u" ") return kNone;
-  return NameFromList(raw, {{u"0", u"良"}, {u"1", u"や"}, {u"2", u"重"}, {u"3", u"不"}});
+  return NameFromList(raw, kGoingNames);
 }
 
 // Distance, field size, horse number and body weight: shown as they stand unless the whole
@@ -167,35 +154,34 @@ void Put(model::RunnerTable& table, int r, int j, const Shown& text) {
 }  // namespace
 
 void DecodePastRun(const HorseFieldText& record, model::PastRunTables& t, int r, int j, int b) {
-  namespace f = past_run_field;
-  const int shift = f::kBlockStep * (b - 1);
+  using U = UmaRecord;
   // Copies the field into its raw cell and hands back that cell.
   auto raw = [&](model::Family<model::RunnerTable>& family, int field) -> const Text& {
     Text& cell = family[b](r, j);
-    cell = record(field + shift);
+    cell = record(U::RunField(b, field));
     return cell;
   };
 
-  Put(t.RunCourseName[b], r, j, CourseName(raw(t.RunCourseCode, f::kCourseCode)));
-  t.RunDateText[b](r, j) = DateText(raw(t.RunDateCode, f::kDateCode));
-  t.RunClassName[b](r, j) = ClassName(raw(t.RunClassCode, f::kClassCode));
-  Put(t.RunSurfaceName[b], r, j, SurfaceName(raw(t.RunSurfaceCode, f::kSurfaceCode)));
-  t.RunDistanceText[b](r, j) = RawOrNone(raw(t.RunDistance, f::kDistance), 4);
-  t.RunFieldSizeText[b](r, j) = RawOrNone(raw(t.RunFieldSize, f::kFieldSize), 2);
-  Put(t.RunPaceName[b], r, j, PaceName(raw(t.RunPaceCode, f::kPaceCode)));
-  Put(t.RunGoingName[b], r, j, GoingName(raw(t.RunGoingCode, f::kGoingCode)));
-  t.RunGateText[b](r, j) = RawOrNone(raw(t.RunGate, f::kGate), 2);
-  t.RunWeightText[b](r, j) = WeightText(raw(t.RunWeight, f::kWeight));
-  t.RunBodyWeightText[b](r, j) = RawOrNone(raw(t.RunBodyWeight, f::kBodyWeight), 3);
-  t.RunPositionText[b](r, j) = PositionText(raw(t.RunPosition, f::kPosition));
-  t.RunTimeText[b](r, j) = TimeText(raw(t.RunTime, f::kTime));
-  t.RunMarginText[b](r, j) = TenthsText(raw(t.RunMargin, f::kMargin));
-  t.RunFirst3FText[b](r, j) = TenthsText(raw(t.RunFirst3F, f::kFirst3F));
-  t.RunLast3FText[b](r, j) = TenthsText(raw(t.RunLast3F, f::kLast3F));
-  const Text& c1 = raw(t.RunCorner1_, f::kCorner1);
-  const Text& c2 = raw(t.RunCorner2_, f::kCorner1 + 1);
-  const Text& c3 = raw(t.RunCorner3_, f::kCorner1 + 2);
-  const Text& c4 = raw(t.RunCorner4_, f::kCorner1 + 3);
+  Put(t.RunCourseName[b], r, j, CourseName(raw(t.RunCourseCode, U::kRunCourseCode)));
+  t.RunDateText[b](r, j) = DateText(raw(t.RunDateCode, U::kRunDateCode));
+  t.RunClassName[b](r, j) = ClassName(raw(t.RunClassCode, U::kRunClassCode));
+  Put(t.RunSurfaceName[b], r, j, SurfaceName(raw(t.RunSurfaceCode, U::kRunSurfaceCode)));
+  t.RunDistanceText[b](r, j) = RawOrNone(raw(t.RunDistance, U::kRunDistance), 4);
+  t.RunFieldSizeText[b](r, j) = RawOrNone(raw(t.RunFieldSize, U::kRunFieldSize), 2);
+  Put(t.RunPaceName[b], r, j, PaceName(raw(t.RunPaceCode, U::kRunPaceCode)));
+  Put(t.RunGoingName[b], r, j, GoingName(raw(t.RunGoingCode, U::kRunGoingCode)));
+  t.RunGateText[b](r, j) = RawOrNone(raw(t.RunGate, U::kRunGate), 2);
+  t.RunWeightText[b](r, j) = WeightText(raw(t.RunWeight, U::kRunWeight));
+  t.RunBodyWeightText[b](r, j) = RawOrNone(raw(t.RunBodyWeight, U::kRunBodyWeight), 3);
+  t.RunPositionText[b](r, j) = PositionText(raw(t.RunPosition, U::kRunPosition));
+  t.RunTimeText[b](r, j) = TimeText(raw(t.RunTime, U::kRunTime));
+  t.RunMarginText[b](r, j) = TenthsText(raw(t.RunMargin, U::kRunMargin));
+  t.RunFirst3FText[b](r, j) = TenthsText(raw(t.RunFirst3F, U::kRunFirst3F));
+  t.RunLast3FText[b](r, j) = TenthsText(raw(t.RunLast3F, U::kRunLast3F));
+  const Text& c1 = raw(t.RunCorner1_, U::kRunCorner1);
+  const Text& c2 = raw(t.RunCorner2_, U::kRunCorner1 + 1);
+  const Text& c3 = raw(t.RunCorner3_, U::kRunCorner1 + 2);
+  const Text& c4 = raw(t.RunCorner4_, U::kRunCorner1 + 3);
   const Passing passing = PassingOrder(c1, c2, c3, c4);
   t.RunPassingText[b](r, j) = passing.text;
   t.RunTroubleFlag[b](r, j) = passing.trouble;

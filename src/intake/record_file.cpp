@@ -21,25 +21,20 @@ bool IsTrailByte(unsigned char b) {
   return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
-// Bytes that stand for no character in any position.
-bool IsUnusedSingleByte(unsigned char b) {
-  return b == 0x80 || b == 0xA0 || b >= 0xFD;
-}
-
 // The CP932 table: one UTF-16 unit per single byte and per lead/trail pair, U+FFFD where
 // CP932 has no character. Built once from iconv, so that decoding is a table look-up.
 class Cp932Table {
  public:
   Cp932Table() {
+    // Single bytes map by rule in CP932: ASCII as is, 0xA1-0xDF to half-width katakana;
+    // 0x80, 0xA0 and 0xFD-0xFF stand for nothing.
     single_.fill(kReplacement);
+    for (int b = 0; b < 0x80; ++b) single_[static_cast<size_t>(b)] = static_cast<char16_t>(b);
+    for (int b = 0xA1; b <= 0xDF; ++b)
+      single_[static_cast<size_t>(b)] = static_cast<char16_t>(0xFF61 + b - 0xA1);
     pair_.fill(kReplacement);
     iconv_t cd = iconv_open("UTF-16LE", "CP932");
     if (cd == reinterpret_cast<iconv_t>(-1)) return;
-    for (int b = 0; b < 0x100; ++b) {
-      const auto byte = static_cast<unsigned char>(b);
-      if (IsLeadByte(byte) || IsUnusedSingleByte(byte)) continue;
-      single_[static_cast<size_t>(b)] = Convert(cd, &byte, 1);
-    }
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
       if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
       for (int trail = 0x40; trail <= 0xFC; ++trail) {

@@ -15,8 +15,8 @@ struct RaceCardTables {
   // Per race and runner (kol_den2.kd2 record in race order).
   RunnerTable Frame, HorseNo, HorseCode, HorseName, SexCode, SexLabel, AgeCode, AgeLabel, WeightCode,
       WeightLabel, Jockey, TrainLeadChar1, TrainLeadNumber1, TrainDate1, TrainCentre1, TrainCourse1,
-      TrainGoing1, TrainTimeA1, TrainTimeB1, TrainTimeC1, TrainTimeD1, TrainTimeE1, TrainTimeF1,
-      TrainTimeG1, TrainLaneChar1, TrainAction1, TrainTrendCode1, TrainRemark1, TrainText2, TrainText3;
+      TrainGoing1, TrainTimeA1, TrainTimeB1, TrainTimeC1, TrainTimeD1, TrainTimeE1, TrainTimeF1, TrainTimeG1,
+      TrainLaneChar1, TrainAction1, TrainTrendCode1, TrainRemark1, TrainText2, TrainText3;
 
   void RegisterIn(TableRegistry& registry);
 };

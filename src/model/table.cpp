@@ -15,8 +15,8 @@ size_t TextTable::Flat(std::initializer_list<int> idx) const {
   for (int i : idx) {
     const auto& r = dims_[d++];
     if (i < r.lo || i > r.hi) {
-      throw std::out_of_range("table index " + std::to_string(i) + " outside " + std::to_string(r.lo) +
-                              ".." + std::to_string(r.hi));
+      throw std::out_of_range("table index " + std::to_string(i) + " outside " + std::to_string(r.lo) + ".." +
+                              std::to_string(r.hi));
     }
     flat = flat * static_cast<size_t>(r.size()) + static_cast<size_t>(i - r.lo);
   }

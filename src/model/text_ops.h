@@ -15,7 +15,7 @@ Text Left(const Text& text, int length);
 Text Right(const Text& text, int length);
 // Position (1-based) of the first occurrence of what at or after start, 0 when absent.
 int InStr(const Text& text, const Text& what, int start = 1);
-Text Trim(const Text& text);   // blanks (U+0020) at both ends
+Text Trim(const Text& text);  // blanks (U+0020) at both ends
 Text LTrim(const Text& text);
 Text RTrim(const Text& text);
 Text Spaces(int count);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/controls.h"
+
 namespace ui {
 
 Desktop::Desktop()
@@ -35,6 +37,8 @@ void Desktop::Unload(Form& form) {
   auto it = std::find(loaded_.begin(), loaded_.end(), &form);
   if (it == loaded_.end()) return;
   loaded_.erase(it);
+  for (Form* other : loaded_)
+    if (other->owner_ == &form) other->owner_ = nullptr;
   form.loaded_ = false;
   form.visible_ = false;
   if (unload_watcher_) unload_watcher_(form);
@@ -59,6 +63,14 @@ Form* Desktop::FindLoaded(std::string_view name) const {
   for (Form* f : loaded_)
     if (f->Name() == name) return f;
   return nullptr;
+}
+
+std::vector<Timer*> Desktop::RunningTimers() const {
+  std::vector<Timer*> timers;
+  for (Form* f : loaded_)
+    for (Control* c : f->Controls())
+      if (auto* t = dynamic_cast<Timer*>(c); t != nullptr && t->Running()) timers.push_back(t);
+  return timers;
 }
 
 Desktop::EventScope::EventScope(Desktop& desktop) : desktop_(desktop) {

@@ -19,6 +19,8 @@
 
 namespace ui {
 
+class Timer;
+
 class Desktop {
  public:
   Desktop();
@@ -45,6 +47,9 @@ class Desktop {
       if (auto* t = dynamic_cast<T*>(f)) return t;
     return nullptr;
   }
+  // Every timer of the loaded windows that fires now (enabled, non-zero interval), for the frontend's
+  // clock.
+  std::vector<Timer*> RunningTimers() const;
   // The program runs while at least one window is loaded.
   bool Running() const { return !loaded_.empty(); }
   // Told of each window as it leaves the loaded windows, while it still exists (the desktop frontend

@@ -144,11 +144,11 @@ int DriveListBox::ListIndex() const {
   return it == drives_.end() ? -1 : static_cast<int>(it - drives_.begin());
 }
 
-void DriveListBox::SetDrive(const Text& drive) {
+void DriveListBox::SetDrive(const Text& drive, bool run_change) {
   if (drive == drive_) return;
   drive_ = drive;
   Changed();
-  Raise(OnChange);
+  if (run_change) Raise(OnChange);
 }
 
 void DriveListBox::UserSelect(int index) {

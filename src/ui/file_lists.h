@@ -58,8 +58,9 @@ class DriveListBox : public Control {
   const Text& List(int i) const;
   int ListIndex() const;
   const Text& Drive() const { return drive_; }
-  // A different drive runs the change event; the present one runs nothing.
-  void SetDrive(const Text& drive);
+  // A different drive runs the change event (unless run_change is false, for putting the list back
+  // after a failed change without running the handler again); the present one runs nothing.
+  void SetDrive(const Text& drive, bool run_change = true);
 
   std::function<void()> OnChange;
   // The user picks drive index.

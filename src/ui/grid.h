@@ -38,7 +38,8 @@ enum GridMerge {
 class FlexGrid : public Control {
  public:
   static constexpr double kDefaultColWidth = 960;
-  static constexpr double kDefaultRowHeight = 240;
+  // Rows as the windows' click bands assume them (230 twips from the grid's top edge).
+  static constexpr double kDefaultRowHeight = 230;
 
   FlexGrid(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kFlexGrid; }

@@ -18,7 +18,7 @@ struct PrintedDocument {
   int scale_mode = kScaleTwips;
   int paper_size = kPaperA4;
   int orientation = kPortrait;
-  double font_size = 10;
+  double font_size = 9;
   // Texts (kind kText, top left in x1, y1) and lines, in the document's scale.
   std::vector<DrawOp> ops;
 };
@@ -58,7 +58,7 @@ class Printer {
   int scale_mode_ = kScaleTwips;
   int paper_size_ = kPaperA4;
   int orientation_ = kPortrait;
-  double font_size_ = 10;
+  double font_size_ = 9;  // the system font's size
   double current_x_ = 0, current_y_ = 0;
   std::vector<DrawOp> pending_;
   std::vector<PrintedDocument> documents_;

@@ -37,16 +37,25 @@ class Screen {
 };
 
 // Message box style bits as the platform's: buttons in the low bits, the icon above.
-enum MsgBoxButtons {
-  kOkOnly = 0,
-  kOkCancel = 1,
-  kAbortRetryIgnore = 2,
-  kYesNoCancel = 3,
-  kYesNo = 4,
-  kRetryCancel = 5,
-};
-enum MsgBoxIcon { kCritical = 16, kQuestion = 32, kExclamation = 48, kInformation = 64 };
-enum MsgBoxResult { kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7 };
+// (plain numbers, so that a style reads as the platform's sum, such as kRetryCancel + kInformation).
+inline constexpr int kOkOnly = 0;
+inline constexpr int kOkCancel = 1;
+inline constexpr int kAbortRetryIgnore = 2;
+inline constexpr int kYesNoCancel = 3;
+inline constexpr int kYesNo = 4;
+inline constexpr int kRetryCancel = 5;
+inline constexpr int kCritical = 16;
+inline constexpr int kQuestion = 32;
+inline constexpr int kExclamation = 48;
+inline constexpr int kInformation = 64;
+// Answers.
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+inline constexpr int kAbort = 3;
+inline constexpr int kRetry = 4;
+inline constexpr int kIgnore = 5;
+inline constexpr int kYes = 6;
+inline constexpr int kNo = 7;
 
 // The answers a style offers, in the order shown (the first is the default).
 std::vector<int> ButtonsOf(int style);

@@ -46,13 +46,19 @@ TEST(FillMissingDistances, NeighboursMidpointsStraightLinesAndScaling) {
         u"127.68525", u"134.4343275", u"139.51607793125", u"146.0"}},
       {"only 1200 m",
        {u"0", u"70.0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"},
-       {u"57.75", u"70.0", u"82.4833333333333", u"88.816875"}},
+       {u"57.75", u"70.0", u"82.4833333333333", u"88.816875", u"95.21169", u"101.668232728125",
+        u"108.186960591281", u"121.409811330215", u"128.117703406209", u"134.88963915768",
+        u"141.726091324081", u"148.627535771167"}},
       {"only 2400 m",
        {u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"150.0"},
-       {u"58.125", u"70.4475", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"150.0"}},
+       // 2300 m: midpoint of the scaled 2200 m, as its text reads back, and the present 2400 m.
+       {u"58.125", u"70.4475", u"83.0106375", u"89.38466859375", u"95.8203647325", u"102.318183215923",
+        u"108.878584375062", u"122.185966909792", u"128.936741581558", u"135.751969350869",
+        u"142.161604752057", u"150.0"}},
       {"only 1600 m",
        {u"0", u"0", u"0", u"0", u"96.0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"},
-       {u"58.2", u"70.5384", u"83.117748", u"89.11107963", u"96.0", u"102.51"}},
+       {u"58.2", u"70.5384", u"83.117748", u"89.11107963", u"96.0", u"102.51", u"109.0827", u"122.41503",
+        u"129.1784604075", u"136.006464743325", u"142.899519660998", u"149.858104966229"}},
       {"1400 m two thirds of the way to 1500 m",
        {u"57.5", u"69.5", u"0", u"87.5", u"93.0", u"99.0", u"105.0", u"118.0", u"124.0", u"130.0", u"136.0",
         u"142.0"},
@@ -89,6 +95,19 @@ TEST(FillMissingDistances, SprintScaledFromTheFirstLongerDistance) {
     row[static_cast<size_t>(d - 1)] = model::NumberToText(metres[d] / 10);
     EXPECT_EQ(model::ToUtf8(FilledRow(row)[0]), model::ToUtf8(expected)) << "from column " << d;
   }
+}
+
+// The value divided by the distance, times 1000, times the factor, in this order: any other order
+// changes the 15th digit of these two.
+TEST(FillMissingDistances, SprintScalingInTheOrderWritten) {
+  Row from2200;
+  from2200.fill(u"0");
+  from2200[9] = u"128.5";
+  EXPECT_EQ(model::ToUtf8(FilledRow(from2200)[0]), "54.9045454545455");
+  Row from2300;
+  from2300.fill(u"0");
+  from2300[10] = u"137.4";
+  EXPECT_EQ(model::ToUtf8(FilledRow(from2300)[0]), "55.8560869565218");
 }
 
 TEST(FillMissingDistances, ChangesOnlyMissingCellsOfItsOwnRow) {

@@ -113,6 +113,19 @@ TEST(SmoothDistanceSteps, ThreePassesOverAWholeRowAndItsStoredTexts) {
   EXPECT_EQ(m.baseTimes.DirtStdTime(kCourse, 1), u"");
 }
 
+// Every pair reads its two cells back from the texts that the earlier pairs and passes wrote, so the
+// 15 digits of each written text are what the next step works on (kept as doubles, 2200 m would end
+// in ...062).
+TEST(SmoothDistanceSteps, EachStepReadsTheCellsBackFromTheirTexts) {
+  model::Meeting m;
+  SetRow(m, {u"55.8", u"66.6", u"77.7", u"90.5", u"98.7", u"104.2", u"118", u"144", u"157.2", u"165.8",
+             u"171.4", u"184.5"});
+  SmoothDistanceSteps(m, kCourse);
+  ExpectRow(WorkRow(m), {u"54.825", u"67.384375", u"81.9140625", u"90.1953125", u"100.28046875",
+                         u"111.7884765625", u"123.59677734375", u"141.6388671875", u"152.42177734375",
+                         u"162.194165039063", u"170.580358886719", u"177.580358886719"});
+}
+
 TEST(StoreStandardTimes, OneDecimalHalfAwayFromZeroAndOnlyForTurfOrDirt) {
   model::Meeting m;
   SetRow(m, {u"54.125", u"68.1875", u"83.25", u"58", u"0", u"1000.05", u"99.95", u"", u"7", u"100", u"0.04",

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/text.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -110,13 +111,7 @@ struct TinyRecord {
 
 class RecordReaderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(::testing::TempDir()) /
-           ("record_reader_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void SetUp() override { dir_ = tmp_.Path(); }
 
   std::string Write(const std::string& name, const std::string& content) {
     const std::string path = (dir_ / name).string();
@@ -124,6 +119,7 @@ class RecordReaderTest : public ::testing::Test {
     return path;
   }
 
+  testsupport::ScopedTempDir tmp_;
   std::filesystem::path dir_;
 };
 

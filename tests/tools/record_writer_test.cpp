@@ -6,6 +6,7 @@
 
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -16,11 +17,9 @@ using model::Text;
 
 class RecordWriterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(::testing::TempDir()) / "record_writer_test";
-    std::filesystem::remove_all(dir_);
-  }
+  void SetUp() override { dir_ = tmp_.Path(); }
   void TearDown() override { std::filesystem::remove_all(dir_); }
+  testsupport::ScopedTempDir tmp_;
   std::filesystem::path dir_;
 };
 

@@ -28,6 +28,18 @@ std::string EncodeCp932(const model::Text& text) {
   return out;
 }
 
+std::string EncodeFitted(const model::Text& text, int width) {
+  const size_t size = width > 0 ? static_cast<size_t>(width) : 0;
+  std::string out;
+  for (char16_t c : text) {
+    const std::string bytes = EncodeCp932(model::Text(1, c));
+    if (out.size() + bytes.size() > size) break;
+    out += bytes;
+  }
+  out.resize(size, ' ');
+  return out;
+}
+
 void WriteBytes(const std::filesystem::path& path, const std::string& content) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(content.data(), static_cast<std::streamsize>(content.size()));

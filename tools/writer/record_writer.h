@@ -15,6 +15,10 @@ namespace writer {
 // The CP932 bytes of a text; a character that CP932 lacks becomes '?'.
 std::string EncodeCp932(const model::Text& text);
 
+// The CP932 bytes of a text made exactly `width` bytes long: padded with blanks, or cut
+// before the first character that would not fit whole.
+std::string EncodeFitted(const model::Text& text, int width);
+
 // One record of a layout, blank (0x20) until fields are set.
 template <class Layout>
 class RecordBuilder {
@@ -23,20 +27,22 @@ class RecordBuilder {
 
   // Encodes text to CP932 and stores it in the field, padded with blanks or cut to the field's
   // width in bytes; a double-byte character that would not fit whole is left out.
-  RecordBuilder& Set(int field, const model::Text& text) { return SetBytes(field, FitToWidth(field, text)); }
+  RecordBuilder& Set(int field, const model::Text& text) {
+    return SetBytes(field, EncodeFitted(text, FieldAt(field).width));
+  }
   // Same from UTF-8, for generated text.
   RecordBuilder& SetUtf8(int field, std::string_view utf8) { return Set(field, model::FromUtf8(utf8)); }
   // A non-negative number as digits, zero-padded to the field's width.
   RecordBuilder& SetNumber(int field, long value) {
     std::string digits = std::to_string(value);
-    const int width = Spec(field).width;
+    const int width = FieldAt(field).width;
     if (static_cast<int>(digits.size()) < width)
       digits.insert(0, static_cast<size_t>(width) - digits.size(), '0');
     return SetBytes(field, digits);
   }
   // Raw bytes, unchecked (for invalid CP932), padded with blanks or cut to the field's width.
   RecordBuilder& SetBytes(int field, std::string_view raw) {
-    const intake::FieldSpec& f = Spec(field);
+    const intake::FieldSpec& f = FieldAt(field);
     for (int i = 0; i < f.width; ++i) {
       bytes_[static_cast<size_t>(f.first - 1 + i)] =
           i < static_cast<int>(raw.size()) ? static_cast<unsigned char>(raw[static_cast<size_t>(i)]) : ' ';
@@ -47,18 +53,7 @@ class RecordBuilder {
   const std::array<unsigned char, Layout::kLength>& Bytes() const { return bytes_; }
 
  private:
-  static const intake::FieldSpec& Spec(int field) { return Layout::kFields.at(static_cast<size_t>(field)); }
-
-  static std::string FitToWidth(int field, const model::Text& text) {
-    const size_t width = static_cast<size_t>(Spec(field).width);
-    std::string out;
-    for (char16_t c : text) {
-      const std::string bytes = EncodeCp932(model::Text(1, c));
-      if (out.size() + bytes.size() > width) break;
-      out += bytes;
-    }
-    return out;
-  }
+  static const intake::FieldSpec& FieldAt(int field) { return Layout::kFields.at(static_cast<size_t>(field)); }
 
   std::array<unsigned char, Layout::kLength> bytes_{};
 };

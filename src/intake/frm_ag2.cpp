@@ -1,0 +1,375 @@
+#include "intake/frm_ag2.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "analysis/frm_ag3.h"
+#include "basetime/base_time_build.h"
+#include "basetime/frm_ag7.h"
+#include "intake/past_performance_read.h"
+#include "intake/race_card_reader.h"
+#include "model/numbers.h"
+#include "shell/app.h"
+#include "shell/frm_ag0.h"
+
+namespace intake {
+
+using model::Text;
+
+namespace {
+
+constexpr ui::Color kLampWhite = 0x00FFFFFF;
+constexpr ui::Color kLampBlue = 0x00FF0000;  // the step may run
+constexpr ui::Color kLampRed = 0x000000FF;   // the step is done
+constexpr ui::Color kBlue = 0x00FF0000;
+constexpr ui::Color kHintColour = 0x0080FFFF;
+constexpr ui::Color kFolderColour = 0x000080FF;
+constexpr ui::Color kGreyFace = 0x00C0C0C0;
+constexpr int kHourglass = 11;
+constexpr int kDefaultPointer = 0;
+constexpr double kRowHeight = 230;  // the click bands assume rows of this height
+
+// Every one of the three names must appear, compared exactly, letter case included.
+bool HasTheThreeNames(const std::vector<Text>& names) {
+  for (const char* wanted : {kRaceFileName, kRunnerFileName, kHorseFileName}) {
+    if (std::find(names.begin(), names.end(), model::FromUtf8(wanted)) == names.end()) return false;
+  }
+  return true;
+}
+
+void MakeLamp(ui::Label& lamp, double left, double top, double width) {
+  lamp.Move(left, top, width, 100);
+  lamp.SetBorderStyle(1);
+  lamp.SetBackColor(kLampWhite);
+}
+
+void MakeStepButton(ui::CommandButton& button, double left, double width, const Text& caption,
+                    const Text& tip) {
+  button.Move(left, 1200, width, 1000);
+  button.SetCaption(caption);
+  button.SetFontBold(true);
+  button.SetToolTipText(tip);
+}
+
+void SetRowHeights(ui::FlexGrid& grid) {
+  for (int r = 0; r < grid.Rows(); ++r) grid.SetRowHeight(r, kRowHeight);
+}
+
+const Text kRace1To6Headings[] = {u"　１Ｒ", u"　２Ｒ", u"　３Ｒ", u"　４Ｒ", u"　５Ｒ", u"  ６Ｒ"};
+const Text kRace7To12Headings[] = {u"　７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
+
+}  // namespace
+
+frmAg2::frmAg2(shell::App& app) : ui::Form(app, "frmAg2"), app_(app) {
+  SetCaption(u" 　＜  （ 新 ） ＫＯＬデ－タ読込 ウィンドウ  ＞");
+
+  Frame1.Move(200, 75, 12500, 2700);
+  Label37.Move(1200, 200, 3900, 200);
+  Label37.SetCaption(u"[  デ－タを解凍したフォルダを指定します  ]");
+  Label37.SetFontBold(true);
+  Label37.SetForeColor(kHintColour);
+  Label5.Move(1400, 485, 1300, 150);
+  Label5.SetCaption(u"< ディア－リスト >");
+  Dir1.Move(700, 675, 2500, 1770);
+  Label9.Move(3950, 485, 1200, 150);
+  Label9.SetCaption(u"< ドライブリスト >");
+  Drive1.Move(3400, 675, 2300, 300);
+  Label8.Move(3950, 1030, 1200, 150);
+  Label8.SetCaption(u"< ファイルリスト >");
+  File1.Move(3385, 1200, 2325, 990);
+  File1.SetPattern(u"*.kd2");
+  Combo1.Move(3400, 2225, 1200, 300);
+  Combo1.AddItem(u"*.kd2");
+  Combo1.SetText(u"*.kd2");
+  Option14.Move(4850, 2300, 200, 200);
+  Command6.Move(5100, 2225, 600, 300);
+  Command6.SetCaption(u"取消");
+  Label1.Move(6375, 500, 5600, 300);
+  Label1.SetBorderStyle(1);
+  Label1.SetFontBold(true);
+  Label1.SetForeColor(kFolderColour);
+  Label1.SetBackColor(ui::colors::kWindowBackground);
+
+  MakeLamp(Label6, 6900, 1000, 1200);
+  MakeLamp(Label7, 8100, 1000, 1200);
+  MakeLamp(Label29, 10100, 1000, 1400);
+  MakeStepButton(Command1, 6900, 1200, u" 出走馬  読込", u"レ－ス・出走馬デ－タを読込みます");
+  MakeStepButton(Command7, 8100, 1200, u" 成   績   読込", u"成績デ－タ（５走分）を読込みます");
+  Command7.SetStyle(1);  // shows its grey face
+  Command7.SetBackColor(kGreyFace);
+  MakeStepButton(Command8, 10100, 1400, u" 基本タイム構築", u"解析の元となる基本タイムを構築します");
+  MakeLamp(Label2, 6900, 2300, 1200);
+  MakeLamp(Label3, 8100, 2300, 1200);
+  MakeLamp(Label4, 10100, 2300, 1400);
+  Text1.SetText(u"0");
+
+  Label30.Move(2600, 2850, 3400, 300);
+  Label30.SetCaption(u"＜　本日のレ－ス紹介　＞");
+  Label30.SetForeColor(kBlue);
+  Label30.SetFontBold(true);
+  Label31.Move(8100, 2880, 1850, 275);
+  Label31.SetCaption(u"[  出走馬リスト  ]");
+  Label31.SetForeColor(kBlue);
+  Label31.SetFontBold(true);
+  Label32.Move(10000, 2925, 2700, 200);
+  Label32.SetCaption(u"(  レ－スＮＯをクリックして下さい ） ");
+  Label32.SetForeColor(kBlue);
+
+  MSFlexGrid3.Move(300, 3200, 7535, 2025);
+  MSFlexGrid4.Move(300, 5550, 7535, 2025);
+  MSFlexGrid2.Move(8050, 3200, 4635, 4375);
+  MSFlexGrid1.Move(300, 8400, 5130, 4600);
+
+  Timer1.OnTimer = [this] { Timer1_Timer(); };
+  Timer2.OnTimer = [this] { Timer2_Timer(); };
+  Drive1.OnChange = [this] { Drive1_Change(); };
+  Dir1.OnClick = [this] { Dir1_Click(); };
+  Dir1.OnChange = [this] { Dir1_Change(); };
+  Option14.OnClick = [this] { Option14_Click(); };
+  Command6.OnClick = [this] { Command6_Click(); };
+  Command1.OnClick = [this] { Command1_Click(); };
+  Command7.OnClick = [this] { Command7_Click(); };
+  Command8.OnClick = [this] { Command8_Click(); };
+  MSFlexGrid3.OnMouseDown = [this](int b, int s, double x, double y) { MSFlexGrid3_MouseDown(b, s, x, y); };
+  MSFlexGrid4.OnMouseDown = [this](int b, int s, double x, double y) { MSFlexGrid4_MouseDown(b, s, x, y); };
+  MSFlexGrid2.OnMouseDown = [this](int b, int s, double x, double y) { MSFlexGrid2_MouseDown(b, s, x, y); };
+}
+
+// Under the main window, where the opening window was.
+void frmAg2::Form_Load() {
+  SetHeight(8225);
+  SetWidth(13000);
+  SetTop((app_.screen.Height() - 9475) / 2 + 1250 - 200);
+  SetLeft((app_.screen.Width() - 13000) / 2);
+  Label1.SetCaption(u"");
+  Command1.SetEnabled(false);
+  Command6.SetEnabled(false);
+  Command7.SetEnabled(false);
+  Command8.SetEnabled(false);
+  File1.SetEnabled(false);
+  Combo1.SetEnabled(false);
+  Text1.SetVisible(false);
+  Text2.SetVisible(false);
+  Label32.SetVisible(false);
+  LayOutRunnerGrid();
+  LayOutRaceGrid(MSFlexGrid3, kRace1To6Headings, 7);
+  LayOutRaceGrid(MSFlexGrid4, kRace7To12Headings, 8);
+  LayOutFiveRunSheet();
+  Text2.SetText(u"0");
+  Timer2.SetInterval(400);
+}
+
+void frmAg2::LayOutRunnerGrid() {
+  struct Column {
+    double width;
+    int alignment;
+    const char16_t* heading;
+  };
+  static constexpr Column kColumns[] = {{400, ui::kFlexCenterCenter, u"枠"},
+                                        {400, ui::kFlexCenterCenter, u"馬"},
+                                        {1625, ui::kFlexLeftCenter, u"      馬     名"},
+                                        {450, ui::kFlexCenterCenter, u"性別"},
+                                        {450, ui::kFlexCenterCenter, u"年齢"},
+                                        {450, ui::kFlexCenterCenter, u"斤量"},
+                                        {750, ui::kFlexLeftCenter, u"  騎 手"}};
+  ui::FlexGrid& g = MSFlexGrid2;
+  g.SetRows(19);
+  g.SetCols(7);
+  g.SetFixedRows(1);
+  g.SetFixedCols(3);
+  g.SetFontSize(9);
+  for (int c = 0; c < 7; ++c) {
+    g.SetColWidth(c, kColumns[c].width);
+    g.SetColAlignment(c, kColumns[c].alignment);
+    g.SetTextMatrix(0, c, kColumns[c].heading);
+  }
+  g.SetMergeCells(ui::kMergeRestrictColumns);
+  SetRowHeights(g);
+}
+
+void frmAg2::LayOutRaceGrid(ui::FlexGrid& g, const Text* headings, double name_font_size) {
+  static const Text kRowHeadings[] = {u"",           u"レ－ス 名",  u"条　    件", u"タ  －  フ",
+                                      u"距      離", u"頭      数", u"推定タイム", u"予想ペ－ス"};
+  g.SetRows(8);
+  g.SetCols(7);
+  g.SetFixedRows(1);
+  g.SetFixedCols(1);
+  g.SetFontSize(10);
+  g.SetColWidth(0, 1400);
+  for (int r = 0; r < 8; ++r) g.SetTextMatrix(r, 0, kRowHeadings[r]);
+  for (int c = 1; c <= 6; ++c) {
+    g.SetColWidth(c, 1000);
+    g.SetTextMatrix(0, c, headings[c - 1]);
+  }
+  for (int c = 0; c <= 6; ++c) g.SetColAlignment(c, ui::kFlexCenterCenter);
+  // The race names are long: smaller and from the left.
+  g.SetRow(1);
+  for (int c = 1; c <= 6; ++c) {
+    g.SetCol(c);
+    g.SetCellAlignment(ui::kFlexLeftCenter);
+    g.SetCellFontSize(name_font_size);
+  }
+  SetRowHeights(g);
+}
+
+// Laid out as the individual-data window's race-history grid: runs in columns, oldest first.
+void frmAg2::LayOutFiveRunSheet() {
+  static const Text kRunHeadings[] = {u"５走前", u"４走前", u"３走前", u"２走前", u"前　走"};
+  static const Text kFactHeadings[] = {u"競馬場名", u"開 催 日", u"条    件", u"タ － フ", u"距    離",
+                                       u"頭    数", u"ペ － ス", u"馬場状態", u"ゲ － ト", u"斤    量",
+                                       u"馬 体 重", u"着    順", u"タ イ ム", u"着    差", u"前 ３ Ｆ",
+                                       u"後 ３ Ｆ", u"通過順位", u"不　　利"};
+  ui::FlexGrid& g = MSFlexGrid1;
+  g.SetRows(20);
+  g.SetCols(6);
+  g.SetFixedRows(2);
+  g.SetFixedCols(1);
+  g.SetFontSize(9);
+  g.SetMergeCells(ui::kMergeFree);
+  for (int c = 0; c < 6; ++c) g.SetColAlignment(c, ui::kFlexCenterCenter);
+  g.SetColWidth(0, 900);
+  for (int r = 2; r < 20; ++r) g.SetTextMatrix(r, 0, kFactHeadings[r - 2]);
+  for (int c = 1; c <= 5; ++c) {
+    g.SetColWidth(c, 825);
+    g.SetTextMatrix(1, c, kRunHeadings[c - 1]);
+  }
+}
+
+// Blinks the folder hint: hidden on odd ticks, shown on even ones.
+void frmAg2::Timer2_Timer() {
+  const double count = model::TextToNumber(Text2.Text()) + 1;
+  Text2.SetText(model::NumberToText(count));
+  const bool odd = model::FloorNumber(count / 2) * 2 != count;
+  Label37.SetVisible(!odd);
+}
+
+// The only drive is the file-system root, so this runs only when that cannot be read.
+void frmAg2::Drive1_Change() {
+  for (;;) {
+    try {
+      Dir1.SetPath(Drive1.Drive());
+      return;
+    } catch (const ui::PathError& e) {
+      const int answer = GetDesktop().MsgBox(model::FromUtf8(e.what()), ui::kRetryCancel + ui::kInformation);
+      if (answer == ui::kRetry) continue;
+      if (answer == ui::kCancel) {
+        // Back to the drive of the folder still shown, without running this handler again.
+        Drive1.SetDrive(ui::DriveOf(Dir1.Path()), false);
+        Label1.SetCaption(u"");
+      }
+      return;
+    }
+  }
+}
+
+void frmAg2::Dir1_Click() {
+  try {
+    Dir1.SetPath(Dir1.ClickedEntry());
+  } catch (const ui::PathError&) {
+    return;  // a folder that cannot be read is not opened
+  }
+  Label1.SetCaption(Dir1.Path());
+}
+
+// The folder check: the three files, by their exact names, unlock the race-card read.
+void frmAg2::Dir1_Change() {
+  try {
+    File1.SetPath(Dir1.Path());
+  } catch (const ui::PathError&) {
+    // The file list keeps its folder; the check below then finds nothing new.
+  }
+  Label1.SetCaption(Dir1.Path());
+  Timer2.SetEnabled(false);
+  std::vector<Text> names;
+  for (int i = 0; i < File1.ListCount(); ++i) names.push_back(File1.List(i));
+  if (!HasTheThreeNames(names)) return;
+  Command1.SetEnabled(true);
+  Label6.SetBackColor(kLampBlue);
+  Drive1.SetEnabled(false);
+  Dir1.SetEnabled(false);
+  File1.SetEnabled(false);
+}
+
+void frmAg2::Option14_Click() {
+  Command6.SetEnabled(true);
+  Option14.SetValue(false);
+}
+
+void frmAg2::Command6_Click() {
+  Command6.SetEnabled(false);
+  Drive1.SetEnabled(true);
+  Dir1.SetEnabled(true);
+  File1.SetEnabled(true);
+}
+
+bool frmAg2::ChosenFolderHasTheFiles() {
+  const Text folder = model::FromUtf8(JoinFolder(model::ToUtf8(Label1.Caption()), ""));
+  try {
+    return HasTheThreeNames(GetDesktop().Files().Files(folder));
+  } catch (const ui::PathError&) {
+    return false;
+  }
+}
+
+// The race-card read. After "取消" the folder shown may have changed to one without the
+// files; then the click does nothing and the button stays enabled.
+void frmAg2::Command1_Click() {
+  if (!ChosenFolderHasTheFiles()) return;
+  Command1.SetEnabled(false);
+  Dir1.SetEnabled(false);
+  Drive1.SetEnabled(false);
+  Option14.SetEnabled(false);
+  const Text meeting_line = ReadRaceCard(app_.meeting, model::ToUtf8(Label1.Caption()));
+  shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
+  main_window.Label2.SetForeColor(0x000000FF);
+  main_window.Label2.SetCaption(meeting_line);
+  Command7.SetEnabled(true);
+  Label2.SetBackColor(kLampRed);
+  Label7.SetBackColor(kLampBlue);
+  Command6.SetEnabled(false);
+}
+
+// The past-performance read, then the race grids.
+void frmAg2::Command7_Click() {
+  app_.screen.SetMousePointer(kHourglass);
+  Command7.SetEnabled(false);
+  ReadPastPerformances(app_.meeting, model::ToUtf8(Label1.Caption()));
+  FillRaceGrids();
+  Command8.SetEnabled(true);
+  Label3.SetBackColor(kLampRed);
+  Label29.SetBackColor(kLampBlue);
+  Label32.SetVisible(true);
+  app_.screen.SetMousePointer(kDefaultPointer);
+}
+
+void frmAg2::FillRaceGrids() {
+  for (ui::FlexGrid* grid : {&MSFlexGrid3, &MSFlexGrid4}) {
+    const int first_race = grid == &MSFlexGrid3 ? 1 : 7;
+    for (int c = 1; c <= 6; ++c) {
+      const auto texts = RaceGridTexts(app_.meeting, first_race + c - 1);
+      for (int r = 1; r <= 7; ++r) grid->SetTextMatrix(r, c, texts[static_cast<size_t>(r - 1)]);
+    }
+  }
+}
+
+// The base-time build; the hand-over timer then closes this window.
+void frmAg2::Command8_Click() {
+  app_.screen.SetMousePointer(kHourglass);
+  Command8.SetEnabled(false);
+  basetime::CheckWindowGrids check_grids(app_);
+  basetime::BuildBaseTimes(app_.meeting, check_grids);
+  app_.screen.SetMousePointer(kDefaultPointer);
+  Label4.SetBackColor(kLampRed);
+  Timer1.SetInterval(400);
+}
+
+// On the second tick after the build this window goes and the analysis window opens.
+void frmAg2::Timer1_Timer() {
+  const double count = model::TextToNumber(Text1.Text()) + 1;
+  Text1.SetText(model::NumberToText(count));
+  if (count < 2) return;
+  Unload();
+  app_.Show<analysis::frmAg3>();
+}
+
+}  // namespace intake

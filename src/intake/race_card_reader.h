@@ -1,0 +1,30 @@
+#pragma once
+// The race-card read: kol_den1.kd2 and kol_den2.kd2 of the chosen folder into the race-card
+// tables. Files are only opened for reading; missing records read as blanks.
+
+#include <string>
+
+#include "model/meeting.h"
+#include "model/text.h"
+
+namespace intake {
+
+inline constexpr char kRaceFileName[] = "kol_den1.kd2";
+inline constexpr char kRunnerFileName[] = "kol_den2.kd2";
+inline constexpr char kHorseFileName[] = "kol_uma.kd2";
+
+// The runner tables hold this many runners of a race.
+inline constexpr int kMaxRunnersPerRace = 28;
+
+// folder + "/" + name, without doubling a trailing "/".
+std::string JoinFolder(const std::string& folder, const std::string& name);
+
+// "01" .. "99" as a full-width number without a leading zero ("09" -> "９", "12" -> "１２");
+// anything else gives the empty text.
+model::Text FullWidthDigit(const model::Text& code);
+
+// Fills meeting.card from the two files in folder and returns the meeting line of race 1
+// (meeting number, course, day and date) for the main window.
+model::Text ReadRaceCard(model::Meeting& meeting, const std::string& folder);
+
+}  // namespace intake

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/temp_dir.h"
+#include "tests/support/test_windows.h"
+#include "tools/driver/script_driver.h"
+
+namespace driver {
+namespace {
+
+using testwin::frmTestMain;
+
+struct Result {
+  int code;
+  std::string out, err;
+};
+
+class DriverTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = testwin::MakeApp();
+    testwin::Start(*app);
+    testwin::Events().clear();
+  }
+  Result Run(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    int code = RunScript(*app, in, out, err);
+    return {code, out.str(), err.str()};
+  }
+  // The lines of out that start with prefix.
+  static std::string Lines(const std::string& out, const std::string& prefix) {
+    std::istringstream in(out);
+    std::string line, picked;
+    while (std::getline(in, line))
+      if (line.rfind(prefix, 0) == 0) picked += line + "\n";
+    return picked;
+  }
+  std::unique_ptr<shell::App> app;
+};
+
+TEST(DriverFormat, ValuesPrintAsJsonNumbersBooleansAndColours) {
+  EXPECT_EQ(JsonString(u"a\"b\\c\n\t\x01"), "\"a\\\"b\\\\c\\n\\t\\u0001\"");
+  EXPECT_EQ(JsonString(u"開 催　情報"), "\"開 催　情報\"");
+  EXPECT_EQ(PlainNumber(2072.5), "2072.5");
+  EXPECT_EQ(PlainNumber(-0.0), "0");
+  EXPECT_EQ(PlainNumber(-15), "-15");
+  EXPECT_EQ(PlainNumber(28800), "28800");
+  EXPECT_EQ(PlainNumber(1e21), "1000000000000000000000");
+  EXPECT_EQ(PlainNumber(0.1), "0.1");
+  EXPECT_EQ(ColorText(0xFF0000), "&H00FF0000");
+  EXPECT_EQ(ColorText(0x8000000F), "&H8000000F");
+  EXPECT_EQ(ValueText(ui::PropertyValue(true)), "true");
+}
+
+TEST_F(DriverTest, DumpOfAControlPrintsOneFactPerLine) {
+  auto& w = app->Form<frmTestMain>();
+  w.Check2.SetValue(ui::kChecked);
+  w.Check2.SetForeColor(0xFF0000);
+  Result r = Run("dump frmTestMain.Check2\ndump frmTestMain.Option1\n");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Check2.Caption"), "frmTestMain.Check2.Caption\t\"\"\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Check2.Value"), "frmTestMain.Check2.Value\t1\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Check2.ForeColor"), "frmTestMain.Check2.ForeColor\t&H00FF0000\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Check2.Left"), "frmTestMain.Check2.Left\t100\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Check2.Enabled"), "frmTestMain.Check2.Enabled\ttrue\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Check2.Container"), "frmTestMain.Check2.Container\t\"Frame1\"\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Option1.Value"), "frmTestMain.Option1.Value\tfalse\n");
+}
+
+TEST_F(DriverTest, GridDumpPrintsShapeWidthsAndEveryCell) {
+  auto& g = app->Form<frmTestMain>().MSFlexGrid1;
+  g.SetColWidth(0, 400);
+  g.SetRow(2);
+  g.SetCol(1);
+  g.SetCellBackColor(0xFF00);
+  g.SetText(u"名");
+  Result r = Run("dump frmTestMain.MSFlexGrid1");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Lines(r.out, "frmTestMain.MSFlexGrid1.Rows"), "frmTestMain.MSFlexGrid1.Rows\t3\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.MSFlexGrid1.Row\t"), "frmTestMain.MSFlexGrid1.Row\t2\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.MSFlexGrid1.ColWidth"),
+            "frmTestMain.MSFlexGrid1.ColWidth(0)\t400\nfrmTestMain.MSFlexGrid1.ColWidth(1)\t960\n"
+            "frmTestMain.MSFlexGrid1.ColWidth(2)\t960\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.MSFlexGrid1[2,1]."),
+            "frmTestMain.MSFlexGrid1[2,1].Text\t\"名\"\nfrmTestMain.MSFlexGrid1[2,1].BackColor\t&H0000FF00\n"
+            "frmTestMain.MSFlexGrid1[2,1].ForeColor\t&H80000008\nfrmTestMain.MSFlexGrid1[2,1].Alignment\t9\n"
+            "frmTestMain.MSFlexGrid1[2,1].FontSize\t9\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.MSFlexGrid1[0,1].Text"), "frmTestMain.MSFlexGrid1[0,1].Text\t\"頭\"\n");
+}
+
+TEST_F(DriverTest, UserCommandsActAsAUserWould) {
+  Result r =
+      Run("# comment and blank lines are skipped\n"
+          "\n"
+          "click frmTestMain.Check1\n"
+          "click frmTestMain.Option3\n"
+          "click frmTestMain.Option3\n"
+          "click frmTestMain.mnuOpen\n"
+          "select frmTestMain.Combo1 1\n"
+          "type frmTestMain.Text1 two words\n"
+          "type frmTestMain.Combo1 \"  padded \\u3000\"\n"
+          "mousedown frmTestMain.MSFlexGrid1 1400 230.5 2 1\n"
+          "mousedown frmTestMain.MSFlexGrid1 10 20\n"
+          "tick frmTestMain.Timer1 3\n");
+  ASSERT_EQ(r.code, 0) << r.err;
+  auto& w = app->Form<frmTestMain>();
+  EXPECT_EQ(w.Text1.Text(), u"two words");
+  EXPECT_EQ(w.Combo1.Text(), u"  padded \u3000");
+  EXPECT_EQ(w.mouse, (std::vector<std::string>{"2 1 1400.000000 230.500000", "1 0 10.000000 20.000000"}));
+  EXPECT_EQ(testwin::Events(), (std::vector<std::string>{"Check1_Click 1", "Option3_Click", "mnuOpen_Click",
+                                                         "Combo1_Click", "Text1_Change", "Combo1_Change",
+                                                         "MSFlexGrid1_MouseDown", "MSFlexGrid1_MouseDown",
+                                                         "Timer1_Timer", "Timer1_Timer", "Timer1_Timer"}));
+}
+
+TEST_F(DriverTest, ActionsOnDisabledControlsOrWindowsNotShownDoNothing) {
+  auto& w = app->Form<frmTestMain>();
+  w.Command1.SetEnabled(false);
+  w.Timer1.SetInterval(0);
+  testwin::Events().clear();
+  Result r =
+      Run("click frmTestMain.Command1\n"
+          "tick frmTestMain.Timer1 2\n"
+          "click frmTestSecond.Command1\n"  // not loaded: nothing, and it stays unloaded
+          "dump forms\n");
+  ASSERT_EQ(r.code, 0) << r.err;
+  // Only the look at the unloaded window's design (built and dropped to check the control's name).
+  EXPECT_EQ(testwin::Events(), (std::vector<std::string>{"frmTestSecond destroyed"}));
+  EXPECT_EQ(r.out, "forms.Count\t1\nforms[1].Name\t\"frmTestMain\"\nforms[1].Visible\ttrue\n");
+}
+
+TEST_F(DriverTest, DumpOfAWindowThatIsNotLoadedDoesNotLoadIt) {
+  Result r = Run("dump frmTestSecond\ndump frmTestSecond.Command1\n");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "frmTestSecond.Loaded\tfalse\nfrmTestSecond.Loaded\tfalse\n");
+  EXPECT_FALSE(app->IsLoaded<testwin::frmTestSecond>());
+}
+
+TEST_F(DriverTest, WindowDumpStartsWithTheWindowsOwnStateThenEveryControl) {
+  auto& w = app->Form<frmTestMain>();
+  w.SetTop(2072.5);
+  w.Line(1000, 900, 9200, 900, ui::Rgb(0, 0, 255));
+  Result r = Run("dump frmTestMain");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(
+      r.out.substr(0, r.out.find("frmTestMain.Enabled")),
+      "frmTestMain.Loaded\ttrue\nfrmTestMain.Visible\ttrue\nfrmTestMain.Caption\t\"テスト　主窓\"\n"
+      "frmTestMain.Left\t0\nfrmTestMain.Top\t2072.5\nfrmTestMain.Width\t9000\nfrmTestMain.Height\t6000\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Ops") + Lines(r.out, "frmTestMain.Op["),
+            "frmTestMain.Ops\t1\nfrmTestMain.Op[1].Kind\t\"line\"\nfrmTestMain.Op[1].X1\t1000\n"
+            "frmTestMain.Op[1].Y1\t900\nfrmTestMain.Op[1].X2\t9200\nfrmTestMain.Op[1].Y2\t900\n"
+            "frmTestMain.Op[1].Color\t&H00FF0000\nfrmTestMain.Op[1].Width\t1\nfrmTestMain.Op[1]."
+            "Style\t\"solid\"\n");
+  EXPECT_NE(r.out.find("frmTestMain.mnuExit.Shortcut\t\"Ctrl+X\"\n"), std::string::npos);
+  EXPECT_NE(r.out.find("frmTestMain.Combo1.List(1)\t\" 稍重 \"\n"), std::string::npos);
+  EXPECT_NE(r.out.find("frmTestMain.Timer1.Interval\t400\n"), std::string::npos);
+}
+
+TEST_F(DriverTest, DumpTablePrintsEveryCellFirstIndexSlowest) {
+  app->meeting.card.HorseName(1, 3) = u"サクラ\"";
+  Result r = Run("dump table HorseName\ndump table RaceDate");
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::string horse = Lines(r.out, "HorseName[");
+  EXPECT_EQ(std::count(horse.begin(), horse.end(), '\n'), 12 * 28);
+  EXPECT_EQ(horse.substr(0, horse.find("HorseName[1,4]")),
+            "HorseName[1,1]\t\"\"\nHorseName[1,2]\t\"\"\nHorseName[1,3]\t\"サクラ\\\"\"\n");
+  EXPECT_NE(r.out.find("HorseName[2,1]\t\"\"\n"), std::string::npos);
+  EXPECT_EQ(Lines(r.out, "RaceDate[12]"), "RaceDate[12]\t\"\"\n");
+}
+
+TEST_F(DriverTest, MessagesAreAnsweredAsScriptedAndListed) {
+  Result r = Run("answer cancel\n");
+  ASSERT_EQ(r.code, 0);
+  EXPECT_EQ(app->MsgBox(u"ドライブ\n読めません", ui::kRetryCancel + ui::kInformation), ui::kCancel);
+  EXPECT_EQ(app->MsgBox(u"２５００ｍ以上の解析は出来ません。！！"), ui::kOk);
+  r = Run("dump messages");
+  EXPECT_EQ(r.out,
+            "messages.Count\t2\n"
+            "messages[1].Text\t\"ドライブ\\n読めません\"\nmessages[1].Style\t69\nmessages[1]."
+            "Buttons\t\"retrycancel\"\n"
+            "messages[1].Icon\t\"information\"\nmessages[1].Title\t\"\"\nmessages[1].Answer\t\"cancel\"\n"
+            "messages[2].Text\t\"２５００ｍ以上の解析は出来ません。！！\"\nmessages[2].Style\t0\n"
+            "messages[2].Buttons\t\"ok\"\nmessages[2].Icon\t\"none\"\nmessages[2].Title\t\"\"\n"
+            "messages[2].Answer\t\"ok\"\n");
+}
+
+TEST_F(DriverTest, PrintedDocumentsAreListed) {
+  ui::Printer& p = app->printer;
+  p.SetScaleMode(ui::kScaleMillimeters);
+  p.SetPaperSize(ui::kPaperB4);
+  p.SetOrientation(ui::kLandscape);
+  p.SetFontSize(9);
+  p.SetCurrentX(27.5);
+  p.SetCurrentY(10);
+  p.Print(u"…");
+  p.Line(20, 30, 270, 30);
+  p.EndDoc();
+  Result r = Run("dump printed");
+  EXPECT_EQ(
+      r.out,
+      "printed.Count\t1\nprinted[1].ScaleMode\t6\nprinted[1].PaperSize\t12\nprinted[1].Orientation\t2\n"
+      "printed[1].FontSize\t9\nprinted[1].Ops\t2\nprinted[1].Op[1].Kind\t\"text\"\nprinted[1].Op[1].X\t27.5\n"
+      "printed[1].Op[1].Y\t10\nprinted[1].Op[1].Text\t\"…\"\nprinted[1].Op[2].Kind\t\"line\"\n"
+      "printed[1].Op[2].X1\t20\nprinted[1].Op[2].Y1\t30\nprinted[1].Op[2].X2\t270\nprinted[1].Op[2]."
+      "Y2\t30\n");
+}
+
+TEST_F(DriverTest, FolderPicksInTheLoadedFolderList) {
+  namespace fs = std::filesystem;
+  testsupport::ScopedTempDir temp;
+  fs::path dir = temp.Path();
+  fs::create_directories(dir / "with space");
+  Result r = Run("folder " + (dir / "with space").string() + "\ndump frmTestMain.Label1");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Label1.Caption"),
+            "frmTestMain.Label1.Caption\t\"" + (dir / "with space").string() + "\"\n");
+  r = Run("folder " + (dir / "missing").string());
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("line 1: not a folder"), std::string::npos) << r.err;
+}
+
+TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
+  struct Case {
+    std::string line, message;
+  };
+  const Case cases[] = {
+      {"frobnicate x", "unknown command \"frobnicate\""},
+      {"click frmNowhere.Command1", "unknown window \"frmNowhere\""},
+      {"click frmTestMain.Command9", "unknown control \"Command9\" on frmTestMain"},
+      {"click frmTestSecond.Command9", "unknown control \"Command9\" on frmTestSecond"},
+      {"click frmTestMain.Text1", "cannot click Text1 (a TextBox)"},
+      {"select frmTestMain.Combo1 2", "Combo1 has no entry 2 (it has 2)"},
+      {"select frmTestMain.Combo1 x", "bad INDEX \"x\""},
+      {"mousedown frmTestMain.Label1 1 1", "cannot press the mouse on Label1 (a Label)"},
+      {"tick frmTestMain.Command1", "cannot tick Command1 (a CommandButton)"},
+      {"answer maybe", "unknown answer \"maybe\""},
+      {"dump table NoSuchTable", "unknown table \"NoSuchTable\""},
+      {"dump frmNowhere", "unknown window \"frmNowhere\""},
+      {"shot frmTestMain out.png", "shot needs the desktop frontend"},
+      {"printto out.pdf", "printto needs the desktop frontend"},
+  };
+  for (const Case& c : cases) {
+    Result r = Run("dump forms\n\n" + c.line + "\ndump forms\n");
+    EXPECT_EQ(r.code, 1) << c.line;
+    EXPECT_EQ(r.err.rfind("line 3: " + c.message, 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(c.line), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3) << c.line;  // the first dump only
+  }
+}
+
+TEST_F(DriverTest, AQueuedAnswerTheBoxDoesNotOfferFailsTheLineThatShowedIt) {
+  app->Form<frmTestMain>().Command3.OnClick = [this] { app->MsgBox(u"x", ui::kOkOnly); };
+  Result r = Run("answer retry\nclick frmTestMain.Command3\n");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.err.rfind("line 2: the message box has no button \"retry\"", 0), 0u) << r.err;
+}
+
+TEST(TarveloScript, RunsTheProgramFromAScriptOnStandardInput) {
+  if (!shell::App().IsRegistered("frmAg0")) GTEST_SKIP() << "the main window is not part of this build";
+  std::string cmd = std::string("printf 'dump forms\\n' | ") + TARVELO_BINARY_DIR +
+                    "/tarvelo-script --screen 1024x768 - 2>&1";
+  FILE* pipe = popen(cmd.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  EXPECT_EQ(pclose(pipe), 0) << out;
+  EXPECT_EQ(out.rfind("forms.Count\t", 0), 0u) << out;
+  EXPECT_NE(out.find("forms[1].Name\t\"frmAg0\"\n"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace driver

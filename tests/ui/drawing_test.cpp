@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "ui/desktop.h"
+
+namespace ui {
+namespace {
+
+class DrawingTest : public ::testing::Test {
+ protected:
+  DrawingTest() : form(desktop, "frmGraph") {}
+  Desktop desktop;
+  Form form;
+  PictureBox pic{form, "Picture1"};
+};
+
+TEST_F(DrawingTest, LinesTakeTheirOwnColourElseTheForeColourAndThePenOfTheMoment) {
+  pic.SetDrawWidth(2);
+  pic.Box(900, 200, 6900, 2600);
+  pic.SetDrawWidth(1);
+  pic.SetDrawStyle(kDrawDot);
+  pic.Line(1200, 1400, 6600, 1400, 0xFF00);
+  ASSERT_EQ(pic.Drawing().Ops().size(), 2u);
+  const DrawOp& box = pic.Drawing().Ops()[0];
+  EXPECT_EQ(box.kind, DrawOpKind::kBox);
+  EXPECT_EQ(box.color, colors::kBlack);
+  EXPECT_EQ(box.width, 2);
+  EXPECT_EQ(box.style, kDrawSolid);
+  const DrawOp& line = pic.Drawing().Ops()[1];
+  EXPECT_EQ(line.color, 0xFF00u);
+  EXPECT_EQ(line.style, kDrawDot);
+  EXPECT_EQ(pic.CurrentX(), 6600);  // the pen stays at the line's end
+  EXPECT_EQ(pic.CurrentY(), 1400);
+}
+
+TEST_F(DrawingTest, TextStartsAtTheCurrentPositionInTheForeColour) {
+  pic.SetForeColor(0xFF);
+  pic.SetCurrentX(1100);
+  pic.SetCurrentY(500);
+  pic.Print(u"▲");
+  const DrawOp& text = pic.Drawing().Ops().at(0);
+  EXPECT_EQ(text.kind, DrawOpKind::kText);
+  EXPECT_EQ(text.x1, 1100);
+  EXPECT_EQ(text.y1, 500);
+  EXPECT_EQ(text.text, u"▲");
+  EXPECT_EQ(text.color, 0xFFu);
+  EXPECT_EQ(pic.CurrentX(), 0);
+  EXPECT_GT(pic.CurrentY(), 500);
+}
+
+TEST_F(DrawingTest, SavedPictureLoadsBackAsTheBackgroundAndClearsTheDrawing) {
+  pic.Line(0, 0, 10, 10);
+  pic.Print(u"- 50");
+  ASSERT_TRUE(pic.SavePicture(u"/prog/GRAPTH1.bmp"));
+  PictureImage saved = pic.Content();
+  pic.Print(u"marker");
+  ASSERT_TRUE(pic.LoadPicture(u"/prog/GRAPTH1.bmp"));
+  EXPECT_TRUE(pic.Drawing().Ops().empty());
+  EXPECT_EQ(pic.Content(), saved);
+  EXPECT_FALSE(pic.LoadPicture(u"/prog/missing.bmp"));
+  EXPECT_EQ(pic.Content(), saved);
+  pic.Cls();
+  EXPECT_EQ(pic.BackgroundOps().size(), 2u);  // the loaded picture stays
+}
+
+TEST_F(DrawingTest, PrintedOpsAreListedForTheDriver) {
+  pic.SetDrawStyle(kDrawDot);
+  pic.Line(1, 2, 3, 4);
+  pic.Print(u"t");
+  PropertyList props;
+  ListDrawOps(pic.Drawing().Ops(), props);
+  std::vector<std::string> names;
+  for (const Property& p : props) names.push_back(p.name);
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"Ops", "Op[1].Kind", "Op[1].X1", "Op[1].Y1", "Op[1].X2", "Op[1].Y2",
+                                      "Op[1].Color", "Op[1].Width", "Op[1].Style", "Op[2].Kind", "Op[2].X",
+                                      "Op[2].Y", "Op[2].Text", "Op[2].Color"}));
+  EXPECT_EQ(std::get<Text>(props[8].value), u"dotted");
+}
+
+TEST(Printer, RecordsEachDocumentWithItsSettingsAtTheEnd) {
+  Printer p;
+  std::vector<size_t> sunk;
+  p.SetSink([&](const PrintedDocument& d) { sunk.push_back(d.ops.size()); });
+  p.EndDoc();  // nothing printed: no document
+  EXPECT_TRUE(p.Documents().empty());
+  p.SetScaleMode(kScaleMillimeters);
+  p.SetPaperSize(kPaperA4);
+  p.SetOrientation(kLandscape);
+  p.SetCurrentX(27);
+  p.SetCurrentY(8);
+  p.Print(u"");
+  p.Line(25, 59, 271, 59);
+  p.SetFontSize(9);
+  p.EndDoc();
+  ASSERT_EQ(p.Documents().size(), 1u);
+  const PrintedDocument& d = p.Documents()[0];
+  EXPECT_EQ(d.scale_mode, kScaleMillimeters);
+  EXPECT_EQ(d.orientation, kLandscape);
+  EXPECT_EQ(d.font_size, 9);
+  ASSERT_EQ(d.ops.size(), 2u);
+  EXPECT_EQ(d.ops[0].kind, DrawOpKind::kText);
+  EXPECT_EQ(d.ops[0].x1, 27);
+  EXPECT_EQ(d.ops[0].y1, 8);
+  EXPECT_EQ(d.ops[1].x2, 271);
+  EXPECT_EQ(sunk, (std::vector<size_t>{2}));
+  EXPECT_TRUE(p.PendingOps().empty());
+}
+
+TEST(MessageBoxes, AnswerFromTheQueueElseWithTheFirstButton) {
+  Desktop d;
+  EXPECT_EQ(d.MsgBox(u"a", kRetryCancel + kInformation), kRetry);
+  d.ScriptedAnswers()->Queue(kCancel);
+  EXPECT_EQ(d.MsgBox(u"b", 69), kCancel);
+  EXPECT_EQ(d.MsgBox(u"c"), kOk);
+  d.ScriptedAnswers()->Queue(kYes);
+  EXPECT_THROW(d.MsgBox(u"d", kOkOnly), std::invalid_argument);
+  ASSERT_EQ(d.Messages().size(), 4u);
+  EXPECT_EQ(d.Messages()[1].text, u"b");
+  EXPECT_EQ(d.Messages()[1].answer, kCancel);
+  EXPECT_STREQ(ButtonsWord(69), "retrycancel");
+  EXPECT_STREQ(IconWord(69), "information");
+  EXPECT_EQ(ParseAnswerWord("retry"), kRetry);
+  EXPECT_EQ(ParseAnswerWord("Retry"), std::nullopt);
+}
+
+TEST(Screen, SizeIsInTwips) {
+  Screen s;
+  EXPECT_EQ(s.Width(), 28800);
+  EXPECT_EQ(s.Height(), 16200);
+  s.SetSizePixels(1024, 768);
+  EXPECT_EQ(s.Width(), 15360);
+  EXPECT_EQ(s.Height(), 11520);
+}
+
+}  // namespace
+}  // namespace ui
