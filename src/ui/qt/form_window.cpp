@@ -300,11 +300,15 @@ void FormWindow::SyncFrame() {
   QSize client(std::max(1, outer_width - 2 * nc.border),
                std::max(1, outer_height - 2 * nc.border - nc.caption));
   if (size() != client || minimumSize() != client || maximumSize() != client) setFixedSize(client);
-  // The place is set when the model moves the window, so that a window the user dragged stays there.
+  // The client area goes where the platform puts it, inside its border and caption bar, whatever frame
+  // the window manager draws around it. It is placed when the model moves the window, so that a window
+  // the user dragged stays there.
   if (form_->Left() != placed_left_ || form_->Top() != placed_top_) {
     placed_left_ = form_->Left();
     placed_top_ = form_->Top();
-    move(TwipsToPixels(placed_left_), TwipsToPixels(placed_top_));
+    QPoint origin(TwipsToPixels(placed_left_) + nc.border,
+                  TwipsToPixels(placed_top_) + nc.border + nc.caption);
+    setGeometry(QRect(origin, client));
   }
   if (menu_bar_ != nullptr) {
     QRect bar(0, 0, client.width(), nc.menu);

@@ -150,8 +150,13 @@ QStringList LayoutLines(const QString& text, const QFont& font, double width, do
   normal.replace(u'\r', u'\n');
   QStringList paragraphs = normal.split(u'\n');
   if (!wrap) return paragraphs;
+  QFontMetricsF metrics(font);
   QStringList lines;
   for (const QString& paragraph : paragraphs) {
+    if (LineWidth(metrics, paragraph) * kKeepOneLine <= width) {
+      lines << paragraph;
+      continue;
+    }
     QTextLayout layout(paragraph, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -45,6 +45,10 @@ QString MappedFamily(const ui::Text& name);
 constexpr double kBaselineShare = 0.88;
 // A line wider than its box is condensed down to this share of its width before it is cut.
 constexpr double kMinCondense = 0.7;
+// A line that fits when condensed to this share stays one line rather than wrapping: the CJK font's kana
+// are full width where the system's proportional font's are a fifth narrower, and texts sized for that
+// must not break apart.
+constexpr double kKeepOneLine = 0.75;
 
 struct TextLook {
   QFont font;
@@ -53,8 +57,8 @@ struct TextLook {
   bool wrap = false;
   bool disabled = false;  // drawn embossed in grey
 };
-// The lines a text takes in a box of that width (paragraphs at line breaks; wrapped at word boundaries
-// when asked and when the wrapped lines still fit the height).
+// The lines a text takes in a box of that width: paragraphs at line breaks, wrapped when asked and
+// needed, unless the wrapped lines would leave the box while the unwrapped ones fit it.
 QStringList LayoutLines(const QString& text, const QFont& font, double width, double height, bool wrap);
 double LineHeight(const QFont& font);
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const TextLook& look);
