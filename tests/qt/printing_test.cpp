@@ -15,6 +15,7 @@
 #include "tests/qt/qt_fixture.h"
 #include "ui/qt/offscreen.h"
 #include "ui/qt/painting.h"
+#include "ui/qt/picture_store.h"
 
 namespace qtui::testing {
 namespace {
@@ -201,6 +202,32 @@ TEST(PrintingTest, ShotSavesTheWindowAtItsSize) {
   QImage image(png);
   EXPECT_EQ(image.size(), QSize(TwipsToPixels(form.Width()), TwipsToPixels(form.Height())));
   EXPECT_NE(ShotWindow(*app, "frmSample", dir.filePath("missing/x.png").toStdString()), "");
+}
+
+TEST(PictureStoreTest, SavedPictureIsABitmapFileAndLoadsBackAsTheSameDrawing) {
+  Application();
+  QTemporaryDir dir;
+  ImagePictureStore store;
+  ui::PictureImage image;
+  image.back_color = ui::colors::kWhite;
+  image.width = 1500;
+  image.height = 750;
+  ui::DrawOp line;
+  line.x1 = 0;
+  line.y1 = 300;
+  line.x2 = 1500;
+  line.y2 = 300;
+  line.color = 0x000000FF;
+  image.ops.push_back(line);
+  ui::Text path = FromQString(dir.filePath(QStringLiteral("GRAPTH1.bmp")));
+  ASSERT_TRUE(store.Save(path, image));
+  QImage bitmap(ToQString(path));
+  ASSERT_EQ(bitmap.size(), QSize(100, 50));
+  EXPECT_EQ(bitmap.pixelColor(50, 20), QColor(255, 0, 0));
+  EXPECT_EQ(bitmap.pixelColor(50, 10), QColor(255, 255, 255));
+  EXPECT_EQ(store.Load(path), image);
+  EXPECT_FALSE(store.Load(FromQString(dir.filePath(QStringLiteral("other.bmp")))));
+  EXPECT_FALSE(store.Save(FromQString(dir.filePath(QStringLiteral("missing/GRAPTH2.bmp"))), image));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/painting.h"
+#include "ui/qt/picture_store.h"
 #include "ui/qt/printing.h"
 
 namespace qtui {
@@ -67,6 +68,7 @@ void Frontend::UseDesktopServices(const QString& print_folder) {
     QSize size = screen->size();
     desktop_.screen.SetSizePixels(size.width(), size.height());
   }
+  desktop_.SetPictureStore(std::make_unique<ImagePictureStore>());
   printing_ = std::make_unique<DesktopPrinting>(desktop_, print_folder);
   desktop_.printer.SetSink([this](const ui::PrintedDocument& doc) { printing_->Print(doc); });
 }

@@ -28,8 +28,9 @@ class Frontend : public Dispatcher {
   Frontend(const Frontend&) = delete;
   Frontend& operator=(const Frontend&) = delete;
 
-  // The desktop's own services: message boxes as dialogs, the real screen's size, and printing to the
-  // default printer (or to a PDF file in print_folder when there is none).
+  // The desktop's own services: message boxes as dialogs, the real screen's size, pictures saved as
+  // bitmap files, and printing to the default printer (or to a PDF file in print_folder when there is
+  // none).
   void UseDesktopServices(const QString& print_folder);
 
   void Dispatch(const std::function<void()>& action) override;
