@@ -273,13 +273,16 @@ void frmAg2::Dir1_Click() {
 
 // The folder check: the three files, by their exact names, unlock the race-card read.
 void frmAg2::Dir1_Change() {
+  bool listed = true;
   try {
     File1.SetPath(Dir1.Path());
   } catch (const ui::PathError&) {
-    // The file list keeps its folder; the check below then finds nothing new.
+    // The file list keeps the previous folder's names; they say nothing about this folder.
+    listed = false;
   }
   Label1.SetCaption(Dir1.Path());
   Timer2.SetEnabled(false);
+  if (!listed) return;
   std::vector<Text> names;
   for (int i = 0; i < File1.ListCount(); ++i) names.push_back(File1.List(i));
   if (!HasTheThreeNames(names)) return;
