@@ -136,9 +136,9 @@ class ButtonWidget : public QAbstractButton {
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [this, &dispatcher] {
       dispatcher.Dispatch([this] {
-        if (auto* b = dynamic_cast<ui::CommandButton*>(&control_)) b->UserClick();
-        if (auto* c = dynamic_cast<ui::CheckBox*>(&control_)) c->UserClick();
-        if (auto* o = dynamic_cast<ui::OptionButton*>(&control_)) o->UserClick();
+        if (auto* b = dynamic_cast<ui::CommandButton*>(&control_)) return b->UserClick();
+        if (auto* c = dynamic_cast<ui::CheckBox*>(&control_)) return c->UserClick();
+        if (auto* o = dynamic_cast<ui::OptionButton*>(&control_)) return o->UserClick();
       });
     });
   }
@@ -295,10 +295,11 @@ class ComboView : public ControlView {
     combo->setMaxVisibleItems(12);
     QObject::connect(combo, &QComboBox::activated, combo, [this, &dispatcher](int index) {
       dispatcher.Dispatch([this, index] {
-        if (auto* c = dynamic_cast<ui::ComboBox*>(&Model()); c != nullptr && index < c->ListCount())
-          c->UserSelect(index);
-        if (auto* d = dynamic_cast<ui::DriveListBox*>(&Model()); d != nullptr && index < d->ListCount())
-          d->UserSelect(index);
+        if (auto* c = dynamic_cast<ui::ComboBox*>(&Model())) {
+          if (index < c->ListCount()) c->UserSelect(index);
+        } else if (auto* d = dynamic_cast<ui::DriveListBox*>(&Model())) {
+          if (index < d->ListCount()) d->UserSelect(index);
+        }
       });
     });
   }
@@ -414,10 +415,11 @@ class ListView : public ControlView {
       QObject::connect(list, &QListWidget::currentRowChanged, list, [this, &dispatcher](int row) {
         if (syncing_ || row < 0) return;
         dispatcher.Dispatch([this, row] {
-          if (auto* l = dynamic_cast<ui::ListControl*>(&Model()); l != nullptr && row < l->ListCount())
-            l->UserSelect(row);
-          if (auto* f = dynamic_cast<ui::FileListBox*>(&Model()); f != nullptr && row < f->ListCount())
-            f->UserSelect(row);
+          if (auto* l = dynamic_cast<ui::ListControl*>(&Model())) {
+            if (row < l->ListCount()) l->UserSelect(row);
+          } else if (auto* f = dynamic_cast<ui::FileListBox*>(&Model())) {
+            if (row < f->ListCount()) f->UserSelect(row);
+          }
         });
       });
     }

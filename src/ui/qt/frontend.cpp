@@ -37,6 +37,18 @@ Qt::CursorShape CursorOf(int pointer) {
 
 }  // namespace
 
+}  // namespace qtui
+
+// For the sanitizer build's leak check: fontconfig keeps its caches for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
+extern "C" const char* __lsan_default_options() {
+  return "print_suppressions=0";
+}
+
+namespace qtui {
+
 void ConfigureApplication(QApplication& application) {
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) application.setStyle(style);
   application.setPalette(StandardPalette());
@@ -76,6 +88,8 @@ void Frontend::UseDesktopServices(const QString& print_folder) {
 void Frontend::Dispatch(const std::function<void()>& action) {
   ++depth_;
   try {
+    // One user action is one event: a window it unloads is destroyed only after all of it has run.
+    ui::Desktop::EventScope scope(desktop_);
     action();
   } catch (const std::exception& e) {
     // A fault in a handler must not take the program down; it is left for the developer to see.

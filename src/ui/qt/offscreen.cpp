@@ -32,7 +32,7 @@ void EnsureApplication() {
   static char name[] = "tarvelo-script";
   static char* argv[] = {name, nullptr};
   // Lives until the process ends; the driver never tears Qt down.
-  auto* application = new QApplication(argc, argv);
+  static QApplication* application = new QApplication(argc, argv);
   ConfigureApplication(*application);
 }
 
