@@ -2,7 +2,7 @@
 # Installs, with apt-get, whatever the build, the tests and the desktop program need and is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-noto-cjk
+          qt6-base-dev qt6-qpa-plugins libgl-dev fonts-noto-cjk poppler-utils
           clang libclang-rt-14-dev llvm time)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,9 @@
 
 #include "shell/app.h"
 #include "tools/driver/script_driver.h"
+#ifdef TARVELO_WITH_QT
+#include "ui/qt/offscreen.h"
+#endif
 
 namespace {
 
@@ -59,7 +62,14 @@ int main(int argc, char** argv) {
     shell::App app;
     app.screen.SetSizePixels(width, height);
     app.Start();
-    return driver::RunScript(app, *script, std::cout, std::cerr, {}, options);
+    driver::FrontendHooks hooks;
+#ifdef TARVELO_WITH_QT
+    hooks.shot = [](shell::App& a, const std::string& form, const std::string& png) {
+      return qtui::ShotWindow(a, form, png);
+    };
+    hooks.print_to = [](shell::App& a, const std::string& pdf) { return qtui::PrintTo(a, pdf); };
+#endif
+    return driver::RunScript(app, *script, std::cout, std::cerr, hooks, options);
   } catch (const std::exception& e) {
     std::cerr << "tarvelo-script: start-up failed: " << e.what() << '\n';
     return 1;

@@ -43,8 +43,12 @@ void SmoothDistanceStepsPass(model::Meeting& meeting, int course) {
   for (int lower = 1; lower <= 11; ++lower) SmoothPair(work, course, lower);
 }
 
-void SmoothDistanceSteps(model::Meeting& meeting, int course) {
-  for (int pass = 1; pass <= 3; ++pass) SmoothDistanceStepsPass(meeting, course);
+void SmoothDistanceSteps(model::Meeting& meeting, int course,
+                         const std::function<void(int pass)>& afterPass) {
+  for (int pass = 1; pass <= 3; ++pass) {
+    SmoothDistanceStepsPass(meeting, course);
+    if (afterPass) afterPass(pass);
+  }
 }
 
 }  // namespace basetime

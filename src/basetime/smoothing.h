@@ -1,6 +1,8 @@
 #pragma once
 // Evening out a course's row so that neighbouring distances lie 6 to 7 seconds apart per 100 m.
 
+#include <functional>
+
 #include "model/meeting.h"
 
 namespace basetime {
@@ -10,7 +12,9 @@ namespace basetime {
 // mean. A row whose 1000 m cell is 0 (no data) is left alone.
 void SmoothDistanceStepsPass(model::Meeting& meeting, int course);
 
-// The smoothing of the build: exactly three passes.
-void SmoothDistanceSteps(model::Meeting& meeting, int course);
+// The smoothing of the build: exactly three passes. afterPass, when given, sees the row after each
+// pass (1 to 3), a skipped one included.
+void SmoothDistanceSteps(model::Meeting& meeting, int course,
+                         const std::function<void(int pass)>& afterPass = nullptr);
 
 }  // namespace basetime

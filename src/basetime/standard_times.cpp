@@ -20,12 +20,16 @@ void StoreStandardTimes(model::Meeting& meeting, int surface, int course) {
   }
 }
 
-void DeriveStandardTimes(model::Meeting& meeting) {
+void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& afterStage) {
   for (int surface : {kTurf, kDirt}) {
     CombineClassAverages(meeting, surface);
     for (int c = 1; c <= 10; ++c) {
+      const auto watch = [&](int stage) {
+        if (afterStage) afterStage(surface, c, stage);
+      };
       FillMissingDistances(meeting, c);
-      SmoothDistanceSteps(meeting, c);
+      watch(0);
+      SmoothDistanceSteps(meeting, c, watch);
       StoreStandardTimes(meeting, surface, c);
     }
   }

@@ -2,6 +2,8 @@
 // The standard-time tables: derived from the class averages, surface by surface and course by
 // course, through the work row.
 
+#include <functional>
+
 #include "model/meeting.h"
 
 namespace basetime {
@@ -10,7 +12,12 @@ namespace basetime {
 // as "###.0"; any other surface stores nothing.
 void StoreStandardTimes(model::Meeting& meeting, int surface, int course);
 
+// Sees a course's work row between the stages of its derivation: after the fill (stage 0) and after
+// each of the three smoothing passes (stages 1 to 3), before the row is stored.
+using StageWatcher = std::function<void(int surface, int course, int stage)>;
+
 // For turf, then dirt: combine all courses' class averages, then per course fill, smooth and store.
-void DeriveStandardTimes(model::Meeting& meeting);
+// afterStage, when given, is called between the stages (the check window shows the work row).
+void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& afterStage = nullptr);
 
 }  // namespace basetime

@@ -5,6 +5,7 @@
 
 #include "analysis/frm_ag3.h"
 #include "basetime/base_time_build.h"
+#include "basetime/frm_ag7.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
 #include "model/numbers.h"
@@ -56,23 +57,6 @@ void SetRowHeights(ui::FlexGrid& grid) {
 
 const Text kRace1To6Headings[] = {u"　１Ｒ", u"　２Ｒ", u"　３Ｒ", u"　４Ｒ", u"　５Ｒ", u"  ６Ｒ"};
 const Text kRace7To12Headings[] = {u"　７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
-
-// The base-time build shows its running sums and class averages in the check window's turf and
-// dirt grids; the first write loads that window, hidden. Until the check window is part of the
-// program the writes have nowhere to go.
-class CheckWindowGrids : public basetime::ClassGridWriter {
- public:
-  explicit CheckWindowGrids(shell::App& app) : app_(app) {}
-  void SetClassCell(int surface, int row, int col, const Text& text) override {
-    if (!app_.IsRegistered("frmAg7")) return;  // TODO(check window): drop once frmAg7 exists
-    ui::Form& check = app_.FormByName("frmAg7");
-    auto* grid = dynamic_cast<ui::FlexGrid*>(check.FindControl(surface == 1 ? "MSFlexGrid1" : "MSFlexGrid3"));
-    if (grid != nullptr) grid->SetTextMatrix(row, col, text);
-  }
-
- private:
-  shell::App& app_;
-};
 
 }  // namespace
 
@@ -289,13 +273,16 @@ void frmAg2::Dir1_Click() {
 
 // The folder check: the three files, by their exact names, unlock the race-card read.
 void frmAg2::Dir1_Change() {
+  bool listed = true;
   try {
     File1.SetPath(Dir1.Path());
   } catch (const ui::PathError&) {
-    // The file list keeps its folder; the check below then finds nothing new.
+    // The file list keeps the previous folder's names; they say nothing about this folder.
+    listed = false;
   }
   Label1.SetCaption(Dir1.Path());
   Timer2.SetEnabled(false);
+  if (!listed) return;
   std::vector<Text> names;
   for (int i = 0; i < File1.ListCount(); ++i) names.push_back(File1.List(i));
   if (!HasTheThreeNames(names)) return;
@@ -372,7 +359,7 @@ void frmAg2::FillRaceGrids() {
 void frmAg2::Command8_Click() {
   app_.screen.SetMousePointer(kHourglass);
   Command8.SetEnabled(false);
-  CheckWindowGrids check_grids(app_);
+  basetime::CheckWindowGrids check_grids(app_);
   basetime::BuildBaseTimes(app_.meeting, check_grids);
   app_.screen.SetMousePointer(kDefaultPointer);
   Label4.SetBackColor(kLampRed);

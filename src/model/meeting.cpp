@@ -7,6 +7,8 @@ Meeting::Meeting() {
   pastRuns.RegisterIn(registry_);
   baseTimes.RegisterIn(registry_);
   preview.RegisterIn(registry_);
+  stdTimeView.RegisterIn(registry_);
+  analysis.RegisterIn(registry_);
 }
 
 }  // namespace model

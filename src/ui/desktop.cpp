@@ -41,6 +41,7 @@ void Desktop::Unload(Form& form) {
     if (other->owner_ == &form) other->owner_ = nullptr;
   form.loaded_ = false;
   form.visible_ = false;
+  if (unload_watcher_) unload_watcher_(form);
   auto owned = std::find_if(owned_.begin(), owned_.end(), [&](const auto& p) { return p.get() == &form; });
   std::unique_ptr<Form> keep = std::move(*owned);
   owned_.erase(owned);

@@ -5,6 +5,7 @@
 // the frontend watches to bring the shown windows up to date.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,6 +52,9 @@ class Desktop {
   std::vector<Timer*> RunningTimers() const;
   // The program runs while at least one window is loaded.
   bool Running() const { return !loaded_.empty(); }
+  // Told of each window as it leaves the loaded windows, while it still exists (the desktop frontend
+  // drops its widgets before the window can be destroyed).
+  void SetUnloadWatcher(std::function<void(Form&)> watcher) { unload_watcher_ = std::move(watcher); }
 
   // --- Events
   // Held while an event handler runs; when the outermost one ends, unloaded windows are destroyed.
@@ -94,6 +98,7 @@ class Desktop {
   std::vector<std::unique_ptr<Form>> owned_;     // loaded windows
   std::vector<Form*> loaded_;                    // load order
   std::vector<std::unique_ptr<Form>> unloaded_;  // waiting for the running handler to return
+  std::function<void(Form&)> unload_watcher_;
   int event_depth_ = 0;
   uint64_t change_count_ = 0;
   std::vector<MessageRecord> messages_;

@@ -10,6 +10,11 @@ void Screen::SetSizePixels(int width, int height) {
   height_ = height * kTwipsPerPixel;
 }
 
+void Screen::SetMousePointer(int pointer) {
+  mouse_pointer_ = pointer;
+  if (pointer_watcher_) pointer_watcher_(pointer);
+}
+
 std::vector<int> ButtonsOf(int style) {
   switch (style & 7) {
     case kOkCancel:

@@ -3,6 +3,7 @@
 // (answered from a queue headless, by a real dialog in the frontend).
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,12 +24,16 @@ class Screen {
   double TwipsPerPixelY() const { return kTwipsPerPixel; }
   // 0 default, 11 hourglass.
   int MousePointer() const { return mouse_pointer_; }
-  void SetMousePointer(int pointer) { mouse_pointer_ = pointer; }
+  void SetMousePointer(int pointer);
+  // Told of every change of the pointer at once, so that the desktop shows the hourglass while a long
+  // step still runs.
+  void SetPointerWatcher(std::function<void(int)> watcher) { pointer_watcher_ = std::move(watcher); }
 
  private:
   double width_ = 1920 * kTwipsPerPixel;
   double height_ = 1080 * kTwipsPerPixel;
   int mouse_pointer_ = 0;
+  std::function<void(int)> pointer_watcher_;
 };
 
 // Message box style bits as the platform's: buttons in the low bits, the icon above.

@@ -95,13 +95,15 @@ TEST(SmoothDistanceSteps, ThreePassesOverAWholeRowAndItsStoredTexts) {
       {u"53.5", u"68.5", u"82.5"}, {u"54", u"68.25", u"82.25"}, {u"54.125", u"68.1875", u"82.1875"}};
   model::Meeting m;
   SetRow(m, input);
-  for (int pass = 0; pass < 3; ++pass) {
-    SmoothDistanceStepsPass(m, kCourse);
+  int passesSeen = 0;
+  SmoothDistanceSteps(m, kCourse, [&](int pass) {
+    EXPECT_EQ(pass, ++passesSeen);
     Row expected = input;
-    for (size_t i = 0; i < 3; ++i) expected[i] = afterPass[pass][i];
-    SCOPED_TRACE(pass + 1);
+    for (size_t i = 0; i < 3; ++i) expected[i] = afterPass[pass - 1][i];
+    SCOPED_TRACE(pass);
     ExpectRow(WorkRow(m), expected);
-  }
+  });
+  EXPECT_EQ(passesSeen, 3);
   // A further pass would still move the row: three passes do not reach the band everywhere.
   StoreStandardTimes(m, 1, kCourse);
   const Row stored = {u"54.1",  u"68.2",  u"82.2",  u"89.0",  u"95.5",  u"102.0",

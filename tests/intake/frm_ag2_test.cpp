@@ -313,5 +313,41 @@ TEST(DataReadWindowDrive, AnUnreadableDriveAsksRetryOrCancelAndCancelRestoresThe
   EXPECT_TRUE(w.Timer2.Running());  // no folder was chosen
 }
 
+// A folder whose subfolders can be listed but whose files cannot, beside a start folder that
+// holds the three files.
+class UnlistableFiles : public ui::RealFileSystem {
+ public:
+  explicit UnlistableFiles(Text start) : start_(std::move(start)) {}
+  Text CurrentFolder() override { return start_; }
+  std::vector<Text> Files(const Text& path) override {
+    if (path.ends_with(u"locked")) throw ui::PathError("Permission denied.");
+    return ui::RealFileSystem::Files(path);
+  }
+
+ private:
+  Text start_;
+};
+
+TEST(DataReadWindowFolderCheck, AFolderWhoseFilesCannotBeListedDoesNotPassOnThePreviousFolder) {
+  testsupport::ScopedTempDir temp;
+  const fs::path start = temp.Path() / "start";
+  const fs::path locked = temp.Path() / "locked";
+  fs::create_directories(start);
+  fs::create_directories(locked);
+  for (const char* name : {kRaceFileName, kRunnerFileName, kHorseFileName}) card_fixture::Touch(start / name);
+  shell::App app;
+  app.SetFileSystem(std::make_unique<UnlistableFiles>(PathText(start)));
+  frmAg2& w = app.Show<frmAg2>();
+  ASSERT_EQ(w.File1.ListCount(), 3);  // the start folder's files are listed
+
+  w.Dir1.UserPick(PathText(locked));
+  EXPECT_EQ(w.Label1.Caption(), PathText(locked));
+  EXPECT_FALSE(w.Timer2.Running());
+  EXPECT_FALSE(w.Command1.Enabled());
+  EXPECT_EQ(w.Label6.BackColor(), kWhite);
+  EXPECT_TRUE(w.Dir1.Enabled());
+  EXPECT_TRUE(w.Drive1.Enabled());
+}
+
 }  // namespace
 }  // namespace intake

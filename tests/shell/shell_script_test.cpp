@@ -39,3 +39,18 @@ TEST(ShellScript, WalksFromTheGuideThroughStartToTheEnd) {
 
 }  // namespace
 }  // namespace shell_test
+
+namespace shell_test {
+namespace {
+
+// Before "Ｓｔａｒｔ" no window has a folder list, so a folder line cannot be carried out.
+TEST(ShellScript, AFolderLineWithoutTheDataReadWindowStopsTheScript) {
+  auto app = StartedApp();
+  std::istringstream in("folder /\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(driver::RunScript(*app, in, out, err), 1);
+  EXPECT_NE(err.str().find("line 1: no loaded window has a folder list"), std::string::npos) << err.str();
+}
+
+}  // namespace
+}  // namespace shell_test

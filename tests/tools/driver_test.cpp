@@ -59,6 +59,16 @@ TEST(DriverFormat, ValuesPrintAsJsonNumbersBooleansAndColours) {
   EXPECT_EQ(ValueText(ui::PropertyValue(true)), "true");
 }
 
+// Output stays valid UTF-8: a pair is one character, a surrogate alone is named by its code.
+TEST(DriverFormat, SurrogatesPrintAsPairsOrAsEscapes) {
+  EXPECT_EQ(JsonString(u"\U0001F40E馬"), "\"\U0001F40E馬\"");
+  EXPECT_EQ(JsonString(u"a\xD800"
+                       u"b"),
+            "\"a\\ud800b\"");
+  EXPECT_EQ(JsonString(std::u16string{u'\xDC00', u'\xD83D'}), "\"\\udc00\\ud83d\"");
+  EXPECT_EQ(JsonString(u"\xD83D\""), "\"\\ud83d\\\"\"");
+}
+
 TEST_F(DriverTest, DumpOfAControlPrintsOneFactPerLine) {
   auto& w = app->Form<frmTestMain>();
   w.Check2.SetValue(ui::kChecked);
@@ -245,6 +255,11 @@ TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
       {"dump frmNowhere", "unknown window \"frmNowhere\""},
       {"shot frmTestMain out.png", "shot needs the desktop frontend"},
       {"printto out.pdf", "printto needs the desktop frontend"},
+      {"click frmTestMain.Command1 frmTestMain.Command2", "too many arguments: \"frmTestMain.Command2\""},
+      {"answer ok cancel", "too many arguments"},
+      {"dump forms frmTestMain", "too many arguments"},
+      {"dump table RaceDate HorseName", "too many arguments"},
+      {"dump frmTestMain.Label1 Caption", "too many arguments"},
   };
   for (const Case& c : cases) {
     Result r = Run("dump forms\n\n" + c.line + "\ndump forms\n");

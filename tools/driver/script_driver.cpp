@@ -105,6 +105,11 @@ double NumberArgument(const std::string& word, const char* what) {
   return value;
 }
 
+// Words left over after a command's arguments make the line one that cannot be carried out.
+void NoMoreArguments(const std::string& rest) {
+  if (!rest.empty()) throw ScriptError("too many arguments: \"" + rest + "\"");
+}
+
 void Fact(std::ostream& out, const std::string& path, const std::string& value) {
   out << path << '\t' << value << '\n';
 }
@@ -161,6 +166,7 @@ class Runner {
 
   void Click(std::string rest) {
     ui::Control* c = Target(NextWord(rest));
+    NoMoreArguments(rest);
     if (c == nullptr) return;
     if (auto* b = dynamic_cast<ui::CommandButton*>(c)) return b->UserClick();
     if (auto* k = dynamic_cast<ui::CheckBox*>(c)) return k->UserClick();
@@ -185,6 +191,7 @@ class Runner {
         }
       }
     }
+    throw ScriptError("no loaded window has a folder list");
   }
 
   void MouseDown(std::string rest) {
@@ -194,7 +201,7 @@ class Runner {
     std::string b = NextWord(rest), s = NextWord(rest);
     int button = b.empty() ? 1 : IntArgument(b, "BUTTON");
     int shift = s.empty() ? 0 : IntArgument(s, "SHIFT");
-    if (!rest.empty()) throw ScriptError("too many arguments");
+    NoMoreArguments(rest);
     if (c == nullptr) return;
     auto* grid = dynamic_cast<ui::FlexGrid*>(c);
     if (grid == nullptr) throw CannotDo("press the mouse on", *c);
@@ -204,7 +211,7 @@ class Runner {
   void Select(std::string rest) {
     ui::Control* c = Target(NextWord(rest));
     int index = IntArgument(NextWord(rest), "INDEX");
-    if (!rest.empty()) throw ScriptError("too many arguments");
+    NoMoreArguments(rest);
     if (c == nullptr) return;
     auto check = [&](int count) {
       if (index < 0 || index >= count)
@@ -239,7 +246,7 @@ class Runner {
     ui::Control* c = Target(NextWord(rest));
     std::string n_word = NextWord(rest);
     int n = n_word.empty() ? 1 : IntArgument(n_word, "count");
-    if (!rest.empty()) throw ScriptError("too many arguments");
+    NoMoreArguments(rest);
     if (n < 0) throw ScriptError("bad count " + n_word);
     if (c == nullptr) return;
     auto* timer = dynamic_cast<ui::Timer*>(c);
@@ -257,6 +264,7 @@ class Runner {
 
   void Answer(std::string rest) {
     std::string word = NextWord(rest);
+    NoMoreArguments(rest);
     std::optional<int> answer = ui::ParseAnswerWord(word);
     if (!answer)
       throw ScriptError("unknown answer \"" + word + "\" (ok, cancel, abort, retry, ignore, yes, no)");
@@ -269,9 +277,11 @@ class Runner {
     std::string what = NextWord(rest);
     if (what == "table") {
       std::string name = NextWord(rest);
+      NoMoreArguments(rest);
       if (!DumpTable(app_, name, out_)) throw ScriptError("unknown table \"" + name + "\"");
       return;
     }
+    NoMoreArguments(rest);
     if (what == "forms") return DumpForms(app_, out_);
     if (what == "messages") return DumpMessages(app_, out_);
     if (what == "printed") return DumpPrinted(app_, out_);
@@ -291,6 +301,7 @@ class Runner {
 
   void Shot(std::string rest) {
     std::string form = NextWord(rest), png = NextWord(rest);
+    NoMoreArguments(rest);
     if (form.empty() || png.empty()) throw ScriptError("shot needs FORM and FILE.png");
     if (!hooks_.shot) throw ScriptError("shot needs the desktop frontend, which this build does not provide");
     std::string failure = hooks_.shot(app_, form, png);
@@ -299,6 +310,7 @@ class Runner {
 
   void PrintTo(std::string rest) {
     std::string pdf = NextWord(rest);
+    NoMoreArguments(rest);
     if (pdf.empty()) throw ScriptError("printto needs FILE.pdf");
     if (!hooks_.print_to)
       throw ScriptError("printto needs the desktop frontend, which this build does not provide");
@@ -314,42 +326,44 @@ class Runner {
 }  // namespace
 
 std::string JsonString(const model::Text& text) {
-  std::string utf8 = model::ToUtf8(text);
   std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
+  size_t plain_from = 0;  // start of the run of characters copied as they are
+  auto put = [&](size_t i, const char* escaped) {
+    out += model::ToUtf8(std::u16string_view(text).substr(plain_from, i - plain_from));
+    out += escaped;
+    plain_from = i + 1;
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    const bool high = c >= 0xD800 && c < 0xDC00;
+    const bool low = c >= 0xDC00 && c < 0xE000;
+    if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+      ++i;  // a pair: one character beyond the 16-bit range
+      continue;
+    }
+    if (c == u'"') {
+      put(i, "\\\"");
+    } else if (c == u'\\') {
+      put(i, "\\\\");
+    } else if (c == u'\n') {
+      put(i, "\\n");
+    } else if (c == u'\r') {
+      put(i, "\\r");
+    } else if (c == u'\t') {
+      put(i, "\\t");
+    } else if (c == u'\b') {
+      put(i, "\\b");
+    } else if (c == u'\f') {
+      put(i, "\\f");
+    } else if (c < 0x20 || high || low) {
+      // Control characters, and a surrogate without its partner (which has no UTF-8 form).
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+      put(i, buf);
     }
   }
-  return out + "\"";
+  put(text.size(), "\"");
+  return out;
 }
 
 std::string PlainNumber(double value) {

@@ -1,0 +1,252 @@
+#include "basetime/frm_ag7.h"
+
+#include <array>
+
+#include "basetime/accumulation.h"
+#include "basetime/base_time_indices.h"
+#include "basetime/check_sheet_print.h"
+#include "basetime/class_average.h"
+#include "basetime/runner_range.h"
+#include "basetime/standard_times.h"
+#include "model/numbers.h"
+#include "shell/app.h"
+
+namespace basetime {
+
+using model::Text;
+
+namespace {
+
+const ui::Font kGridFont{u"ＭＳ Ｐゴシック", 9};
+
+const std::array<Text, 12> kDistanceHeadings = {u"1000m", u"1200m", u"1400m", u"1500m", u"1600m", u"1700m",
+                                                u"1800m", u"2000m", u"2100m", u"2200m", u"2300m", u"2400m"};
+const std::array<Text, 10> kCourseNames = {u"東京", u"中山", u"阪神", u"京都", u"中京",
+                                           u"小倉", u"札幌", u"新潟", u"福島", u"函館"};
+// The nine lines of a course block: the five classes, then the stages of the standard times.
+const std::array<Text, 9> kLineLabels = {u"未勝利", u"500万",  u"900万",  u"1600万", u"ｵ-ﾌﾟﾝ",
+                                         u"構築Ａ", u"構築B1", u"構築B2", u"構築B3"};
+constexpr int kLinesPerCourse = 9;
+constexpr int kBuiltLine = 6;  // 構築Ａ; the smoothing passes follow on 7 to 9
+
+// Oldest run on the left.
+const std::array<Text, 5> kRecordHeadings = {
+    u"                   ５  走  前", u"                   ４  走  前", u"                   ３  走  前",
+    u"                   ２  走  前", u"                   前    　走"};
+const std::array<Text, 12> kRaceEntries = {u"　１Ｒ", u"　２Ｒ", u"  ３Ｒ", u"　４Ｒ", u"　５Ｒ", u"　６Ｒ",
+                                           u"  ７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
+const Text kAllRacesEntry = u"連　続";
+constexpr int kAllRacesChoice = 12;
+
+// The course grid in view, and where the other one waits below the window's lower edge.
+constexpr double kGridLeft = 300, kGridWidth = 10110, kGridHeight = 2560;
+constexpr double kInViewTop = 100, kOutOfViewTop = 7500;
+
+const Text kClearedCell = u" ";
+constexpr int kClearedTurfRows = 50;
+
+}  // namespace
+
+frmAg7::frmAg7(shell::App& app) : ui::Form(app, "frmAg7"), app_(app) {
+  SetCaption(u"＜　基本タイム構築の確認画面　＞　");
+  Move(0, 0, 12630, 7300);
+  MSFlexGrid1.Move(kGridLeft, kInViewTop, kGridWidth, kGridHeight);
+  MSFlexGrid2.Move(50, 2760, 12430, 4080);
+  MSFlexGrid3.Move(kGridLeft, kOutOfViewTop, kGridWidth, kGridHeight);
+  for (ui::FlexGrid* grid : {&MSFlexGrid1, &MSFlexGrid2, &MSFlexGrid3}) grid->SetFont(kGridFont);
+  Command1.SetCaption(u"表示");
+  Command1.Move(11150, 1250, 800, 300);
+  Combo1.Move(10560, 700, 900, 300);
+  Command2.SetCaption(u"平均");
+  Command2.Move(10700, 1650, 800, 300);
+  Command3.SetCaption(u"構築");
+  Command3.Move(11650, 1650, 800, 300);
+  Command4.SetCaption(u"上消去");
+  Command4.Move(11650, 600, 700, 250);
+  Command5.SetCaption(u"印刷");
+  Command5.Move(11750, 2250, 700, 300);
+  Combo2.Move(10770, 2250, 900, 300);
+  Command6.SetCaption(u"下消去");
+  Command6.Move(11650, 900, 700, 250);
+  Check1.Move(10500, 2310, 200, 200);
+  Frame1.Move(10500, 0, 1950, 550);
+  Option1.SetCaption(u"芝");
+  Option1.Move(250, 240, 600, 200);
+  Option2.SetCaption(u"ダ－ト");
+  Option2.Move(980, 240, 800, 200);
+  Line1.SetPoints(10560, 2100, 12480, 2100);
+
+  Option1.OnClick = [this] { Option1_Click(); };
+  Option2.OnClick = [this] { Option2_Click(); };
+  Check1.OnClick = [this] { Check1_Click(); };
+  Command1.OnClick = [this] { Command1_Click(); };
+  Command2.OnClick = [this] { Command2_Click(); };
+  Command3.OnClick = [this] { Command3_Click(); };
+  Command4.OnClick = [this] { Command4_Click(); };
+  Command5.OnClick = [this] { Command5_Click(); };
+  Command6.OnClick = [this] { Command6_Click(); };
+}
+
+void frmAg7::Form_Load() {
+  SetHeight(7300);
+  SetWidth(12630);
+  SetTop((app_.screen.Height() - 9475) / 2 + 1850 + 25 - 200);
+  SetLeft((app_.screen.Width() - 13000) / 2 + 160);
+  Option1.SetValue(true);
+  Check1.SetValue(ui::kUnchecked);
+  Combo1.Clear();
+  Combo2.Clear();
+  Command1.SetEnabled(true);
+  Command2.SetEnabled(true);
+  Command3.SetEnabled(true);
+  Combo2.SetEnabled(false);
+  Command5.SetEnabled(false);
+  LayOutCourseGrid(MSFlexGrid1, u"芝");
+  LayOutRecordGrid();
+  for (const Text& entry : kRaceEntries) Combo1.AddItem(entry);
+  Combo1.AddItem(kAllRacesEntry);
+  Combo1.SetListIndex(0);
+  LayOutCourseGrid(MSFlexGrid3, u"ダ－ト");
+  for (const Text& entry : kRaceEntries) Combo2.AddItem(entry);
+  Combo2.SetListIndex(0);
+}
+
+void frmAg7::LayOutCourseGrid(ui::FlexGrid& grid, const Text& surfaceWord) {
+  // The shape first, so that the two fixed columns fit.
+  grid.SetRows(1 + 10 * kLinesPerCourse);
+  grid.SetCols(14);
+  grid.SetFixedRows(1);
+  grid.SetFixedCols(2);
+  grid.SetMergeCells(ui::kMergeFree);
+  grid.SetColAlignment(0, ui::kFlexCenterCenter);
+  grid.SetColAlignment(1, ui::kFlexCenterCenter);
+  grid.SetColWidth(0, 600);
+  grid.SetColWidth(1, 710);
+  for (int c = 2; c <= 13; ++c) grid.SetColWidth(c, 700);
+  for (int d = 1; d <= 12; ++d) grid.SetTextMatrix(0, ClassGridColumn(d), kDistanceHeadings[d - 1]);
+  // Equal neighbours merge: the surface word over both fixed columns, a course name down its block.
+  grid.SetMergeRow(0, true);
+  grid.SetMergeCol(0, true);
+  grid.SetTextMatrix(0, 0, surfaceWord);
+  grid.SetTextMatrix(0, 1, surfaceWord);
+  for (int k = 1; k <= 10; ++k) {
+    for (int j = 1; j <= kLinesPerCourse; ++j) {
+      grid.SetTextMatrix(ClassGridRow(k, j), 0, kCourseNames[k - 1]);
+      grid.SetTextMatrix(ClassGridRow(k, j), 1, kLineLabels[j - 1]);
+    }
+  }
+}
+
+void frmAg7::LayOutRecordGrid() {
+  ui::FlexGrid& grid = MSFlexGrid2;
+  grid.SetRows(19);
+  grid.SetCols(6);
+  grid.SetFixedRows(1);
+  grid.SetFixedCols(1);
+  grid.SetFontSize(8);
+  grid.SetMergeCells(ui::kMergeFree);
+  grid.SetColAlignment(0, ui::kFlexCenterCenter);
+  grid.SetColAlignment(1, ui::kFlexLeftCenter);
+  grid.SetColWidth(0, 330);
+  for (int c = 1; c <= 5; ++c) grid.SetColWidth(c, 2400);
+  grid.SetTextMatrix(0, 0, Text());
+  for (int c = 1; c <= 5; ++c) grid.SetTextMatrix(0, c, kRecordHeadings[c - 1]);
+}
+
+void frmAg7::Option1_Click() {
+  MSFlexGrid1.Move(kGridLeft, kInViewTop, kGridWidth, kGridHeight);
+  MSFlexGrid3.Move(kGridLeft, kOutOfViewTop, kGridWidth, kGridHeight);
+}
+
+void frmAg7::Option2_Click() {
+  MSFlexGrid3.Move(kGridLeft, kInViewTop, kGridWidth, kGridHeight);
+  MSFlexGrid1.Move(kGridLeft, kOutOfViewTop, kGridWidth, kGridHeight);
+}
+
+void frmAg7::Check1_Click() {
+  const bool ticked = Check1.Value() == ui::kChecked;
+  Combo2.SetEnabled(ticked);
+  Command5.SetEnabled(ticked);
+}
+
+void frmAg7::Command1_Click() {
+  // Typed text in the list chooses no race.
+  const int choice = Combo1.ListIndex();
+  if (choice < 0 || choice > kAllRacesChoice) return;
+  if (choice == kAllRacesChoice) {
+    AccumulateRunTimes(app_.meeting, *this, 1, 12);
+    return;
+  }
+  const int race = choice + 1;
+  AccumulateRunTimes(app_.meeting, *this, race, race);
+  ShowRaceRecords(race);
+}
+
+void frmAg7::ShowRaceRecords(int race) {
+  const model::BaseTimeTables& base = app_.meeting.baseTimes;
+  // The grid holds 18 runners, the most a race of the program has; any further runner is counted
+  // by the accumulation but not listed.
+  const int lastRow = MSFlexGrid2.Rows() - 1;
+  const int runners = LastRunnerOf(app_.meeting, race);
+  for (int i = 1; i <= runners && i <= lastRow; ++i) {
+    MSFlexGrid2.SetTextMatrix(i, 0, model::NumberToText(i));
+    for (int c = 1; c <= 5; ++c) MSFlexGrid2.SetTextMatrix(i, c, base.RunSummary[6 - c](race, i));
+  }
+}
+
+void frmAg7::Command2_Click() {
+  ComputeClassAverages(app_.meeting, *this);
+}
+
+// The build's derivation of the standard times, with the work row shown after the fill (構築Ａ) and
+// after each smoothing pass (構築B1 to 構築B3; a skipped pass shows the row unchanged).
+void frmAg7::Command3_Click() {
+  DeriveStandardTimes(app_.meeting, [this](int surface, int course, int stage) {
+    ShowWorkLine(surface, course, kBuiltLine + stage);
+  });
+}
+
+void frmAg7::ShowWorkLine(int surface, int course, int line) {
+  ui::FlexGrid* grid = CourseGrid(surface);
+  if (grid == nullptr) return;
+  const model::CourseDistanceTable& work = app_.meeting.baseTimes.StdTimeWork;
+  for (int d = 1; d <= 12; ++d) {
+    grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d),
+                        model::NumberToPatternText(model::TextToNumber(work(course, d)), u"###.0"));
+  }
+}
+
+void frmAg7::Command4_Click() {
+  for (int r = 1; r <= kClearedTurfRows; ++r) {
+    for (int c = 2; c <= 13; ++c) MSFlexGrid1.SetTextMatrix(r, c, kClearedCell);
+  }
+}
+
+void frmAg7::Command5_Click() {
+  // Typed text in the list chooses no race, and the sheet needs one.
+  const int choice = Combo2.ListIndex();
+  if (choice < 0 || choice >= static_cast<int>(kRaceEntries.size())) return;
+  PrintRaceRunRecords(app_.meeting, app_.printer, choice + 1);
+}
+
+void frmAg7::Command6_Click() {
+  for (int r = 1; r <= 18; ++r) {
+    for (int c = 1; c <= 5; ++c) MSFlexGrid2.SetTextMatrix(r, c, kClearedCell);
+  }
+}
+
+ui::FlexGrid* frmAg7::CourseGrid(int surface) {
+  if (surface == kTurf) return &MSFlexGrid1;
+  if (surface == kDirt) return &MSFlexGrid3;
+  return nullptr;
+}
+
+void frmAg7::SetClassCell(int surface, int row, int col, const Text& text) {
+  if (ui::FlexGrid* grid = CourseGrid(surface)) grid->SetTextMatrix(row, col, text);
+}
+
+void CheckWindowGrids::SetClassCell(int surface, int row, int col, const Text& text) {
+  app_.Form<frmAg7>().SetClassCell(surface, row, col, text);
+}
+
+}  // namespace basetime

@@ -1,0 +1,80 @@
+#include "basetime/frm_ag9.h"
+
+#include <array>
+
+#include "model/text_ops.h"
+#include "model/time_text.h"
+#include "shell/app.h"
+
+namespace basetime {
+
+using model::Text;
+
+namespace {
+
+const std::array<Text, 12> kDistanceHeadings = {u"1000m", u"1200m", u"1400m", u"1500m", u"1600m", u"1700m",
+                                                u"1800m", u"2000m", u"2100m", u"2200m", u"2300m", u"2400m"};
+const std::array<Text, 10> kCourseNames = {u"東  京", u"中  山", u"阪  神", u"京  都", u"中  京",
+                                           u"小  倉", u"札　幌", u"新　潟", u"福  島", u"函  館"};
+const Text kTurfCorner = u"(   芝   ) ";
+const Text kDirtCorner = u"( ダ－ト ) ";
+const Text kOptionCaption = u"[  標準タイムの表示  ]";
+
+}  // namespace
+
+frmAg9::frmAg9(shell::App& app) : ui::Form(app, "frmAg9"), app_(app) {
+  SetCaption(u" ＜標準タイムの表示＞");
+  Move(0, 0, 9800, 3400);
+  Option1.SetCaption(u"芝");
+  Option1.Move(6960, 50, 800, 250);
+  Option2.SetCaption(u"ダ－ト");
+  Option2.Move(7920, 50, 800, 250);
+  MSFlexGrid1.Move(150, 350, 9460, 2585);
+  Option1.OnClick = [this] { Option1_Click(); };
+  Option2.OnClick = [this] { Option2_Click(); };
+}
+
+void frmAg9::Form_Load() {
+  SetWidth(9800);
+  SetHeight(3400);
+  SetTop((app_.screen.Height() - 9475) / 2 + 5900 + 25 - 200);
+  SetLeft((app_.screen.Width() - 13000) / 2 + 2985);
+  LayOutGrid();
+}
+
+void frmAg9::LayOutGrid() {
+  ui::FlexGrid& grid = MSFlexGrid1;
+  grid.SetRows(11);
+  grid.SetCols(13);
+  grid.SetFixedRows(1);
+  grid.SetFixedCols(1);
+  grid.SetColWidth(0, 900);
+  grid.SetColAlignment(0, ui::kFlexCenterCenter);
+  for (int j = 1; j <= 12; ++j) {
+    grid.SetColWidth(j, 700);
+    grid.SetTextMatrix(0, j, kDistanceHeadings[j - 1]);
+  }
+  for (int i = 1; i <= 10; ++i) grid.SetTextMatrix(i, 0, kCourseNames[i - 1]);
+}
+
+void frmAg9::Option1_Click() {
+  MSFlexGrid1.SetTextMatrix(0, 0, kTurfCorner);
+  Fill(app_.meeting.baseTimes.TurfStdTime, app_.meeting.stdTimeView.TurfStdText, kOptionCaption);
+}
+
+void frmAg9::Option2_Click() {
+  MSFlexGrid1.SetTextMatrix(0, 0, kDirtCorner);
+  Fill(app_.meeting.baseTimes.DirtStdTime, app_.meeting.stdTimeView.DirtStdText, kOptionCaption);
+}
+
+void frmAg9::Fill(const model::TextTable& stdTime, model::TextTable& stdText, const Text& caption) {
+  SetCaption(caption);
+  for (int i = 1; i <= 10; ++i) {
+    for (int j = 1; j <= 12; ++j) {
+      stdText(i, j) = model::SecondsToTimeText(stdTime(i, j));
+      MSFlexGrid1.SetTextMatrix(i, j, model::Trim(stdText(i, j)));
+    }
+  }
+}
+
+}  // namespace basetime

@@ -1,0 +1,40 @@
+#pragma once
+// The standard-time view: the meeting's turf or dirt standard times, ten courses by twelve
+// distances, each shown as minutes, seconds and tenths.
+
+#include "model/table.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/grid.h"
+
+namespace shell {
+class App;
+}
+
+namespace basetime {
+
+class frmAg9 : public ui::Form {
+ public:
+  explicit frmAg9(shell::App& app);
+
+  void Form_Load() override;
+  void Option1_Click();
+  void Option2_Click();
+
+  // Shows one surface: every cell's time text goes into stdText as it comes and into the grid
+  // without its outer blanks. The caption says who filled the view (an option here, or the
+  // analysis window's launcher with its own caption).
+  void Fill(const model::TextTable& stdTime, model::TextTable& stdText, const model::Text& caption);
+
+ private:
+  void LayOutGrid();
+
+  shell::App& app_;
+
+ public:
+  ui::OptionButton Option1{*this, "Option1"};
+  ui::OptionButton Option2{*this, "Option2"};
+  ui::FlexGrid MSFlexGrid1{*this, "MSFlexGrid1"};  // the corner names the surface on show
+};
+
+}  // namespace basetime

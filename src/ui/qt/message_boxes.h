@@ -1,0 +1,29 @@
+#pragma once
+// Message boxes as real dialogs with the buttons and icon the model asks for.
+
+#include <QMessageBox>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "ui/services.h"
+
+namespace qtui {
+
+// A dialog for a message box style (buttons + icon); answers maps each button to the model's answer.
+// The first button is the default; Escape and the close button give Cancel where the box offers it.
+std::unique_ptr<QMessageBox> MakeMessageBox(const ui::Text& text, int style, const ui::Text& title,
+                                            std::map<QAbstractButton*, int>& answers);
+
+class DialogMessageBoxes : public ui::MessageBoxService {
+ public:
+  // before_showing runs first (the frontend brings the windows up to date behind the box).
+  explicit DialogMessageBoxes(std::function<void()> before_showing)
+      : before_showing_(std::move(before_showing)) {}
+  int Ask(const ui::Text& text, int style, const ui::Text& title) override;
+
+ private:
+  std::function<void()> before_showing_;
+};
+
+}  // namespace qtui

@@ -1,0 +1,67 @@
+#include "ui/qt/offscreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "ui/qt/form_window.h"
+#include "ui/qt/frontend.h"
+#include "ui/qt/printing.h"
+
+namespace qtui {
+
+namespace {
+
+// Pictures are taken of the model as it stands; a picture takes no user input.
+class NoInput : public Dispatcher {
+ public:
+  void Dispatch(const std::function<void()>&) override {}
+};
+
+// Qt's chatter (missing runtime folders and the like) would mix with the driver's own messages.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void EnsureApplication() {
+  if (QApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietMessages);
+  static int argc = 1;
+  static char name[] = "tarvelo-script";
+  static char* argv[] = {name, nullptr};
+  // Lives until the process ends; the driver never tears Qt down.
+  static QApplication* application = new QApplication(argc, argv);
+  ConfigureApplication(*application);
+}
+
+}  // namespace
+
+std::string ShotWindow(ui::Desktop& desktop, const std::string& form_name, const std::string& png_path) {
+  ui::Form* form = desktop.FindLoaded(form_name);
+  if (form == nullptr) return "window \"" + form_name + "\" is not loaded";
+  EnsureApplication();
+  NoInput no_input;
+  FormWindow window(*form, no_input, false);
+  window.Sync();
+  QImage image = window.Render();
+  QString path = QString::fromStdString(png_path);
+  if (!image.save(path, "PNG")) return "cannot write " + png_path;
+  return {};
+}
+
+std::string PrintTo(ui::Desktop& desktop, const std::string& pdf_path) {
+  EnsureApplication();
+  QString path = QString::fromStdString(pdf_path);
+  QFileInfo file(path);
+  QFileInfo folder(file.absolutePath());
+  if (!folder.isDir()) return "cannot write " + pdf_path + ": no such folder";
+  if (file.exists() ? !file.isWritable() : !folder.isWritable())
+    return "cannot write " + pdf_path + ": not writable";
+  auto collector = std::make_shared<PdfCollector>(desktop, file.absoluteFilePath());
+  desktop.printer.SetSink([collector](const ui::PrintedDocument& doc) { collector->Add(doc); });
+  return {};
+}
+
+}  // namespace qtui

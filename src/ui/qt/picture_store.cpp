@@ -1,0 +1,31 @@
+#include "ui/qt/picture_store.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/printer.h"
+#include "ui/qt/painting.h"
+
+namespace qtui {
+
+bool ImagePictureStore::Save(const ui::Text& path, const ui::PictureImage& image) {
+  QImage bitmap(std::max(1, TwipsToPixels(image.width)), std::max(1, TwipsToPixels(image.height)),
+                QImage::Format_RGB32);
+  bitmap.fill(ToQColor(image.back_color));
+  {
+    QPainter painter(&bitmap);
+    PaintDrawOps(painter, image.ops, ui::kScaleTwips, ui::Font{});
+  }
+  if (!bitmap.save(ToQString(path), "BMP")) return false;
+  saved_[path] = image;
+  return true;
+}
+
+std::optional<ui::PictureImage> ImagePictureStore::Load(const ui::Text& path) {
+  auto it = saved_.find(path);
+  if (it == saved_.end()) return std::nullopt;
+  return it->second;
+}
+
+}  // namespace qtui

@@ -1,0 +1,203 @@
+#include "ui/qt/printing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <iostream>
+
+#include "ui/qt/painting.h"
+
+namespace qtui {
+
+namespace {
+
+// Rules are drawn a tenth of a millimetre wide: the platform's one printer dot is too thin to see on a
+// high-resolution page.
+constexpr double kLineWidthMm = 0.1;
+
+QPageSize::PageSizeId PageSizeIdOf(int paper_size) {
+  switch (paper_size) {
+    case 1:
+    case 2:
+      return QPageSize::Letter;
+    case 3:
+      return QPageSize::Tabloid;
+    case 4:
+      return QPageSize::Ledger;
+    case 5:
+      return QPageSize::Legal;
+    case 7:
+      return QPageSize::Executive;
+    case 8:
+      return QPageSize::A3;
+    case 11:
+      return QPageSize::A5;
+    case ui::kPaperB4:
+      return QPageSize::JisB4;
+    case 13:
+      return QPageSize::JisB5;
+    default:
+      return QPageSize::A4;
+  }
+}
+
+QPageLayout::Orientation OrientationOf(int orientation) {
+  return orientation == ui::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
+QPageLayout PageLayoutOf(const ui::PrintedDocument& doc, const QMarginsF& margins) {
+  return QPageLayout(QPageSize(PageSizeIdOf(doc.paper_size)), OrientationOf(doc.orientation), margins,
+                     QPageLayout::Millimeter);
+}
+
+double MillimetresPerUnit(int scale_mode) {
+  switch (scale_mode) {
+    case ui::kScalePoints:
+      return 25.4 / 72;
+    case ui::kScalePixels:
+      return 25.4 / 96;
+    case 5:
+      return 25.4;  // inches
+    case ui::kScaleMillimeters:
+      return 1;
+    case 7:
+      return 10;  // centimetres
+    default:
+      return 25.4 / 1440;  // twips
+  }
+}
+
+void RenderDocument(QPainter& painter, const ui::PrintedDocument& doc) {
+  double dots_per_mm = painter.device()->logicalDpiX() / 25.4;
+  double dots_per_point = painter.device()->logicalDpiY() / 72.0;
+  double k = MillimetresPerUnit(doc.scale_mode) * dots_per_mm;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  QPen pen(Qt::black);
+  pen.setWidthF(kLineWidthMm * dots_per_mm);
+  pen.setCapStyle(Qt::SquareCap);
+  QString family = MappedFamily({});
+  for (const ui::DrawOp& op : doc.ops) {
+    switch (op.kind) {
+      case ui::DrawOpKind::kText: {
+        QFont font(family);
+        font.setPointSizeF(op.font_size > 0 ? op.font_size : doc.font_size);
+        painter.setFont(font);
+        painter.setPen(ToQColor(op.color));
+        double em = font.pointSizeF() * dots_per_point;
+        painter.drawText(QPointF(op.x1 * k, op.y1 * k + em * kBaselineShare), ToQString(op.text));
+        break;
+      }
+      case ui::DrawOpKind::kLine:
+        painter.setPen(pen);
+        painter.drawLine(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k));
+        break;
+      case ui::DrawOpKind::kBox: {
+        QRectF box = QRectF(QPointF(op.x1 * k, op.y1 * k), QPointF(op.x2 * k, op.y2 * k)).normalized();
+        painter.setPen(pen);
+        painter.setBrush(op.filled ? QBrush(ToQColor(op.color)) : QBrush(Qt::NoBrush));
+        painter.drawRect(box);
+        break;
+      }
+    }
+  }
+  painter.restore();
+}
+
+QString WritePdf(const QString& path, const std::vector<ui::PrintedDocument>& docs) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+  {
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Tarvelo"));
+    writer.setTitle(QStringLiteral("Tarvelo printout"));
+    writer.setResolution(1200);
+    if (!docs.empty()) writer.setPageLayout(PageLayoutOf(docs.front()));
+    QPainter painter;
+    if (!painter.begin(&writer)) return QStringLiteral("the PDF could not be started");
+    for (size_t i = 0; i < docs.size(); ++i) {
+      if (i > 0) {
+        writer.setPageLayout(PageLayoutOf(docs[i]));
+        writer.newPage();
+      }
+      RenderDocument(painter, docs[i]);
+    }
+    painter.end();
+  }
+  file.close();
+  if (file.error() != QFileDevice::NoError) return file.errorString();
+  return {};
+}
+
+QString PrintoutFileName(const QString& folder, const QDateTime& when) {
+  QString stem = QStringLiteral("Tarvelo-printout-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QDir dir(folder);
+  QString path = dir.filePath(stem + QStringLiteral(".pdf"));
+  for (int n = 2; QFileInfo::exists(path); ++n)
+    path = dir.filePath(stem + QStringLiteral("-") + QString::number(n) + QStringLiteral(".pdf"));
+  return path;
+}
+
+ui::Text PrintFailureText(const QString& target_label, const QString& target, const QString& reason) {
+  return FromQString(
+      QStringLiteral("印刷できませんでした。\n%1：%2\n理由：%3").arg(target_label, target, reason));
+}
+
+DesktopPrinting::DesktopPrinting(ui::Desktop& desktop, QString folder, bool use_printer)
+    : desktop_(desktop), folder_(std::move(folder)), use_printer_(use_printer) {}
+
+void DesktopPrinting::Print(const ui::PrintedDocument& doc) {
+  if (use_printer_ && !QPrinterInfo::defaultPrinter().isNull()) {
+    QString printer_name;
+    QString reason = PrintOnDefaultPrinter(doc, printer_name);
+    if (!reason.isEmpty()) ReportFailure(QStringLiteral("プリンタ"), printer_name, reason);
+    return;
+  }
+  QString path = PrintoutFileName(folder_, QDateTime::currentDateTime());
+  QString reason = WritePdf(path, {doc});
+  if (!reason.isEmpty()) {
+    ReportFailure(QStringLiteral("ファイル"), path, reason);
+    return;
+  }
+  std::cerr << "tarvelo: no printer is configured; the printout was written to " << path.toStdString()
+            << '\n';
+}
+
+QString DesktopPrinting::PrintOnDefaultPrinter(const ui::PrintedDocument& doc, QString& printer_name) {
+  QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  printer_name = info.printerName();
+  QPrinter printer(info, QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("Tarvelo"));
+  printer.setPageSize(QPageSize(PageSizeIdOf(doc.paper_size)));
+  printer.setPageOrientation(OrientationOf(doc.orientation));
+  QPainter painter;
+  if (!painter.begin(&printer)) return QStringLiteral("the print job could not be started");
+  RenderDocument(painter, doc);
+  if (!painter.end() || printer.printerState() == QPrinter::Error)
+    return QStringLiteral("the printer reported an error");
+  return {};
+}
+
+void DesktopPrinting::ReportFailure(const QString& target_label, const QString& target,
+                                    const QString& reason) {
+  desktop_.MsgBox(PrintFailureText(target_label, target, reason),
+                  static_cast<int>(ui::kOkOnly) | ui::kExclamation);
+}
+
+void PdfCollector::Add(const ui::PrintedDocument& doc) {
+  docs_.push_back(doc);
+  QString reason = WritePdf(path_, docs_);
+  if (!reason.isEmpty())
+    desktop_.MsgBox(PrintFailureText(QStringLiteral("ファイル"), path_, reason),
+                    static_cast<int>(ui::kOkOnly) | ui::kExclamation);
+}
+
+}  // namespace qtui

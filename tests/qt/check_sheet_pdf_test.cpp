@@ -1,0 +1,75 @@
+// The check window's sheet of the sample meeting's first race, printed into a PDF: every fixed text and
+// the runners' names land on a B4 landscape page.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+
+#include "basetime/frm_ag7.h"
+#include "model/text.h"
+#include "model/text_ops.h"
+#include "shell/app.h"
+#include "tests/qt/qt_fixture.h"
+#include "tools/driver/script_driver.h"
+#include "ui/qt/offscreen.h"
+
+namespace qtui::testing {
+namespace {
+
+std::optional<std::string> PdfText(const QString& pdf, const char* options) {
+  std::string command = std::string("pdftotext ") + options + " '" + pdf.toStdString() + "' - 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return std::nullopt;
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  if (pclose(pipe) != 0) return std::nullopt;
+  return out;
+}
+
+TEST(CheckSheetPdf, SampleRaceOnePrintsWithItsTextsInPlace) {
+  if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  Application();
+  shell::App app;
+  app.Start();
+  std::istringstream script("click frmAg1.Command1\nfolder " TARVELO_SOURCE_DIR
+                            "/sample\nclick frmAg2.Command1\nclick frmAg2.Command7\nclick frmAg2.Command8\n");
+  std::ostringstream out, err;
+  ASSERT_EQ(driver::RunScript(app, script, out, err), 0) << err.str();
+
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("check.pdf"));
+  ASSERT_EQ(PrintTo(app, pdf.toStdString()), "");
+  auto& check = app.Form<basetime::frmAg7>();
+  check.Combo2.SetListIndex(0);
+  {
+    ui::Desktop::EventScope scope(app);
+    check.Command5_Click();
+  }
+  ASSERT_EQ(app.printer.Documents().size(), 1u);
+
+  std::optional<std::string> layout = PdfText(pdf, "-layout");
+  ASSERT_TRUE(layout);
+  // Texts without kanji: the PDF's text layer gives some kanji back as radicals of the same shape.
+  for (const model::Text& text :
+       {model::Trim(app.meeting.card.RaceNoLabel(1)), app.meeting.card.RaceSurfaceLabel(1),
+        app.meeting.card.RaceDistanceLabel(1)}) {
+    EXPECT_NE(layout->find(model::ToUtf8(text)), std::string::npos) << model::ToUtf8(text) << "\n" << *layout;
+  }
+  // One numbered row per runner, the last one too.
+  const std::string last = "\n" + model::ToUtf8(app.meeting.card.RunnerCount(1)) + " ";
+  EXPECT_NE(layout->find(last), std::string::npos) << *layout;
+  std::optional<std::string> info = PdfText(pdf, "-bbox");
+  ASSERT_TRUE(info);
+  // B4 landscape: 364 x 257 mm, that is about 1032 x 729 points.
+  EXPECT_NE(info->find("<page width=\"1032"), std::string::npos) << info->substr(0, 400);
+  if (const char* keep = std::getenv("TARVELO_KEEP_PDF")) QFile::copy(pdf, QString::fromUtf8(keep));
+}
+
+}  // namespace
+}  // namespace qtui::testing

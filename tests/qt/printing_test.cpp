@@ -1,0 +1,234 @@
+// Printing: a recorded document becomes a page of its paper and orientation with its texts and rules in
+// place; without a printer a new PDF file is written; a failure is told with a message box.
+#include "ui/qt/printing.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+#include "tests/qt/qt_fixture.h"
+#include "ui/qt/offscreen.h"
+#include "ui/qt/painting.h"
+#include "ui/qt/picture_store.h"
+
+namespace qtui::testing {
+namespace {
+
+// Output of a command, or nothing when it cannot run.
+std::optional<QString> RunCommand(const QString& command) {
+  FILE* pipe = popen((command + QStringLiteral(" 2>/dev/null")).toUtf8().constData(), "r");
+  if (pipe == nullptr) return std::nullopt;
+  QByteArray out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, static_cast<qsizetype>(n));
+  int status = pclose(pipe);
+  if (status != 0) return std::nullopt;
+  return QString::fromUtf8(out);
+}
+
+bool HavePoppler() {
+  return system("pdftotext -v >/dev/null 2>&1") == 0;
+}
+
+ui::DrawOp Text(double x, double y, const ui::Text& text, double size = 9) {
+  ui::DrawOp op;
+  op.kind = ui::DrawOpKind::kText;
+  op.x1 = x;
+  op.y1 = y;
+  op.text = text;
+  op.font_size = size;
+  return op;
+}
+
+ui::DrawOp Rule(double x1, double y1, double x2, double y2) {
+  ui::DrawOp op;
+  op.kind = ui::DrawOpKind::kLine;
+  op.x1 = x1;
+  op.y1 = y1;
+  op.x2 = x2;
+  op.y2 = y2;
+  return op;
+}
+
+ui::PrintedDocument B4Sheet() {
+  ui::PrintedDocument doc;
+  doc.scale_mode = ui::kScaleMillimeters;
+  doc.paper_size = ui::kPaperB4;
+  doc.orientation = ui::kLandscape;
+  doc.font_size = 9;
+  doc.ops = {Text(27.5, 10, u"基本タイム　チェック"), Rule(20, 30, 270, 30), Text(100, 50, u"東京　1600"),
+             Text(300, 150, u"右下")};
+  return doc;
+}
+
+// xMin and yMin of each word pdftotext finds, in millimetres.
+std::map<QString, QPointF> WordPlaces(const QString& pdf) {
+  std::map<QString, QPointF> places;
+  std::optional<QString> html = RunCommand(QStringLiteral("pdftotext -bbox '%1' -").arg(pdf));
+  if (!html) return places;
+  QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+  for (auto it = word.globalMatch(*html); it.hasNext();) {
+    auto m = it.next();
+    places[m.captured(3)] =
+        QPointF(m.captured(1).toDouble() * 25.4 / 72, m.captured(2).toDouble() * 25.4 / 72);
+  }
+  return places;
+}
+
+TEST(PrintingTest, DocumentBecomesAPageOfItsPaperWithTextsAtTheirTopLeft) {
+  Application();
+  if (!HavePoppler()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  QTemporaryDir dir;
+  QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+  ASSERT_EQ(WritePdf(pdf, {B4Sheet()}), QString());
+  std::optional<QString> info = RunCommand(QStringLiteral("pdfinfo '%1'").arg(pdf));
+  ASSERT_TRUE(info);
+  EXPECT_TRUE(info->contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info->toStdString();
+  // JIS B4 on its side: 364 by 257 millimetres.
+  EXPECT_TRUE(info->contains(
+      QRegularExpression(QStringLiteral("Page size:\\s+103[12](\\.[0-9]+)? x 72[89](\\.[0-9]+)? pts"))))
+      << info->toStdString();
+  std::map<QString, QPointF> words = WordPlaces(pdf);
+  ASSERT_TRUE(words.count(QStringLiteral("基本タイム"))) << words.size();
+  EXPECT_NEAR(words[QStringLiteral("基本タイム")].x(), 27.5, 0.3);
+  EXPECT_NEAR(words[QStringLiteral("基本タイム")].y(), 10, 1.0);
+  ASSERT_TRUE(words.count(QStringLiteral("東京")));
+  EXPECT_NEAR(words[QStringLiteral("東京")].x(), 100, 0.3);
+  EXPECT_NEAR(words[QStringLiteral("東京")].y(), 50, 1.0);
+  ASSERT_TRUE(words.count(QStringLiteral("右下")));
+  EXPECT_NEAR(words[QStringLiteral("右下")].x(), 300, 0.3);
+
+  // The rule at y 30 mm from x 20 to 270 mm: dark pixels on that row of a rendered page, none above.
+  ASSERT_TRUE(
+      RunCommand(QStringLiteral("pdftoppm -r 50 -png -singlefile '%1' '%2'").arg(pdf, dir.filePath("page"))));
+  QImage page(dir.filePath(QStringLiteral("page.png")));
+  ASSERT_FALSE(page.isNull());
+  double px_per_mm = 50 / 25.4;
+  int row = static_cast<int>(30 * px_per_mm);
+  EXPECT_LT(QColor(page.pixel(static_cast<int>(150 * px_per_mm), row)).lightness(), 200);
+  EXPECT_EQ(QColor(page.pixel(static_cast<int>(150 * px_per_mm), row - 6)).lightness(), 255);
+  EXPECT_EQ(QColor(page.pixel(static_cast<int>(10 * px_per_mm), row)).lightness(), 255);
+}
+
+TEST(PrintingTest, EveryScaleModeMeetsOnTheSamePlace) {
+  EXPECT_DOUBLE_EQ(MillimetresPerUnit(ui::kScaleMillimeters) * 25.4, 25.4);
+  EXPECT_DOUBLE_EQ(MillimetresPerUnit(ui::kScaleTwips) * 1440, 25.4);
+  EXPECT_DOUBLE_EQ(MillimetresPerUnit(ui::kScalePoints) * 72, 25.4);
+  QPageLayout a4 = PageLayoutOf(ui::PrintedDocument{});
+  EXPECT_EQ(a4.pageSize().id(), QPageSize::A4);
+  EXPECT_EQ(a4.orientation(), QPageLayout::Portrait);
+}
+
+TEST(PrintingTest, WithoutPrinterEachDocumentGoesToANewPdfInTheFolder) {
+  Application();
+  QTemporaryDir dir;
+  auto app = MakeApp();
+  DesktopPrinting printing(*app, dir.path(), false);
+  app->printer.SetSink([&](const ui::PrintedDocument& doc) { printing.Print(doc); });
+  for (int i = 0; i < 2; ++i) {
+    app->printer.SetCurrentX(10);
+    app->printer.SetCurrentY(10);
+    app->printer.Print(u"印刷");
+    app->printer.EndDoc();
+  }
+  QStringList files = QDir(dir.path()).entryList(QDir::Files);
+  ASSERT_EQ(files.size(), 2);
+  for (const QString& f : files)
+    EXPECT_TRUE(f.contains(
+        QRegularExpression(QStringLiteral("^Tarvelo-printout-[0-9]{8}-[0-9]{6}(-[0-9]+)?\\.pdf$"))))
+        << f.toStdString();
+  EXPECT_TRUE(app->Messages().empty());
+}
+
+TEST(PrintingTest, ADocumentThatCannotBeWrittenIsToldWithTheFileAndTheReason) {
+  Application();
+  QTemporaryDir dir;
+  auto app = MakeApp();
+  QString missing = dir.filePath(QStringLiteral("no-such-folder"));
+  DesktopPrinting printing(*app, missing, false);
+  app->printer.SetSink([&](const ui::PrintedDocument& doc) { printing.Print(doc); });
+  app->printer.Print(u"印刷");
+  app->printer.EndDoc();
+  ASSERT_EQ(app->Messages().size(), 1u);
+  QString text = ToQString(app->Messages()[0].text);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("印刷できませんでした。\nファイル：") + missing +
+                              QStringLiteral("/Tarvelo-printout-")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("理由：No such file or directory"))) << text.toStdString();
+  EXPECT_EQ(app->Messages()[0].style, ui::kExclamation);
+  // The program goes on: the document is recorded all the same.
+  EXPECT_EQ(app->printer.Documents().size(), 1u);
+}
+
+TEST(PrintingTest, PrintToCollectsTheFollowingDocumentsInOneFile) {
+  Application();
+  QTemporaryDir dir;
+  auto app = MakeApp();
+  QString pdf = dir.filePath(QStringLiteral("all.pdf"));
+  app->printer.Print(u"前の印刷");
+  app->printer.EndDoc();
+  ASSERT_EQ(PrintTo(*app, pdf.toStdString()), "");
+  EXPECT_FALSE(QFile::exists(pdf));
+  for (int i = 0; i < 2; ++i) {
+    app->printer.SetPaperSize(i == 0 ? ui::kPaperB4 : ui::kPaperA4);
+    app->printer.Print(u"印刷");
+    app->printer.EndDoc();
+  }
+  ASSERT_TRUE(QFile::exists(pdf));
+  if (HavePoppler()) {
+    std::optional<QString> info = RunCommand(QStringLiteral("pdfinfo '%1'").arg(pdf));
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(info->contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n")))) << info->toStdString();
+  }
+  EXPECT_NE(PrintTo(*app, dir.filePath(QStringLiteral("missing/x.pdf")).toStdString()), "");
+}
+
+TEST(PrintingTest, ShotSavesTheWindowAtItsSize) {
+  Application();
+  QTemporaryDir dir;
+  auto app = MakeApp();
+  EXPECT_EQ(ShotWindow(*app, "frmSample", dir.filePath("x.png").toStdString()),
+            "window \"frmSample\" is not loaded");
+  ui::Form& form = app->FormByName("frmSample");
+  QString png = dir.filePath(QStringLiteral("sample.png"));
+  ASSERT_EQ(ShotWindow(*app, "frmSample", png.toStdString()), "");
+  QImage image(png);
+  EXPECT_EQ(image.size(), QSize(TwipsToPixels(form.Width()), TwipsToPixels(form.Height())));
+  EXPECT_NE(ShotWindow(*app, "frmSample", dir.filePath("missing/x.png").toStdString()), "");
+}
+
+TEST(PictureStoreTest, SavedPictureIsABitmapFileAndLoadsBackAsTheSameDrawing) {
+  Application();
+  QTemporaryDir dir;
+  ImagePictureStore store;
+  ui::PictureImage image;
+  image.back_color = ui::colors::kWhite;
+  image.width = 1500;
+  image.height = 750;
+  ui::DrawOp line;
+  line.x1 = 0;
+  line.y1 = 300;
+  line.x2 = 1500;
+  line.y2 = 300;
+  line.color = 0x000000FF;
+  image.ops.push_back(line);
+  ui::Text path = FromQString(dir.filePath(QStringLiteral("GRAPTH1.bmp")));
+  ASSERT_TRUE(store.Save(path, image));
+  QImage bitmap(ToQString(path));
+  ASSERT_EQ(bitmap.size(), QSize(100, 50));
+  EXPECT_EQ(bitmap.pixelColor(50, 20), QColor(255, 0, 0));
+  EXPECT_EQ(bitmap.pixelColor(50, 10), QColor(255, 255, 255));
+  EXPECT_EQ(store.Load(path), image);
+  EXPECT_FALSE(store.Load(FromQString(dir.filePath(QStringLiteral("other.bmp")))));
+  EXPECT_FALSE(store.Save(FromQString(dir.filePath(QStringLiteral("missing/GRAPTH2.bmp"))), image));
+}
+
+}  // namespace
+}  // namespace qtui::testing
