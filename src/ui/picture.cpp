@@ -7,27 +7,22 @@
 
 namespace ui {
 
-namespace {
-
-// Twips in one unit of a scale mode (user scales and characters count as twips here).
-double TwipsPerUnit(int scale_mode) {
+double TwipsToScale(double twips, int scale_mode) {
   switch (scale_mode) {
     case 2:
-      return 20;  // points
+      return twips / 20;  // points
     case 3:
-      return 15;  // pixels
+      return twips / 15;  // pixels
     case 5:
-      return 1440;  // inches
+      return twips / 1440;  // inches
     case 6:
-      return 1440.0 / 25.4;  // millimetres
+      return twips * 25.4 / 1440;  // millimetres
     case 7:
-      return 1440.0 / 2.54;  // centimetres
+      return twips * 2.54 / 1440;  // centimetres
     default:
-      return 1;
+      return twips;  // twips, user scales and characters
   }
 }
-
-}  // namespace
 
 const char* DrawOpKindName(DrawOpKind kind) {
   switch (kind) {
@@ -123,7 +118,7 @@ void Canvas::Box(double x1, double y1, double x2, double y2, std::optional<Color
 }
 
 double Canvas::TextHeight() const {
-  return font_size_ * 20 / TwipsPerUnit(scale_mode_);
+  return TwipsToScale(font_size_ * 20, scale_mode_);
 }
 
 void Canvas::Print(const Text& text) {

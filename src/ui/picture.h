@@ -12,6 +12,10 @@
 
 namespace ui {
 
+// A length in twips expressed in the units of a scale mode (1 twips, 2 points, 3 pixels, 5 inches,
+// 6 millimetres, 7 centimetres; user scales count as twips).
+double TwipsToScale(double twips, int scale_mode);
+
 // Line styles as the platform numbers them.
 enum DrawStyleValue { kDrawSolid = 0, kDrawDash = 1, kDrawDot = 2, kDrawDashDot = 3, kDrawDashDotDot = 4 };
 

@@ -17,17 +17,7 @@ void Printer::SetFontSize(double points) {
 
 double Printer::LineHeight() const {
   // One line is the font's height: points in twips, expressed in the current scale.
-  double twips = font_size_ * 20;
-  switch (scale_mode_) {
-    case kScalePoints:
-      return twips / 20;
-    case kScalePixels:
-      return twips / 15;
-    case kScaleMillimeters:
-      return twips * 25.4 / 1440;
-    default:
-      return twips;
-  }
+  return TwipsToScale(font_size_ * 20, scale_mode_);
 }
 
 void Printer::Print(const Text& text) {
