@@ -47,9 +47,13 @@ std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfac
   return Text(turf ? u"-" : u"+") + model::NumberToPatternText(c, u"0.0");
 }
 
+Text WinnerMarginText(const Text& positionText, const Text& marginText) {
+  return TextToNumber(positionText) == 1 ? Text(u"0.0") : marginText;
+}
+
 double CorrectedWinnerTime(const Text& timeSeconds, const Text& correction, const Text& positionText,
                            const Text& marginText) {
-  const Text margin = TextToNumber(positionText) == 1 ? Text(u"0.0") : marginText;
+  const Text margin = WinnerMarginText(positionText, marginText);
   return TextToNumber(timeSeconds) + TextToNumber(correction) - TextToNumber(margin);
 }
 

@@ -14,6 +14,9 @@ namespace basetime {
 std::optional<model::Text> GoingCorrectionText(const model::Text& distance, const model::Text& surfaceCode,
                                                const model::Text& goingCode);
 
+// The margin a run counts against its winner: "0.0" for the winner, otherwise the run's margin text.
+model::Text WinnerMarginText(const model::Text& positionText, const model::Text& marginText);
+
 // Own time plus correction minus margin, the margin of a winner counting as 0.0.
 double CorrectedWinnerTime(const model::Text& timeSeconds, const model::Text& correction,
                            const model::Text& positionText, const model::Text& marginText);

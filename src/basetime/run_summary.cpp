@@ -32,10 +32,6 @@ Text ClassLetter(const Text& className) {
   return Left(className, 1);
 }
 
-Text MarginPiece(const Text& positionText, const Text& marginText) {
-  return TextToNumber(positionText) == 1 ? Text(u"0.0") : marginText;
-}
-
 // A run without its own time, or whose winner time comes out at 0 or below, carries "000.0" here so
 // that the accumulation neither sums nor counts a time built from the correction and margin alone.
 Text WinnerTimePiece(const Text& timeSeconds, const Text& winnerTime) {
@@ -58,7 +54,7 @@ Text RunSummaryRecord(const RunSummaryInput& run) {
   return CourseLetter(run.courseName) + ClassLetter(run.className) + Left(run.distanceText, 2) +
          Left(run.surfaceName, 1) + Left(run.goingName, 1) + u" " +
          NumberToPatternText(TextToNumber(run.timeSeconds), u"000.0") + u" " +
-         MarginPiece(run.positionText, run.marginText) + u" " + run.goingCorrection + u" " +
+         WinnerMarginText(run.positionText, run.marginText) + u" " + run.goingCorrection + u" " +
          WinnerTimePiece(run.timeSeconds, run.winnerTime);
 }
 

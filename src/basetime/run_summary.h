@@ -21,7 +21,8 @@ struct RunSummaryInput {
 };
 
 // The record: course, class, distance digits, surface and going letters, own time, margin,
-// correction and corrected winner time. The margin text is used as given (after the time-0 rule).
+// correction and corrected winner time. The margin is WinnerMarginText of the margin text (after
+// the time-0 rule).
 model::Text RunSummaryRecord(const RunSummaryInput& run);
 
 // Writes RunSummary1..5 of every runner's runs; sets the margin text of a usable run without a
