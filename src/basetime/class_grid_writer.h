@@ -13,9 +13,13 @@ class ClassGridWriter {
   virtual void SetClassCell(int surface, int row, int col, const model::Text& text) = 0;
 };
 
-// Row and column of the cell of course c, class b and distance d in either class grid.
-inline int ClassGridRow(int course, int baseClass) {
-  return (course - 1) * 9 + baseClass;
+// Each course has a block of nine lines in either grid: its five classes (1..5), then the stages of
+// the standard times (6..9).
+constexpr int kLinesPerCourse = 9;
+
+// Row of line 1..9 of a course's block, and column of distance 1..12, in either class grid.
+inline int ClassGridRow(int course, int line) {
+  return (course - 1) * kLinesPerCourse + line;
 }
 inline int ClassGridColumn(int distance) {
   return distance + 1;

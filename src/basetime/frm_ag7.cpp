@@ -23,10 +23,8 @@ const std::array<Text, 12> kDistanceHeadings = {u"1000m", u"1200m", u"1400m", u"
                                                 u"1800m", u"2000m", u"2100m", u"2200m", u"2300m", u"2400m"};
 const std::array<Text, 10> kCourseNames = {u"東京", u"中山", u"阪神", u"京都", u"中京",
                                            u"小倉", u"札幌", u"新潟", u"福島", u"函館"};
-// The nine lines of a course block: the five classes, then the stages of the standard times.
-const std::array<Text, 9> kLineLabels = {u"未勝利", u"500万",  u"900万",  u"1600万", u"ｵ-ﾌﾟﾝ",
-                                         u"構築Ａ", u"構築B1", u"構築B2", u"構築B3"};
-constexpr int kLinesPerCourse = 9;
+const std::array<Text, kLinesPerCourse> kLineLabels = {u"未勝利", u"500万",  u"900万",  u"1600万", u"ｵ-ﾌﾟﾝ",
+                                                       u"構築Ａ", u"構築B1", u"構築B2", u"構築B3"};
 constexpr int kBuiltLine = 6;  // 構築Ａ; the smoothing passes follow on 7 to 9
 
 // Oldest run on the left.
