@@ -6,6 +6,7 @@
 #include "basetime/base_time_indices.h"
 #include "basetime/check_sheet_print.h"
 #include "basetime/class_average.h"
+#include "basetime/distance_headings.h"
 #include "basetime/runner_range.h"
 #include "basetime/standard_times.h"
 #include "model/numbers.h"
@@ -19,8 +20,6 @@ namespace {
 
 const ui::Font kGridFont{u"ＭＳ Ｐゴシック", 9};
 
-const std::array<Text, 12> kDistanceHeadings = {u"1000m", u"1200m", u"1400m", u"1500m", u"1600m", u"1700m",
-                                                u"1800m", u"2000m", u"2100m", u"2200m", u"2300m", u"2400m"};
 const std::array<Text, 10> kCourseNames = {u"東京", u"中山", u"阪神", u"京都", u"中京",
                                            u"小倉", u"札幌", u"新潟", u"福島", u"函館"};
 const std::array<Text, kLinesPerCourse> kLineLabels = {u"未勝利", u"500万",  u"900万",  u"1600万", u"ｵ-ﾌﾟﾝ",

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "basetime/distance_headings.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
 #include "shell/app.h"
@@ -12,8 +13,6 @@ using model::Text;
 
 namespace {
 
-const std::array<Text, 12> kDistanceHeadings = {u"1000m", u"1200m", u"1400m", u"1500m", u"1600m", u"1700m",
-                                                u"1800m", u"2000m", u"2100m", u"2200m", u"2300m", u"2400m"};
 const std::array<Text, 10> kCourseNames = {u"東  京", u"中  山", u"阪  神", u"京  都", u"中  京",
                                            u"小  倉", u"札　幌", u"新　潟", u"福  島", u"函  館"};
 const Text kTurfCorner = u"(   芝   ) ";
