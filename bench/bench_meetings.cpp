@@ -30,8 +30,8 @@ std::string Record(const std::string& file, long n) {
   std::string record(Layout::kLength, ' ');
   const size_t at = static_cast<size_t>(n - 1) * Layout::kLength;
   if (at < file.size()) {
-    const size_t n = std::min(file.size() - at, record.size());
-    record.replace(0, n, file, at, n);
+    const size_t present = std::min(file.size() - at, record.size());
+    record.replace(0, present, file, at, present);
   }
   return record;
 }
