@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "intake/race_card_reader.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/numbers.h"
@@ -11,7 +12,6 @@ namespace intake {
 namespace {
 
 constexpr int kRaces = 12;
-constexpr int kRunnerCells = 28;
 constexpr int kPastRuns = UmaRecord::kPastRuns;
 
 // No runner count of a two-character field comes near this; it keeps record numbers in range.
@@ -28,7 +28,7 @@ long RecordsTaken(double count) {
 
 int RunnersWithCells(double count) {
   if (!(count >= 1)) return 0;
-  return static_cast<int>(std::min(model::FloorNumber(count), static_cast<double>(kRunnerCells)));
+  return static_cast<int>(std::min(model::FloorNumber(count), static_cast<double>(kMaxRunnersPerRace)));
 }
 
 void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int j) {
@@ -66,9 +66,7 @@ void ReadPastPerformances(model::Meeting& meeting, const std::string& folder) {
 }
 
 std::string HorseFilePath(const std::string& folder) {
-  std::string path = folder;
-  if (path.empty() || path.back() != '/') path += '/';
-  return path + "kol_uma.kd2";
+  return JoinFolder(folder, kHorseFileName);
 }
 
 std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race) {
