@@ -1,8 +1,5 @@
 #include "intake/past_performance_read.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "intake/race_card_reader.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
@@ -13,23 +10,6 @@ namespace {
 
 constexpr int kRaces = 12;
 constexpr int kPastRuns = UmaRecord::kPastRuns;
-
-// No runner count of a two-character field comes near this; it keeps record numbers in range.
-constexpr double kLargestCount = 1e9;
-
-// Records a race takes in the walk: its runners' records, where the repeat over runners
-// stops at the one whose number equals the count; a count of 0 or less (or below 1)
-// still passes over one record, and a fractional count one more than its whole runners.
-long RecordsTaken(double count) {
-  if (!(count >= 1)) return 1;
-  const double whole = model::FloorNumber(count);
-  return static_cast<long>(whole) + (whole == count ? 0 : 1);
-}
-
-int RunnersWithCells(double count) {
-  if (!(count >= 1)) return 0;
-  return static_cast<int>(std::min(model::FloorNumber(count), static_cast<double>(kMaxRunnersPerRace)));
-}
 
 void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int j) {
   using U = UmaRecord;
@@ -48,14 +28,14 @@ void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
   long n = 1;
   for (int r = 1; r <= kRaces; ++r) {
-    const double count = std::min(model::TextToNumber(meeting.card.RunnerCount(r)), kLargestCount);
+    const double count = model::TextToNumber(meeting.card.RunnerCount(r));
     const int runners = RunnersWithCells(count);
     for (int j = 1; j <= runners; ++j) {
       records.read(n + j - 1);
       CopyHeader(records.field, meeting.pastRuns, r, j);
       for (int b = 1; b <= kPastRuns; ++b) DecodePastRun(records.field, meeting.pastRuns, r, j, b);
     }
-    n += RecordsTaken(count);
+    n += RecordsOfRace(count);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "intake/race_card_reader.h"
 
+#include <algorithm>
 #include <span>
 
 #include "intake/record_file.h"
@@ -136,25 +137,36 @@ Text ComposeMeetingLine(const model::RaceCardTables& t) {
          FullWidthDigit(t.RaceMeetingDay(1)) + u"日" + u"   " + t.RaceDate(1);
 }
 
-// Runner records follow in race order; a race without runners still takes one record number.
 void WalkRunners(model::RaceCardTables& t, const std::string& path) {
   RecordReader<Den2Record> rec(path);
   long n = 1;
   for (int r = 1; r <= 12; ++r) {
-    const double c = model::TextToNumber(t.RunnerCount(r));
-    for (int j = 1; j <= c; ++j) {
-      rec.Read(n);
-      // The runner tables end at 28; later runners are passed over so that the next race
-      // still starts at its own records.
-      if (j <= kMaxRunnersPerRace) ReadRunner(t, rec, r, j);
-      if (j == c) break;
-      ++n;
+    const double count = model::TextToNumber(t.RunnerCount(r));
+    const int runners = RunnersWithCells(count);
+    for (int j = 1; j <= runners; ++j) {
+      rec.Read(n + j - 1);
+      ReadRunner(t, rec, r, j);
     }
-    ++n;
+    n += RecordsOfRace(count);
   }
 }
 
 }  // namespace
+
+long RecordsOfRace(double runner_count) {
+  if (!(runner_count >= 1)) return 1;
+  // No count read from a file comes near this; it keeps record numbers in range.
+  constexpr double kLargestCount = 1e9;
+  const double count = std::min(runner_count, kLargestCount);
+  const double whole = model::FloorNumber(count);
+  return static_cast<long>(whole) + (whole == count ? 0 : 1);
+}
+
+int RunnersWithCells(double runner_count) {
+  if (!(runner_count >= 1)) return 0;
+  return static_cast<int>(
+      std::min(model::FloorNumber(runner_count), static_cast<double>(kMaxRunnersPerRace)));
+}
 
 std::string JoinFolder(const std::string& folder, const std::string& name) {
   if (!folder.empty() && folder.back() == '/') return folder + name;
