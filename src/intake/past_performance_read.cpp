@@ -1,8 +1,6 @@
 #include "intake/past_performance_read.h"
 
-#include <algorithm>
-#include <cmath>
-
+#include "intake/race_card_reader.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/numbers.h"
@@ -11,25 +9,7 @@ namespace intake {
 namespace {
 
 constexpr int kRaces = 12;
-constexpr int kRunnerCells = 28;
 constexpr int kPastRuns = UmaRecord::kPastRuns;
-
-// No runner count of a two-character field comes near this; it keeps record numbers in range.
-constexpr double kLargestCount = 1e9;
-
-// Records a race takes in the walk: its runners' records, where the repeat over runners
-// stops at the one whose number equals the count; a count of 0 or less (or below 1)
-// still passes over one record, and a fractional count one more than its whole runners.
-long RecordsTaken(double count) {
-  if (!(count >= 1)) return 1;
-  const double whole = model::FloorNumber(count);
-  return static_cast<long>(whole) + (whole == count ? 0 : 1);
-}
-
-int RunnersWithCells(double count) {
-  if (!(count >= 1)) return 0;
-  return static_cast<int>(std::min(model::FloorNumber(count), static_cast<double>(kRunnerCells)));
-}
 
 void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int j) {
   using U = UmaRecord;
@@ -48,14 +28,14 @@ void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
   long n = 1;
   for (int r = 1; r <= kRaces; ++r) {
-    const double count = std::min(model::TextToNumber(meeting.card.RunnerCount(r)), kLargestCount);
+    const double count = model::TextToNumber(meeting.card.RunnerCount(r));
     const int runners = RunnersWithCells(count);
     for (int j = 1; j <= runners; ++j) {
       records.read(n + j - 1);
       CopyHeader(records.field, meeting.pastRuns, r, j);
       for (int b = 1; b <= kPastRuns; ++b) DecodePastRun(records.field, meeting.pastRuns, r, j, b);
     }
-    n += RecordsTaken(count);
+    n += RecordsOfRace(count);
   }
 }
 
@@ -66,9 +46,7 @@ void ReadPastPerformances(model::Meeting& meeting, const std::string& folder) {
 }
 
 std::string HorseFilePath(const std::string& folder) {
-  std::string path = folder;
-  if (path.empty() || path.back() != '/') path += '/';
-  return path + "kol_uma.kd2";
+  return JoinFolder(folder, kHorseFileName);
 }
 
 std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race) {

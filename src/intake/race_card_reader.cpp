@@ -1,9 +1,11 @@
 #include "intake/race_card_reader.h"
 
+#include <algorithm>
 #include <span>
 
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
+#include "model/codes.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -13,51 +15,36 @@ using model::Text;
 
 namespace {
 
-struct CodeText {
-  const char16_t* code;
-  const char16_t* text;
-};
-using CodeMap = std::span<const CodeText>;
+using CodeList = std::span<const model::CodeName>;
 
-// Looks a code up as exact text; false leaves the label as it stands.
-bool Decode(const Text& code, CodeMap map, Text& label) {
-  for (const CodeText& entry : map) {
-    if (code == entry.code) {
-      label = entry.text;
-      return true;
-    }
-  }
-  return false;
+// Looks a code up as exact text; a code outside the list leaves the label as it stands.
+void Decode(const Text& code, CodeList list, Text& label) {
+  if (auto name = model::NameOfCode(list, code)) label = *name;
 }
 
-bool DecodeCourseName(const Text& code, Text& label) {
-  static constexpr CodeText kCourses[] = {
-      {u"00", u"京都"}, {u"01", u"阪神"}, {u"02", u"中京"}, {u"03", u"小倉"}, {u"04", u"東京"},
-      {u"05", u"中山"}, {u"06", u"福島"}, {u"07", u"新潟"}, {u"08", u"札幌"}, {u"09", u"函館"}};
-  if (Decode(code, kCourses, label)) return true;
+void DecodeCourseName(const Text& code, Text& label) {
+  if (auto name = model::NameOfCode(model::CourseCodes, code)) {
+    label = *name;
+    return;
+  }
   const double v = model::TextToNumber(code);
-  if (v >= 10 && v <= 46) {
-    label = u"公営";
-    return true;
+  if (model::IsLocalCourse(v)) {
+    label = model::kLocalCourseName;
+  } else if (model::IsForeignCourse(v)) {
+    label = model::kForeignCourseName;
   }
-  if (v >= 60 && v <= 71) {
-    label = u"外国";
-    return true;
-  }
-  return false;
 }
 
-constexpr CodeText kRaceNoLabels[] = {{u"01", u"  １Ｒ"}, {u"02", u"  ２Ｒ"}, {u"03", u"  ３Ｒ"},
-                                      {u"04", u"  ４Ｒ"}, {u"05", u"  ５Ｒ"}, {u"06", u"  ６Ｒ"},
-                                      {u"07", u"  ７Ｒ"}, {u"08", u"  ８Ｒ"}, {u"09", u"  ９Ｒ"},
-                                      {u"10", u"１０Ｒ"}, {u"11", u"１１Ｒ"}, {u"12", u"１２Ｒ"}};
-constexpr CodeText kClassLabels[] = {
+constexpr model::CodeName kRaceNoLabels[] = {{u"01", u"  １Ｒ"}, {u"02", u"  ２Ｒ"}, {u"03", u"  ３Ｒ"},
+                                             {u"04", u"  ４Ｒ"}, {u"05", u"  ５Ｒ"}, {u"06", u"  ６Ｒ"},
+                                             {u"07", u"  ７Ｒ"}, {u"08", u"  ８Ｒ"}, {u"09", u"  ９Ｒ"},
+                                             {u"10", u"１０Ｒ"}, {u"11", u"１１Ｒ"}, {u"12", u"１２Ｒ"}};
+constexpr model::CodeName kClassLabels[] = {
     {u"00001", u"新    馬"}, {u"00002", u"未 出 走"}, {u"00003", u"未 勝 利"}, {u"00004", u"オ－プン"},
     {u"05000", u"  500万 "}, {u"09000", u"  900万 "}, {u"16000", u" 1600万 "}};
-constexpr CodeText kSurfaceLabels[] = {{u"0", u"ダ－ト"}, {u"1", u"  芝  "}};
-constexpr CodeText kDirLabels[] = {{u"0", u"右"}, {u"1", u"左"}, {u"2", u"直"}};
-constexpr CodeText kPaceLabels[] = {{u"0", u"ハ  イ"}, {u"1", u"ミドル"}, {u"2", u"スロ－"}};
-constexpr CodeText kSexLabels[] = {{u"0", u"牡"}, {u"1", u"牝"}, {u"2", u"せん"}};
+constexpr model::CodeName kSurfaceLabels[] = {{u"0", u"ダ－ト"}, {u"1", u"  芝  "}};
+constexpr model::CodeName kDirLabels[] = {{u"0", u"右"}, {u"1", u"左"}, {u"2", u"直"}};
+constexpr model::CodeName kPaceLabels[] = {{u"0", u"ハ  イ"}, {u"1", u"ミドル"}, {u"2", u"スロ－"}};
 
 // Heisei era of a year; years outside the era's span give no era of their own.
 bool HeiseiEra(const Text& date_code, Text& era) {
@@ -118,7 +105,7 @@ void ReadRunner(model::RaceCardTables& t, const RecordReader<Den2Record>& rec, i
   t.HorseCode(r, j) = rec.Field(Den2Record::kHorseCode);
   t.HorseName(r, j) = HorseNameOf(rec.Field(Den2Record::kHorseName));
   t.SexCode(r, j) = rec.Field(Den2Record::kSexCode);
-  Decode(t.SexCode(r, j), kSexLabels, t.SexLabel(r, j));
+  Decode(t.SexCode(r, j), model::SexCodes, t.SexLabel(r, j));
   t.AgeCode(r, j) = rec.Field(Den2Record::kAge);
   t.AgeLabel(r, j) = model::NumberToText(model::TextToNumber(t.AgeCode(r, j))) + u"才";
   t.WeightCode(r, j) = rec.Field(Den2Record::kWeight);
@@ -150,25 +137,36 @@ Text ComposeMeetingLine(const model::RaceCardTables& t) {
          FullWidthDigit(t.RaceMeetingDay(1)) + u"日" + u"   " + t.RaceDate(1);
 }
 
-// Runner records follow in race order; a race without runners still takes one record number.
 void WalkRunners(model::RaceCardTables& t, const std::string& path) {
   RecordReader<Den2Record> rec(path);
   long n = 1;
   for (int r = 1; r <= 12; ++r) {
-    const double c = model::TextToNumber(t.RunnerCount(r));
-    for (int j = 1; j <= c; ++j) {
-      rec.Read(n);
-      // The runner tables end at 28; later runners are passed over so that the next race
-      // still starts at its own records.
-      if (j <= kMaxRunnersPerRace) ReadRunner(t, rec, r, j);
-      if (j == c) break;
-      ++n;
+    const double count = model::TextToNumber(t.RunnerCount(r));
+    const int runners = RunnersWithCells(count);
+    for (int j = 1; j <= runners; ++j) {
+      rec.Read(n + j - 1);
+      ReadRunner(t, rec, r, j);
     }
-    ++n;
+    n += RecordsOfRace(count);
   }
 }
 
 }  // namespace
+
+long RecordsOfRace(double runner_count) {
+  if (!(runner_count >= 1)) return 1;
+  // No count read from a file comes near this; it keeps record numbers in range.
+  constexpr double kLargestCount = 1e9;
+  const double count = std::min(runner_count, kLargestCount);
+  const double whole = model::FloorNumber(count);
+  return static_cast<long>(whole) + (whole == count ? 0 : 1);
+}
+
+int RunnersWithCells(double runner_count) {
+  if (!(runner_count >= 1)) return 0;
+  return static_cast<int>(
+      std::min(model::FloorNumber(runner_count), static_cast<double>(kMaxRunnersPerRace)));
+}
 
 std::string JoinFolder(const std::string& folder, const std::string& name) {
   if (!folder.empty() && folder.back() == '/') return folder + name;

@@ -16,6 +16,13 @@ inline constexpr char kHorseFileName[] = "kol_uma.kd2";
 // The runner tables hold this many runners of a race.
 inline constexpr int kMaxRunnersPerRace = 28;
 
+// The runner and horse files hold one record per runner, race 1's runners first. A race takes
+// as many record numbers as its runner count: a count below 1 still takes one, a fractional
+// count one more than its whole runners.
+long RecordsOfRace(double runner_count);
+// Runners 1 to this of a race get cells: its whole runners, at most kMaxRunnersPerRace.
+int RunnersWithCells(double runner_count);
+
 // folder + "/" + name, without doubling a trailing "/".
 std::string JoinFolder(const std::string& folder, const std::string& name);
 

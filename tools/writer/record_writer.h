@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "intake/race_card_reader.h"
 #include "intake/record_layouts.h"
 #include "model/text.h"
 
@@ -53,7 +54,9 @@ class RecordBuilder {
   const std::array<unsigned char, Layout::kLength>& Bytes() const { return bytes_; }
 
  private:
-  static const intake::FieldSpec& FieldAt(int field) { return Layout::kFields.at(static_cast<size_t>(field)); }
+  static const intake::FieldSpec& FieldAt(int field) {
+    return Layout::kFields.at(static_cast<size_t>(field));
+  }
 
   std::array<unsigned char, Layout::kLength> bytes_{};
 };
@@ -86,8 +89,8 @@ struct MeetingFiles {
   void Write(const std::filesystem::path& folder) const;
 };
 
-inline constexpr const char* kRaceFileName = "kol_den1.kd2";
-inline constexpr const char* kRunnerFileName = "kol_den2.kd2";
-inline constexpr const char* kHorseFileName = "kol_uma.kd2";
+using intake::kHorseFileName;
+using intake::kRaceFileName;
+using intake::kRunnerFileName;
 
 }  // namespace writer
