@@ -171,20 +171,22 @@ DirListBox::DirListBox(Place place, std::string name) : Control(place, std::move
   path_ = GetDesktop().Files().CurrentFolder();
   clicked_ = path_;
   try {
-    std::vector<Text> names = GetDesktop().Files().Folders(path_);
-    std::sort(names.begin(), names.end(), LessIgnoringCase);
-    for (const Text& n : names) subfolders_.push_back(WithTrailingSlash(path_) + n);
+    subfolders_ = SortedSubfolders(path_);
   } catch (const PathError&) {
     // An unreadable current folder lists nothing.
   }
 }
 
+std::vector<Text> DirListBox::SortedSubfolders(const Text& folder) {
+  std::vector<Text> names = GetDesktop().Files().Folders(folder);
+  std::sort(names.begin(), names.end(), LessIgnoringCase);
+  for (Text& n : names) n = WithTrailingSlash(folder) + n;
+  return names;
+}
+
 void DirListBox::SetPath(const Text& path) {
   Text normal = NormalizePath(path);
-  std::vector<Text> names = GetDesktop().Files().Folders(normal);
-  std::sort(names.begin(), names.end(), LessIgnoringCase);
-  subfolders_.clear();
-  for (const Text& n : names) subfolders_.push_back(WithTrailingSlash(normal) + n);
+  subfolders_ = SortedSubfolders(normal);
   Changed();
   if (normal == path_) return;
   path_ = normal;

@@ -98,6 +98,8 @@ class DirListBox : public Control {
   void ListProperties(PropertyList& out) const override;
 
  private:
+  // The full paths of folder's subfolders, sorted; PathError when it cannot be read.
+  std::vector<Text> SortedSubfolders(const Text& folder);
   Text path_;
   Text clicked_;
   std::vector<Text> subfolders_;

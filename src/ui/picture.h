@@ -24,8 +24,8 @@ enum class DrawOpKind { kLine, kBox, kText };
 // One drawing operation, in the surface's scale (twips for pictures and windows).
 struct DrawOp {
   DrawOpKind kind = DrawOpKind::kLine;
-  double x1 = 0, y1 = 0, x2 = 0,
-         y2 = 0;  // a line's ends, a box's opposite corners; a text's top left in x1, y1
+  // A line's ends, a box's opposite corners; a text's top left in x1, y1.
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Color color = colors::kBlack;
   int width = 1;  // pixels
   int style = kDrawSolid;
@@ -100,7 +100,7 @@ class Canvas {
   void Cls();
 
   const std::vector<DrawOp>& Ops() const { return ops_; }
-  // The height of one printed line at the current font size, in twips.
+  // The height of one printed line at the current font size, in the canvas's scale.
   double TextHeight() const;
 
  private:

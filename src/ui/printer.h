@@ -25,23 +25,23 @@ struct PrintedDocument {
 
 class Printer {
  public:
-  int ScaleMode() const { return scale_mode_; }
-  void SetScaleMode(int mode);
+  int ScaleMode() const { return page_.ScaleMode(); }
+  void SetScaleMode(int mode) { page_.SetScaleMode(mode); }
   int PaperSize() const { return paper_size_; }
   void SetPaperSize(int size);
   int Orientation() const { return orientation_; }
   void SetOrientation(int orientation);
-  double FontSize() const { return font_size_; }
-  void SetFontSize(double points);
-  double CurrentX() const { return current_x_; }
-  double CurrentY() const { return current_y_; }
-  void SetCurrentX(double x) { current_x_ = x; }
-  void SetCurrentY(double y) { current_y_ = y; }
+  double FontSize() const { return page_.FontSize(); }
+  void SetFontSize(double points) { page_.SetFontSize(points); }
+  double CurrentX() const { return page_.CurrentX(); }
+  double CurrentY() const { return page_.CurrentY(); }
+  void SetCurrentX(double x) { page_.SetCurrentX(x); }
+  void SetCurrentY(double y) { page_.SetCurrentY(y); }
 
   // Prints text with its top left at the current position, then moves to the start of the next line.
-  void Print(const Text& text);
+  void Print(const Text& text) { page_.Print(text); }
   // A line with the default pen; the current position moves to (x2, y2).
-  void Line(double x1, double y1, double x2, double y2);
+  void Line(double x1, double y1, double x2, double y2) { page_.Line(x1, y1, x2, y2); }
   // Ends the document: it is recorded with the present settings and handed to the sink. A document
   // without any operation prints nothing.
   void EndDoc();
@@ -49,18 +49,15 @@ class Printer {
   // Documents ended so far, in order.
   const std::vector<PrintedDocument>& Documents() const { return documents_; }
   // The operations of the document in progress.
-  const std::vector<DrawOp>& PendingOps() const { return pending_; }
+  const std::vector<DrawOp>& PendingOps() const { return page_.Ops(); }
   // Called with each ended document (the frontend prints it).
   void SetSink(std::function<void(const PrintedDocument&)> sink) { sink_ = std::move(sink); }
 
  private:
-  double LineHeight() const;
-  int scale_mode_ = kScaleTwips;
   int paper_size_ = kPaperA4;
   int orientation_ = kPortrait;
-  double font_size_ = 9;  // the system font's size
-  double current_x_ = 0, current_y_ = 0;
-  std::vector<DrawOp> pending_;
+  // The document in progress, drawn with the default pen in the system font's size.
+  Canvas page_;
   std::vector<PrintedDocument> documents_;
   std::function<void(const PrintedDocument&)> sink_;
 };

@@ -658,7 +658,7 @@ class LineView : public ControlView {
 
 class PictureWidget : public QWidget {
  public:
-  PictureWidget(ui::PictureBox& picture, Dispatcher&, QWidget* parent) : QWidget(parent), picture_(picture) {}
+  PictureWidget(ui::PictureBox& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -679,8 +679,8 @@ class PictureWidget : public QWidget {
 
 class PictureView : public ControlView {
  public:
-  PictureView(ui::PictureBox& picture, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(picture, new PictureWidget(picture, dispatcher, parent)) {}
+  PictureView(ui::PictureBox& picture, QWidget* parent)
+      : ControlView(picture, new PictureWidget(picture, parent)) {}
 };
 
 // --- Grid
@@ -746,7 +746,7 @@ std::unique_ptr<ControlView> MakeControlView(ui::Control& control, QWidget* pare
     case ui::ControlKind::kLine:
       return std::make_unique<LineView>(static_cast<ui::Line&>(control), parent);
     case ui::ControlKind::kPictureBox:
-      return std::make_unique<PictureView>(static_cast<ui::PictureBox&>(control), dispatcher, parent);
+      return std::make_unique<PictureView>(static_cast<ui::PictureBox&>(control), parent);
     case ui::ControlKind::kFlexGrid:
       return std::make_unique<GridView>(static_cast<ui::FlexGrid&>(control), dispatcher, parent);
     case ui::ControlKind::kTimer:

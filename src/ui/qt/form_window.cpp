@@ -214,17 +214,13 @@ void FormWindow::BuildMenus() {
       container->addAction(menu->menuAction());
       menus_.push_back({m, menu->menuAction(), menu});
       // Opening a menu is its click, as on the platform.
-      connect(menu, &QMenu::aboutToShow, this, [this, m] {
-        if (form_ != nullptr) dispatcher_.Dispatch([m] { m->UserClick(); });
-      });
+      connect(menu, &QMenu::aboutToShow, this, [this, m] { Dispatch([m] { m->UserClick(); }); });
       for (ui::Menu* item : m->Items()) add(item, menu);
     } else {
       auto* action = new QAction(container);
       container->addAction(action);
       menus_.push_back({m, action, nullptr});
-      connect(action, &QAction::triggered, this, [this, m] {
-        if (form_ != nullptr) dispatcher_.Dispatch([m] { m->UserClick(); });
-      });
+      connect(action, &QAction::triggered, this, [this, m] { Dispatch([m] { m->UserClick(); }); });
     }
   };
   for (ui::Menu* m : bar) add(m, menu_bar_);
@@ -242,9 +238,7 @@ void FormWindow::BuildControls() {
       auto* model = static_cast<ui::Timer*>(c);
       if (!on_screen_) continue;
       auto* timer = new QTimer(this);
-      connect(timer, &QTimer::timeout, this, [this, model] {
-        if (form_ != nullptr) dispatcher_.Dispatch([model] { model->Tick(); });
-      });
+      connect(timer, &QTimer::timeout, this, [this, model] { Dispatch([model] { model->Tick(); }); });
       timers_.push_back({model, timer});
       continue;
     }

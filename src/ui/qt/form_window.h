@@ -68,7 +68,8 @@ class FormWindow : public QWidget, private Dispatcher {
     ui::Timer* model;
     QTimer* timer;
   };
-  // The views' input goes through here, so that nothing reaches a model window that has gone.
+  // The views', menus' and timers' input goes through here, so that nothing reaches a model window that
+  // has gone.
   void Dispatch(const std::function<void()>& action) override;
   void BuildMenus();
   void BuildControls();

@@ -16,10 +16,6 @@ namespace {
 constexpr QRgb kFlatLineColor = qRgb(192, 192, 192);
 constexpr int kCellPadding = 2;
 
-int Pixels(double twips) {
-  return TwipsToPixels(twips);
-}
-
 // Rows (or columns) shown from position 0: the fixed ones, then the scrolled ones from first on, as
 // long as they start inside the available length.
 std::vector<Band> Bands(int fixed, int count, int first, int available,
@@ -27,7 +23,7 @@ std::vector<Band> Bands(int fixed, int count, int first, int available,
   std::vector<Band> bands;
   int pos = 0;
   auto add = [&](int i) {
-    int size = Pixels(twips(i));
+    int size = TwipsToPixels(twips(i));
     if (size <= 0) return;
     bands.push_back({i, pos, size});
     pos += size;
@@ -40,12 +36,12 @@ std::vector<Band> Bands(int fixed, int count, int first, int available,
 // The smallest first scrolled index that still fills the available length up to the last one.
 int LastFirst(int fixed, int count, int available, const std::function<double(int)>& twips) {
   int fixed_size = 0;
-  for (int i = 0; i < fixed && i < count; ++i) fixed_size += Pixels(twips(i));
+  for (int i = 0; i < fixed && i < count; ++i) fixed_size += TwipsToPixels(twips(i));
   int room = available - fixed_size;
   int first = count;
   int used = 0;
   while (first > fixed) {
-    int size = Pixels(twips(first - 1));
+    int size = TwipsToPixels(twips(first - 1));
     if (used + size > room) break;
     used += size;
     --first;
@@ -159,8 +155,8 @@ void GridWidget::UpdateScrollBars() {
   auto row_twips = [this](int r) { return grid_.RowHeight(r); };
   auto col_twips = [this](int c) { return grid_.ColWidth(c); };
   int total_width = 0, total_height = 0;
-  for (int c = 0; c < grid_.Cols(); ++c) total_width += Pixels(grid_.ColWidth(c));
-  for (int r = 0; r < grid_.Rows(); ++r) total_height += Pixels(grid_.RowHeight(r));
+  for (int c = 0; c < grid_.Cols(); ++c) total_width += TwipsToPixels(grid_.ColWidth(c));
+  for (int r = 0; r < grid_.Rows(); ++r) total_height += TwipsToPixels(grid_.RowHeight(r));
   int frame = frameWidth();
   int width = this->width() - 2 * frame, height = this->height() - 2 * frame;
   int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
@@ -178,7 +174,7 @@ void GridWidget::UpdateScrollBars() {
   verticalScrollBar()->setRange(0, std::max(0, max_v));
   horizontalScrollBar()->setRange(0, std::max(0, max_h));
   verticalScrollBar()->setPageStep(
-      std::max(1, view_height / std::max(1, Pixels(ui::FlexGrid::kDefaultRowHeight))));
+      std::max(1, view_height / std::max(1, TwipsToPixels(ui::FlexGrid::kDefaultRowHeight))));
   horizontalScrollBar()->setPageStep(1);
 }
 

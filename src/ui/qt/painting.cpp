@@ -44,10 +44,6 @@ QColor System(int index) {
   return QColor(kSystemColors[static_cast<size_t>(index)]);
 }
 
-double LineWidth(const QFontMetricsF& metrics, const QString& line) {
-  return metrics.horizontalAdvance(line);
-}
-
 }  // namespace
 
 QString ToQString(const ui::Text& text) {
@@ -153,7 +149,7 @@ QStringList LayoutLines(const QString& text, const QFont& font, double width, do
   QFontMetricsF metrics(font);
   QStringList lines;
   for (const QString& paragraph : paragraphs) {
-    if (LineWidth(metrics, paragraph) * kKeepOneLine <= width) {
+    if (metrics.horizontalAdvance(paragraph) * kKeepOneLine <= width) {
       lines << paragraph;
       continue;
     }
@@ -191,7 +187,7 @@ void DrawText(QPainter& painter, const QRectF& box, const QString& text, const T
   painter.save();
   painter.setFont(look.font);
   for (const QString& line : lines) {
-    double natural = LineWidth(metrics, line);
+    double natural = metrics.horizontalAdvance(line);
     double scale = 1;
     if (natural > box.width() && natural > 0) scale = std::max(kMinCondense, box.width() / natural);
     double shown = natural * scale;

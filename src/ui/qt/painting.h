@@ -12,12 +12,14 @@
 
 #include "ui/control.h"
 #include "ui/picture.h"
+#include "ui/services.h"
 
 class QPainter;
 
 namespace qtui {
 
-constexpr double kTwipsPerPixel = 15;
+// The frontend draws at the screen's resolution as the control model counts it.
+constexpr double kTwipsPerPixel = ui::Screen::kTwipsPerPixel;
 
 QString ToQString(const ui::Text& text);
 ui::Text FromQString(const QString& text);

@@ -18,14 +18,7 @@ bool ImagePictureStore::Save(const ui::Text& path, const ui::PictureImage& image
     PaintDrawOps(painter, image.ops, ui::kScaleTwips, ui::Font{});
   }
   if (!bitmap.save(ToQString(path), "BMP")) return false;
-  saved_[path] = image;
-  return true;
-}
-
-std::optional<ui::PictureImage> ImagePictureStore::Load(const ui::Text& path) {
-  auto it = saved_.find(path);
-  if (it == saved_.end()) return std::nullopt;
-  return it->second;
+  return MemoryPictureStore::Save(path, image);
 }
 
 }  // namespace qtui

@@ -50,6 +50,14 @@ QPageLayout::Orientation OrientationOf(int orientation) {
   return orientation == ui::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+// Tells the user that a printout could not be made, naming where it was to go and why.
+void ReportPrintFailure(ui::Desktop& desktop, const QString& target_label, const QString& target,
+                        const QString& reason) {
+  ui::Text text = FromQString(
+      QStringLiteral("印刷できませんでした。\n%1：%2\n理由：%3").arg(target_label, target, reason));
+  desktop.MsgBox(text, ui::kOkOnly | ui::kExclamation);
+}
+
 }  // namespace
 
 QPageLayout PageLayoutOf(const ui::PrintedDocument& doc, const QMarginsF& margins) {
@@ -146,11 +154,6 @@ QString PrintoutFileName(const QString& folder, const QDateTime& when) {
   return path;
 }
 
-ui::Text PrintFailureText(const QString& target_label, const QString& target, const QString& reason) {
-  return FromQString(
-      QStringLiteral("印刷できませんでした。\n%1：%2\n理由：%3").arg(target_label, target, reason));
-}
-
 DesktopPrinting::DesktopPrinting(ui::Desktop& desktop, QString folder, bool use_printer)
     : desktop_(desktop), folder_(std::move(folder)), use_printer_(use_printer) {}
 
@@ -158,13 +161,13 @@ void DesktopPrinting::Print(const ui::PrintedDocument& doc) {
   if (use_printer_ && !QPrinterInfo::defaultPrinter().isNull()) {
     QString printer_name;
     QString reason = PrintOnDefaultPrinter(doc, printer_name);
-    if (!reason.isEmpty()) ReportFailure(QStringLiteral("プリンタ"), printer_name, reason);
+    if (!reason.isEmpty()) ReportPrintFailure(desktop_, QStringLiteral("プリンタ"), printer_name, reason);
     return;
   }
   QString path = PrintoutFileName(folder_, QDateTime::currentDateTime());
   QString reason = WritePdf(path, {doc});
   if (!reason.isEmpty()) {
-    ReportFailure(QStringLiteral("ファイル"), path, reason);
+    ReportPrintFailure(desktop_, QStringLiteral("ファイル"), path, reason);
     return;
   }
   std::cerr << "tarvelo: no printer is configured; the printout was written to " << path.toStdString()
@@ -186,18 +189,10 @@ QString DesktopPrinting::PrintOnDefaultPrinter(const ui::PrintedDocument& doc, Q
   return {};
 }
 
-void DesktopPrinting::ReportFailure(const QString& target_label, const QString& target,
-                                    const QString& reason) {
-  desktop_.MsgBox(PrintFailureText(target_label, target, reason),
-                  static_cast<int>(ui::kOkOnly) | ui::kExclamation);
-}
-
 void PdfCollector::Add(const ui::PrintedDocument& doc) {
   docs_.push_back(doc);
   QString reason = WritePdf(path_, docs_);
-  if (!reason.isEmpty())
-    desktop_.MsgBox(PrintFailureText(QStringLiteral("ファイル"), path_, reason),
-                    static_cast<int>(ui::kOkOnly) | ui::kExclamation);
+  if (!reason.isEmpty()) ReportPrintFailure(desktop_, QStringLiteral("ファイル"), path_, reason);
 }
 
 }  // namespace qtui

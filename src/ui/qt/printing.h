@@ -40,7 +40,6 @@ class DesktopPrinting {
  private:
   // Empty on success, else the reason; names the printer it used.
   QString PrintOnDefaultPrinter(const ui::PrintedDocument& doc, QString& printer_name);
-  void ReportFailure(const QString& target_label, const QString& target, const QString& reason);
 
   ui::Desktop& desktop_;
   QString folder_;
@@ -58,8 +57,5 @@ class PdfCollector {
   QString path_;
   std::vector<ui::PrintedDocument> docs_;
 };
-
-// The message text for a printout that could not be written.
-ui::Text PrintFailureText(const QString& target_label, const QString& target, const QString& reason);
 
 }  // namespace qtui
