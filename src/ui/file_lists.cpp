@@ -60,10 +60,13 @@ std::vector<Text> ListFolder(const Text& path, Keep keep) {
   std::error_code ec;
   fs::directory_iterator it(ToPath(path), ec);
   if (ec) throw PathError(ec.message());
-  for (const fs::directory_entry& entry : it) {
+  // Advancing with an error code: a folder that fails part-way through its listing is reported like
+  // one that cannot be opened, never as an exception the callers do not expect.
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
     std::error_code type_ec;
-    if (keep(entry, type_ec)) names.push_back(model::FromUtf8(entry.path().filename().string()));
+    if (keep(*it, type_ec)) names.push_back(model::FromUtf8(it->path().filename().string()));
   }
+  if (ec) throw PathError(ec.message());
   return names;
 }
 
