@@ -166,9 +166,12 @@ TEST_P(ExitTest, UnloadsShownAndHiddenWindowsAndEndsTheProgram) {
   app->FormByName("frmHidden");
   ASSERT_EQ(LoadedNames(*app), (Names{"frmAg0", "frmAg1", "frmAg2", "frmHidden"}));
   ASSERT_FALSE(app->FormByName("frmHidden").Visible());
+  Names unloaded;
+  app->SetUnloadWatcher([&unloaded](ui::Form& form) { unloaded.push_back(form.Name()); });
 
   Exit(app->Form<frmAg0>());
 
+  EXPECT_EQ(unloaded, (Names{"frmHidden", "frmAg2", "frmAg1", "frmAg0"}));
   EXPECT_TRUE(app->LoadedForms().empty());
   EXPECT_FALSE(app->Running());
 }

@@ -15,12 +15,6 @@
 
 namespace shell_test {
 
-// Stands in for the data-read window where the program has none registered yet.
-class DataReadWindow : public ui::Form {
- public:
-  explicit DataReadWindow(shell::App& app) : ui::Form(app, "frmAg2") {}
-};
-
 // A window loaded without being shown, as the base-time build loads its check window.
 class HiddenWindow : public ui::Form {
  public:
@@ -29,7 +23,6 @@ class HiddenWindow : public ui::Form {
 
 inline std::unique_ptr<shell::App> StartedApp(int width_pixels = 1920, int height_pixels = 1080) {
   auto app = std::make_unique<shell::App>();
-  if (!app->IsRegistered("frmAg2")) app->RegisterForm<DataReadWindow>("frmAg2");
   app->RegisterForm<HiddenWindow>("frmHidden");
   app->screen.SetSizePixels(width_pixels, height_pixels);
   app->Start();
