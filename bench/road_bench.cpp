@@ -25,6 +25,7 @@
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/meeting.h"
+#include "program/program.h"
 #include "shell/app.h"
 #include "tools/driver/script_driver.h"
 #include "tools/writer/record_writer.h"
@@ -114,7 +115,7 @@ void Road(benchmark::State& state, const fs::path& folder) {
       "click frmAg2.Command8\n"
       "tick frmAg2.Timer1 2\n";
   for (auto _ : state) {
-    shell::App app;
+    program::Program app;
     app.Start();
     std::istringstream script(road);
     std::ostringstream out, err;

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "fuzz/meeting_input.h"
+#include "program/program.h"
 #include "shell/app.h"
 #include "tools/driver/script_driver.h"
 #include "tools/writer/record_writer.h"
@@ -76,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   writer::WriteBytes(folder / writer::kRunnerFileName, files.runner);
   writer::WriteBytes(folder / writer::kHorseFileName, files.horse);
 
-  shell::App app;
+  program::Program app;
   app.Start();
   std::istringstream script(
       "click frmAg1.Command1\n"

@@ -5,10 +5,11 @@
 #include <iostream>
 #include <string>
 
+#include "program/program.h"
 #include "shell/app.h"
 #include "tools/driver/script_driver.h"
 #ifdef TARVELO_WITH_QT
-#include "ui/qt/offscreen.h"
+#include "desktop/offscreen.h"
 #endif
 
 namespace {
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
   }
 
   try {
-    shell::App app;
+    program::Program app;
     app.screen.SetSizePixels(width, height);
     app.Start();
     driver::FrontendHooks hooks;

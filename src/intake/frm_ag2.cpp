@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "analysis/frm_ag3.h"
-#include "basetime/base_time_build.h"
-#include "basetime/frm_ag7.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
+#include "ui/palette.h"
 
 namespace intake {
 
@@ -18,15 +16,13 @@ using model::Text;
 
 namespace {
 
-constexpr ui::Color kLampWhite = 0x00FFFFFF;
-constexpr ui::Color kLampBlue = 0x00FF0000;  // the step may run
-constexpr ui::Color kLampRed = 0x000000FF;   // the step is done
-constexpr ui::Color kBlue = 0x00FF0000;
-constexpr ui::Color kHintColour = 0x0080FFFF;
-constexpr ui::Color kFolderColour = 0x000080FF;
-constexpr ui::Color kGreyFace = 0x00C0C0C0;
-constexpr int kHourglass = 11;
-constexpr int kDefaultPointer = 0;
+constexpr ui::Color kLampWhite = ui::palette::kWhite;
+constexpr ui::Color kLampBlue = kLampMayRun;
+constexpr ui::Color kLampRed = kLampDone;
+constexpr ui::Color kBlue = ui::palette::kBlue;
+constexpr ui::Color kHintColour = ui::palette::kPaleYellow;
+constexpr ui::Color kFolderColour = ui::palette::kOrange;
+constexpr ui::Color kGreyFace = ui::palette::kGrey;
 constexpr double kRowHeight = 230;  // the click bands assume rows of this height
 
 // Every one of the three names must appear, compared exactly, letter case included.
@@ -129,7 +125,6 @@ frmAg2::frmAg2(shell::App& app) : ui::Form(app, "frmAg2"), app_(app) {
   Command6.OnClick = [this] { Command6_Click(); };
   Command1.OnClick = [this] { Command1_Click(); };
   Command7.OnClick = [this] { Command7_Click(); };
-  Command8.OnClick = [this] { Command8_Click(); };
   MSFlexGrid3.OnMouseDown = [this](int b, int s, double x, double y) { MSFlexGrid3_MouseDown(b, s, x, y); };
   MSFlexGrid4.OnMouseDown = [this](int b, int s, double x, double y) { MSFlexGrid4_MouseDown(b, s, x, y); };
   MSFlexGrid2.OnMouseDown = [this](int b, int s, double x, double y) { MSFlexGrid2_MouseDown(b, s, x, y); };
@@ -334,7 +329,7 @@ void frmAg2::Command1_Click() {
 
 // The past-performance read, then the race grids.
 void frmAg2::Command7_Click() {
-  app_.screen.SetMousePointer(kHourglass);
+  app_.screen.SetMousePointer(ui::pointer::kHourglass);
   Command7.SetEnabled(false);
   ReadPastPerformances(app_.meeting, model::ToUtf8(Label1.Caption()));
   FillRaceGrids();
@@ -342,7 +337,7 @@ void frmAg2::Command7_Click() {
   Label3.SetBackColor(kLampRed);
   Label29.SetBackColor(kLampBlue);
   Label32.SetVisible(true);
-  app_.screen.SetMousePointer(kDefaultPointer);
+  app_.screen.SetMousePointer(ui::pointer::kDefault);
 }
 
 void frmAg2::FillRaceGrids() {
@@ -355,24 +350,13 @@ void frmAg2::FillRaceGrids() {
   }
 }
 
-// The base-time build; the hand-over timer then closes this window.
-void frmAg2::Command8_Click() {
-  app_.screen.SetMousePointer(kHourglass);
-  Command8.SetEnabled(false);
-  basetime::CheckWindowGrids check_grids(app_);
-  basetime::BuildBaseTimes(app_.meeting, check_grids);
-  app_.screen.SetMousePointer(kDefaultPointer);
-  Label4.SetBackColor(kLampRed);
-  Timer1.SetInterval(400);
-}
-
 // On the second tick after the build this window goes and the analysis window opens.
 void frmAg2::Timer1_Timer() {
   const double count = model::TextToNumber(Text1.Text()) + 1;
   Text1.SetText(model::NumberToText(count));
   if (count < 2) return;
   Unload();
-  app_.Show<analysis::frmAg3>();
+  app_.FormByName("frmAg3").Show();
 }
 
 }  // namespace intake

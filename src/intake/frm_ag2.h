@@ -9,12 +9,17 @@
 #include "ui/file_lists.h"
 #include "ui/form.h"
 #include "ui/grid.h"
+#include "ui/palette.h"
 
 namespace shell {
 class App;
 }
 
 namespace intake {
+
+// Lamp colours: blue above a step that may run, red below a step that is done.
+constexpr ui::Color kLampMayRun = ui::palette::kBlue;
+constexpr ui::Color kLampDone = ui::palette::kRed;
 
 class frmAg2 : public ui::Form {
  public:
@@ -29,7 +34,7 @@ class frmAg2 : public ui::Form {
   void Command6_Click();
   void Command1_Click();
   void Command7_Click();
-  void Command8_Click();
+  // Command8_Click, the base-time build, is the base-time stage's.
   void Timer1_Timer();
   void MSFlexGrid3_MouseDown(int button, int shift, double x, double y);
   void MSFlexGrid4_MouseDown(int button, int shift, double x, double y);

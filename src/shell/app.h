@@ -20,8 +20,7 @@ class App : public ui::Desktop {
   // Builds a window of one class for this program (constructs it; does not load it).
   using FormFactory = std::function<std::unique_ptr<ui::Form>(App&)>;
 
-  // Registers every window of the program (RegisterWindows) so that they can be found by name.
-  App();
+  App() = default;
 
   model::Meeting meeting;
 
@@ -30,7 +29,7 @@ class App : public ui::Desktop {
   template <class T>
   T& Form() {
     if (T* loaded = FindLoaded<T>()) return *loaded;
-    return static_cast<T&>(Load(std::make_unique<T>(*this)));
+    return static_cast<T&>(LoadBuilt(std::make_unique<T>(*this)));
   }
   // Shows the window of class T without blocking, loading it first when needed.
   template <class T>
@@ -62,15 +61,23 @@ class App : public ui::Desktop {
   // A window of that name built but not loaded (to look at its design); null for an unknown name.
   std::unique_ptr<ui::Form> BuildUnloaded(std::string_view name);
 
+  // --- Handlers of later stages
+  // A later stage's handlers for the controls of an earlier stage's window: attach runs on every
+  // window of that name as it is built, before it loads.
+  using HandlerAttacher = std::function<void(App&, ui::Form&)>;
+  void AttachHandlers(const std::string& form_name, HandlerAttacher attach);
+
   // --- Start-up and exit
   // Loads the start-up window and shows it, as the platform starts the program.
   void Start(std::string_view startup_form = "frmAg0");
 
  private:
-  std::map<std::string, FormFactory, std::less<>> factories_;
-};
+  // Attaches the later stages' handlers to a window just built, then loads it.
+  ui::Form& LoadBuilt(std::unique_ptr<ui::Form> form);
+  std::unique_ptr<ui::Form> Attached(std::unique_ptr<ui::Form> form);
 
-// Adds every window of the program to app's registry (window_catalog.cpp: one line per window).
-void RegisterWindows(App& app);
+  std::map<std::string, FormFactory, std::less<>> factories_;
+  std::multimap<std::string, HandlerAttacher, std::less<>> attachers_;
+};
 
 }  // namespace shell

@@ -1,6 +1,5 @@
 #include "shell/frm_ag0.h"
 
-#include "recommend/print_analysis_sheet.h"
 #include "shell/app.h"
 #include "shell/frm_ag1.h"
 
@@ -70,7 +69,7 @@ void frmAg0::Check1_Click() {
 void frmAg0::Command4_Click() {
   Command4.SetEnabled(false);
   Check1.SetValue(ui::kUnchecked);
-  recommend::PrintAnalysisSheet(app_);
+  if (print_analysis_sheet) print_analysis_sheet();
 }
 
 void frmAg0::Command5_Click() {

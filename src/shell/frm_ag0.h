@@ -2,6 +2,8 @@
 // The main window: the thin bar at the top of the window frame. It shows the meeting line, carries
 // the print controls and the way out of the program; loading it opens the opening window.
 
+#include <functional>
+
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -19,6 +21,10 @@ class frmAg0 : public ui::Form {
   void Command5_Click();
   void mnuExit_Click();
   void mnuOpen1_Click();
+
+  // What "印刷" prints: the analysis sheet, which the recommendation stage provides when the program
+  // is assembled; nothing until then.
+  std::function<void()> print_analysis_sheet;
 
  private:
   App& app_;

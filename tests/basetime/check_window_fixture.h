@@ -14,6 +14,7 @@
 #include "basetime/base_time_build.h"
 #include "basetime/frm_ag7.h"
 #include "past_run_fixture.h"
+#include "program/program.h"
 #include "shell/app.h"
 
 namespace basetime::testing {
@@ -47,7 +48,7 @@ class BuiltCheckWindow : public ::testing::Test {
     return w;
   }
 
-  shell::App app;
+  program::Program app;
   model::Meeting& m = app.meeting;
   model::BaseTimeTables& b = app.meeting.baseTimes;
 };

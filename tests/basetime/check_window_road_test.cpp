@@ -11,6 +11,7 @@
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
+#include "program/program.h"
 #include "shell/app.h"
 #include "tools/driver/script_driver.h"
 
@@ -43,7 +44,7 @@ class SampleRoad : public ::testing::Test {
     std::ostringstream out, err;
     ASSERT_EQ(driver::RunScript(app, script, out, err), 0) << err.str();
   }
-  shell::App app;
+  program::Program app;
   model::BaseTimeTables& b = app.meeting.baseTimes;
 };
 

@@ -14,6 +14,7 @@
 #include "basetime/standard_times.h"
 #include "check_window_fixture.h"
 #include "model/numbers.h"
+#include "program/program.h"
 #include "shell/app.h"
 
 namespace basetime {
@@ -51,7 +52,7 @@ std::vector<Text> ClassCells(const ui::FlexGrid& grid) {
 class CheckWindowLoad : public ::testing::Test {
  protected:
   void SetUp() override { app.screen.SetSizePixels(1920, 1080); }
-  shell::App app;
+  program::Program app;
 };
 
 // The build's first cell write loads the window hidden and lands in the laid-out grid.

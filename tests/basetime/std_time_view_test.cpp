@@ -7,6 +7,7 @@
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
+#include "program/program.h"
 #include "shell/app.h"
 
 namespace basetime {
@@ -42,7 +43,7 @@ class StdTimeView : public ::testing::Test {
     }
   }
 
-  shell::App app;
+  program::Program app;
   model::BaseTimeTables& base = app.meeting.baseTimes;
   model::StdTimeViewTables& texts = app.meeting.stdTimeView;
 };

@@ -6,6 +6,7 @@
 
 #include "card_fixture.h"
 #include "intake/race_card_reader.h"
+#include "program/program.h"
 #include "shell/app.h"
 #include "tests/support/temp_dir.h"
 #include "tools/driver/script_driver.h"
@@ -27,7 +28,7 @@ TEST(DataReadRoad, FromStartThroughTheRaceCardReadToThePreview) {
   card_fixture::WriteMeeting(folder, {"03", "02"});
   card_fixture::Touch(folder / kHorseFileName);
 
-  shell::App app;
+  program::Program app;
   app.Start();
   std::istringstream script(
       "click frmAg1.Command1\n"

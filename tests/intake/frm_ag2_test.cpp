@@ -11,6 +11,7 @@
 #include "card_fixture.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
+#include "program/program.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
 #include "tests/support/temp_dir.h"
@@ -36,7 +37,7 @@ Text PathText(const fs::path& p) {
 class DataReadWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app = std::make_unique<shell::App>();
+    app = std::make_unique<program::Program>();
     w = &app->Show<frmAg2>();
   }
 
@@ -293,7 +294,7 @@ class UnreadableDriveFiles : public ui::RealFileSystem {
 };
 
 TEST(DataReadWindowDrive, AnUnreadableDriveAsksRetryOrCancelAndCancelRestoresTheList) {
-  shell::App app;
+  program::Program app;
   app.SetFileSystem(std::make_unique<UnreadableDriveFiles>());
   frmAg2& w = app.Show<frmAg2>();
   const Text start = w.Dir1.Path();
@@ -335,7 +336,7 @@ TEST(DataReadWindowFolderCheck, AFolderWhoseFilesCannotBeListedDoesNotPassOnTheP
   fs::create_directories(start);
   fs::create_directories(locked);
   for (const char* name : {kRaceFileName, kRunnerFileName, kHorseFileName}) card_fixture::Touch(start / name);
-  shell::App app;
+  program::Program app;
   app.SetFileSystem(std::make_unique<UnlistableFiles>(PathText(start)));
   frmAg2& w = app.Show<frmAg2>();
   ASSERT_EQ(w.File1.ListCount(), 3);  // the start folder's files are listed

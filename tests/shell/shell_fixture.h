@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "program/program.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
 #include "shell/frm_ag1.h"
@@ -22,7 +23,7 @@ class HiddenWindow : public ui::Form {
 };
 
 inline std::unique_ptr<shell::App> StartedApp(int width_pixels = 1920, int height_pixels = 1080) {
-  auto app = std::make_unique<shell::App>();
+  auto app = std::make_unique<program::Program>();
   app->RegisterForm<HiddenWindow>("frmHidden");
   app->screen.SetSizePixels(width_pixels, height_pixels);
   app->Start();

@@ -1,5 +1,7 @@
 #include "tests/support/test_windows.h"
 
+#include "program/program.h"
+
 namespace testwin {
 
 Log& Events() {
@@ -130,7 +132,7 @@ void frmTestSecond::Form_Load() {
 
 std::unique_ptr<shell::App> MakeApp() {
   Events().clear();
-  auto app = std::make_unique<shell::App>();
+  auto app = std::make_unique<program::Program>();
   app->RegisterForm<frmTestMain>("frmTestMain");
   app->RegisterForm<frmTestSecond>("frmTestSecond");
   return app;

@@ -5,8 +5,9 @@
 #include <exception>
 #include <iostream>
 
+#include "desktop/frontend.h"
+#include "program/program.h"
 #include "shell/app.h"
-#include "ui/qt/frontend.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   qtui::ConfigureApplication(application);
   try {
-    shell::App app;
+    program::Program app;
     qtui::Frontend frontend(app);
     frontend.UseDesktopServices(QDir::currentPath());
     app.Start();

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "desktop/control_views.h"
+#include "desktop/form_window.h"
 #include "ui/desktop.h"
-#include "ui/qt/control_views.h"
-#include "ui/qt/form_window.h"
 
 namespace qtui {
 

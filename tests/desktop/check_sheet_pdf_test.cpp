@@ -10,12 +10,13 @@
 #include <sstream>
 
 #include "basetime/frm_ag7.h"
+#include "desktop/offscreen.h"
 #include "model/text.h"
 #include "model/text_ops.h"
+#include "program/program.h"
 #include "shell/app.h"
-#include "tests/qt/qt_fixture.h"
+#include "tests/desktop/qt_fixture.h"
 #include "tools/driver/script_driver.h"
-#include "ui/qt/offscreen.h"
 
 namespace qtui::testing {
 namespace {
@@ -35,7 +36,7 @@ std::optional<std::string> PdfText(const QString& pdf, const char* options) {
 TEST(CheckSheetPdf, SampleRaceOnePrintsWithItsTextsInPlace) {
   if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
   Application();
-  shell::App app;
+  program::Program app;
   app.Start();
   std::istringstream script("click frmAg1.Command1\nfolder " TARVELO_SOURCE_DIR
                             "/sample\nclick frmAg2.Command1\nclick frmAg2.Command7\nclick frmAg2.Command8\n");

@@ -7,7 +7,7 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "tests/qt/qt_fixture.h"
+#include "tests/desktop/qt_fixture.h"
 
 namespace qtui::testing {
 namespace {

@@ -1,13 +1,13 @@
-#include "ui/qt/offscreen.h"
+#include "desktop/offscreen.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
 
-#include "ui/qt/form_window.h"
-#include "ui/qt/frontend.h"
-#include "ui/qt/printing.h"
+#include "desktop/form_window.h"
+#include "desktop/frontend.h"
+#include "desktop/printing.h"
 
 namespace qtui {
 

@@ -1,6 +1,6 @@
 // Printing: a recorded document becomes a page of its paper and orientation with its texts and rules in
 // place; without a printer a new PDF file is written; a failure is told with a message box.
-#include "ui/qt/printing.h"
+#include "desktop/printing.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "tests/qt/qt_fixture.h"
-#include "ui/qt/offscreen.h"
-#include "ui/qt/painting.h"
-#include "ui/qt/picture_store.h"
+#include "desktop/offscreen.h"
+#include "desktop/painting.h"
+#include "desktop/picture_store.h"
+#include "tests/desktop/qt_fixture.h"
 
 namespace qtui::testing {
 namespace {

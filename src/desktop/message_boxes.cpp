@@ -1,9 +1,9 @@
-#include "ui/qt/message_boxes.h"
+#include "desktop/message_boxes.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
 
-#include "ui/qt/painting.h"
+#include "desktop/painting.h"
 
 namespace qtui {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/control_views.h"
+#include "desktop/control_views.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -15,11 +15,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "desktop/grid_view.h"
+#include "desktop/painting.h"
 #include "ui/controls.h"
 #include "ui/file_lists.h"
 #include "ui/grid.h"
-#include "ui/qt/grid_view.h"
-#include "ui/qt/painting.h"
 
 namespace qtui {
 

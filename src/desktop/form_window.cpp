@@ -1,4 +1,4 @@
-#include "ui/qt/form_window.h"
+#include "desktop/form_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,8 +16,8 @@
 #include <cstring>
 #include <functional>
 
+#include "desktop/painting.h"
 #include "ui/controls.h"
-#include "ui/qt/painting.h"
 
 namespace qtui {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/painting.h"
+#include "desktop/painting.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -15,9 +15,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "tests/qt/qt_fixture.h"
-#include "ui/qt/form_window.h"
-#include "ui/qt/painting.h"
+#include "desktop/form_window.h"
+#include "desktop/painting.h"
+#include "tests/desktop/qt_fixture.h"
 
 namespace qtui::testing {
 namespace {

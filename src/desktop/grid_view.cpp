@@ -1,4 +1,4 @@
-#include "ui/qt/grid_view.h"
+#include "desktop/grid_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "ui/qt/painting.h"
+#include "desktop/painting.h"
 
 namespace qtui {
 

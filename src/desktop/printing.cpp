@@ -1,4 +1,4 @@
-#include "ui/qt/printing.h"
+#include "desktop/printing.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <QPrinterInfo>
 #include <iostream>
 
-#include "ui/qt/painting.h"
+#include "desktop/painting.h"
 
 namespace qtui {
 

@@ -6,12 +6,12 @@
 #include <QImage>
 #include <memory>
 
+#include "desktop/frontend.h"
 #include "shell/app.h"
 #include "ui/controls.h"
 #include "ui/file_lists.h"
 #include "ui/grid.h"
 #include "ui/picture.h"
-#include "ui/qt/frontend.h"
 
 namespace qtui::testing {
 

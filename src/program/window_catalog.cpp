@@ -3,19 +3,19 @@
 #include "basetime/frm_ag7.h"
 #include "basetime/frm_ag9.h"
 #include "intake/frm_ag2.h"
-#include "shell/app.h"
+#include "program/program.h"
 #include "shell/frm_ag0.h"
 #include "shell/frm_ag1.h"
 
-namespace shell {
+namespace program {
 
-void RegisterWindows(App& app) {
-  app.RegisterForm<frmAg0>("frmAg0");
-  app.RegisterForm<frmAg1>("frmAg1");
+void RegisterWindows(shell::App& app) {
+  app.RegisterForm<shell::frmAg0>("frmAg0");
+  app.RegisterForm<shell::frmAg1>("frmAg1");
   app.RegisterForm<intake::frmAg2>("frmAg2");
   app.RegisterForm<analysis::frmAg3>("frmAg3");
   app.RegisterForm<basetime::frmAg7>("frmAg7");
   app.RegisterForm<basetime::frmAg9>("frmAg9");
 }
 
-}  // namespace shell
+}  // namespace program

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "desktop/control_views.h"
 #include "ui/form.h"
-#include "ui/qt/control_views.h"
 
 class QAction;
 class QMenu;

@@ -8,11 +8,12 @@
 #include <QMouseEvent>
 #include <filesystem>
 
+#include "desktop/form_window.h"
+#include "desktop/painting.h"
 #include "intake/frm_ag2.h"
+#include "program/program.h"
 #include "shell/frm_ag0.h"
-#include "tests/qt/qt_fixture.h"
-#include "ui/qt/form_window.h"
-#include "ui/qt/painting.h"
+#include "tests/desktop/qt_fixture.h"
 
 namespace qtui::testing {
 namespace {
@@ -45,7 +46,7 @@ TEST(RoadTest, StartPickTheSampleFolderAndReadTheRaceCardWithTheMouse) {
   Application();
   InSourceFolder folder;
   ASSERT_TRUE(std::filesystem::exists("sample/kol_den1.kd2"));
-  shell::App app;
+  program::Program app;
   Frontend frontend(app, false);
   app.Start();
   frontend.Sync();

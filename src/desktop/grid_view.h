@@ -7,8 +7,8 @@
 #include <QAbstractScrollArea>
 #include <vector>
 
+#include "desktop/control_views.h"
 #include "ui/grid.h"
-#include "ui/qt/control_views.h"
 
 namespace qtui {
 

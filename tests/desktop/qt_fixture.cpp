@@ -1,6 +1,8 @@
-#include "tests/qt/qt_fixture.h"
+#include "tests/desktop/qt_fixture.h"
 
 #include <cstdlib>
+
+#include "program/program.h"
 
 namespace qtui::testing {
 
@@ -136,7 +138,7 @@ void SampleForm::Form_Load() {
 }
 
 std::unique_ptr<shell::App> MakeApp() {
-  auto app = std::make_unique<shell::App>();
+  auto app = std::make_unique<program::Program>();
   app->RegisterForm<SampleForm>("frmSample");
   return app;
 }

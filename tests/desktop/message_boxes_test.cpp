@@ -1,6 +1,6 @@
 // Message boxes as dialogs: the model's buttons in order with the first as default, its icon, and the
 // answer of the button the user presses.
-#include "ui/qt/message_boxes.h"
+#include "desktop/message_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "tests/qt/qt_fixture.h"
+#include "tests/desktop/qt_fixture.h"
 
 namespace qtui::testing {
 namespace {

@@ -1,11 +1,11 @@
-#include "ui/qt/picture_store.h"
+#include "desktop/picture_store.h"
 
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 
+#include "desktop/painting.h"
 #include "ui/printer.h"
-#include "ui/qt/painting.h"
 
 namespace qtui {
 

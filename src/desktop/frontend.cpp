@@ -1,4 +1,4 @@
-#include "ui/qt/frontend.h"
+#include "desktop/frontend.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -7,10 +7,10 @@
 #include <QWindow>
 #include <iostream>
 
-#include "ui/qt/message_boxes.h"
-#include "ui/qt/painting.h"
-#include "ui/qt/picture_store.h"
-#include "ui/qt/printing.h"
+#include "desktop/message_boxes.h"
+#include "desktop/painting.h"
+#include "desktop/picture_store.h"
+#include "desktop/printing.h"
 
 namespace qtui {
 
