@@ -1,8 +1,10 @@
 #include "intake/frm_ag2.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
+#include "intake/meeting_files.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
 #include "model/numbers.h"
@@ -31,6 +33,11 @@ bool HasTheThreeNames(const std::vector<Text>& names) {
     if (std::find(names.begin(), names.end(), model::FromUtf8(wanted)) == names.end()) return false;
   }
   return true;
+}
+
+// The folder's path as the readers open it; the file system's names are UTF-8.
+std::filesystem::path OnDisk(const Text& folder) {
+  return std::filesystem::path(model::ToUtf8(folder));
 }
 
 void MakeLamp(ui::Label& lamp, double left, double top, double width) {
@@ -301,9 +308,8 @@ void frmAg2::Command6_Click() {
 }
 
 bool frmAg2::ChosenFolderHasTheFiles() {
-  const Text folder = model::FromUtf8(JoinFolder(model::ToUtf8(Label1.Caption()), ""));
   try {
-    return HasTheThreeNames(GetDesktop().Files().Files(folder));
+    return HasTheThreeNames(GetDesktop().Files().Files(ui::WithTrailingSlash(Label1.Caption())));
   } catch (const ui::PathError&) {
     return false;
   }
@@ -317,7 +323,7 @@ void frmAg2::Command1_Click() {
   Dir1.SetEnabled(false);
   Drive1.SetEnabled(false);
   Option14.SetEnabled(false);
-  const Text meeting_line = ReadRaceCard(app_.meeting, model::ToUtf8(Label1.Caption()));
+  const Text meeting_line = ReadRaceCard(app_.meeting, OnDisk(Label1.Caption()));
   shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
   main_window.Label2.SetForeColor(0x000000FF);
   main_window.Label2.SetCaption(meeting_line);
@@ -331,13 +337,19 @@ void frmAg2::Command1_Click() {
 void frmAg2::Command7_Click() {
   app_.screen.SetMousePointer(ui::pointer::kHourglass);
   Command7.SetEnabled(false);
-  ReadPastPerformances(app_.meeting, model::ToUtf8(Label1.Caption()));
+  ReadPastPerformances(app_.meeting, OnDisk(Label1.Caption()));
   FillRaceGrids();
   Command8.SetEnabled(true);
   Label3.SetBackColor(kLampRed);
   Label29.SetBackColor(kLampBlue);
   Label32.SetVisible(true);
   app_.screen.SetMousePointer(ui::pointer::kDefault);
+}
+
+std::array<Text, 7> RaceGridTexts(const model::Meeting& meeting, int race) {
+  const model::RaceCardTables& c = meeting.card;
+  return {c.RaceName(race),    c.RaceClassLabel(race),   c.RaceSurfaceLabel(race), c.RaceDistanceLabel(race),
+          c.RunnerCount(race), c.RaceEstTimeLabel(race), c.RacePaceLabel(race)};
 }
 
 void frmAg2::FillRaceGrids() {

@@ -5,12 +5,18 @@
 // grids preview the races and their runners. When the build is done it hands over to the
 // analysis window.
 
+#include <array>
+
+#include "model/text.h"
 #include "ui/controls.h"
 #include "ui/file_lists.h"
 #include "ui/form.h"
 #include "ui/grid.h"
 #include "ui/palette.h"
 
+namespace model {
+class Meeting;
+}
 namespace shell {
 class App;
 }
@@ -20,6 +26,10 @@ namespace intake {
 // Lamp colours: blue above a step that may run, red below a step that is done.
 constexpr ui::Color kLampMayRun = ui::palette::kBlue;
 constexpr ui::Color kLampDone = ui::palette::kRed;
+
+// Rows 1 to 7 of a race's column in the race grids: name, class, surface, distance, runner
+// count, estimated time and expected pace, as the race-card read stored them.
+std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race);
 
 class frmAg2 : public ui::Form {
  public:

@@ -1,6 +1,6 @@
 #include "intake/past_performance_read.h"
 
-#include "intake/race_card_reader.h"
+#include "intake/meeting_files.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/numbers.h"
@@ -39,20 +39,10 @@ void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
   }
 }
 
-void ReadPastPerformances(model::Meeting& meeting, const std::string& folder) {
-  RecordReader<UmaRecord> file(HorseFilePath(folder));
+void ReadPastPerformances(model::Meeting& meeting, const std::filesystem::path& folder) {
+  RecordReader<UmaRecord> file(JoinFolder(folder, kHorseFileName));
   WalkHorseRecords(meeting,
                    {[&file](long n) { file.Read(n); }, [&file](int field) { return file.Field(field); }});
-}
-
-std::string HorseFilePath(const std::string& folder) {
-  return JoinFolder(folder, kHorseFileName);
-}
-
-std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race) {
-  const model::RaceCardTables& c = meeting.card;
-  return {c.RaceName(race),    c.RaceClassLabel(race),   c.RaceSurfaceLabel(race), c.RaceDistanceLabel(race),
-          c.RunnerCount(race), c.RaceEstTimeLabel(race), c.RacePaceLabel(race)};
 }
 
 }  // namespace intake

@@ -1,10 +1,9 @@
 #pragma once
 // The past-performance read: every runner's horse record, in runner order, into the horse-file
-// and past-run tables; and the race-grid texts shown once the read is done.
+// and past-run tables.
 
-#include <array>
+#include <filesystem>
 #include <functional>
-#include <string>
 
 #include "intake/past_run_decoder.h"
 #include "model/meeting.h"
@@ -26,14 +25,6 @@ void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records);
 
 // Reads the folder's kol_uma.kd2 into the horse-file and past-run tables. The file is only
 // read; a missing file or records beyond its end read as blanks.
-void ReadPastPerformances(model::Meeting& meeting, const std::string& folder);
-
-// The horse file of a data folder: the folder, "/" unless it already ends in one, and
-// kol_uma.kd2.
-std::string HorseFilePath(const std::string& folder);
-
-// Rows 1 to 7 of a race's column in the data-read window's race grids: name, class, surface,
-// distance, runner count, estimated time and expected pace, as the race-card read stored them.
-std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race);
+void ReadPastPerformances(model::Meeting& meeting, const std::filesystem::path& folder);
 
 }  // namespace intake

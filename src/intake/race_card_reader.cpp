@@ -1,8 +1,8 @@
 #include "intake/race_card_reader.h"
 
-#include <algorithm>
 #include <span>
 
+#include "intake/meeting_files.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/codes.h"
@@ -137,7 +137,7 @@ Text ComposeMeetingLine(const model::RaceCardTables& t) {
          FullWidthDigit(t.RaceMeetingDay(1)) + u"日" + u"   " + t.RaceDate(1);
 }
 
-void WalkRunners(model::RaceCardTables& t, const std::string& path) {
+void WalkRunners(model::RaceCardTables& t, const std::filesystem::path& path) {
   RecordReader<Den2Record> rec(path);
   long n = 1;
   for (int r = 1; r <= 12; ++r) {
@@ -153,26 +153,6 @@ void WalkRunners(model::RaceCardTables& t, const std::string& path) {
 
 }  // namespace
 
-long RecordsOfRace(double runner_count) {
-  if (!(runner_count >= 1)) return 1;
-  // No count read from a file comes near this; it keeps record numbers in range.
-  constexpr double kLargestCount = 1e9;
-  const double count = std::min(runner_count, kLargestCount);
-  const double whole = model::FloorNumber(count);
-  return static_cast<long>(whole) + (whole == count ? 0 : 1);
-}
-
-int RunnersWithCells(double runner_count) {
-  if (!(runner_count >= 1)) return 0;
-  return static_cast<int>(
-      std::min(model::FloorNumber(runner_count), static_cast<double>(kMaxRunnersPerRace)));
-}
-
-std::string JoinFolder(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == '/') return folder + name;
-  return folder + "/" + name;
-}
-
 Text FullWidthDigit(const Text& code) {
   if (code.size() != 2) return Text();
   for (char16_t ch : code) {
@@ -186,7 +166,7 @@ Text FullWidthDigit(const Text& code) {
   return digits;
 }
 
-Text ReadRaceCard(model::Meeting& meeting, const std::string& folder) {
+Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder) {
   model::RaceCardTables& t = meeting.card;
   {
     RecordReader<Den1Record> rec(JoinFolder(folder, kRaceFileName));

@@ -4,9 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "model/text.h"
@@ -28,7 +28,7 @@ model::Text DecodeField(const unsigned char* bytes, int width);
 template <class Layout>
 class RecordReader {
  public:
-  explicit RecordReader(const std::string& path) : file_(path, std::ios::binary | std::ios::in) {
+  explicit RecordReader(const std::filesystem::path& path) : file_(path, std::ios::binary | std::ios::in) {
     buffer_.fill(' ');
   }
   // Fills the buffer with record n; bytes beyond the end of the file read as blanks.

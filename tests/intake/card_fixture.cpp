@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "intake/race_card_reader.h"
+#include "intake/meeting_files.h"
 #include "tools/writer/record_writer.h"
 
 namespace card_fixture {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "card_fixture.h"
-#include "intake/race_card_reader.h"
+#include "intake/meeting_files.h"
 #include "program/program.h"
 #include "shell/app.h"
 #include "tests/support/temp_dir.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -9,8 +10,8 @@
 
 #include "analysis/frm_ag3.h"
 #include "card_fixture.h"
-#include "intake/past_performance_read.h"
-#include "intake/race_card_reader.h"
+#include "intake/meeting_files.h"
+#include "model/meeting.h"
 #include "program/program.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
@@ -348,6 +349,21 @@ TEST(DataReadWindowFolderCheck, AFolderWhoseFilesCannotBeListedDoesNotPassOnTheP
   EXPECT_EQ(w.Label6.BackColor(), kWhite);
   EXPECT_TRUE(w.Dir1.Enabled());
   EXPECT_TRUE(w.Drive1.Enabled());
+}
+
+TEST(RaceGridTexts, AreTheRaceCardTextsInRowOrder) {
+  model::Meeting m;
+  model::RaceCardTables& c = m.card;
+  c.RaceName(12) = u"NAME";
+  c.RaceClassLabel(12) = u"CLASS";
+  c.RaceSurfaceLabel(12) = u"SURF";
+  c.RaceDistanceLabel(12) = u"1600m";
+  c.RunnerCount(12) = u"16";
+  c.RaceEstTimeLabel(12) = u"1.34.5";
+  c.RacePaceLabel(12) = u"PACE";
+  EXPECT_EQ(RaceGridTexts(m, 12),
+            (std::array<Text, 7>{u"NAME", u"CLASS", u"SURF", u"1600m", u"16", u"1.34.5", u"PACE"}));
+  EXPECT_EQ(RaceGridTexts(m, 11), (std::array<Text, 7>{}));
 }
 
 }  // namespace

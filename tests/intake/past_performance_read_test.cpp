@@ -143,26 +143,5 @@ TEST(WalkHorseRecords, CopiesTheHeaderAndTheTwentyNineCountGroups) {
   }
 }
 
-TEST(HorseFilePath, AddsOneSeparatorOnlyWhereMissing) {
-  EXPECT_EQ(HorseFilePath("/data/meeting"), "/data/meeting/kol_uma.kd2");
-  EXPECT_EQ(HorseFilePath("/data/meeting/"), "/data/meeting/kol_uma.kd2");
-  EXPECT_EQ(HorseFilePath("/"), "/kol_uma.kd2");
-}
-
-TEST(RaceGridTexts, AreTheRaceCardTextsInRowOrder) {
-  model::Meeting m;
-  model::RaceCardTables& c = m.card;
-  c.RaceName(12) = u"NAME";
-  c.RaceClassLabel(12) = u"CLASS";
-  c.RaceSurfaceLabel(12) = u"SURF";
-  c.RaceDistanceLabel(12) = u"1600m";
-  c.RunnerCount(12) = u"16";
-  c.RaceEstTimeLabel(12) = u"1.34.5";
-  c.RacePaceLabel(12) = u"PACE";
-  EXPECT_EQ(RaceGridTexts(m, 12),
-            (std::array<Text, 7>{u"NAME", u"CLASS", u"SURF", u"1600m", u"16", u"1.34.5", u"PACE"}));
-  EXPECT_EQ(RaceGridTexts(m, 11), (std::array<Text, 7>{}));
-}
-
 }  // namespace
 }  // namespace intake

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "card_fixture.h"
+#include "intake/meeting_files.h"
 #include "model/meeting.h"
 #include "tests/support/temp_dir.h"
 
@@ -358,13 +359,6 @@ TEST(RaceCardReadTest, AShortRunnerFileGivesBlankRunners) {
   EXPECT_EQ(Table(meeting, "HorseCode")(1, 3), Blanks(7));
   EXPECT_EQ(Table(meeting, "HorseName")(1, 3), u"");
   EXPECT_EQ(Table(meeting, "AgeLabel")(1, 3), u"0才");
-}
-
-TEST(RaceCardReadTest, JoinsTheFolderWithOneSlash) {
-  EXPECT_EQ(intake::JoinFolder("/data/kol", "kol_den1.kd2"), "/data/kol/kol_den1.kd2");
-  EXPECT_EQ(intake::JoinFolder("/data/kol/", "kol_den1.kd2"), "/data/kol/kol_den1.kd2");
-  EXPECT_EQ(intake::JoinFolder("/", "kol_den1.kd2"), "/kol_den1.kd2");
-  EXPECT_EQ(intake::JoinFolder("", "kol_den1.kd2"), "/kol_den1.kd2");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "intake/race_card_reader.h"
+#include "intake/meeting_files.h"
 #include "intake/record_layouts.h"
 #include "model/text.h"
 
