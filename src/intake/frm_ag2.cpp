@@ -7,6 +7,7 @@
 #include "intake/meeting_files.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
+#include "intake/read_warning.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
@@ -323,7 +324,8 @@ void frmAg2::Command1_Click() {
   Dir1.SetEnabled(false);
   Drive1.SetEnabled(false);
   Option14.SetEnabled(false);
-  const Text meeting_line = ReadRaceCard(app_.meeting, OnDisk(Label1.Caption()));
+  std::vector<RecordFileUse> files;
+  const Text meeting_line = ReadRaceCard(app_.meeting, OnDisk(Label1.Caption()), &files);
   shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
   main_window.Label2.SetForeColor(0x000000FF);
   main_window.Label2.SetCaption(meeting_line);
@@ -331,19 +333,29 @@ void frmAg2::Command1_Click() {
   Label2.SetBackColor(kLampRed);
   Label7.SetBackColor(kLampBlue);
   Command6.SetEnabled(false);
+  WarnOfIncompleteFiles(kRaceCardData, files);
 }
 
 // The past-performance read, then the race grids.
 void frmAg2::Command7_Click() {
   app_.screen.SetMousePointer(ui::pointer::kHourglass);
   Command7.SetEnabled(false);
-  ReadPastPerformances(app_.meeting, OnDisk(Label1.Caption()));
+  std::vector<RecordFileUse> files;
+  ReadPastPerformances(app_.meeting, OnDisk(Label1.Caption()), &files);
   FillRaceGrids();
   Command8.SetEnabled(true);
   Label3.SetBackColor(kLampRed);
   Label29.SetBackColor(kLampBlue);
   Label32.SetVisible(true);
   app_.screen.SetMousePointer(ui::pointer::kDefault);
+  WarnOfIncompleteFiles(kPastPerformanceData, files);
+}
+
+// A read that could not open a file, or ran past a file's end, has done all it could; the user
+// still learns that the data is not whole.
+void frmAg2::WarnOfIncompleteFiles(const Text& data, const std::vector<RecordFileUse>& files) {
+  const Text warning = ReadWarning(data, files);
+  if (!warning.empty()) GetDesktop().MsgBox(warning, ui::kOkOnly + ui::kExclamation);
 }
 
 std::array<Text, 7> RaceGridTexts(const model::Meeting& meeting, int race) {

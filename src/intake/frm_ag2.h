@@ -6,7 +6,9 @@
 // analysis window.
 
 #include <array>
+#include <vector>
 
+#include "intake/record_file.h"
 #include "model/text.h"
 #include "ui/controls.h"
 #include "ui/file_lists.h"
@@ -99,6 +101,7 @@ class frmAg2 : public ui::Form {
   void PickRace(ui::FlexGrid& clicked, int first_race, double x, double y);
   void ListRunners(int race);
   void ComposeFiveRunSheet(int race, int runner);
+  void WarnOfIncompleteFiles(const model::Text& data, const std::vector<RecordFileUse>& files);
 };
 
 }  // namespace intake

@@ -39,10 +39,12 @@ void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
   }
 }
 
-void ReadPastPerformances(model::Meeting& meeting, const std::filesystem::path& folder) {
+void ReadPastPerformances(model::Meeting& meeting, const std::filesystem::path& folder,
+                          std::vector<RecordFileUse>* uses) {
   RecordReader<UmaRecord> file(JoinFolder(folder, kHorseFileName));
   WalkHorseRecords(meeting,
                    {[&file](long n) { file.Read(n); }, [&file](int field) { return file.Field(field); }});
+  if (uses != nullptr) uses->push_back(file.Use());
 }
 
 }  // namespace intake

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "intake/past_run_decoder.h"
+#include "intake/record_file.h"
 #include "model/meeting.h"
 
 namespace intake {
@@ -24,7 +26,9 @@ struct HorseRecords {
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records);
 
 // Reads the folder's kol_uma.kd2 into the horse-file and past-run tables. The file is only
-// read; a missing file or records beyond its end read as blanks.
-void ReadPastPerformances(model::Meeting& meeting, const std::filesystem::path& folder);
+// read; a missing file or records beyond its end read as blanks. Adds to uses, when given, how
+// the read went with the file.
+void ReadPastPerformances(model::Meeting& meeting, const std::filesystem::path& folder,
+                          std::vector<RecordFileUse>* uses = nullptr);
 
 }  // namespace intake

@@ -137,7 +137,7 @@ Text ComposeMeetingLine(const model::RaceCardTables& t) {
          FullWidthDigit(t.RaceMeetingDay(1)) + u"日" + u"   " + t.RaceDate(1);
 }
 
-void WalkRunners(model::RaceCardTables& t, const std::filesystem::path& path) {
+RecordFileUse WalkRunners(model::RaceCardTables& t, const std::filesystem::path& path) {
   RecordReader<Den2Record> rec(path);
   long n = 1;
   for (int r = 1; r <= 12; ++r) {
@@ -149,6 +149,7 @@ void WalkRunners(model::RaceCardTables& t, const std::filesystem::path& path) {
     }
     n += RecordsOfRace(count);
   }
+  return rec.Use();
 }
 
 }  // namespace
@@ -166,7 +167,8 @@ Text FullWidthDigit(const Text& code) {
   return digits;
 }
 
-Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder) {
+Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder,
+                  std::vector<RecordFileUse>* uses) {
   model::RaceCardTables& t = meeting.card;
   {
     RecordReader<Den1Record> rec(JoinFolder(folder, kRaceFileName));
@@ -175,9 +177,11 @@ Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder) 
       rec.Read(r);
       ReadRace(t, rec, r, era);
     }
+    if (uses != nullptr) uses->push_back(rec.Use());
   }
   Text meeting_line = ComposeMeetingLine(t);
-  WalkRunners(t, JoinFolder(folder, kRunnerFileName));
+  const RecordFileUse runners = WalkRunners(t, JoinFolder(folder, kRunnerFileName));
+  if (uses != nullptr) uses->push_back(runners);
   return meeting_line;
 }
 

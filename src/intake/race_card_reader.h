@@ -3,7 +3,9 @@
 // tables. Files are only opened for reading; missing records read as blanks.
 
 #include <filesystem>
+#include <vector>
 
+#include "intake/record_file.h"
 #include "model/meeting.h"
 #include "model/text.h"
 
@@ -14,7 +16,9 @@ namespace intake {
 model::Text FullWidthDigit(const model::Text& code);
 
 // Fills meeting.card from the two files in folder and returns the meeting line of race 1
-// (meeting number, course, day and date) for the main window.
-model::Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder);
+// (meeting number, course, day and date) for the main window. Adds to uses, when given, how the
+// read went with the race file and the runner file.
+model::Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder,
+                         std::vector<RecordFileUse>* uses = nullptr);
 
 }  // namespace intake

@@ -1,8 +1,14 @@
 #include "intake/record_file.h"
 
+#include <fcntl.h>
 #include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <limits>
 #include <memory>
 
 // Compiling the layouts here runs their compile-time checks in every build.
@@ -77,6 +83,46 @@ const Cp932Table& Table() {
 }
 
 }  // namespace
+
+RecordFile::RecordFile(const std::filesystem::path& path) {
+  use_.path = path;
+  // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; for a
+  // regular file the flag changes nothing.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat status {};
+  // Whatever sits at the path now is what gets read: the check is on the open file itself.
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return;
+  }
+  fd_ = fd;
+  use_.opened = true;
+  use_.size = static_cast<std::uint64_t>(status.st_size);
+}
+
+RecordFile::~RecordFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t length) {
+  constexpr auto kLargestEnd = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+  if (offset > kLargestEnd - length) {
+    use_.needed = std::numeric_limits<std::uint64_t>::max();
+    return;
+  }
+  use_.needed = std::max(use_.needed, offset + length);
+  if (fd_ < 0) return;
+  std::size_t done = 0;
+  while (done < length) {
+    const ssize_t got = ::pread(fd_, out + done, length - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;  // the end of the file, or a read error: the rest stays blank
+    done += static_cast<std::size_t>(got);
+  }
+  // A file that has shrunk since it was opened ends where the read found its end.
+  if (done < length) use_.size = std::min(use_.size, offset + done);
+}
 
 model::Text DecodeField(const unsigned char* bytes, int width) {
   const Cp932Table& table = Table();

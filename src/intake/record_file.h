@@ -1,11 +1,12 @@
 #pragma once
 // Fixed-length record files of Shift-JIS text fields. Files are only ever opened for reading;
-// a missing file and every byte beyond a file's end read as blanks (0x20).
+// a missing file and every byte beyond a file's end read as blanks (0x20), and each reader tells
+// what it found missing.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <vector>
 
@@ -23,33 +24,60 @@ struct FieldSpec {
 // character, so it has exactly as many characters as the field has bytes.
 model::Text DecodeField(const unsigned char* bytes, int width);
 
+// How a read went with one record file, for the warning after a read step.
+struct RecordFileUse {
+  std::filesystem::path path;
+  bool opened = false;       // opened as a regular file
+  std::uint64_t size = 0;    // its length in bytes when opened (or where a read found its end)
+  std::uint64_t needed = 0;  // bytes up to the end of the last record the read asked for
+  // Opened, and every record asked for lay wholly inside the file.
+  bool Complete() const { return opened && needed <= size; }
+};
+
+// A record file open for reading. Only a regular file is read, and opening never waits: a FIFO, a
+// folder or a device in its place, or a file that cannot be opened, reads as missing.
+class RecordFile {
+ public:
+  explicit RecordFile(const std::filesystem::path& path);
+  ~RecordFile();
+  RecordFile(const RecordFile&) = delete;
+  RecordFile& operator=(const RecordFile&) = delete;
+
+  // Reads length bytes from offset into out; bytes beyond the end of the file are left as they are.
+  // An offset beyond what a file can hold reads nothing.
+  void ReadAt(std::uint64_t offset, unsigned char* out, std::size_t length);
+  const RecordFileUse& Use() const { return use_; }
+
+ private:
+  int fd_ = -1;
+  RecordFileUse use_;
+};
+
 // Reads records by number (from 1) into one buffer; Layout gives kLength and kFields
 // (kFields[number] for number 1..kFieldCount; kFields[0] unused).
 template <class Layout>
 class RecordReader {
  public:
-  explicit RecordReader(const std::filesystem::path& path) : file_(path, std::ios::binary | std::ios::in) {
-    buffer_.fill(' ');
-  }
+  explicit RecordReader(const std::filesystem::path& path) : file_(path) { buffer_.fill(' '); }
   // Fills the buffer with record n; bytes beyond the end of the file read as blanks.
   void Read(long n) {
     buffer_.fill(' ');
-    if (!file_.is_open() || n < 1 || n - 1 > std::numeric_limits<std::streamoff>::max() / Layout::kLength)
-      return;
-    file_.clear();
-    file_.seekg(static_cast<std::streamoff>(n - 1) * Layout::kLength);
-    if (!file_) return;
-    file_.read(reinterpret_cast<char*>(buffer_.data()), Layout::kLength);
-    file_.clear();
+    if (n < 1) return;
+    const auto index = static_cast<std::uint64_t>(n) - 1;
+    constexpr std::uint64_t kLastIndex = std::numeric_limits<std::uint64_t>::max() / Layout::kLength;
+    const std::uint64_t offset =
+        index > kLastIndex ? std::numeric_limits<std::uint64_t>::max() : index * Layout::kLength;
+    file_.ReadAt(offset, buffer_.data(), Layout::kLength);
   }
   model::Text Field(int number) const {
     const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
     return DecodeField(buffer_.data() + f.first - 1, f.width);
   }
   const std::array<unsigned char, Layout::kLength>& Buffer() const { return buffer_; }
+  const RecordFileUse& Use() const { return file_.Use(); }
 
  private:
-  std::ifstream file_;
+  RecordFile file_;
   std::array<unsigned char, Layout::kLength> buffer_{};
 };
 

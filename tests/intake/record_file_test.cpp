@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "fifo_guard.h"
 #include "model/text.h"
 #include "tests/support/temp_dir.h"
 
@@ -184,6 +186,64 @@ TEST_F(RecordReaderTest, ReadingLeavesTheFileUnchanged) {
   std::ifstream in(path, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "01abcd");
   EXPECT_EQ(std::filesystem::last_write_time(path), before);
+}
+
+TEST_F(RecordReaderTest, AFifoInPlaceOfTheFileReadsAsMissingWithoutWaiting) {
+  fifo_guard::FifoGuard fifo(dir_ / "kol_uma.kd2");
+  intake::RecordReader<TinyRecord> reader(dir_ / "kol_uma.kd2");
+  reader.Read(1);
+  EXPECT_FALSE(fifo.HadToRelease());
+  EXPECT_EQ(reader.Field(2), u"    ");
+  EXPECT_FALSE(reader.Use().opened);
+  EXPECT_FALSE(reader.Use().Complete());
+}
+
+// What a reader tells of the file after reading some records of it.
+TEST_F(RecordReaderTest, TellsWhetherTheFileOpenedAndHeldEveryRecordAskedFor) {
+  struct Case {
+    const char* what;
+    const char* content;  // nullptr: no file; "/": a folder in its place
+    std::vector<long> reads;
+    bool opened;
+    std::uint64_t size;
+    std::uint64_t needed;
+    bool complete;
+  };
+  const Case cases[] = {
+      {"whole", "01abcd02efgh", {1, 2}, true, 12, 12, true},
+      {"longer than asked", "01abcd02efgh", {1}, true, 12, 6, true},
+      {"no record asked for", "", {}, true, 0, 0, true},
+      {"record 0 is never asked for", "", {0}, true, 0, 0, true},
+      {"empty", "", {1, 2}, true, 0, 12, false},
+      {"cut inside record 2", "01abcd02e", {1, 2}, true, 9, 12, false},
+      {"record 3 wholly beyond the end", "01abcd02efgh", {3, 1}, true, 12, 18, false},
+      {"missing", nullptr, {1}, false, 0, 6, false},
+      {"a folder", "/", {1}, false, 0, 6, false},
+      {"a record number no file can reach",
+       "01abcd",
+       {std::numeric_limits<long>::max()},
+       true,
+       6,
+       std::numeric_limits<std::uint64_t>::max(),
+       false},
+  };
+  for (const Case& c : cases) {
+    const std::filesystem::path path = dir_ / "case.kd2";
+    std::filesystem::remove_all(path);
+    if (c.content != nullptr && std::string(c.content) == "/") {
+      std::filesystem::create_directory(path);
+    } else if (c.content != nullptr) {
+      Write("case.kd2", c.content);
+    }
+    intake::RecordReader<TinyRecord> reader(path);
+    for (long n : c.reads) reader.Read(n);
+    const intake::RecordFileUse& use = reader.Use();
+    EXPECT_EQ(use.path, path) << c.what;
+    EXPECT_EQ(use.opened, c.opened) << c.what;
+    EXPECT_EQ(use.size, c.size) << c.what;
+    EXPECT_EQ(use.needed, c.needed) << c.what;
+    EXPECT_EQ(use.Complete(), c.complete) << c.what;
+  }
 }
 
 }  // namespace
