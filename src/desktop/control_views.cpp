@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "desktop/grid_view.h"
 #include "desktop/painting.h"
@@ -402,7 +403,8 @@ class ListView : public ControlView {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (control.Kind() == ui::ControlKind::kDirListBox) {
       QObject::connect(list, &QListWidget::itemClicked, list, [this, &dispatcher](QListWidgetItem* item) {
-        ui::Text path = FromQString(item->data(Qt::UserRole).toString());
+        // The folder as the file system names it, which its shown name need not tell.
+        std::filesystem::path path(item->data(Qt::UserRole).toByteArray().toStdString());
         dispatcher.Dispatch([this, path] {
           try {
             static_cast<ui::DirListBox&>(Model()).UserPick(path);
@@ -428,7 +430,7 @@ class ListView : public ControlView {
  protected:
   struct Entry {
     QString text;
-    QString path;
+    QByteArray path;
     int depth = 0;
     bool open = false;
   };
@@ -452,7 +454,7 @@ class ListView : public ControlView {
     bool same = list->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < list->count(); ++i)
       same = list->item(i)->text() == entries[static_cast<size_t>(i)].text &&
-             list->item(i)->data(Qt::UserRole).toString() == entries[static_cast<size_t>(i)].path;
+             list->item(i)->data(Qt::UserRole).toByteArray() == entries[static_cast<size_t>(i)].path;
     if (!same) {
       list->clear();
       bool folders = Model().Kind() == ui::ControlKind::kDirListBox;
@@ -474,20 +476,18 @@ class ListView : public ControlView {
   // The folder list shows the open folder's path from the root down, then its subfolders; returns the
   // row of the open folder.
   static int FolderEntries(const ui::DirListBox& dir, std::vector<Entry>& entries) {
-    QString path = ToQString(dir.Path());
-    QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
-    entries.push_back({QStringLiteral("/"), QStringLiteral("/"), 0, true});
-    QString prefix;
-    for (const QString& part : parts) {
-      prefix += u'/' + part;
-      entries.push_back({part, prefix, static_cast<int>(entries.size()), true});
+    auto bytes = [](const std::filesystem::path& p) { return QByteArray::fromStdString(p.native()); };
+    auto shown = [](const std::filesystem::path& p) { return ToQString(ui::DisplayPath(p.filename())); };
+    entries.push_back({QStringLiteral("/"), QByteArrayLiteral("/"), 0, true});
+    std::filesystem::path prefix("/");
+    for (const std::filesystem::path& part : dir.Path().relative_path()) {
+      prefix /= part;
+      entries.push_back({shown(prefix), bytes(prefix), static_cast<int>(entries.size()), true});
     }
     int open_row = static_cast<int>(entries.size()) - 1;
     int depth = static_cast<int>(entries.size());
-    for (int i = 0; i < dir.ListCount(); ++i) {
-      QString sub = ToQString(dir.List(i));
-      entries.push_back({sub.mid(sub.lastIndexOf(u'/') + 1), sub, depth, false});
-    }
+    for (int i = 0; i < dir.ListCount(); ++i)
+      entries.push_back({shown(dir.ListPath(i)), bytes(dir.ListPath(i)), depth, false});
     return open_row;
   }
 

@@ -36,11 +36,6 @@ bool HasTheThreeNames(const std::vector<Text>& names) {
   return true;
 }
 
-// The folder's path as the readers open it; the file system's names are UTF-8.
-std::filesystem::path OnDisk(const Text& folder) {
-  return std::filesystem::path(model::ToUtf8(folder));
-}
-
 void MakeLamp(ui::Label& lamp, double left, double top, double width) {
   lamp.Move(left, top, width, 100);
   lamp.SetBorderStyle(1);
@@ -144,7 +139,7 @@ void frmAg2::Form_Load() {
   SetWidth(13000);
   SetTop((app_.screen.Height() - 9475) / 2 + 1250 - 200);
   SetLeft((app_.screen.Width() - 13000) / 2);
-  Label1.SetCaption(u"");
+  ShowChosenFolder({});
   Command1.SetEnabled(false);
   Command6.SetEnabled(false);
   Command7.SetEnabled(false);
@@ -250,7 +245,7 @@ void frmAg2::Timer2_Timer() {
 void frmAg2::Drive1_Change() {
   for (;;) {
     try {
-      Dir1.SetPath(Drive1.Drive());
+      Dir1.SetPath(ui::PathOfText(Drive1.Drive()));
       return;
     } catch (const ui::PathError& e) {
       const int answer = GetDesktop().MsgBox(model::FromUtf8(e.what()), ui::kRetryCancel + ui::kInformation);
@@ -258,7 +253,7 @@ void frmAg2::Drive1_Change() {
       if (answer == ui::kCancel) {
         // Back to the drive of the folder still shown, without running this handler again.
         Drive1.SetDrive(ui::DriveOf(Dir1.Path()), false);
-        Label1.SetCaption(u"");
+        ShowChosenFolder({});
       }
       return;
     }
@@ -271,7 +266,7 @@ void frmAg2::Dir1_Click() {
   } catch (const ui::PathError&) {
     return;  // a folder that cannot be read is not opened
   }
-  Label1.SetCaption(Dir1.Path());
+  ShowChosenFolder(Dir1.Path());
 }
 
 // The folder check: the three files, by their exact names, unlock the race-card read.
@@ -283,7 +278,7 @@ void frmAg2::Dir1_Change() {
     // The file list keeps the previous folder's names; they say nothing about this folder.
     listed = false;
   }
-  Label1.SetCaption(Dir1.Path());
+  ShowChosenFolder(Dir1.Path());
   Timer2.SetEnabled(false);
   if (!listed) return;
   std::vector<Text> names;
@@ -308,9 +303,19 @@ void frmAg2::Command6_Click() {
   File1.SetEnabled(true);
 }
 
+void frmAg2::ShowChosenFolder(const std::filesystem::path& folder) {
+  chosen_folder_ = folder;
+  Label1.SetCaption(ui::DisplayPath(folder));
+}
+
 bool frmAg2::ChosenFolderHasTheFiles() {
+  // No folder shown stands for the root, as the reads take it.
+  const std::filesystem::path folder = chosen_folder_.empty() ? std::filesystem::path("/") : chosen_folder_;
   try {
-    return HasTheThreeNames(GetDesktop().Files().Files(ui::WithTrailingSlash(Label1.Caption())));
+    std::vector<Text> names;
+    for (const std::filesystem::path& name : GetDesktop().Files().Files(folder))
+      names.push_back(ui::DisplayPath(name));
+    return HasTheThreeNames(names);
   } catch (const ui::PathError&) {
     return false;
   }
@@ -325,7 +330,7 @@ void frmAg2::Command1_Click() {
   Drive1.SetEnabled(false);
   Option14.SetEnabled(false);
   std::vector<RecordFileUse> files;
-  const Text meeting_line = ReadRaceCard(app_.meeting, OnDisk(Label1.Caption()), &files);
+  const Text meeting_line = ReadRaceCard(app_.meeting, chosen_folder_, &files);
   shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
   main_window.Label2.SetForeColor(0x000000FF);
   main_window.Label2.SetCaption(meeting_line);
@@ -341,7 +346,7 @@ void frmAg2::Command7_Click() {
   app_.screen.SetMousePointer(ui::pointer::kHourglass);
   Command7.SetEnabled(false);
   std::vector<RecordFileUse> files;
-  ReadPastPerformances(app_.meeting, OnDisk(Label1.Caption()), &files);
+  ReadPastPerformances(app_.meeting, chosen_folder_, &files);
   FillRaceGrids();
   Command8.SetEnabled(true);
   Label3.SetBackColor(kLampRed);

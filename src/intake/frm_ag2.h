@@ -6,6 +6,7 @@
 // analysis window.
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
 #include "intake/record_file.h"
@@ -94,6 +95,8 @@ class frmAg2 : public ui::Form {
   void LayOutRunnerGrid();
   void LayOutRaceGrid(ui::FlexGrid& grid, const model::Text* headings, double name_font_size);
   void LayOutFiveRunSheet();
+  // Label1 shows the folder; the reads open it by the path the file system gave.
+  void ShowChosenFolder(const std::filesystem::path& folder);
   // Whether the folder shown in Label1 lists the three files by their exact names.
   bool ChosenFolderHasTheFiles();
   void FillRaceGrids();
@@ -102,6 +105,8 @@ class frmAg2 : public ui::Form {
   void ListRunners(int race);
   void ComposeFiveRunSheet(int race, int runner);
   void WarnOfIncompleteFiles(const model::Text& data, const std::vector<RecordFileUse>& files);
+
+  std::filesystem::path chosen_folder_;  // the folder Label1 shows
 };
 
 }  // namespace intake

@@ -12,7 +12,7 @@ Desktop::Desktop()
   auto scripted = std::make_unique<ScriptedMessageBoxes>();
   scripted_ = scripted.get();
   message_boxes_ = std::move(scripted);
-  program_folder_ = files_->CurrentFolder();
+  program_folder_ = DisplayPath(files_->CurrentFolder());
 }
 
 Desktop::~Desktop() {

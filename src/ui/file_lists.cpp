@@ -12,13 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path ToPath(const Text& path) {
-  return fs::path(model::ToUtf8(path));
-}
-Text FromPath(const fs::path& path) {
-  return model::FromUtf8(path.generic_string());
-}
-
 char16_t Lower(char16_t c) {
   return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
@@ -54,17 +47,23 @@ bool LessIgnoringCase(const Text& a, const Text& b) {
   return a < b;
 }
 
+// Sorted by what they show, and by their bytes where two show alike.
+bool ShownBefore(const Text& a_shown, const fs::path& a, const Text& b_shown, const fs::path& b) {
+  if (a_shown != b_shown) return LessIgnoringCase(a_shown, b_shown);
+  return a.native() < b.native();
+}
+
 template <class Keep>
-std::vector<Text> ListFolder(const Text& path, Keep keep) {
-  std::vector<Text> names;
+std::vector<fs::path> ListFolder(const fs::path& path, Keep keep) {
+  std::vector<fs::path> names;
   std::error_code ec;
-  fs::directory_iterator it(ToPath(path), ec);
+  fs::directory_iterator it(path, ec);
   if (ec) throw PathError(ec.message());
   // Advancing with an error code: a folder that fails part-way through its listing is reported like
   // one that cannot be opened, never as an exception the callers do not expect.
   for (; it != fs::directory_iterator(); it.increment(ec)) {
     std::error_code type_ec;
-    if (keep(*it, type_ec)) names.push_back(model::FromUtf8(it->path().filename().string()));
+    if (keep(*it, type_ec)) names.push_back(it->path().filename());
   }
   if (ec) throw PathError(ec.message());
   return names;
@@ -76,40 +75,43 @@ std::vector<Text> RealFileSystem::Drives() {
   return {u"/"};
 }
 
-Text RealFileSystem::CurrentFolder() {
+fs::path RealFileSystem::CurrentFolder() {
   std::error_code ec;
   fs::path cwd = fs::current_path(ec);
-  if (ec) return u"/";
-  return NormalizePath(FromPath(cwd));
+  if (ec) return "/";
+  return NormalizePath(cwd);
 }
 
-std::vector<Text> RealFileSystem::Folders(const Text& path) {
-  return ListFolder(path,
+std::vector<fs::path> RealFileSystem::Folders(const fs::path& folder) {
+  return ListFolder(folder,
                     [](const fs::directory_entry& e, std::error_code& ec) { return e.is_directory(ec); });
 }
 
-std::vector<Text> RealFileSystem::Files(const Text& path) {
-  return ListFolder(path,
+std::vector<fs::path> RealFileSystem::Files(const fs::path& folder) {
+  return ListFolder(folder,
                     [](const fs::directory_entry& e, std::error_code& ec) { return e.is_regular_file(ec); });
 }
 
-Text NormalizePath(const Text& path) {
-  fs::path p = ToPath(path);
+Text DisplayPath(const fs::path& path) {
+  return model::FromUtf8(path.generic_string());
+}
+
+fs::path PathOfText(const Text& text) {
+  return fs::path(model::ToUtf8(text));
+}
+
+fs::path NormalizePath(const fs::path& path) {
+  fs::path p = path;
   if (p.is_relative()) {
     std::error_code ec;
     p = fs::current_path(ec) / p;
   }
-  Text out = FromPath(p.lexically_normal());
-  while (out.size() > 1 && out.back() == u'/') out.pop_back();
-  return out.empty() ? Text(u"/") : out;
+  std::string out = p.lexically_normal().generic_string();
+  while (out.size() > 1 && out.back() == '/') out.pop_back();
+  return out.empty() ? fs::path("/") : fs::path(out);
 }
 
-Text WithTrailingSlash(const Text& folder) {
-  if (!folder.empty() && folder.back() == u'/') return folder;
-  return folder + u"/";
-}
-
-Text DriveOf(const Text& /*path*/) {
+Text DriveOf(const fs::path& /*path*/) {
   return u"/";
 }
 
@@ -180,15 +182,21 @@ DirListBox::DirListBox(Place place, std::string name) : Control(place, std::move
   }
 }
 
-std::vector<Text> DirListBox::SortedSubfolders(const Text& folder) {
-  std::vector<Text> names = GetDesktop().Files().Folders(folder);
-  std::sort(names.begin(), names.end(), LessIgnoringCase);
-  for (Text& n : names) n = WithTrailingSlash(folder) + n;
-  return names;
+std::vector<DirListBox::Subfolder> DirListBox::SortedSubfolders(const fs::path& folder) {
+  std::vector<Subfolder> subfolders;
+  for (const fs::path& name : GetDesktop().Files().Folders(folder)) {
+    fs::path path = folder / name;
+    Text shown = DisplayPath(path);
+    subfolders.push_back({std::move(path), std::move(shown)});
+  }
+  std::sort(subfolders.begin(), subfolders.end(), [](const Subfolder& a, const Subfolder& b) {
+    return ShownBefore(a.shown, a.path, b.shown, b.path);
+  });
+  return subfolders;
 }
 
-void DirListBox::SetPath(const Text& path) {
-  Text normal = NormalizePath(path);
+void DirListBox::SetPath(const fs::path& path) {
+  fs::path normal = NormalizePath(path);
   subfolders_ = SortedSubfolders(normal);
   Changed();
   if (normal == path_) return;
@@ -196,15 +204,23 @@ void DirListBox::SetPath(const Text& path) {
   Raise(OnChange);
 }
 
-const Text& DirListBox::List(int i) const {
+const DirListBox::Subfolder& DirListBox::At(int i) const {
   if (i < 0 || i >= ListCount()) throw std::out_of_range(Name() + ": list index " + std::to_string(i));
   return subfolders_[static_cast<size_t>(i)];
 }
 
-void DirListBox::UserPick(const Text& path) {
-  Text normal = NormalizePath(path);
+const Text& DirListBox::List(int i) const {
+  return At(i).shown;
+}
+
+const fs::path& DirListBox::ListPath(int i) const {
+  return At(i).path;
+}
+
+void DirListBox::UserPick(const fs::path& path) {
+  fs::path normal = NormalizePath(path);
   std::error_code ec;
-  if (!fs::is_directory(ToPath(normal), ec)) throw PathError("not a folder: " + model::ToUtf8(normal));
+  if (!fs::is_directory(normal, ec)) throw PathError("not a folder: " + normal.string());
   if (!AcceptsUserInput()) return;
   clicked_ = normal;
   Changed();
@@ -212,11 +228,11 @@ void DirListBox::UserPick(const Text& path) {
 }
 
 void DirListBox::ListProperties(PropertyList& out) const {
-  out.push_back({"Path", path_});
+  out.push_back({"Path", DisplayPath(path_)});
   Control::ListProperties(out);
   out.push_back({"ListCount", static_cast<double>(subfolders_.size())});
   for (size_t i = 0; i < subfolders_.size(); ++i)
-    out.push_back({"List(" + std::to_string(i) + ")", subfolders_[i]});
+    out.push_back({"List(" + std::to_string(i) + ")", subfolders_[i].shown});
 }
 
 // --- FileListBox
@@ -232,18 +248,19 @@ FileListBox::FileListBox(Place place, std::string name) : Control(place, std::mo
 }
 
 void FileListBox::Refresh() {
-  std::vector<Text> names = GetDesktop().Files().Files(path_);
   std::vector<Text> shown;
-  for (Text& n : names)
+  for (const fs::path& name : GetDesktop().Files().Files(path_)) {
+    Text n = DisplayPath(name);
     if (!n.empty() && n.front() != u'.' && MatchesPattern(n, pattern_)) shown.push_back(std::move(n));
+  }
   std::sort(shown.begin(), shown.end(), LessIgnoringCase);
   files_ = std::move(shown);
   list_index_ = -1;
   Changed();
 }
 
-void FileListBox::SetPath(const Text& path) {
-  Text old = path_;
+void FileListBox::SetPath(const fs::path& path) {
+  fs::path old = path_;
   path_ = NormalizePath(path);
   try {
     Refresh();
@@ -287,7 +304,7 @@ void FileListBox::UserSelect(int index) {
 }
 
 void FileListBox::ListProperties(PropertyList& out) const {
-  out.push_back({"Path", path_});
+  out.push_back({"Path", DisplayPath(path_)});
   Control::ListProperties(out);
   out.push_back({"Pattern", pattern_});
   out.push_back({"ListIndex", static_cast<double>(list_index_)});

@@ -1,8 +1,10 @@
 #pragma once
 // Drive, folder and file lists over the file system. Paths use "/" and have no trailing "/" except the
-// root; the one drive is the root "/". The file system sits behind an interface so that tests can
-// make a folder fail to read.
+// root; the one drive is the root "/". Folder paths and names are kept as the file system gives them,
+// bytes that need not be UTF-8, so that every folder shown can be opened; they become text only to be
+// shown. The file system sits behind an interface so that tests can make a folder fail to read.
 
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -24,27 +26,29 @@ class FileSystem {
   // The drives the drive list shows.
   virtual std::vector<Text> Drives() = 0;
   // The program's current folder.
-  virtual Text CurrentFolder() = 0;
+  virtual std::filesystem::path CurrentFolder() = 0;
   // Names of the subfolders and of the files of a folder, unsorted; PathError when it cannot be read.
-  virtual std::vector<Text> Folders(const Text& path) = 0;
-  virtual std::vector<Text> Files(const Text& path) = 0;
+  virtual std::vector<std::filesystem::path> Folders(const std::filesystem::path& folder) = 0;
+  virtual std::vector<std::filesystem::path> Files(const std::filesystem::path& folder) = 0;
 };
 
-// The real file system (std::filesystem); names and paths are UTF-8 on disk.
+// The real file system (std::filesystem).
 class RealFileSystem : public FileSystem {
  public:
   std::vector<Text> Drives() override;
-  Text CurrentFolder() override;
-  std::vector<Text> Folders(const Text& path) override;
-  std::vector<Text> Files(const Text& path) override;
+  std::filesystem::path CurrentFolder() override;
+  std::vector<std::filesystem::path> Folders(const std::filesystem::path& folder) override;
+  std::vector<std::filesystem::path> Files(const std::filesystem::path& folder) override;
 };
 
+// A path or name as the lists show it: its bytes as UTF-8, each byte that is not shown as U+FFFD.
+Text DisplayPath(const std::filesystem::path& path);
+// The path a text names, such as a drive: the text in UTF-8, as file names are written here.
+std::filesystem::path PathOfText(const Text& text);
 // An absolute path without "." and ".." parts, with "/" separators and no trailing "/" (except "/").
-Text NormalizePath(const Text& path);
-// The folder path with "/" appended unless it already ends in "/".
-Text WithTrailingSlash(const Text& folder);
+std::filesystem::path NormalizePath(const std::filesystem::path& path);
 // The drive a path lies on: "/" for every absolute path.
-Text DriveOf(const Text& path);
+Text DriveOf(const std::filesystem::path& path);
 // Whether name matches a pattern list such as "*.kd2" or "*.txt;*.doc" (* and ?, letter case ignored).
 bool MatchesPattern(const Text& name, const Text& patterns);
 
@@ -79,30 +83,36 @@ class DirListBox : public Control {
   ControlKind Kind() const override { return ControlKind::kDirListBox; }
 
   // Starts at the program's current folder.
-  const Text& Path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
   // Opens a folder: its subfolders are listed and, when the path differs, the change event runs.
   // PathError (nothing changed) when the folder cannot be read.
-  void SetPath(const Text& path);
-  // The subfolders of Path, sorted, as full paths.
+  void SetPath(const std::filesystem::path& path);
+  // The subfolders of Path, sorted, as full paths: shown (List) and as the file system names them.
   int ListCount() const { return static_cast<int>(subfolders_.size()); }
   const Text& List(int i) const;
+  const std::filesystem::path& ListPath(int i) const;
   // The entry the user clicked last (Path until the first click).
-  const Text& ClickedEntry() const { return clicked_; }
+  const std::filesystem::path& ClickedEntry() const { return clicked_; }
 
   std::function<void()> OnClick;
   std::function<void()> OnChange;
   // The user clicks the entry for folder path (an existing folder); the click event runs, and the
   // window's handler opens it. Throws PathError when path is not a folder.
-  void UserPick(const Text& path);
+  void UserPick(const std::filesystem::path& path);
 
   void ListProperties(PropertyList& out) const override;
 
  private:
-  // The full paths of folder's subfolders, sorted; PathError when it cannot be read.
-  std::vector<Text> SortedSubfolders(const Text& folder);
-  Text path_;
-  Text clicked_;
-  std::vector<Text> subfolders_;
+  struct Subfolder {
+    std::filesystem::path path;
+    Text shown;
+  };
+  // folder's subfolders, sorted by what they show; PathError when it cannot be read.
+  std::vector<Subfolder> SortedSubfolders(const std::filesystem::path& folder);
+  const Subfolder& At(int i) const;
+  std::filesystem::path path_;
+  std::filesystem::path clicked_;
+  std::vector<Subfolder> subfolders_;
 };
 
 class FileListBox : public Control {
@@ -110,9 +120,9 @@ class FileListBox : public Control {
   FileListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kFileListBox; }
 
-  const Text& Path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
   // Lists the folder's files that match the pattern; PathError (nothing changed) when it cannot be read.
-  void SetPath(const Text& path);
+  void SetPath(const std::filesystem::path& path);
   // "*.*" unless set; setting it lists the folder again.
   const Text& Pattern() const { return pattern_; }
   void SetPattern(const Text& pattern);
@@ -130,7 +140,7 @@ class FileListBox : public Control {
 
  private:
   void Refresh();
-  Text path_;
+  std::filesystem::path path_;
   Text pattern_ = u"*.*";
   std::vector<Text> files_;
   int list_index_ = -1;

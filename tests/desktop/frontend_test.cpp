@@ -14,10 +14,12 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <filesystem>
 
 #include "desktop/form_window.h"
 #include "desktop/painting.h"
 #include "tests/desktop/qt_fixture.h"
+#include "tests/support/temp_dir.h"
 
 namespace qtui::testing {
 namespace {
@@ -235,7 +237,22 @@ TEST_F(FrontendTest, FolderListClickPicksTheFolder) {
   ASSERT_GT(list->count(), 1);
   QListWidgetItem* parent = list->item(list->currentRow() > 0 ? list->currentRow() - 1 : 0);
   emit list->itemClicked(parent);
-  EXPECT_EQ(form_->Dir1.ClickedEntry(), FromQString(parent->data(Qt::UserRole).toString()));
+  EXPECT_EQ(form_->Dir1.ClickedEntry().native(), parent->data(Qt::UserRole).toByteArray().toStdString());
+}
+
+// A folder whose name is not UTF-8 shows U+FFFD in the list, and a click opens it by its bytes.
+TEST_F(FrontendTest, FolderListClickOpensAFolderWhoseNameIsNotUtf8) {
+  testsupport::ScopedTempDir temp;
+  const std::filesystem::path japan = temp.Path() / "\x93\xfa\x96\x7b";
+  std::filesystem::create_directories(japan);
+  form_->Dir1.SetPath(temp.Path());
+  frontend_->Sync();
+  auto* list = qobject_cast<QListWidget*>(WidgetOf(form_->Dir1));
+  ASSERT_NE(list, nullptr);
+  QListWidgetItem* item = list->item(list->count() - 1);
+  EXPECT_EQ(item->text(), QString::fromUtf16(u"\uFFFD\uFFFD\uFFFD{"));
+  emit list->itemClicked(item);
+  EXPECT_EQ(form_->Dir1.ClickedEntry().native(), japan.native());
 }
 
 TEST_F(FrontendTest, MenusShowCaptionsSeparatorsAndShortcutsAndClickTheModel) {

@@ -54,7 +54,7 @@ class DataReadWindowTest : public ::testing::Test {
     card_fixture::WriteMeeting(folder, {"03", "02"});
     return folder;
   }
-  void Pick(const fs::path& folder) { w->Dir1.UserPick(PathText(folder)); }
+  void Pick(const fs::path& folder) { w->Dir1.UserPick(folder); }
 
   testsupport::ScopedTempDir temp;
   std::unique_ptr<shell::App> app;
@@ -182,7 +182,7 @@ TEST_F(DataReadWindowTest, FolderCheckWantsTheThreeExactNames) {
     const fs::path folder = Folder(c.folder, c.files);
     Pick(folder);
     EXPECT_EQ(w->Label1.Caption(), PathText(folder));
-    EXPECT_EQ(w->File1.Path(), PathText(folder));
+    EXPECT_EQ(w->File1.Path(), folder);
     EXPECT_EQ(w->Command1.Enabled(), c.passes);
     EXPECT_EQ(w->Label6.BackColor(), c.passes ? kBlue : kWhite);
     EXPECT_EQ(w->Drive1.Enabled(), !c.passes);
@@ -288,9 +288,9 @@ TEST_F(DataReadWindowTest, PastRunsFillTheRaceGridsAndTheBuildHandsOverOnTheSeco
 class UnreadableDriveFiles : public ui::RealFileSystem {
  public:
   std::vector<Text> Drives() override { return {u"/", u"/nodrive"}; }
-  std::vector<Text> Folders(const Text& path) override {
-    if (path.starts_with(u"/nodrive")) throw ui::PathError("The drive is not ready.");
-    return ui::RealFileSystem::Folders(path);
+  std::vector<fs::path> Folders(const fs::path& folder) override {
+    if (folder.native().starts_with("/nodrive")) throw ui::PathError("The drive is not ready.");
+    return ui::RealFileSystem::Folders(folder);
   }
 };
 
@@ -298,7 +298,7 @@ TEST(DataReadWindowDrive, AnUnreadableDriveAsksRetryOrCancelAndCancelRestoresThe
   program::Program app;
   app.SetFileSystem(std::make_unique<UnreadableDriveFiles>());
   frmAg2& w = app.Show<frmAg2>();
-  const Text start = w.Dir1.Path();
+  const fs::path start = w.Dir1.Path();
   w.Label1.SetCaption(u"shown before");
   app.ScriptedAnswers()->Queue(ui::kRetry);
   app.ScriptedAnswers()->Queue(ui::kCancel);
@@ -319,15 +319,15 @@ TEST(DataReadWindowDrive, AnUnreadableDriveAsksRetryOrCancelAndCancelRestoresThe
 // holds the three files.
 class UnlistableFiles : public ui::RealFileSystem {
  public:
-  explicit UnlistableFiles(Text start) : start_(std::move(start)) {}
-  Text CurrentFolder() override { return start_; }
-  std::vector<Text> Files(const Text& path) override {
-    if (path.ends_with(u"locked")) throw ui::PathError("Permission denied.");
-    return ui::RealFileSystem::Files(path);
+  explicit UnlistableFiles(fs::path start) : start_(std::move(start)) {}
+  fs::path CurrentFolder() override { return start_; }
+  std::vector<fs::path> Files(const fs::path& folder) override {
+    if (folder.native().ends_with("locked")) throw ui::PathError("Permission denied.");
+    return ui::RealFileSystem::Files(folder);
   }
 
  private:
-  Text start_;
+  fs::path start_;
 };
 
 TEST(DataReadWindowFolderCheck, AFolderWhoseFilesCannotBeListedDoesNotPassOnThePreviousFolder) {
@@ -338,17 +338,39 @@ TEST(DataReadWindowFolderCheck, AFolderWhoseFilesCannotBeListedDoesNotPassOnTheP
   fs::create_directories(locked);
   for (const char* name : {kRaceFileName, kRunnerFileName, kHorseFileName}) card_fixture::Touch(start / name);
   program::Program app;
-  app.SetFileSystem(std::make_unique<UnlistableFiles>(PathText(start)));
+  app.SetFileSystem(std::make_unique<UnlistableFiles>(start));
   frmAg2& w = app.Show<frmAg2>();
   ASSERT_EQ(w.File1.ListCount(), 3);  // the start folder's files are listed
 
-  w.Dir1.UserPick(PathText(locked));
+  w.Dir1.UserPick(locked);
   EXPECT_EQ(w.Label1.Caption(), PathText(locked));
   EXPECT_FALSE(w.Timer2.Running());
   EXPECT_FALSE(w.Command1.Enabled());
   EXPECT_EQ(w.Label6.BackColor(), kWhite);
   EXPECT_TRUE(w.Dir1.Enabled());
   EXPECT_TRUE(w.Drive1.Enabled());
+}
+
+// A meeting folder named in CP932 (日本), as a Windows archive unpacked here leaves it: the user
+// sees U+FFFD in its name, picks it in the folder list, and both reads find its files.
+TEST_F(DataReadWindowTest, AFolderWhoseNameIsNotUtf8OpensThroughTheFolderListAndReads) {
+  const fs::path parent = temp.Path() / "archive";
+  const fs::path meeting = parent / "\x93\xfa\x96\x7b";
+  fs::create_directories(meeting);
+  card_fixture::WriteMeeting(meeting, {"03", "02"});
+  card_fixture::Touch(meeting / kHorseFileName);
+  Pick(parent);
+  ASSERT_EQ(w->Dir1.ListCount(), 1);
+  const Text shown = PathText(parent) + u"/\uFFFD\uFFFD\uFFFD{";
+  EXPECT_EQ(w->Dir1.List(0), shown);
+  w->Dir1.UserPick(w->Dir1.ListPath(0));
+  EXPECT_EQ(w->Label1.Caption(), shown);
+  ASSERT_TRUE(w->Command1.Enabled());
+  w->Command1.UserClick();
+  EXPECT_EQ(app->Form<shell::frmAg0>().Label2.Caption(), u"１回 中山 ６日   H13.01.06");
+  EXPECT_EQ(app->meeting.card.HorseCode(2, 2), u"0000005");
+  w->Command7.UserClick();
+  EXPECT_TRUE(w->Command8.Enabled());
 }
 
 TEST(RaceGridTexts, AreTheRaceCardTextsInRowOrder) {

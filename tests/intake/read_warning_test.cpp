@@ -94,7 +94,7 @@ class ReadWarningWindowTest : public ::testing::Test {
     WriteWholeMeeting(folder);
     app = std::make_unique<program::Program>();
     w = &app->Show<frmAg2>();
-    w->Dir1.UserPick(model::FromUtf8(folder.generic_string()));
+    w->Dir1.UserPick(folder);
     ASSERT_TRUE(w->Command1.Enabled());
   }
 

@@ -75,7 +75,7 @@ frmTestMain::frmTestMain(shell::App& app) : ui::Form(app, "frmTestMain"), app_(a
   Dir1.OnChange = [this] {
     Log("Dir1_Change");
     File1.SetPath(Dir1.Path());
-    Label1.SetCaption(Dir1.Path());
+    Label1.SetCaption(ui::DisplayPath(Dir1.Path()));
   };
 }
 

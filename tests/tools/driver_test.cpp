@@ -236,6 +236,23 @@ TEST_F(DriverTest, FolderPicksInTheLoadedFolderList) {
   EXPECT_NE(r.err.find("line 1: not a folder"), std::string::npos) << r.err;
 }
 
+// Unquoted, the path is the line's bytes, so a folder named in CP932 can be named; quoted, it is text.
+TEST_F(DriverTest, FolderTakesTheLinesBytesOrAQuotedText) {
+  namespace fs = std::filesystem;
+  testsupport::ScopedTempDir temp;
+  const fs::path japan = temp.Path() / "\x93\xfa\x96\x7b";
+  fs::create_directories(japan);
+  fs::create_directories(temp.Path() / "競馬");
+  Result r = Run("folder " + japan.string() + "\ndump frmTestMain.Dir1");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Dir1.Path"),
+            "frmTestMain.Dir1.Path\t\"" + temp.Path().string() + "/\uFFFD\uFFFD\uFFFD{\"\n");
+  r = Run("folder \"" + temp.Path().string() + "/\\u7af6\\u99ac\"\ndump frmTestMain.Dir1");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Dir1.Path"),
+            "frmTestMain.Dir1.Path\t\"" + temp.Path().string() + "/競馬\"\n");
+}
+
 TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
   struct Case {
     std::string line, message;

@@ -28,7 +28,7 @@ class FileListsTest : public ::testing::Test {
     w = &app->Form<testwin::frmTestMain>();
     Events().clear();
   }
-  Text Path(const fs::path& p) { return model::FromUtf8(p.generic_string()); }
+  Text Shown(const fs::path& p) { return model::FromUtf8(p.generic_string()); }
 
   std::unique_ptr<testsupport::ScopedTempDir> temp;
   fs::path root;
@@ -37,45 +37,80 @@ class FileListsTest : public ::testing::Test {
 };
 
 TEST_F(FileListsTest, ListsStartAtTheCurrentFolderOnTheRootDrive) {
-  EXPECT_EQ(w->Dir1.Path(), NormalizePath(model::FromUtf8(fs::current_path().generic_string())));
+  EXPECT_EQ(w->Dir1.Path(), NormalizePath(fs::current_path()));
   EXPECT_EQ(w->Drive1.Drive(), u"/");
   EXPECT_EQ(w->Drive1.ListCount(), 1);
   EXPECT_EQ(w->Drive1.List(0), u"/");
 }
 
 TEST_F(FileListsTest, FileListMatchesItsPatternIgnoringCaseSortedWithoutHiddenFiles) {
-  w->File1.SetPath(Path(root / "meet"));
+  w->File1.SetPath(root / "meet");
   std::vector<Text> names;
   for (int i = 0; i < w->File1.ListCount(); ++i) names.push_back(w->File1.List(i));
   EXPECT_EQ(names, (std::vector<Text>{u"b.kd2", u"KOL_DEN1.KD2", u"kol_den2.kd2", u"kol_uma.kd2"}));
   w->File1.SetPattern(u"*.txt;*.KD2");
   EXPECT_EQ(w->File1.ListCount(), 5);
-  EXPECT_THROW(w->File1.SetPath(Path(root / "none")), PathError);
-  EXPECT_EQ(w->File1.Path(), Path(root / "meet"));  // unchanged after the failure
+  EXPECT_THROW(w->File1.SetPath(root / "none"), PathError);
+  EXPECT_EQ(w->File1.Path(), root / "meet");  // unchanged after the failure
 }
 
 TEST_F(FileListsTest, APickedFolderOpensThroughTheWindowsHandlersAndChangesOnce) {
-  w->Dir1.UserPick(Path(root / "meet" / "sub" / ".."));
-  EXPECT_EQ(w->Dir1.Path(), Path(root / "meet"));
-  EXPECT_EQ(w->Label1.Caption(), Path(root / "meet"));
+  w->Dir1.UserPick(root / "meet" / "sub" / "..");
+  EXPECT_EQ(w->Dir1.Path(), root / "meet");
+  EXPECT_EQ(w->Label1.Caption(), Shown(root / "meet"));
   EXPECT_EQ(w->File1.ListCount(), 4);
   ASSERT_EQ(w->Dir1.ListCount(), 1);
-  EXPECT_EQ(w->Dir1.List(0), Path(root / "meet" / "sub"));
-  w->Dir1.UserPick(Path(root / "meet"));  // the same folder: clicked, but no change
+  EXPECT_EQ(w->Dir1.List(0), Shown(root / "meet" / "sub"));
+  EXPECT_EQ(w->Dir1.ListPath(0), root / "meet" / "sub");
+  w->Dir1.UserPick(root / "meet");  // the same folder: clicked, but no change
   EXPECT_EQ(Events(), (Log{"Dir1_Click", "Dir1_Change", "Dir1_Click"}));
-  EXPECT_THROW(w->Dir1.UserPick(Path(root / "meet" / "b.kd2")), PathError);
+  EXPECT_THROW(w->Dir1.UserPick(root / "meet" / "b.kd2"), PathError);
   w->Dir1.SetEnabled(false);
-  w->Dir1.UserPick(Path(root / "other"));
-  EXPECT_EQ(w->Dir1.Path(), Path(root / "meet"));
+  w->Dir1.UserPick(root / "other");
+  EXPECT_EQ(w->Dir1.Path(), root / "meet");
+}
+
+// A folder named in CP932 (日本), as a Windows archive unpacked here leaves it: shown with U+FFFD,
+// kept and opened by its bytes.
+TEST_F(FileListsTest, AFolderWhoseNameIsNotUtf8IsShownReplacedAndOpenedByItsBytes) {
+  const fs::path japan = root / "other" / "\x93\xfa\x96\x7b";
+  fs::create_directories(japan / "\x8b\xa3");
+  std::ofstream(japan / "kol_uma.kd2") << "x";
+  w->Dir1.UserPick(root / "other");
+  ASSERT_EQ(w->Dir1.ListCount(), 1);
+  EXPECT_EQ(w->Dir1.List(0), Shown(root / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+  EXPECT_EQ(w->Dir1.ListPath(0), japan);
+  w->Dir1.UserPick(w->Dir1.ListPath(0));
+  EXPECT_EQ(w->Dir1.Path().native(), japan.native());
+  EXPECT_EQ(w->Label1.Caption(), Shown(root / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+  ASSERT_EQ(w->File1.ListCount(), 1);
+  EXPECT_EQ(w->File1.List(0), u"kol_uma.kd2");
+  ASSERT_EQ(w->Dir1.ListCount(), 1);
+  EXPECT_EQ(w->Dir1.ListPath(0), japan / "\x8b\xa3");
+  PropertyList props;
+  w->Dir1.ListProperties(props);
+  EXPECT_EQ(std::get<Text>(props.front().value), Shown(root / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+}
+
+// Two names that show alike both stay in the list, each opening its own folder.
+TEST_F(FileListsTest, FoldersThatShowAlikeKeepTheirOwnPaths) {
+  fs::create_directories(root / "other" / "\x93\xfa");
+  fs::create_directories(root / "other" / "\x96\x97");
+  w->Dir1.UserPick(root / "other");
+  ASSERT_EQ(w->Dir1.ListCount(), 2);
+  EXPECT_EQ(w->Dir1.List(0), w->Dir1.List(1));
+  EXPECT_NE(w->Dir1.ListPath(0), w->Dir1.ListPath(1));
+  w->Dir1.UserPick(w->Dir1.ListPath(1));
+  EXPECT_EQ(w->Dir1.Path(), root / "other" / "\x96\x97");
 }
 
 // A drive that cannot be read, for the drive-change failure path.
 class BrokenDriveFiles : public RealFileSystem {
  public:
   std::vector<Text> Drives() override { return {u"/", u"/broken"}; }
-  std::vector<Text> Folders(const Text& path) override {
-    if (path == u"/broken") throw PathError("Device unavailable");
-    return RealFileSystem::Folders(path);
+  std::vector<fs::path> Folders(const fs::path& folder) override {
+    if (folder == "/broken") throw PathError("Device unavailable");
+    return RealFileSystem::Folders(folder);
   }
 };
 
@@ -92,7 +127,7 @@ TEST_F(FileListsTest, DriveChangeRunsOnlyOnADifferentDriveAndUnreadableFoldersTh
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(drives.Drive(), u"/broken");
   try {
-    dir.SetPath(drives.Drive());
+    dir.SetPath(PathOfText(drives.Drive()));
     FAIL() << "no error";
   } catch (const PathError& e) {
     EXPECT_STREQ(e.what(), "Device unavailable");
@@ -106,11 +141,10 @@ TEST_F(FileListsTest, DriveChangeRunsOnlyOnADifferentDriveAndUnreadableFoldersTh
   EXPECT_EQ(changes, 2);
 }
 
-TEST(Paths, NormalizedWithSlashesAndTrailingSlashOnlyWhenMissing) {
-  EXPECT_EQ(NormalizePath(u"/a/b/../c/"), u"/a/c");
-  EXPECT_EQ(NormalizePath(u"/"), u"/");
-  EXPECT_EQ(WithTrailingSlash(u"/a"), u"/a/");
-  EXPECT_EQ(WithTrailingSlash(u"/"), u"/");
+TEST(Paths, NormalizedWithSlashesAndNoTrailingSlash) {
+  EXPECT_EQ(NormalizePath("/a/b/../c/").native(), "/a/c");
+  EXPECT_EQ(NormalizePath("/").native(), "/");
+  EXPECT_EQ(NormalizePath("/a//b/").native(), "/a/b");
   EXPECT_TRUE(MatchesPattern(u"kol_den1.kd2", u"*.kd2"));
   EXPECT_TRUE(MatchesPattern(u"KOL_DEN1.KD2", u"*.kd2"));
   EXPECT_FALSE(MatchesPattern(u"kol_den1.kd20", u"*.kd2"));

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <istream>
 #include <memory>
 #include <optional>
@@ -178,7 +179,10 @@ class Runner {
 
   void Folder(const std::string& rest) {
     if (rest.empty()) throw ScriptError("folder needs a PATH");
-    model::Text path = TextArgument(rest);
+    // Unquoted, the path is the line's bytes as they stand, so that a folder whose name is not
+    // UTF-8 can be named; quoted, it is text, as every quoted argument.
+    const std::filesystem::path path =
+        rest.front() == '"' ? ui::PathOfText(TextArgument(rest)) : std::filesystem::path(rest);
     for (ui::Form* form : app_.LoadedForms()) {
       for (ui::Control* c : form->Controls()) {
         if (auto* dir = dynamic_cast<ui::DirListBox*>(c)) {
