@@ -1,34 +1,27 @@
 // The desktop program: Qt's application, the frontend and the program's windows.
 #include <QApplication>
 #include <QDir>
-#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <string>
 
 #include "desktop/frontend.h"
+#include "desktop/start_up.h"
 #include "program/program.h"
 #include "shell/app.h"
 
-namespace {
-
-// Qt would abort without a word a user understands when there is no screen to show windows on.
-bool HasDisplay() {
-  auto set = [](const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
-  };
-  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  if (!HasDisplay()) {
-    std::cerr << "tarvelo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop "
-                 "session.\n";
+  const qtui::DisplayEnvironment env = qtui::ReadDisplayEnvironment();
+  if (const std::string reason = qtui::NoDisplayReason(env); !reason.empty()) {
+    std::cerr << "tarvelo: " << reason << '\n';
     return 1;
   }
+  // X11 or Wayland, whichever the session has, with the other to fall back on.
+  if (const std::string platforms = qtui::PlatformsToTry(env); !platforms.empty())
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforms));
+  qtui::StartUpGuard guard("tarvelo", env);
   QApplication application(argc, argv);
+  guard.Started();
   qtui::ConfigureApplication(application);
   try {
     program::Program app;

@@ -1,0 +1,131 @@
+#include "desktop/start_up.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+
+namespace qtui {
+
+namespace {
+
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+// What the guard holds while Qt starts: Qt's message handler is a plain function.
+struct Waiting {
+  std::string program;
+  DisplayEnvironment env;
+  QtMessageHandler previous = nullptr;
+  // A message as Qt gave it; the context's strings are Qt's own and outlive the start-up.
+  struct Message {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+  };
+  std::vector<Message> messages;
+  std::vector<std::string> reasons;
+  // The messages before this one tell of platforms that could not start.
+  size_t failed_attempts_end = 0;
+};
+std::unique_ptr<Waiting> waiting;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    // Qt found no platform it could start and is about to abort.
+    const std::string line = NoDisplayLine(waiting->program, waiting->env, waiting->reasons);
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  // Each platform that could not start says why; the plugin loader's own words add nothing.
+  const bool plugin_loader = context.category != nullptr && std::string(context.category) == "qt.qpa.plugin";
+  if (plugin_loader) {
+    // A platform could not start: what was said until now was about it.
+    waiting->failed_attempts_end = waiting->messages.size() + 1;
+  } else if (type != QtDebugMsg && type != QtInfoMsg) {
+    waiting->reasons.push_back(text.simplified().toStdString());
+  }
+  waiting->messages.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+}  // namespace
+
+DisplayEnvironment ReadDisplayEnvironment() {
+  return {Variable("QT_QPA_PLATFORM"), Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"),
+          Variable("XDG_SESSION_TYPE"),
+          Variable("XDG_CURRENT_DESKTOP") + ":" + Variable("XDG_SESSION_DESKTOP")};
+}
+
+std::string NoDisplayReason(const DisplayEnvironment& env) {
+  if (!env.qt_platform.empty() || !env.display.empty() || !env.wayland_display.empty()) return {};
+  return "no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session.";
+}
+
+std::string PlatformsToTry(const DisplayEnvironment& env) {
+  if (!env.qt_platform.empty()) return {};
+  // Wayland is tried only where the session names its display: without one, its client library
+  // would go looking for a default socket and write its own complaints.
+  if (env.wayland_display.empty()) return "xcb";
+  // Qt itself takes Wayland in a Wayland session except on GNOME, where it keeps to X11.
+  const bool gnome = Lower(env.desktop).find("gnome") != std::string::npos;
+  const bool wayland_first = env.display.empty() || (env.session_type == "wayland" && !gnome);
+  return wayland_first ? "wayland;xcb" : "xcb;wayland";
+}
+
+std::string DescribeDisplays(const DisplayEnvironment& env) {
+  auto one = [](const char* name, const std::string& value) {
+    return std::string(name) + (value.empty() ? " unset" : "=" + value);
+  };
+  std::string text = one("DISPLAY", env.display) + ", " + one("WAYLAND_DISPLAY", env.wayland_display);
+  if (!env.qt_platform.empty()) text += ", " + one("QT_QPA_PLATFORM", env.qt_platform);
+  return text;
+}
+
+std::string NoDisplayLine(const std::string& program, const DisplayEnvironment& env,
+                          const std::vector<std::string>& reasons) {
+  std::string line = program + ": no display could be opened (" + DescribeDisplays(env) + ")";
+  std::string sep = ": ";
+  for (const std::string& reason : reasons) {
+    line += sep + reason;
+    sep = "; ";
+  }
+  return line;
+}
+
+StartUpGuard::StartUpGuard(std::string program, const DisplayEnvironment& env) {
+  waiting = std::make_unique<Waiting>(Waiting{std::move(program), env, nullptr, {}, {}, 0});
+  waiting->previous = qInstallMessageHandler(HoldMessage);
+}
+
+StartUpGuard::~StartUpGuard() {
+  Started();
+}
+
+void StartUpGuard::Started() {
+  if (waiting == nullptr) return;
+  qInstallMessageHandler(waiting->previous);
+  // Once a platform has started, the ones that could not before it are not worth a word.
+  for (size_t i = waiting->failed_attempts_end; i < waiting->messages.size(); ++i) {
+    const Waiting::Message& m = waiting->messages[i];
+    qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
+  }
+  waiting.reset();
+}
+
+}  // namespace qtui
