@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-bash scripts/deps.sh
+bash scripts/deps.sh --for "bash scripts/fuzz.sh" fuzz
 cmake --preset fuzz -DTARVELO_WERROR=ON >/dev/null
 cmake --build --preset fuzz
 out=build/fuzz

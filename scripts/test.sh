@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=default
 [[ "${1:-}" == "--asan" ]] && preset=asan
-bash scripts/deps.sh
+bash scripts/deps.sh --for "bash scripts/test.sh${1:+ $1}" build tests
 cmake --preset "$preset" -DTARVELO_WERROR=ON >/dev/null
 cmake --build --preset "$preset"
 export QT_QPA_PLATFORM=offscreen

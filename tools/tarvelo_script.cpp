@@ -1,5 +1,5 @@
 // tarvelo-script [--screen WxH] [--timing] SCRIPT|-: runs the program headless and acts on it from a
-// script; --timing writes each line's wall time to standard error.
+// script; --timing writes each line's wall time to standard error; --help lists every command.
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -14,8 +14,56 @@
 
 namespace {
 
+constexpr char kUsage[] = "usage: tarvelo-script [--screen WxH] [--timing] SCRIPT|-\n";
+
+constexpr char kHelp[] = R"(
+Runs the program headless and acts on it as a user would, one line of SCRIPT at a time (- reads the
+script from standard input). What the program shows is printed one fact a line, PATH<TAB>VALUE, texts
+as JSON strings. The first line that cannot be carried out stops the script: "line N: REASON: LINE"
+on standard error and exit status 1; a wrong command line gives status 2.
+
+Options:
+  --screen WxH   the screen's size in pixels (default 1920x1080)     --screen 1280x1024
+  --timing       each line's wall time in microseconds, to standard error
+  --help         this text
+
+Script lines (blank lines and lines starting with # are skipped). FORM.CONTROL names a control of a
+loaded window; a TEXT in double quotes is a JSON string ("競馬", "a "b""), else the rest of
+the line as it stands.
+  click FORM.CONTROL                 click a button, check box, option button, menu or label
+                                       click frmAg1.Command1
+  folder PATH                        pick PATH in the folder list of the loaded window that has one;
+                                     unquoted, PATH is the line's bytes as they stand
+                                       folder sample
+  mousedown FORM.GRID X Y [BUTTON [SHIFT]]
+                                     press a mouse button (1 unless given) on a grid at X, Y twips
+                                       mousedown frmAg2.MSFlexGrid3 1900 100
+  select FORM.CONTROL INDEX          pick entry INDEX (from 0) of a list, combo, file or drive list
+                                       select frmAg2.File1 0
+  type FORM.CONTROL TEXT             type TEXT into a text box or a combo box
+                                       type frmAg2.Combo1 *.kd2
+  tick FORM.TIMER [N]                fire a timer N times (1 unless given)
+                                       tick frmAg2.Timer1 2
+  answer WORD                        answer the next message box with WORD: ok, cancel, abort, retry,
+                                     ignore, yes or no (a box without one gets its first button)
+                                       answer retry
+  dump FORM                          every property of a window and of each of its controls
+                                       dump frmAg2
+  dump FORM.CONTROL                  every property of one control
+                                       dump frmAg2.Label1
+  dump table NAME                    every cell of a shared table (tarvelo-table-names lists them)
+                                       dump table RaceName
+  dump forms                         the loaded windows in load order
+  dump messages                      the message boxes shown so far, with their answers
+  dump printed                       the documents printed so far, operation by operation
+  shot FORM FILE.png                 save a picture of a loaded window as the desktop draws it
+                                       shot frmAg2 ag2.png
+  printto FILE.pdf                   write every document printed from now on into FILE.pdf
+                                       printto sheet.pdf
+)";
+
 int Usage() {
-  std::cerr << "usage: tarvelo-script [--screen WxH] [--timing] SCRIPT|-\n";
+  std::cerr << kUsage << "(tarvelo-script --help tells more)\n";
   return 2;
 }
 
@@ -36,6 +84,10 @@ int main(int argc, char** argv) {
   driver::ScriptOptions options;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage << kHelp;
+      return 0;
+    }
     if (arg == "--screen") {
       if (++i >= argc || !ParseScreen(argv[i], width, height)) return Usage();
     } else if (arg == "--timing") {

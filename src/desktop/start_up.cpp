@@ -40,6 +40,8 @@ struct Waiting {
   };
   std::vector<Message> messages;
   std::vector<std::string> reasons;
+  // The plugin loader's words, for when no platform said anything (one that is not there at all).
+  std::vector<std::string> loader_reasons;
   // The messages before this one tell of platforms that could not start.
   size_t failed_attempts_end = 0;
 };
@@ -48,16 +50,20 @@ std::unique_ptr<Waiting> waiting;
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
     // Qt found no platform it could start and is about to abort.
-    const std::string line = NoDisplayLine(waiting->program, waiting->env, waiting->reasons);
+    const std::string line =
+        NoDisplayLine(waiting->program, waiting->env,
+                      waiting->reasons.empty() ? waiting->loader_reasons : waiting->reasons);
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
     std::_Exit(1);
   }
-  // Each platform that could not start says why; the plugin loader's own words add nothing.
+  // Each platform that could not start says why; the plugin loader's own words are kept for when
+  // nothing else was said.
   const bool plugin_loader = context.category != nullptr && std::string(context.category) == "qt.qpa.plugin";
   if (plugin_loader) {
     // A platform could not start: what was said until now was about it.
     waiting->failed_attempts_end = waiting->messages.size() + 1;
+    waiting->loader_reasons.push_back(text.simplified().toStdString());
   } else if (type != QtDebugMsg && type != QtInfoMsg) {
     waiting->reasons.push_back(text.simplified().toStdString());
   }
@@ -109,7 +115,7 @@ std::string NoDisplayLine(const std::string& program, const DisplayEnvironment& 
 }
 
 StartUpGuard::StartUpGuard(std::string program, const DisplayEnvironment& env) {
-  waiting = std::make_unique<Waiting>(Waiting{std::move(program), env, nullptr, {}, {}, 0});
+  waiting = std::make_unique<Waiting>(Waiting{std::move(program), env, nullptr, {}, {}, {}, 0});
   waiting->previous = qInstallMessageHandler(HoldMessage);
 }
 

@@ -7,6 +7,7 @@
 #include <regex>
 #include <sstream>
 
+#include "program/program.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_windows.h"
 #include "tools/driver/script_driver.h"
@@ -340,6 +341,48 @@ TEST(TarveloScript, TimingGoesToStandardErrorAndLeavesTheFactsAlone) {
   std::ifstream err_in(err_file);
   const std::string err{std::istreambuf_iterator<char>(err_in), std::istreambuf_iterator<char>()};
   EXPECT_TRUE(std::regex_match(err, std::regex("line 2: [0-9]+ us: dump forms\n"))) << err;
+}
+
+std::string Output(const std::string& cmd, int& status) {
+  FILE* pipe = popen(cmd.c_str(), "r");
+  if (pipe == nullptr) return {};
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  status = pclose(pipe);
+  return out;
+}
+
+// --help names every command and option, and each example it gives is a line the driver takes.
+TEST(TarveloScript, HelpListsEveryCommandWithExamplesTheDriverTakes) {
+  int status = -1;
+  const std::string help = Output(std::string(TARVELO_BINARY_DIR) + "/tarvelo-script --help 2>&1", status);
+  EXPECT_EQ(status, 0) << help;
+  for (const char* word : {"click ", "folder ", "mousedown ", "select ", "type ", "tick ", "answer ",
+                           "dump FORM", "dump FORM.CONTROL", "dump table ", "dump forms", "dump messages",
+                           "dump printed", "shot ", "printto ", "--screen ", "--timing", "--help"})
+    EXPECT_NE(help.find("\n  " + std::string(word)), std::string::npos) << word;
+  std::istringstream lines(help);
+  std::string line;
+  int examples = 0;
+  while (std::getline(lines, line)) {
+    if (line.rfind(std::string(39, ' '), 0) != 0) continue;
+    ++examples;
+    program::Program app;
+    app.Start();
+    std::istringstream script(line);
+    std::ostringstream out, err;
+    RunScript(app, script, out, err);
+    // Lines that run into the state of this program are fine; lines the driver cannot read are not.
+    for (const char* refusal : {"unknown command", "unknown answer", "too many arguments", "bad ",
+                                "expected FORM", "needs a PATH", "needs FORM", "needs FILE"})
+      EXPECT_EQ(err.str().find(refusal), std::string::npos) << err.str();
+  }
+  EXPECT_GE(examples, 12);
+  const std::string usage = Output(std::string(TARVELO_BINARY_DIR) + "/tarvelo-script 2>&1", status);
+  EXPECT_NE(status, 0);
+  EXPECT_NE(usage.find("--help"), std::string::npos) << usage;
 }
 
 }  // namespace
