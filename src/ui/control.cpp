@@ -84,11 +84,11 @@ void Control::SetHeight(double v) {
   if (Assign(height_, v)) Changed();
 }
 void Control::Move(double left, double top, double width, double height) {
-  // Every field is assigned (|, not ||) before the one report.
-  if (Assign(left_, left) | Assign(top_, top) | Assign(width_, width) | Assign(height_, height)) Changed();
+  if (AnyAssigned(Assign(left_, left), Assign(top_, top), Assign(width_, width), Assign(height_, height)))
+    Changed();
 }
 void Control::Move(double left, double top) {
-  if (Assign(left_, left) | Assign(top_, top)) Changed();
+  if (AnyAssigned(Assign(left_, left), Assign(top_, top))) Changed();
 }
 void Control::SetVisible(bool v) {
   if (Assign(visible_, v)) Changed();

@@ -98,6 +98,12 @@ bool Assign(T& field, const T& value) {
   field = value;
   return true;
 }
+// Whether any of several Assign calls changed its field; each of them has been made by then
+// (`if (AnyAssigned(Assign(left_, l), Assign(top_, t))) Changed();`).
+template <class... Assigned>
+bool AnyAssigned(Assigned... assigned) {
+  return (assigned || ...);
+}
 
 // Where a control sits: directly on a window, or inside a frame of that window.
 struct Place {

@@ -319,7 +319,7 @@ void Shape::ListProperties(PropertyList& out) const {
 Line::Line(Place place, std::string name) : Control(place, std::move(name)) {}
 
 void Line::SetPoints(double x1, double y1, double x2, double y2) {
-  if (Assign(x1_, x1) | Assign(y1_, y1) | Assign(x2_, x2) | Assign(y2_, y2)) Changed();
+  if (AnyAssigned(Assign(x1_, x1), Assign(y1_, y1), Assign(x2_, x2), Assign(y2_, y2))) Changed();
   // The bounding box stands for the line where a control's place is asked for.
   Move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
 }

@@ -239,7 +239,7 @@ void FileListBox::Refresh() {
   for (Text& n : names)
     if (!n.empty() && n.front() != u'.' && MatchesPattern(n, pattern_)) shown.push_back(std::move(n));
   std::sort(shown.begin(), shown.end(), LessIgnoringCase);
-  if (Assign(entries_, shown) | Assign(list_index_, -1)) Changed();
+  if (AnyAssigned(Assign(entries_, shown), Assign(list_index_, -1))) Changed();
 }
 
 void FileListBox::SetPath(const Text& path) {
@@ -260,7 +260,7 @@ void FileListBox::SetPattern(const Text& pattern) {
     Refresh();
   } catch (const PathError&) {
     // The folder cannot be read now: nothing is listed, and so nothing stays chosen.
-    changed |= Assign(entries_, std::vector<Text>()) | Assign(list_index_, -1);
+    changed |= AnyAssigned(Assign(entries_, std::vector<Text>()), Assign(list_index_, -1));
   }
   if (changed) Changed();
 }

@@ -72,7 +72,8 @@ void Form::SetHeight(double v) {
   if (Assign(height_, v)) Changed();
 }
 void Form::Move(double left, double top, double width, double height) {
-  if (Assign(left_, left) | Assign(top_, top) | Assign(width_, width) | Assign(height_, height)) Changed();
+  if (AnyAssigned(Assign(left_, left), Assign(top_, top), Assign(width_, width), Assign(height_, height)))
+    Changed();
 }
 void Form::SetBackColor(Color c) {
   if (Assign(back_color_, c)) Changed();
