@@ -32,7 +32,8 @@ Control* Form::FindControl(std::string_view name) const {
 std::vector<Menu*> Form::MenuBar() const {
   std::vector<Menu*> bar;
   for (Control* c : controls_)
-    if (auto* m = dynamic_cast<Menu*>(c); m != nullptr && m->Parent() == nullptr) bar.push_back(m);
+    if (c->Kind() == ControlKind::kMenu && static_cast<Menu*>(c)->Parent() == nullptr)
+      bar.push_back(static_cast<Menu*>(c));
   return bar;
 }
 
