@@ -94,12 +94,8 @@ TEST_F(CheckWindowLoad, WindowAndControlsStandWhereDesigned) {
   };
   for (const Designed& d : designed) {
     EXPECT_EQ(PlaceOf(*d.control), d.place) << d.control->Name();
-    Text caption;
-    if (auto* button = dynamic_cast<const ui::CommandButton*>(d.control)) caption = button->Caption();
-    if (auto* option = dynamic_cast<const ui::OptionButton*>(d.control)) caption = option->Caption();
-    if (auto* check = dynamic_cast<const ui::CheckBox*>(d.control)) caption = check->Caption();
-    if (auto* frame = dynamic_cast<const ui::Frame*>(d.control)) caption = frame->Caption();
-    EXPECT_EQ(caption, d.caption) << d.control->Name();
+    const ui::Captioned* captioned = d.control->AsCaptioned();
+    EXPECT_EQ(captioned != nullptr ? captioned->Caption() : Text(), d.caption) << d.control->Name();
   }
   EXPECT_EQ(w.Option1.Container(), &w.Frame1);
   EXPECT_EQ(w.Option2.Container(), &w.Frame1);
