@@ -104,6 +104,7 @@ template <class... Assigned>
 bool AnyAssigned(Assigned... assigned) {
   return (assigned || ...);
 }
+struct ControlDesign;
 
 // Where a control sits: directly on a window, or inside a frame of that window.
 struct Place {
@@ -180,6 +181,10 @@ class Control {
   // The stamp of this control's latest change on its window's change clock (Form::LastChange); 0
   // when it has not changed since it was built.
   uint64_t LastChange() const { return last_change_; }
+  // Sets the properties of a design row (ui/design.h): the place, tool tip, font, colours, visibility
+  // and enabling every control has; each kind takes out its own fields first. A field the kind does
+  // not have throws std::logic_error.
+  virtual void ApplyDesign(const ControlDesign& row);
 
  protected:
   // Stamps a change of this control, so that the frontend brings its view up to date.

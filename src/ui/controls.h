@@ -40,6 +40,7 @@ class Label : public CaptionedControl, public Clickable {
   void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int alignment_ = kAlignLeft;
@@ -76,6 +77,7 @@ class CommandButton : public Button {
   void Click();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 };
 
 class CheckBox : public Button {
@@ -92,6 +94,7 @@ class CheckBox : public Button {
   void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int value_ = kUnchecked;
@@ -115,6 +118,7 @@ class OptionButton : public Button {
   void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   bool value_ = false;
@@ -145,6 +149,7 @@ class TextBox : public Control, public Typeable {
   void UserType(const model::Text& t) override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   model::Text text_;
@@ -172,6 +177,7 @@ class ListControl : public ListChoice {
   void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  protected:
   virtual void ShowChosenEntry() {}
@@ -195,6 +201,7 @@ class ComboBox : public ListControl, public Typeable {
   void UserType(const model::Text& t) override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   void ShowChosenEntry() override;
@@ -221,6 +228,7 @@ class Frame : public CaptionedControl {
   void SetBorderStyle(int s);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int border_style_ = 1;
@@ -261,6 +269,7 @@ class Shape : public Control {
   void SetBackStyle(int s);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int shape_ = kShapeRectangle;
@@ -291,6 +300,7 @@ class Line : public Control {
   void SetBorderStyle(int s);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
@@ -317,6 +327,7 @@ class Timer : public Control, public Tickable {
   bool Tick() override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int interval_ = 0;
@@ -344,6 +355,7 @@ class Menu : public CaptionedControl, public Clickable {
   void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   bool checked_ = false;

@@ -128,6 +128,7 @@ class FileListBox : public ListChoice {
   void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   void Refresh();
