@@ -49,7 +49,7 @@ TEST(CombineClassAverages, TrimmedMeanOfThePresentClasses) {
     CombineClassAverages(m, surface);
     i = 0;
     for (const auto& c : kCases) {
-      EXPECT_EQ(model::ToUtf8(m.baseTimes.StdTimeWork(i / 12 + 3, i % 12 + 1)), model::ToUtf8(c.expected))
+      EXPECT_EQ(m.baseTimes.StdTimeWork(i / 12 + 3, i % 12 + 1), c.expected)
           << "surface " << surface << " case " << i;
       ++i;
     }

@@ -59,7 +59,7 @@ TEST(DecodedRunSummary, RecordsOfDecodedRuns) {
   }
   BuildRunSummaries(m);
   for (int b = 1; b <= 5; ++b) {
-    EXPECT_EQ(model::ToUtf8(m.baseTimes.RunSummary[b](1, 1)), model::ToUtf8(cases[b - 1].expected)) << b;
+    EXPECT_EQ(m.baseTimes.RunSummary[b](1, 1), cases[b - 1].expected) << b;
   }
   EXPECT_EQ(m.baseTimes.RunSummary[1](1, 2), kUnusableRunMark);
 }

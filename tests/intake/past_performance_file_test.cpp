@@ -68,15 +68,15 @@ TEST_F(PastPerformanceFileTest, ReadsEachRunnersRecordAndDecodesItsRuns) {
   EXPECT_EQ(t.RecordCounts01(1, 1), u"02-01-00-10");
   EXPECT_EQ(t.RecordCounts02(1, 1), u"  -  -  -  ");
   EXPECT_EQ(t.RecordCounts29(1, 1), u"  -  -  -07");
-  EXPECT_EQ(model::ToUtf8(t.RunCourseName[1](1, 1)), "中山");
+  EXPECT_EQ(t.RunCourseName[1](1, 1), u"中山");
   EXPECT_EQ(t.RunDateText[1](1, 1), u"130512");
-  EXPECT_EQ(model::ToUtf8(t.RunClassName[1](1, 1)), "1600万");
-  EXPECT_EQ(model::ToUtf8(t.RunSurfaceName[1](1, 1)), "ダ－ト");
+  EXPECT_EQ(t.RunClassName[1](1, 1), u"1600万");
+  EXPECT_EQ(t.RunSurfaceName[1](1, 1), u"ダ－ト");
   EXPECT_EQ(t.RunWeightText[1](1, 1), u"54.5");
   EXPECT_EQ(t.RunPositionText[1](1, 1), u"03");
   EXPECT_EQ(t.RunPassingText[1](1, 1), u"**050402");
-  EXPECT_EQ(model::ToUtf8(t.RunTroubleFlag[1](1, 1)), "あり");
-  EXPECT_EQ(model::ToUtf8(t.RunTimeText[1](1, 1)), "なし");
+  EXPECT_EQ(t.RunTroubleFlag[1](1, 1), u"あり");
+  EXPECT_EQ(t.RunTimeText[1](1, 1), u"なし");
   EXPECT_EQ(t.RunTimeText[5](1, 1), u"1.34.2");
   EXPECT_EQ(t.RunTimeSeconds[5](1, 1), u"94.2");
   EXPECT_EQ(t.RunMarginText[5](1, 1), u"12.3");
@@ -132,7 +132,7 @@ TEST_F(PastPerformanceFileTest, TakesEveryFieldFromItsDocumentedRecordBytes) {
   ReadPastPerformances(meeting_, dir_.string());
 
   const model::PastRunTables& t = meeting_.pastRuns;
-  EXPECT_EQ(model::ToUtf8(t.UmaHorseName(2, 1)), "ウマ" + std::string(26, '7') + "  ");
+  EXPECT_EQ(t.UmaHorseName(2, 1), u"ウマ" + Text(26, u'7') + u"  ");
   EXPECT_EQ(t.SireName(2, 1), u"SIRE" + Text(30, u'7'));
   EXPECT_EQ(t.DamName(2, 1), u"DAM" + Text(31, u'7'));
   const std::vector<std::pair<int, Text>> counts = {{1, u"01-02-03-04"},  {5, u"05-06-07-08"},
@@ -146,11 +146,11 @@ TEST_F(PastPerformanceFileTest, TakesEveryFieldFromItsDocumentedRecordBytes) {
           << f.family << b;
     }
   }
-  EXPECT_EQ(model::ToUtf8(t.RunCourseName[4](2, 1)), "東京");
+  EXPECT_EQ(t.RunCourseName[4](2, 1), u"東京");
   EXPECT_EQ(t.RunDateText[5](2, 1), u"170612");
   EXPECT_EQ(t.RunTimeSeconds[3](2, 1), u"93.5");
   EXPECT_EQ(t.RunPassingText[2](2, 1), u"12223242");
-  EXPECT_EQ(model::ToUtf8(t.RunTroubleFlag[2](2, 1)), "なし");
+  EXPECT_EQ(t.RunTroubleFlag[2](2, 1), u"なし");
   EXPECT_EQ(t.UmaHorseName(1, 1), Text(30, u' '));
 }
 
@@ -165,7 +165,7 @@ TEST_F(PastPerformanceFileTest, AShortFileLeavesTheLastRunnersBlankNotRepeated) 
 
   EXPECT_EQ(meeting_.pastRuns.UmaHorseName(1, 2), u"TWO" + model::Spaces(27));
   EXPECT_EQ(meeting_.pastRuns.UmaHorseName(1, 3), model::Spaces(30));
-  EXPECT_EQ(model::ToUtf8(meeting_.pastRuns.RunCourseName[1](1, 3)), "なし");
+  EXPECT_EQ(meeting_.pastRuns.RunCourseName[1](1, 3), u"なし");
   EXPECT_EQ(meeting_.pastRuns.RunTimeSeconds[1](1, 3), u"0");
 }
 
@@ -173,7 +173,7 @@ TEST_F(PastPerformanceFileTest, AMissingFileReadsAsBlanks) {
   meeting_.card.RunnerCount(1) = u"01";
   ReadPastPerformances(meeting_, (dir_ / "nowhere").string());
   EXPECT_EQ(meeting_.pastRuns.UmaHorseName(1, 1), model::Spaces(30));
-  EXPECT_EQ(model::ToUtf8(meeting_.pastRuns.RunPassingText[2](1, 1)), "なし");
+  EXPECT_EQ(meeting_.pastRuns.RunPassingText[2](1, 1), u"なし");
   EXPECT_FALSE(std::filesystem::exists(dir_ / "nowhere"));
 }
 

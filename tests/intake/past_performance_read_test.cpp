@@ -106,8 +106,8 @@ TEST(WalkHorseRecords, RecordsMissingFromAShortFileGiveBlanksNotAnotherRunnersDa
   WalkHorseRecords(m, file.Reader());
   EXPECT_EQ(m.pastRuns.UmaHorseName(2, 1), u"H4");
   EXPECT_EQ(m.pastRuns.UmaHorseName(2, 2), model::Spaces(30));
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunCourseName[1](2, 2)), "なし");
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunPassingText[5](2, 2)), "なし");
+  EXPECT_EQ(m.pastRuns.RunCourseName[1](2, 2), u"なし");
+  EXPECT_EQ(m.pastRuns.RunPassingText[5](2, 2), u"なし");
   EXPECT_EQ(m.pastRuns.RecordCounts29(2, 2), u"  -  -  -  ");
 }
 

@@ -55,7 +55,7 @@ void ExpectCases(const std::vector<FieldCase>& cases) {
       const std::string what =
           c.displayFamily + " of '" + model::ToUtf8(c.raw) + "', run " + std::to_string(b);
       EXPECT_EQ(Cell(m, c.rawFamily, b, r, j), c.raw) << what;
-      EXPECT_EQ(model::ToUtf8(Cell(m, c.displayFamily, b, r, j)), model::ToUtf8(c.shown)) << what;
+      EXPECT_EQ(Cell(m, c.displayFamily, b, r, j), c.shown) << what;
       for (int other = 1; other <= 5; ++other) {
         if (other != b) {
           EXPECT_EQ(Cell(m, c.displayFamily, other, r, j), u"") << what;
@@ -187,8 +187,8 @@ TEST(DecodePastRun, TimeTextAndSeconds) {
       model::Meeting m;
       DecodePastRun(BlockOf(b, {{275, c.raw}}), m.pastRuns, 12, 28, b);
       EXPECT_EQ(m.pastRuns.RunTime[b](12, 28), c.raw);
-      EXPECT_EQ(model::ToUtf8(m.pastRuns.RunTimeText[b](12, 28)), model::ToUtf8(c.text));
-      EXPECT_EQ(model::ToUtf8(m.pastRuns.RunTimeSeconds[b](12, 28)), model::ToUtf8(c.seconds));
+      EXPECT_EQ(m.pastRuns.RunTimeText[b](12, 28), c.text);
+      EXPECT_EQ(m.pastRuns.RunTimeSeconds[b](12, 28), c.seconds);
     }
   }
 }
@@ -220,8 +220,8 @@ TEST(DecodePastRun, PassingOrderAndTroubleFlag) {
     const std::string what = model::ToUtf8(c.c1 + u"|" + c.c2 + u"|" + c.c3 + u"|" + c.c4);
     EXPECT_EQ(m.pastRuns.RunCorner1_[4](1, 2), c.c1) << what;
     EXPECT_EQ(m.pastRuns.RunCorner4_[4](1, 2), c.c4) << what;
-    EXPECT_EQ(model::ToUtf8(m.pastRuns.RunPassingText[4](1, 2)), model::ToUtf8(c.passing)) << what;
-    EXPECT_EQ(model::ToUtf8(m.pastRuns.RunTroubleFlag[4](1, 2)), model::ToUtf8(c.trouble)) << what;
+    EXPECT_EQ(m.pastRuns.RunPassingText[4](1, 2), c.passing) << what;
+    EXPECT_EQ(m.pastRuns.RunTroubleFlag[4](1, 2), c.trouble) << what;
   }
 }
 
@@ -235,7 +235,7 @@ TEST(DecodePastRun, BlankBlockGivesNoneEverywhere) {
   model::Meeting m;
   DecodePastRun(BlockOf(5, {}), m.pastRuns, 3, 1, 5);
   for (const std::string& family : kDisplayFamilies) {
-    EXPECT_EQ(model::ToUtf8(Cell(m, family, 5, 3, 1)), "なし") << family;
+    EXPECT_EQ(Cell(m, family, 5, 3, 1), u"なし") << family;
   }
   EXPECT_EQ(m.pastRuns.RunTimeSeconds[5](3, 1), u"0");
   EXPECT_EQ(m.pastRuns.RunDateCode[5](3, 1), model::Spaces(8));
@@ -266,12 +266,12 @@ TEST(DecodePastRun, FullBlockReadsEveryFieldOfItsOwnRun) {
       {"RunFirst3FText", u"36.2"}, {"RunLast3FText", u"34.8"},    {"RunPassingText", u"04040302"},
       {"RunTroubleFlag", u"なし"}};
   for (const auto& [family, text] : expected) {
-    EXPECT_EQ(model::ToUtf8(Cell(m, family, 2, 2, 5)), model::ToUtf8(text)) << family;
+    EXPECT_EQ(Cell(m, family, 2, 2, 5), text) << family;
   }
   // Run 1 is the same block but for its course; runs 3 to 5 are blank.
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunCourseName[1](2, 5)), "東京");
+  EXPECT_EQ(m.pastRuns.RunCourseName[1](2, 5), u"東京");
   EXPECT_EQ(m.pastRuns.RunTimeSeconds[1](2, 5), u"121.3");
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunCourseName[3](2, 5)), "なし");
+  EXPECT_EQ(m.pastRuns.RunCourseName[3](2, 5), u"なし");
   EXPECT_EQ(m.pastRuns.RunTimeSeconds[5](2, 5), u"0");
 }
 
