@@ -38,7 +38,7 @@ the line as it stands.
   mousedown FORM.GRID X Y [BUTTON [SHIFT]]
                                      press a mouse button (1 unless given) on a grid at X, Y twips
                                        mousedown frmAg2.MSFlexGrid3 1900 100
-  select FORM.CONTROL INDEX          pick entry INDEX (from 0) of a list, combo, file or drive list
+  select FORM.CONTROL INDEX          pick entry INDEX (from 0) of a list, combo, drive, folder or file list
                                        select frmAg2.File1 0
   type FORM.CONTROL TEXT             type TEXT into a text box or a combo box
                                        type frmAg2.Combo1 *.kd2

@@ -15,9 +15,9 @@ namespace intake {
 // anything else gives the empty text.
 model::Text FullWidthDigit(const model::Text& code);
 
-// Fills meeting.card from the two files in folder and returns the meeting line of race 1
-// (meeting number, course, day and date) for the main window. Adds to uses, when given, how the
-// read went with the race file and the runner file.
+// Fills the race-card tables of meeting from the two files in folder and returns the meeting line
+// of race 1 (meeting number, course, day and date) for the main window. Adds to uses, when given,
+// how the read went with the race file and the runner file.
 model::Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder,
                          std::vector<RecordFileUse>* uses = nullptr);
 

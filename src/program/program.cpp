@@ -6,6 +6,7 @@
 namespace program {
 
 Program::Program() {
+  CreateTableGroups(meeting);
   RegisterWindows(*this);
   basetime::AttachHandlers(*this);
   recommend::AttachHandlers(*this);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/capabilities.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -52,15 +53,13 @@ Text DriveOf(const std::filesystem::path& path);
 // Whether name matches a pattern list such as "*.kd2" or "*.txt;*.doc" (* and ?, letter case ignored).
 bool MatchesPattern(const Text& name, const Text& patterns);
 
-class DriveListBox : public Control {
+// Lists the drives, as the file system lists them when the list is created; the chosen entry is the
+// drive shown.
+class DriveListBox : public ListChoice {
  public:
   DriveListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kDriveListBox; }
 
-  // The drives, as the file system lists them when the list is created.
-  int ListCount() const { return static_cast<int>(drives_.size()); }
-  const Text& List(int i) const;
-  int ListIndex() const;
   const Text& Drive() const { return drive_; }
   // A different drive runs the change event (unless run_change is false, for putting the list back
   // after a failed change without running the handler again); the present one runs nothing.
@@ -68,28 +67,29 @@ class DriveListBox : public Control {
 
   std::function<void()> OnChange;
   // The user picks drive index.
-  void UserSelect(int index);
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
 
  private:
-  std::vector<Text> drives_;
   Text drive_;
 };
 
-class DirListBox : public Control {
+// Lists the subfolders of the open folder, sorted, as full paths (each shown as text, kept as the file
+// system names it); the chosen entry is the one the user
+// clicked last (-1 while that is the open folder itself or a folder above it).
+class DirListBox : public ListChoice, public FolderPicker {
  public:
   DirListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kDirListBox; }
+  FolderPicker* AsFolderPicker() override { return this; }
 
   // Starts at the program's current folder.
   const std::filesystem::path& Path() const { return path_; }
   // Opens a folder: its subfolders are listed and, when the path differs, the change event runs.
   // PathError (nothing changed) when the folder cannot be read.
   void SetPath(const std::filesystem::path& path);
-  // The subfolders of Path, sorted, as full paths: shown (List) and as the file system names them.
-  int ListCount() const { return static_cast<int>(subfolders_.size()); }
-  const Text& List(int i) const;
+  // The path of subfolder i as the file system names it; List(i) is what it shows.
   const std::filesystem::path& ListPath(int i) const;
   // The entry the user clicked last (Path until the first click).
   const std::filesystem::path& ClickedEntry() const { return clicked_; }
@@ -98,7 +98,9 @@ class DirListBox : public Control {
   std::function<void()> OnChange;
   // The user clicks the entry for folder path (an existing folder); the click event runs, and the
   // window's handler opens it. Throws PathError when path is not a folder.
-  void UserPick(const std::filesystem::path& path);
+  void UserPick(const std::filesystem::path& path) override;
+  // The user clicks subfolder index.
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
 
@@ -109,13 +111,20 @@ class DirListBox : public Control {
   };
   // folder's subfolders, sorted by what they show; PathError when it cannot be read.
   std::vector<Subfolder> SortedSubfolders(const std::filesystem::path& folder);
-  const Subfolder& At(int i) const;
+  // Lists folder's subfolders; whether the list changed. PathError (nothing changed) when it cannot be
+  // read.
+  bool ListSubfolders(const std::filesystem::path& folder);
+  // Chooses the clicked entry among the subfolders listed now.
+  void ChooseClickedEntry();
   std::filesystem::path path_;
   std::filesystem::path clicked_;
-  std::vector<Subfolder> subfolders_;
+  // Beside entries_, which holds what each subfolder shows.
+  std::vector<std::filesystem::path> subfolder_paths_;
 };
 
-class FileListBox : public Control {
+// Lists the open folder's files that match the pattern, sorted by name with letter case ignored;
+// hidden (dot) files left out.
+class FileListBox : public ListChoice {
  public:
   FileListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kFileListBox; }
@@ -126,24 +135,21 @@ class FileListBox : public Control {
   // "*.*" unless set; setting it lists the folder again.
   const Text& Pattern() const { return pattern_; }
   void SetPattern(const Text& pattern);
-  // The matching file names, sorted by name with letter case ignored; hidden (dot) files left out.
-  int ListCount() const { return static_cast<int>(files_.size()); }
-  const Text& List(int i) const;
-  int ListIndex() const { return list_index_; }
+  // A new index chooses that file and runs the click; -1 clears the choice.
   void SetListIndex(int index);
+  // The chosen file's name, empty when none.
   const Text& FileName() const;
 
   std::function<void()> OnClick;
-  void UserSelect(int index);
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   void Refresh();
   std::filesystem::path path_;
   Text pattern_ = u"*.*";
-  std::vector<Text> files_;
-  int list_index_ = -1;
 };
 
 }  // namespace ui

@@ -8,8 +8,11 @@
 #include "basetime/frm_ag7.h"
 #include "basetime/run_summary.h"
 #include "check_window_fixture.h"
+#include "intake/race_card_tables.h"
+#include "model/analysis_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
+#include "tests/support/text_printer.h"
 
 namespace basetime {
 namespace {
@@ -29,7 +32,8 @@ struct Op {
   std::ostream& os = *out;
   os << op.kind << " (" << op.x1 << ", " << op.y1 << ")";
   if (op.kind == "line") os << "-(" << op.x2 << ", " << op.y2 << ")";
-  os << " \"" << model::ToUtf8(op.text) << "\"";
+  os << ' ';
+  testsupport::PrintText(op.text, &os);
 }
 
 Op TextAt(double x, double y, const Text& text) {
@@ -79,7 +83,7 @@ class CheckSheet : public BuiltCheckWindow {
  protected:
   void SetUp() override {
     BuiltCheckWindow::SetUp();
-    model::RaceCardTables& card = m.card;
+    intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
     card.RaceDate(2) = u"H13.01.06";
     card.RaceCourseName(2) = u"中山";
     card.RaceNoLabel(2) = u"  ２Ｒ";
@@ -109,7 +113,7 @@ class CheckSheet : public BuiltCheckWindow {
 };
 
 TEST_F(CheckSheet, PrintsTheChosenRaceOnB4Landscape) {
-  m.analysis.TodayGoingText() = u" 稍重 ";
+  m.Group<model::AnalysisTables>().TodayGoingText() = u" 稍重 ";
   frmAg7& w = ReadyToPrint(1);
   w.Command5.UserClick();
   ASSERT_EQ(app.printer.Documents().size(), 1u);
@@ -138,7 +142,7 @@ TEST_F(CheckSheet, BeforeAnyAnalysisTheGoingPrintsNothing) {
 }
 
 TEST_F(CheckSheet, RaceWithoutRunnersPrintsEverythingButRunnerRows) {
-  m.card.RunnerCount(2) = u" 0";
+  m.Group<intake::RaceCardTables>().RunnerCount(2) = u" 0";
   ReadyToPrint(1).Command5.UserClick();
   ASSERT_EQ(app.printer.Documents().size(), 1u);
   const std::vector<Op> ops = OpsOf(app.printer.Documents()[0]);

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "model/meeting.h"
 #include "model/numbers.h"
 
@@ -14,7 +15,8 @@ using model::Text;
 using Row = std::array<Text, 12>;  // 1000, 1200, 1400, 1500, 1600, 1700, 1800, 2000, 2100, 2200, 2300, 2400 m
 
 void SetRow(model::Meeting& m, int course, const Row& row) {
-  for (int d = 1; d <= 12; ++d) m.baseTimes.StdTimeWork(course, d) = row[static_cast<size_t>(d - 1)];
+  for (int d = 1; d <= 12; ++d)
+    m.Group<BaseTimeTables>().StdTimeWork(course, d) = row[static_cast<size_t>(d - 1)];
 }
 
 Row FilledRow(const Row& row, int course = 4) {
@@ -22,7 +24,8 @@ Row FilledRow(const Row& row, int course = 4) {
   SetRow(m, course, row);
   FillMissingDistances(m, course);
   Row out;
-  for (int d = 1; d <= 12; ++d) out[static_cast<size_t>(d - 1)] = m.baseTimes.StdTimeWork(course, d);
+  for (int d = 1; d <= 12; ++d)
+    out[static_cast<size_t>(d - 1)] = m.Group<BaseTimeTables>().StdTimeWork(course, d);
   return out;
 }
 
@@ -30,7 +33,7 @@ Row FilledRow(const Row& row, int course = 4) {
 void ExpectRow(const Row& actual, const Row& expected) {
   for (size_t i = 0; i < 12; ++i) {
     if (expected[i].empty()) continue;
-    EXPECT_EQ(model::ToUtf8(actual[i]), model::ToUtf8(expected[i])) << "distance column " << i + 1;
+    EXPECT_EQ(actual[i], expected[i]) << "distance column " << i + 1;
   }
 }
 
@@ -93,7 +96,7 @@ TEST(FillMissingDistances, SprintScaledFromTheFirstLongerDistance) {
     row.fill(u"0");
     // 100 s per 1000 m at the only present distance.
     row[static_cast<size_t>(d - 1)] = model::NumberToText(metres[d] / 10);
-    EXPECT_EQ(model::ToUtf8(FilledRow(row)[0]), model::ToUtf8(expected)) << "from column " << d;
+    EXPECT_EQ(FilledRow(row)[0], expected) << "from column " << d;
   }
 }
 
@@ -103,11 +106,11 @@ TEST(FillMissingDistances, SprintScalingInTheOrderWritten) {
   Row from2200;
   from2200.fill(u"0");
   from2200[9] = u"128.5";
-  EXPECT_EQ(model::ToUtf8(FilledRow(from2200)[0]), "54.9045454545455");
+  EXPECT_EQ(FilledRow(from2200)[0], u"54.9045454545455");
   Row from2300;
   from2300.fill(u"0");
   from2300[10] = u"137.4";
-  EXPECT_EQ(model::ToUtf8(FilledRow(from2300)[0]), "55.8560869565218");
+  EXPECT_EQ(FilledRow(from2300)[0], u"55.8560869565218");
 }
 
 TEST(FillMissingDistances, ChangesOnlyMissingCellsOfItsOwnRow) {
@@ -115,9 +118,10 @@ TEST(FillMissingDistances, ChangesOnlyMissingCellsOfItsOwnRow) {
   SetRow(m, 3, {u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"});
   SetRow(m, 4, {u"57.9", u"0", u"83.40", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"});
   FillMissingDistances(m, 4);
-  EXPECT_EQ(m.baseTimes.StdTimeWork(3, 2), u"0");
-  EXPECT_EQ(m.baseTimes.StdTimeWork(4, 1), u"57.9");
-  EXPECT_EQ(m.baseTimes.StdTimeWork(4, 3), u"83.40");
+  const BaseTimeTables& b = m.Group<BaseTimeTables>();
+  EXPECT_EQ(b.StdTimeWork(3, 2), u"0");
+  EXPECT_EQ(b.StdTimeWork(4, 1), u"57.9");
+  EXPECT_EQ(b.StdTimeWork(4, 3), u"83.40");
 }
 
 }  // namespace
