@@ -41,6 +41,9 @@ frmAg0::frmAg0(App& app) : ui::Form(app, "frmAg0"), app_(app) {
   Command5.OnClick = [this] { Command5_Click(); };
   mnuExit.OnClick = [this] { mnuExit_Click(); };
   mnuOpen1.OnClick = [this] { mnuOpen1_Click(); };
+  // Closing the main window ends the program, as "ＥＮＤ" does: the analysis window cannot be closed
+  // on its own.
+  OnUserClose = [this] { Command5_Click(); };
 }
 
 // Top bar of the 13000 x 9475 frame, which sits centred across and 200 twips above the middle.

@@ -57,8 +57,13 @@ void Form::Unload() {
 }
 
 void Form::UserClose() {
+  if (!control_box_) return;
   Desktop::EventScope scope(*desktop_);
-  Unload();
+  if (OnUserClose) {
+    OnUserClose();
+  } else {
+    Unload();
+  }
 }
 
 void Form::SetEnabled(bool v) {
@@ -98,6 +103,10 @@ void Form::SetBackColor(Color c) {
 }
 void Form::SetFont(const ui::Font& f) {
   font_ = f;
+  Changed();
+}
+void Form::SetControlBox(bool on) {
+  control_box_ = on;
   Changed();
 }
 void Form::SetBorderStyle(int style) {

@@ -1,0 +1,46 @@
+#include "analysis/analysed_race.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/numbers.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr int kRaces = 12;
+constexpr int kRunnersShown = 18;
+
+}  // namespace
+
+double SelectorRace(const model::Meeting& meeting) {
+  return model::TextToNumber(meeting.analysis.SelectorRace());
+}
+
+void SetSelectorRace(model::Meeting& meeting, double race) {
+  meeting.analysis.SelectorRace() = model::NumberToText(race);
+}
+
+double AnalysedRace(const model::Meeting& meeting) {
+  return model::TextToNumber(meeting.analysis.AnalysedRace());
+}
+
+void SetAnalysedRace(model::Meeting& meeting, double race) {
+  meeting.analysis.AnalysedRace() = model::NumberToText(race);
+}
+
+int AnalysedRaceIndex(const model::Meeting& meeting) {
+  const double race = std::nearbyint(AnalysedRace(meeting));
+  if (race < 1 || race > kRaces) return 0;
+  return static_cast<int>(race);
+}
+
+int AnalysedRunnerCount(const model::Meeting& meeting) {
+  const int race = AnalysedRaceIndex(meeting);
+  if (race == 0) return 0;
+  const double count = model::TextToNumber(meeting.card.RunnerCount(race));
+  return static_cast<int>(std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(kRunnersShown)));
+}
+
+}  // namespace analysis
