@@ -3,6 +3,7 @@
 #include "analysis/frm_ag3_design.h"
 #include "analysis/race_overview.h"
 #include "shell/app.h"
+#include "shell/frame_geometry.h"
 #include "ui/design.h"
 #include "ui/palette.h"
 
@@ -13,10 +14,6 @@ using model::Text;
 namespace {
 
 const Text kSwatchCaptions[] = {u" A", u" B", u" C"};
-constexpr double kFrameWidth = 13000;
-constexpr double kFrameHeight = 9475;
-constexpr double kMainWindowHeight = 1250;
-constexpr double kFrameRaise = 200;
 
 }  // namespace
 
@@ -31,7 +28,7 @@ frmAg3::frmAg3(shell::App& app) : ui::Form(app, "frmAg3"), app_(app) {
 }
 
 void frmAg3::Form_Load() {
-  PlaceBelowTheMainWindow();
+  shell::PlaceBelowMainWindow(*this, app_.screen);
   ClearResultTexts();
   SetUpPalette();
   SetUpButtons();
@@ -42,18 +39,6 @@ void frmAg3::Form_Load() {
   SetUpRaceOverview(MSFlexGrid3, app_.meeting);
   FillGoingList();
   LayOutGoingAptitudePanel();
-}
-
-// The lower part of the window frame, under the main window; single precision, neither rounded nor
-// kept on the screen.
-void frmAg3::PlaceBelowTheMainWindow() {
-  SetHeight(8225);
-  SetWidth(kFrameWidth);
-  const float screen_width = static_cast<float>(app_.screen.Width());
-  const float screen_height = static_cast<float>(app_.screen.Height());
-  const float frame_top = (screen_height - static_cast<float>(kFrameHeight)) / 2.0f;
-  SetTop(frame_top + static_cast<float>(kMainWindowHeight) - static_cast<float>(kFrameRaise));
-  SetLeft((screen_width - static_cast<float>(kFrameWidth)) / 2.0f);
 }
 
 void frmAg3::ClearResultTexts() {

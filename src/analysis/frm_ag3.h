@@ -125,7 +125,6 @@ class frmAg3 : public ui::Form {
   ui::CheckBox Check7{Frame1, "Check7"};
 
  private:
-  void PlaceBelowTheMainWindow();
   void ClearResultTexts();
   void SetUpPalette();
   void SetUpButtons();

@@ -9,8 +9,11 @@
 #include "basetime/distance_headings.h"
 #include "basetime/runner_range.h"
 #include "basetime/standard_times.h"
+#include "model/codes.h"
 #include "model/numbers.h"
 #include "shell/app.h"
+#include "shell/frame_geometry.h"
+#include "ui/design.h"
 
 namespace basetime {
 
@@ -18,10 +21,6 @@ using model::Text;
 
 namespace {
 
-const ui::Font kGridFont{u"ＭＳ Ｐゴシック", 9};
-
-const std::array<Text, 10> kCourseNames = {u"東京", u"中山", u"阪神", u"京都", u"中京",
-                                           u"小倉", u"札幌", u"新潟", u"福島", u"函館"};
 const std::array<Text, kLinesPerCourse> kLineLabels = {u"未勝利", u"500万",  u"900万",  u"1600万", u"ｵ-ﾌﾟﾝ",
                                                        u"構築Ａ", u"構築B1", u"構築B2", u"構築B3"};
 constexpr int kBuiltLine = 6;  // 構築Ａ; the smoothing passes follow on 7 to 9
@@ -42,36 +41,38 @@ constexpr double kInViewTop = 100, kOutOfViewTop = 7500;
 const Text kClearedCell = u" ";
 constexpr int kClearedTurfRows = 50;
 
+constexpr const char16_t* kGridFontName = u"ＭＳ Ｐゴシック";
+
+constexpr ui::ControlDesign kDesign[] = {
+    {.name = "frmAg7", .place = {{0, 0, 12630, 7300}}, .caption = u"＜　基本タイム構築の確認画面　＞　"},
+    {.name = "MSFlexGrid1",
+     .place = {{kGridLeft, kInViewTop, kGridWidth, kGridHeight}},
+     .font_name = kGridFontName,
+     .font_size = 9},
+    {.name = "MSFlexGrid2", .place = {{50, 2760, 12430, 4080}}, .font_name = kGridFontName, .font_size = 9},
+    {.name = "Command1", .place = {{11150, 1250, 800, 300}}, .caption = u"表示"},
+    {.name = "Combo1", .place = {{10560, 700, 900, 300}}},
+    {.name = "Command2", .place = {{10700, 1650, 800, 300}}, .caption = u"平均"},
+    {.name = "Command3", .place = {{11650, 1650, 800, 300}}, .caption = u"構築"},
+    {.name = "Command4", .place = {{11650, 600, 700, 250}}, .caption = u"上消去"},
+    {.name = "Command5", .place = {{11750, 2250, 700, 300}}, .caption = u"印刷"},
+    {.name = "Combo2", .place = {{10770, 2250, 900, 300}}},
+    {.name = "Command6", .place = {{11650, 900, 700, 250}}, .caption = u"下消去"},
+    {.name = "Check1", .place = {{10500, 2310, 200, 200}}},
+    {.name = "MSFlexGrid3",
+     .place = {{kGridLeft, kOutOfViewTop, kGridWidth, kGridHeight}},
+     .font_name = kGridFontName,
+     .font_size = 9},
+    {.name = "Frame1", .place = {{10500, 0, 1950, 550}}},
+    {.name = "Option1", .place = {{250, 240, 600, 200}}, .caption = u"芝"},
+    {.name = "Option2", .place = {{980, 240, 800, 200}}, .caption = u"ダ－ト"},
+    {.name = "Line1", .points = {{10560, 2100, 12480, 2100}}},
+};
+
 }  // namespace
 
 frmAg7::frmAg7(shell::App& app) : ui::Form(app, "frmAg7"), app_(app) {
-  SetCaption(u"＜　基本タイム構築の確認画面　＞　");
-  Move(0, 0, 12630, 7300);
-  MSFlexGrid1.Move(kGridLeft, kInViewTop, kGridWidth, kGridHeight);
-  MSFlexGrid2.Move(50, 2760, 12430, 4080);
-  MSFlexGrid3.Move(kGridLeft, kOutOfViewTop, kGridWidth, kGridHeight);
-  for (ui::FlexGrid* grid : {&MSFlexGrid1, &MSFlexGrid2, &MSFlexGrid3}) grid->SetFont(kGridFont);
-  Command1.SetCaption(u"表示");
-  Command1.Move(11150, 1250, 800, 300);
-  Combo1.Move(10560, 700, 900, 300);
-  Command2.SetCaption(u"平均");
-  Command2.Move(10700, 1650, 800, 300);
-  Command3.SetCaption(u"構築");
-  Command3.Move(11650, 1650, 800, 300);
-  Command4.SetCaption(u"上消去");
-  Command4.Move(11650, 600, 700, 250);
-  Command5.SetCaption(u"印刷");
-  Command5.Move(11750, 2250, 700, 300);
-  Combo2.Move(10770, 2250, 900, 300);
-  Command6.SetCaption(u"下消去");
-  Command6.Move(11650, 900, 700, 250);
-  Check1.Move(10500, 2310, 200, 200);
-  Frame1.Move(10500, 0, 1950, 550);
-  Option1.SetCaption(u"芝");
-  Option1.Move(250, 240, 600, 200);
-  Option2.SetCaption(u"ダ－ト");
-  Option2.Move(980, 240, 800, 200);
-  Line1.SetPoints(10560, 2100, 12480, 2100);
+  ui::ApplyDesign(*this, kDesign);
 
   Option1.OnClick = [this] { Option1_Click(); };
   Option2.OnClick = [this] { Option2_Click(); };
@@ -87,8 +88,9 @@ frmAg7::frmAg7(shell::App& app) : ui::Form(app, "frmAg7"), app_(app) {
 void frmAg7::Form_Load() {
   SetHeight(7300);
   SetWidth(12630);
-  SetTop((app_.screen.Height() - 9475) / 2 + 1850 + 25 - 200);
-  SetLeft((app_.screen.Width() - 13000) / 2 + 160);
+  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
+  SetTop(origin.top + 1850 + 25);
+  SetLeft(origin.left + 160);
   Option1.SetValue(true);
   Check1.SetValue(ui::kUnchecked);
   Combo1.Clear();
@@ -128,7 +130,7 @@ void frmAg7::LayOutCourseGrid(ui::FlexGrid& grid, const Text& surfaceWord) {
   grid.SetTextMatrix(0, 1, surfaceWord);
   for (int k = 1; k <= 10; ++k) {
     for (int j = 1; j <= kLinesPerCourse; ++j) {
-      grid.SetTextMatrix(ClassGridRow(k, j), 0, kCourseNames[k - 1]);
+      grid.SetTextMatrix(ClassGridRow(k, j), 0, Text(model::StdCourseOrder[k - 1].name));
       grid.SetTextMatrix(ClassGridRow(k, j), 1, kLineLabels[j - 1]);
     }
   }

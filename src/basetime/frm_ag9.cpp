@@ -6,6 +6,8 @@
 #include "model/text_ops.h"
 #include "model/time_text.h"
 #include "shell/app.h"
+#include "shell/frame_geometry.h"
+#include "ui/design.h"
 
 namespace basetime {
 
@@ -19,16 +21,17 @@ const Text kTurfCorner = u"(   芝   ) ";
 const Text kDirtCorner = u"( ダ－ト ) ";
 const Text kOptionCaption = u"[  標準タイムの表示  ]";
 
+constexpr ui::ControlDesign kDesign[] = {
+    {.name = "frmAg9", .place = {{0, 0, 9800, 3400}}, .caption = u" ＜標準タイムの表示＞"},
+    {.name = "Option1", .place = {{6960, 50, 800, 250}}, .caption = u"芝"},
+    {.name = "Option2", .place = {{7920, 50, 800, 250}}, .caption = u"ダ－ト"},
+    {.name = "MSFlexGrid1", .place = {{150, 350, 9460, 2585}}},
+};
+
 }  // namespace
 
 frmAg9::frmAg9(shell::App& app) : ui::Form(app, "frmAg9"), app_(app) {
-  SetCaption(u" ＜標準タイムの表示＞");
-  Move(0, 0, 9800, 3400);
-  Option1.SetCaption(u"芝");
-  Option1.Move(6960, 50, 800, 250);
-  Option2.SetCaption(u"ダ－ト");
-  Option2.Move(7920, 50, 800, 250);
-  MSFlexGrid1.Move(150, 350, 9460, 2585);
+  ui::ApplyDesign(*this, kDesign);
   Option1.OnClick = [this] { Option1_Click(); };
   Option2.OnClick = [this] { Option2_Click(); };
 }
@@ -36,8 +39,9 @@ frmAg9::frmAg9(shell::App& app) : ui::Form(app, "frmAg9"), app_(app) {
 void frmAg9::Form_Load() {
   SetWidth(9800);
   SetHeight(3400);
-  SetTop((app_.screen.Height() - 9475) / 2 + 5900 + 25 - 200);
-  SetLeft((app_.screen.Width() - 13000) / 2 + 2985);
+  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
+  SetTop(origin.top + 5900 + 25);
+  SetLeft(origin.left + 2985);
   LayOutGrid();
 }
 

@@ -7,7 +7,9 @@
 #include "intake/race_card_reader.h"
 #include "model/numbers.h"
 #include "shell/app.h"
+#include "shell/frame_geometry.h"
 #include "shell/frm_ag0.h"
+#include "ui/design.h"
 #include "ui/palette.h"
 
 namespace intake {
@@ -16,13 +18,6 @@ using model::Text;
 
 namespace {
 
-constexpr ui::Color kLampWhite = ui::palette::kWhite;
-constexpr ui::Color kLampBlue = kLampMayRun;
-constexpr ui::Color kLampRed = kLampDone;
-constexpr ui::Color kBlue = ui::palette::kBlue;
-constexpr ui::Color kHintColour = ui::palette::kPaleYellow;
-constexpr ui::Color kFolderColour = ui::palette::kOrange;
-constexpr ui::Color kGreyFace = ui::palette::kGrey;
 constexpr double kRowHeight = 230;  // the click bands assume rows of this height
 
 // Every one of the three names must appear, compared exactly, letter case included.
@@ -33,19 +28,78 @@ bool HasTheThreeNames(const std::vector<Text>& names) {
   return true;
 }
 
-void MakeLamp(ui::Label& lamp, double left, double top, double width) {
-  lamp.Move(left, top, width, 100);
-  lamp.SetBorderStyle(1);
-  lamp.SetBackColor(kLampWhite);
-}
+constexpr const char16_t* kFilePatterns[] = {u"*.kd2"};
 
-void MakeStepButton(ui::CommandButton& button, double left, double width, const Text& caption,
-                    const Text& tip) {
-  button.Move(left, 1200, width, 1000);
-  button.SetCaption(caption);
-  button.SetFontBold(true);
-  button.SetToolTipText(tip);
-}
+// The past-performance button is graphical, to show its grey face.
+constexpr ui::ControlDesign kDesign[] = {
+    {.name = "frmAg2", .caption = u" 　＜  （ 新 ） ＫＯＬデ－タ読込 ウィンドウ  ＞"},
+    {.name = "Frame1", .place = {{200, 75, 12500, 2700}}},
+    {.name = "Label37",
+     .place = {{1200, 200, 3900, 200}},
+     .caption = u"[  デ－タを解凍したフォルダを指定します  ]",
+     .bold = true,
+     .fore = ui::palette::kPaleYellow},
+    {.name = "Label5", .place = {{1400, 485, 1300, 150}}, .caption = u"< ディア－リスト >"},
+    {.name = "Dir1", .place = {{700, 675, 2500, 1770}}},
+    {.name = "Label9", .place = {{3950, 485, 1200, 150}}, .caption = u"< ドライブリスト >"},
+    {.name = "Drive1", .place = {{3400, 675, 2300, 300}}},
+    {.name = "Label8", .place = {{3950, 1030, 1200, 150}}, .caption = u"< ファイルリスト >"},
+    {.name = "File1", .place = {{3385, 1200, 2325, 990}}, .pattern = u"*.kd2"},
+    {.name = "Combo1", .place = {{3400, 2225, 1200, 300}}, .text = u"*.kd2", .items = kFilePatterns},
+    {.name = "Option14", .place = {{4850, 2300, 200, 200}}},
+    {.name = "Command6", .place = {{5100, 2225, 600, 300}}, .caption = u"取消"},
+    {.name = "Label1",
+     .place = {{6375, 500, 5600, 300}},
+     .bold = true,
+     .fore = ui::palette::kOrange,
+     .back = ui::colors::kWindowBackground,
+     .border_style = 1},
+    {.name = "Label6", .place = {{6900, 1000, 1200, 100}}, .back = kLampWaiting, .border_style = 1},
+    {.name = "Label7", .place = {{8100, 1000, 1200, 100}}, .back = kLampWaiting, .border_style = 1},
+    {.name = "Label29", .place = {{10100, 1000, 1400, 100}}, .back = kLampWaiting, .border_style = 1},
+    {.name = "Command1",
+     .place = {{6900, 1200, 1200, 1000}},
+     .caption = u" 出走馬  読込",
+     .tool_tip = u"レ－ス・出走馬デ－タを読込みます",
+     .bold = true},
+    {.name = "Command7",
+     .place = {{8100, 1200, 1200, 1000}},
+     .caption = u" 成   績   読込",
+     .tool_tip = u"成績デ－タ（５走分）を読込みます",
+     .bold = true,
+     .back = ui::palette::kGrey,
+     .style = 1},
+    {.name = "Command8",
+     .place = {{10100, 1200, 1400, 1000}},
+     .caption = u" 基本タイム構築",
+     .tool_tip = u"解析の元となる基本タイムを構築します",
+     .bold = true},
+    {.name = "Label2", .place = {{6900, 2300, 1200, 100}}, .back = kLampWaiting, .border_style = 1},
+    {.name = "Label3", .place = {{8100, 2300, 1200, 100}}, .back = kLampWaiting, .border_style = 1},
+    {.name = "Label4", .place = {{10100, 2300, 1400, 100}}, .back = kLampWaiting, .border_style = 1},
+    {.name = "Text1", .text = u"0"},
+    {.name = "Text2"},
+    {.name = "Timer1"},
+    {.name = "Timer2"},
+    {.name = "Label30",
+     .place = {{2600, 2850, 3400, 300}},
+     .caption = u"＜　本日のレ－ス紹介　＞",
+     .bold = true,
+     .fore = ui::palette::kBlue},
+    {.name = "Label31",
+     .place = {{8100, 2880, 1850, 275}},
+     .caption = u"[  出走馬リスト  ]",
+     .bold = true,
+     .fore = ui::palette::kBlue},
+    {.name = "Label32",
+     .place = {{10000, 2925, 2700, 200}},
+     .caption = u"(  レ－スＮＯをクリックして下さい ） ",
+     .fore = ui::palette::kBlue},
+    {.name = "MSFlexGrid3", .place = {{300, 3200, 7535, 2025}}},
+    {.name = "MSFlexGrid4", .place = {{300, 5550, 7535, 2025}}},
+    {.name = "MSFlexGrid2", .place = {{8050, 3200, 4635, 4375}}},
+    {.name = "MSFlexGrid1", .place = {{300, 8400, 5130, 4600}}},
+};
 
 void SetRowHeights(ui::FlexGrid& grid) {
   for (int r = 0; r < grid.Rows(); ++r) grid.SetRowHeight(r, kRowHeight);
@@ -57,64 +111,7 @@ const Text kRace7To12Headings[] = {u"　７Ｒ", u"　８Ｒ", u"　９Ｒ", u"�
 }  // namespace
 
 frmAg2::frmAg2(shell::App& app) : ui::Form(app, "frmAg2"), app_(app) {
-  SetCaption(u" 　＜  （ 新 ） ＫＯＬデ－タ読込 ウィンドウ  ＞");
-
-  Frame1.Move(200, 75, 12500, 2700);
-  Label37.Move(1200, 200, 3900, 200);
-  Label37.SetCaption(u"[  デ－タを解凍したフォルダを指定します  ]");
-  Label37.SetFontBold(true);
-  Label37.SetForeColor(kHintColour);
-  Label5.Move(1400, 485, 1300, 150);
-  Label5.SetCaption(u"< ディア－リスト >");
-  Dir1.Move(700, 675, 2500, 1770);
-  Label9.Move(3950, 485, 1200, 150);
-  Label9.SetCaption(u"< ドライブリスト >");
-  Drive1.Move(3400, 675, 2300, 300);
-  Label8.Move(3950, 1030, 1200, 150);
-  Label8.SetCaption(u"< ファイルリスト >");
-  File1.Move(3385, 1200, 2325, 990);
-  File1.SetPattern(u"*.kd2");
-  Combo1.Move(3400, 2225, 1200, 300);
-  Combo1.AddItem(u"*.kd2");
-  Combo1.SetText(u"*.kd2");
-  Option14.Move(4850, 2300, 200, 200);
-  Command6.Move(5100, 2225, 600, 300);
-  Command6.SetCaption(u"取消");
-  Label1.Move(6375, 500, 5600, 300);
-  Label1.SetBorderStyle(1);
-  Label1.SetFontBold(true);
-  Label1.SetForeColor(kFolderColour);
-  Label1.SetBackColor(ui::colors::kWindowBackground);
-
-  MakeLamp(Label6, 6900, 1000, 1200);
-  MakeLamp(Label7, 8100, 1000, 1200);
-  MakeLamp(Label29, 10100, 1000, 1400);
-  MakeStepButton(Command1, 6900, 1200, u" 出走馬  読込", u"レ－ス・出走馬デ－タを読込みます");
-  MakeStepButton(Command7, 8100, 1200, u" 成   績   読込", u"成績デ－タ（５走分）を読込みます");
-  Command7.SetStyle(1);  // shows its grey face
-  Command7.SetBackColor(kGreyFace);
-  MakeStepButton(Command8, 10100, 1400, u" 基本タイム構築", u"解析の元となる基本タイムを構築します");
-  MakeLamp(Label2, 6900, 2300, 1200);
-  MakeLamp(Label3, 8100, 2300, 1200);
-  MakeLamp(Label4, 10100, 2300, 1400);
-  Text1.SetText(u"0");
-
-  Label30.Move(2600, 2850, 3400, 300);
-  Label30.SetCaption(u"＜　本日のレ－ス紹介　＞");
-  Label30.SetForeColor(kBlue);
-  Label30.SetFontBold(true);
-  Label31.Move(8100, 2880, 1850, 275);
-  Label31.SetCaption(u"[  出走馬リスト  ]");
-  Label31.SetForeColor(kBlue);
-  Label31.SetFontBold(true);
-  Label32.Move(10000, 2925, 2700, 200);
-  Label32.SetCaption(u"(  レ－スＮＯをクリックして下さい ） ");
-  Label32.SetForeColor(kBlue);
-
-  MSFlexGrid3.Move(300, 3200, 7535, 2025);
-  MSFlexGrid4.Move(300, 5550, 7535, 2025);
-  MSFlexGrid2.Move(8050, 3200, 4635, 4375);
-  MSFlexGrid1.Move(300, 8400, 5130, 4600);
+  ui::ApplyDesign(*this, kDesign);
 
   Timer1.OnTimer = [this] { Timer1_Timer(); };
   Timer2.OnTimer = [this] { Timer2_Timer(); };
@@ -132,10 +129,7 @@ frmAg2::frmAg2(shell::App& app) : ui::Form(app, "frmAg2"), app_(app) {
 
 // Under the main window, where the opening window was.
 void frmAg2::Form_Load() {
-  SetHeight(8225);
-  SetWidth(13000);
-  SetTop((app_.screen.Height() - 9475) / 2 + 1250 - 200);
-  SetLeft((app_.screen.Width() - 13000) / 2);
+  shell::PlaceBelowMainWindow(*this, app_.screen);
   Label1.SetCaption(u"");
   Command1.SetEnabled(false);
   Command6.SetEnabled(false);
@@ -282,7 +276,7 @@ void frmAg2::Dir1_Change() {
   for (int i = 0; i < File1.ListCount(); ++i) names.push_back(File1.List(i));
   if (!HasTheThreeNames(names)) return;
   Command1.SetEnabled(true);
-  Label6.SetBackColor(kLampBlue);
+  Label6.SetBackColor(kLampMayRun);
   Drive1.SetEnabled(false);
   Dir1.SetEnabled(false);
   File1.SetEnabled(false);
@@ -319,11 +313,11 @@ void frmAg2::Command1_Click() {
   Option14.SetEnabled(false);
   const Text meeting_line = ReadRaceCard(app_.meeting, model::ToUtf8(Label1.Caption()));
   shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
-  main_window.Label2.SetForeColor(0x000000FF);
+  main_window.Label2.SetForeColor(ui::palette::kRed);
   main_window.Label2.SetCaption(meeting_line);
   Command7.SetEnabled(true);
-  Label2.SetBackColor(kLampRed);
-  Label7.SetBackColor(kLampBlue);
+  Label2.SetBackColor(kLampDone);
+  Label7.SetBackColor(kLampMayRun);
   Command6.SetEnabled(false);
 }
 
@@ -334,8 +328,8 @@ void frmAg2::Command7_Click() {
   ReadPastPerformances(app_.meeting, model::ToUtf8(Label1.Caption()));
   FillRaceGrids();
   Command8.SetEnabled(true);
-  Label3.SetBackColor(kLampRed);
-  Label29.SetBackColor(kLampBlue);
+  Label3.SetBackColor(kLampDone);
+  Label29.SetBackColor(kLampMayRun);
   Label32.SetVisible(true);
   app_.screen.SetMousePointer(ui::pointer::kDefault);
 }

@@ -17,7 +17,8 @@ class App;
 
 namespace intake {
 
-// Lamp colours: blue above a step that may run, red below a step that is done.
+// Lamp colours: white until then, blue above a step that may run, red below a step that is done.
+constexpr ui::Color kLampWaiting = ui::palette::kWhite;
 constexpr ui::Color kLampMayRun = ui::palette::kBlue;
 constexpr ui::Color kLampDone = ui::palette::kRed;
 

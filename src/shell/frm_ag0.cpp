@@ -1,40 +1,39 @@
 #include "shell/frm_ag0.h"
 
 #include "shell/app.h"
+#include "shell/frame_geometry.h"
 #include "shell/frm_ag1.h"
+#include "ui/design.h"
+#include "ui/palette.h"
 
 namespace shell {
 
 namespace {
-constexpr ui::Color kLightGrey = 0x00E0E0E0;
+
+constexpr ui::ControlDesign kDesign[] = {
+    {.name = "frmAg0", .caption = u"  Tarvelo 　( Ver 1.0 )"},
+    {.name = "Frame1", .place = {{0, 0, 9600, 600}}},
+    {.name = "Label1", .place = {{350, 275, 1450, 200}}, .caption = u"<   開 催 情 報  >"},
+    {.name = "Label2", .place = {{1900, 200, 3625, 300}}, .bold = true, .back = ui::palette::kLightGrey},
+    {.name = "Frame2", .place = {{9575, 0, 1800, 600}}},
+    {.name = "Check1", .place = {{325, 250, 200, 200}}},
+    {.name = "Command4",
+     .place = {{600, 180, 900, 350}},
+     .caption = u"印刷",
+     .tool_tip = u"Ａ４（横）に印刷します"},
+    {.name = "Frame3", .place = {{11325, 0, 1600, 600}}},
+    {.name = "Command5", .place = {{350, 180, 900, 350}}, .caption = u"ＥＮＤ"},
+    {.name = "mnuFile", .caption = u"ファイル(&F)"},
+    {.name = "mnuOpen1", .caption = u"開く～デ－タ読込"},
+    {.name = "mnuDUmmy1", .caption = u"-"},
+    {.name = "mnuExit", .caption = u"終了(&X)", .shortcut = "Ctrl+X"},
+    {.name = "mnuPrint", .caption = u"印刷(&P)"},
+};
+
 }  // namespace
 
 frmAg0::frmAg0(App& app) : ui::Form(app, "frmAg0"), app_(app) {
-  SetCaption(u"  Tarvelo 　( Ver 1.0 )");
-
-  Frame1.Move(0, 0, 9600, 600);
-  Label1.Move(350, 275, 1450, 200);
-  Label1.SetCaption(u"<   開 催 情 報  >");
-  Label2.Move(1900, 200, 3625, 300);
-  Label2.SetBackColor(kLightGrey);
-  Label2.SetFontBold(true);
-
-  Frame2.Move(9575, 0, 1800, 600);
-  Check1.Move(325, 250, 200, 200);
-  Command4.Move(600, 180, 900, 350);
-  Command4.SetCaption(u"印刷");
-  Command4.SetToolTipText(u"Ａ４（横）に印刷します");
-
-  Frame3.Move(11325, 0, 1600, 600);
-  Command5.Move(350, 180, 900, 350);
-  Command5.SetCaption(u"ＥＮＤ");
-
-  mnuFile.SetCaption(u"ファイル(&F)");
-  mnuOpen1.SetCaption(u"開く～デ－タ読込");
-  mnuDUmmy1.SetCaption(u"-");
-  mnuExit.SetCaption(u"終了(&X)");
-  mnuExit.SetShortcut("Ctrl+X");
-  mnuPrint.SetCaption(u"印刷(&P)");
+  ui::ApplyDesign(*this, kDesign);
 
   Check1.OnClick = [this] { Check1_Click(); };
   Command4.OnClick = [this] { Command4_Click(); };
@@ -46,12 +45,13 @@ frmAg0::frmAg0(App& app) : ui::Form(app, "frmAg0"), app_(app) {
   OnUserClose = [this] { Command5_Click(); };
 }
 
-// Top bar of the 13000 x 9475 frame, which sits centred across and 200 twips above the middle.
+// The frame's top bar.
 void frmAg0::Form_Load() {
-  SetHeight(1250);
-  SetWidth(13000);
-  SetTop((app_.screen.Height() - 9475) / 2 - 200);
-  SetLeft((app_.screen.Width() - 13000) / 2);
+  const FrameOrigin origin = MainFrameOrigin(app_.screen);
+  SetHeight(kMainWindowHeight);
+  SetWidth(kFrameWidth);
+  SetTop(origin.top);
+  SetLeft(origin.left);
   Command4.SetEnabled(false);
   Label2.SetCaption(u"");
   Check1.SetEnabled(false);

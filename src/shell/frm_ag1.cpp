@@ -4,16 +4,14 @@
 #include <cmath>
 
 #include "shell/app.h"
+#include "shell/frame_geometry.h"
 #include "shell/frm_ag0.h"
+#include "ui/design.h"
+#include "ui/palette.h"
 
 namespace shell {
 
 namespace {
-
-constexpr ui::Color kGreen = 0x0000FF00;
-constexpr ui::Color kLightGreen = 0x0080FF80;
-constexpr ui::Color kDarkGreen = 0x0000C000;
-constexpr ui::Color kYellow = 0x0000FFFF;
 
 constexpr int kGuideRows = 15;
 constexpr double kGuideColWidth = 6400;
@@ -73,11 +71,54 @@ const std::array<std::array<const char16_t*, kGuideRows>, 3> kGuideText = {{
     }},
 }};
 
-void SetBoldFont(ui::Label& label, double size, bool italic) {
-  label.SetFontSize(size);
-  label.SetFontBold(true);
-  label.SetFontItalic(italic);
-}
+// The titles stand on the colour bands, so they let the background through (back_style 0). The
+// colour bands are drawn once and stay.
+constexpr ui::ControlDesign kDesign[] = {
+    {.name = "frmAg1", .caption = u"      ＜ オ－プニング ＞   ", .auto_redraw = true},
+    {.name = "Command1", .place = {{1000, 250, 1650, 400}}, .caption = u"Ｓｔａｒｔ", .bold = true},
+    {.name = "Label4",
+     .place = {{1400, 1580, 7000, 975}},
+     .caption = u"Tarvelo",
+     .font_size = 48,
+     .bold = true,
+     .italic = true,
+     .fore = ui::palette::kGreen,
+     .back_style = 0},
+    {.name = "Label8",
+     .place = {{1240, 1200, 5600, 275}},
+     .caption = u"「競馬情報サ－ビス」ＫＯＬ（新）デ－タ専用",
+     .font_size = 12,
+     .bold = true,
+     .fore = ui::palette::kLightGreen,
+     .back_style = 0},
+    {.name = "Label5",
+     .place = {{2500, 2650, 4700, 450}},
+     .caption = u"（　競馬予想支援ソフト　）",
+     .font_size = 20.25,
+     .bold = true,
+     .italic = true,
+     .fore = ui::palette::kDarkGreen,
+     .back_style = 0},
+    {.name = "Label12",
+     .place = {{4100, 3100, 1400, 300}},
+     .caption = u"Ｖｅｒ １.０",
+     .font_size = 15.75,
+     .bold = true,
+     .italic = true,
+     .fore = ui::palette::kDarkGreen,
+     .back_style = 0},
+    {.name = "MSFlexGrid1", .place = {{975, 4050, 6500, 3450}}},
+    {.name = "Option1", .place = {{10735, 4900, 1300, 200}}, .caption = u" はじめに", .bold = true},
+    {.name = "Option2", .place = {{10480, 5200, 1300, 200}}, .caption = u" 前 準 備", .bold = true},
+    {.name = "Option3", .place = {{10340, 5500, 1300, 200}}, .caption = u" 注意事項", .bold = true},
+    {.name = "Option4", .place = {{10260, 5815, 1300, 200}}, .caption = u" 消     去", .bold = true},
+    {.name = "Label1",
+     .place = {{10500, 6725, 2000, 450}},
+     .caption = u"ＴＶ工房",
+     .font_size = 20.25,
+     .bold = true,
+     .italic = true},
+};
 
 // Colour components are whole numbers; halves go to the even one.
 int ColourComponent(double value) {
@@ -87,51 +128,8 @@ int ColourComponent(double value) {
 }  // namespace
 
 frmAg1::frmAg1(App& app) : ui::Form(app, "frmAg1"), app_(app) {
-  SetCaption(u"      ＜ オ－プニング ＞   ");
-  Drawing().SetAutoRedraw(true);  // the colour bands are drawn once and stay
-
-  Command1.Move(1000, 250, 1650, 400);
-  Command1.SetCaption(u"Ｓｔａｒｔ");
-  Command1.SetFontBold(true);
-
-  // The titles stand on the colour bands, so they let the background through.
-  Label4.Move(1400, 1580, 7000, 975);
-  Label4.SetCaption(u"Tarvelo");
-  SetBoldFont(Label4, 48, true);
-  Label4.SetForeColor(kGreen);
-  Label4.SetBackStyle(0);
-  Label8.Move(1240, 1200, 5600, 275);
-  Label8.SetCaption(u"「競馬情報サ－ビス」ＫＯＬ（新）デ－タ専用");
-  SetBoldFont(Label8, 12, false);
-  Label8.SetForeColor(kLightGreen);
-  Label8.SetBackStyle(0);
-  Label5.Move(2500, 2650, 4700, 450);
-  Label5.SetCaption(u"（　競馬予想支援ソフト　）");
-  SetBoldFont(Label5, 20.25, true);
-  Label5.SetForeColor(kDarkGreen);
-  Label5.SetBackStyle(0);
-  Label12.Move(4100, 3100, 1400, 300);
-  Label12.SetCaption(u"Ｖｅｒ １.０");
-  SetBoldFont(Label12, 15.75, true);
-  Label12.SetForeColor(kDarkGreen);
-  Label12.SetBackStyle(0);
-
-  MSFlexGrid1.Move(975, 4050, 6500, 3450);
+  ui::ApplyDesign(*this, kDesign);
   ShapeGuideGrid();
-
-  Option1.Move(10735, 4900, 1300, 200);
-  Option1.SetCaption(u" はじめに");
-  Option2.Move(10480, 5200, 1300, 200);
-  Option2.SetCaption(u" 前 準 備");
-  Option3.Move(10340, 5500, 1300, 200);
-  Option3.SetCaption(u" 注意事項");
-  Option4.Move(10260, 5815, 1300, 200);
-  Option4.SetCaption(u" 消     去");
-  for (ui::OptionButton* option : {&Option1, &Option2, &Option3, &Option4}) option->SetFontBold(true);
-
-  Label1.Move(10500, 6725, 2000, 450);
-  Label1.SetCaption(u"ＴＶ工房");
-  SetBoldFont(Label1, 20.25, true);
 
   Command1.OnClick = [this] { Command1_Click(); };
   Option1.OnClick = [this] { Option1_Click(); };
@@ -142,10 +140,7 @@ frmAg1::frmAg1(App& app) : ui::Form(app, "frmAg1"), app_(app) {
 
 // Directly under the main window, in the same frame.
 void frmAg1::Form_Load() {
-  SetHeight(8225);
-  SetWidth(13000);
-  SetTop((app_.screen.Height() - 9475) / 2 + 1250 - 200);
-  SetLeft((app_.screen.Width() - 13000) / 2);
+  PlaceBelowMainWindow(*this, app_.screen);
   MSFlexGrid1.SetVisible(false);
   Option1.SetValue(false);
   Option2.SetValue(false);
@@ -191,7 +186,7 @@ void frmAg1::ShowGuidePage(ui::OptionButton& clicked, int page) {
 // The page shown is the one whose button is yellow.
 void frmAg1::MarkGuideButton(const ui::OptionButton* clicked) {
   for (ui::OptionButton* option : {&Option1, &Option2, &Option3, &Option4})
-    option->SetForeColor(option == clicked ? kYellow : ui::colors::kWindowText);
+    option->SetForeColor(option == clicked ? ui::palette::kYellow : ui::colors::kWindowText);
 }
 
 // The window is gone once this handler returns; the data-read window takes its place.

@@ -82,6 +82,7 @@ const char* KindName(ControlKind kind);
 class Form;
 class Frame;
 class Desktop;
+struct ControlDesign;
 
 // Where a control sits: directly on a window, or inside a frame of that window.
 struct Place {
@@ -143,6 +144,11 @@ class Control {
 
   // Every property the driver prints, in a fixed order; derived classes append their own.
   virtual void ListProperties(PropertyList& out) const;
+
+  // Sets the properties of a design row (ui/design.h): the place, tool tip, font, colours, visibility
+  // and enabling every control has; each kind takes out its own fields first. A field the kind does
+  // not have throws std::logic_error.
+  virtual void ApplyDesign(const ControlDesign& row);
 
  protected:
   // Bumps the desktop's change counter so that the frontend redraws.

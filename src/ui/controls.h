@@ -41,6 +41,7 @@ class Label : public Control {
   void UserClick();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Text caption_;
@@ -68,6 +69,7 @@ class CommandButton : public Control {
   void Click();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Text caption_;
@@ -93,6 +95,7 @@ class CheckBox : public Control {
   void UserClick();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Text caption_;
@@ -122,6 +125,7 @@ class OptionButton : public Control {
   void UserClick();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Text caption_;
@@ -153,6 +157,7 @@ class TextBox : public Control {
   void UserType(const model::Text& t);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   model::Text text_;
@@ -186,6 +191,7 @@ class ListControl : public Control {
   void UserSelect(int index);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  protected:
   virtual void ShowChosenEntry() {}
@@ -210,6 +216,7 @@ class ComboBox : public ListControl {
   void UserType(const model::Text& t);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   void ShowChosenEntry() override;
@@ -238,6 +245,7 @@ class Frame : public Control {
   void SetBorderStyle(int s);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Text caption_;
@@ -279,6 +287,7 @@ class Shape : public Control {
   void SetBackStyle(int s);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int shape_ = kShapeRectangle;
@@ -309,6 +318,7 @@ class Line : public Control {
   void SetBorderStyle(int s);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
@@ -334,6 +344,7 @@ class Timer : public Control {
   bool Tick();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   int interval_ = 0;
@@ -363,6 +374,7 @@ class Menu : public Control {
   void UserClick();
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Text caption_;

@@ -127,6 +127,7 @@ class FileListBox : public Control {
   void UserSelect(int index);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   void Refresh();

@@ -166,6 +166,7 @@ class PictureBox : public Control {
   void SetBorderStyle(int style);
 
   void ListProperties(PropertyList& out) const override;
+  void ApplyDesign(const ControlDesign& row) override;
 
  private:
   Canvas canvas_;

@@ -26,7 +26,7 @@ TEST(AnalysisWindowPlace, LowerPartOfTheCentredFrameOnAnyScreen) {
   const ScreenCase cases[] = {{1024, 768, 1180, 2072.5},
                               {1920, 1080, 7900, 4412.5},
                               {800, 600, -500, 812.5},
-                              {640, 480, -1700, 362.5}};
+                              {640, 480, -1700, -87.5}};
   for (const ScreenCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.width_pixels) + "x" + std::to_string(c.height_pixels));
     program::Program app;

@@ -15,7 +15,7 @@ using analysis::frmAg3;
 
 enum class Overview { kAtLoad, kHidden, kRedrawn };
 
-GridPlace PlaceOf(Overview overview) {
+GridPlace PlaceFor(Overview overview) {
   switch (overview) {
     case Overview::kAtLoad:
       return {200, 3775, 12300, 2750};
@@ -58,7 +58,7 @@ class RaceChoiceTest : public AnalysisWindowTest {
     EXPECT_EQ(w.Command18.Enabled(), s.confirm);
     EXPECT_EQ(w.Command19.Enabled(), s.release);
     EXPECT_EQ(w.Command20.Enabled(), s.basic);
-    EXPECT_EQ(PlaceOf(w.MSFlexGrid3), PlaceOf(s.overview));
+    EXPECT_EQ(PlaceOf(w.MSFlexGrid3), PlaceFor(s.overview));
     EXPECT_EQ(analysis::AnalysedRace(app.meeting), s.analysed);
     EXPECT_EQ(w.Label6.Caption(), s.labels == 0 ? Text() : Numbered(u"time ", s.labels));
     EXPECT_EQ(w.Label7.Caption(), s.labels == 0 ? Text() : Numbered(u"pace ", s.labels));
