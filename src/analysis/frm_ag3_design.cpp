@@ -85,7 +85,8 @@ constexpr ui::ControlDesign kRows[] = {
      .place = ui::DesignPlace{6450, 725, 1700, 200},
      .caption = u"（　当日の馬場状態　）",
      .font_name = kFace},
-    {.name = "Combo1", .place = ui::DesignPlace{8200, 650, 1100, 300}, .font_name = kFace},
+    // The going is chosen from the list; the analyses accept nothing else.
+    {.name = "Combo1", .place = ui::DesignPlace{8200, 650, 1100, 300}, .font_name = kFace, .style = 2},
     {.name = "Shape7",
      .place = ui::DesignPlace{10000, 50, 2500, 1035},
      .fill_color = ui::palette::kLavender,

@@ -146,11 +146,16 @@ TEST_F(AnalysisWindowTest, PaletteAndLegendsCarryTheirColours) {
 }
 
 TEST_F(AnalysisWindowTest, GoingListHasFourItemsAndNoChoice) {
-  const frmAg3& w = Open();
+  frmAg3& w = Open();
   const std::vector<Text> items = {u"  良  ", u" 稍重 ", u"  重  ", u" 不良 "};
   EXPECT_EQ(w.Combo1.Entries(), items);
   EXPECT_EQ(w.Combo1.ListIndex(), -1);
   EXPECT_TRUE(w.Combo1.Text().empty());
+  // Only the items can be chosen: typing into the box does nothing.
+  w.Combo1.UserType(u"1");
+  EXPECT_TRUE(w.Combo1.Text().empty());
+  w.Combo1.UserSelect(3);
+  EXPECT_EQ(w.Combo1.Text(), items[3]);
 }
 
 TEST_F(AnalysisWindowTest, PanelsOutOfViewAndTheOverviewInFrontOfTheGrids) {
