@@ -8,6 +8,7 @@
 #include "intake/frm_ag2.h"
 #include "model/numbers.h"
 #include "shell/app.h"
+#include "ui/palette.h"
 
 namespace intake {
 
@@ -15,9 +16,6 @@ using model::Text;
 
 namespace {
 
-constexpr ui::Color kGreen = 0x0000FF00;
-constexpr ui::Color kWhite = 0x00FFFFFF;
-constexpr ui::Color kLightYellow = ui::Rgb(255, 255, 192);
 constexpr double kBandHeight = 230;
 // The runner grid lists at most this many runners of a race.
 constexpr int kListedRunners = 18;
@@ -86,8 +84,8 @@ void frmAg2::PickRace(ui::FlexGrid& clicked, int first_race, double x, double y)
   app_.meeting.preview.PreviewRace() = model::NumberToText(race);
   clicked.SetRow(r);
   if (r >= 1 && r <= 6) return;
-  PaintCell(clicked, 0, c, kGreen);
-  for (int row = 1; row <= 7; ++row) PaintCell(clicked, row, c, kWhite);
+  PaintCell(clicked, 0, c, ui::palette::kGreen);
+  for (int row = 1; row <= 7; ++row) PaintCell(clicked, row, c, ui::palette::kWhite);
   ListRunners(race);
 }
 
@@ -114,7 +112,7 @@ void frmAg2::MSFlexGrid2_MouseDown(int /*button*/, int /*shift*/, double x, doub
   MSFlexGrid2.SetRow(r);
   app_.meeting.preview.PreviewRunnerRow() = model::NumberToText(r);
   if (r == 0) return;
-  MSFlexGrid2.SetCellBackColor(kLightYellow);
+  MSFlexGrid2.SetCellBackColor(ui::palette::kLightYellow);
   const double race = model::TextToNumber(app_.meeting.preview.PreviewRace());
   // Before any race was picked there is no runner to show.
   if (race < 1 || race > 12) return;

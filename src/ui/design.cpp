@@ -167,25 +167,25 @@ void Label::ApplyDesign(const ControlDesign& row) {
   Control::ApplyDesign(rest);
 }
 
+namespace {
+// Push, check and option buttons: a caption and a style (1 graphical).
+template <class Button>
+void ApplyButtonDesign(Button& button, const ControlDesign& row) {
+  ControlDesign rest = row;
+  if (auto* caption = Take(rest.caption)) button.SetCaption(caption);
+  if (auto style = Take(rest.style)) button.SetStyle(*style);
+  button.Control::ApplyDesign(rest);
+}
+}  // namespace
+
 void CommandButton::ApplyDesign(const ControlDesign& row) {
-  ControlDesign rest = row;
-  if (auto* caption = Take(rest.caption)) SetCaption(caption);
-  if (auto style = Take(rest.style)) SetStyle(*style);
-  Control::ApplyDesign(rest);
+  ApplyButtonDesign(*this, row);
 }
-
 void CheckBox::ApplyDesign(const ControlDesign& row) {
-  ControlDesign rest = row;
-  if (auto* caption = Take(rest.caption)) SetCaption(caption);
-  if (auto style = Take(rest.style)) SetStyle(*style);
-  Control::ApplyDesign(rest);
+  ApplyButtonDesign(*this, row);
 }
-
 void OptionButton::ApplyDesign(const ControlDesign& row) {
-  ControlDesign rest = row;
-  if (auto* caption = Take(rest.caption)) SetCaption(caption);
-  if (auto style = Take(rest.style)) SetStyle(*style);
-  Control::ApplyDesign(rest);
+  ApplyButtonDesign(*this, row);
 }
 
 void TextBox::ApplyDesign(const ControlDesign& row) {

@@ -71,40 +71,19 @@ TEST_F(CheckWindowLoad, FirstClassCellWriteLoadsTheWindowHidden) {
   EXPECT_EQ(app.LoadedForms().size(), 1u);
 }
 
-TEST_F(CheckWindowLoad, WindowAndControlsStandWhereDesigned) {
+// Captions and places are the design table's; here what loading and the window's own code decide:
+// the window's place in the frame, the turf grid in view with the dirt grid waiting below the
+// window, the surface options grouped in their frame, the tab order, and the record grid's smaller
+// type.
+TEST_F(CheckWindowLoad, LoadsInTheFrameWithTheTurfGridInView) {
   const frmAg7& w = app.Form<frmAg7>();
-  EXPECT_EQ(w.Caption(), u"＜　基本タイム構築の確認画面　＞　");
-  EXPECT_EQ(PlaceOf(w.MSFlexGrid1), Rect(300, 100, 10110, 2560));  // in view
   EXPECT_EQ(Rect(w.Left(), w.Top(), w.Width(), w.Height()),
             Rect((28800 - 13000) / 2.0 + 160, (16200 - 9475) / 2.0 + 1850 + 25 - 200, 12630, 7300));
-
-  struct Designed {
-    const ui::Control* control;
-    Text caption;
-    Rect place;
-  };
-  const Designed designed[] = {
-      {&w.MSFlexGrid2, u"", {50, 2760, 12430, 4080}},   {&w.Command1, u"表示", {11150, 1250, 800, 300}},
-      {&w.Combo1, u"", {10560, 700, 900, 300}},         {&w.Command2, u"平均", {10700, 1650, 800, 300}},
-      {&w.Command3, u"構築", {11650, 1650, 800, 300}},  {&w.Command4, u"上消去", {11650, 600, 700, 250}},
-      {&w.Command5, u"印刷", {11750, 2250, 700, 300}},  {&w.Combo2, u"", {10770, 2250, 900, 300}},
-      {&w.Command6, u"下消去", {11650, 900, 700, 250}}, {&w.Check1, u"", {10500, 2310, 200, 200}},
-      {&w.MSFlexGrid3, u"", {300, 7500, 10110, 2560}},  {&w.Frame1, u"", {10500, 0, 1950, 550}},
-      {&w.Option1, u"芝", {250, 240, 600, 200}},        {&w.Option2, u"ダ－ト", {980, 240, 800, 200}},
-  };
-  for (const Designed& d : designed) {
-    EXPECT_EQ(PlaceOf(*d.control), d.place) << d.control->Name();
-    Text caption;
-    if (auto* button = dynamic_cast<const ui::CommandButton*>(d.control)) caption = button->Caption();
-    if (auto* option = dynamic_cast<const ui::OptionButton*>(d.control)) caption = option->Caption();
-    if (auto* check = dynamic_cast<const ui::CheckBox*>(d.control)) caption = check->Caption();
-    if (auto* frame = dynamic_cast<const ui::Frame*>(d.control)) caption = frame->Caption();
-    EXPECT_EQ(caption, d.caption) << d.control->Name();
-  }
+  EXPECT_EQ(PlaceOf(w.MSFlexGrid1), Rect(300, 100, 10110, 2560));
+  EXPECT_GT(w.MSFlexGrid3.Top(), w.Height());
+  EXPECT_EQ(w.MSFlexGrid3.Left(), w.MSFlexGrid1.Left());
   EXPECT_EQ(w.Option1.Container(), &w.Frame1);
   EXPECT_EQ(w.Option2.Container(), &w.Frame1);
-  EXPECT_EQ(std::tuple(w.Line1.X1(), w.Line1.Y1(), w.Line1.X2(), w.Line1.Y2()),
-            std::tuple(10560, 2100, 12480, 2100));
 
   // Tab order is declaration order.
   const std::vector<std::string> order = {"MSFlexGrid1", "MSFlexGrid2", "Command1", "Combo1",  "Command2",
@@ -112,8 +91,6 @@ TEST_F(CheckWindowLoad, WindowAndControlsStandWhereDesigned) {
                                           "Check1",      "MSFlexGrid3", "Frame1",   "Option1", "Option2"};
   for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(w.Controls()[i]->Name(), order[i]);
 
-  for (const ui::FlexGrid* grid : {&w.MSFlexGrid1, &w.MSFlexGrid2, &w.MSFlexGrid3})
-    EXPECT_EQ(grid->Font().name, u"ＭＳ Ｐゴシック");
   EXPECT_EQ(w.MSFlexGrid1.Font().size, 9);
   EXPECT_EQ(w.MSFlexGrid3.Font().size, 9);
   EXPECT_EQ(w.MSFlexGrid2.Font().size, 8);

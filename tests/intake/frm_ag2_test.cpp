@@ -60,21 +60,20 @@ class DataReadWindowTest : public ::testing::Test {
   frmAg2* w = nullptr;
 };
 
+// Captions, places and looks are the design table's; here what loading leaves, and what the
+// steps rely on: every lamp white, each lamp as wide as its button, only the hint timer running.
 TEST_F(DataReadWindowTest, LoadsUnderTheMainWindowWithEveryStepLocked) {
   EXPECT_EQ(w->Width(), 13000);
   EXPECT_EQ(w->Height(), 8225);
   EXPECT_EQ(w->Left(), (28800 - 13000) / 2);
   EXPECT_EQ(w->Top(), (16200.0 - 9475) / 2 + 1250 - 200);
-  EXPECT_EQ(w->Caption(), u" 　＜  （ 新 ） ＫＯＬデ－タ読込 ウィンドウ  ＞");
   for (const ui::Control* c : std::vector<const ui::Control*>{&w->Command1, &w->Command6, &w->Command7,
                                                               &w->Command8, &w->File1, &w->Combo1})
     EXPECT_FALSE(c->Enabled()) << c->Name();
   EXPECT_TRUE(w->Dir1.Enabled());
   EXPECT_TRUE(w->Drive1.Enabled());
-  for (const ui::Label* lamp : {&w->Label6, &w->Label7, &w->Label29, &w->Label2, &w->Label3, &w->Label4}) {
+  for (const ui::Label* lamp : {&w->Label6, &w->Label7, &w->Label29, &w->Label2, &w->Label3, &w->Label4})
     EXPECT_EQ(lamp->BackColor(), kWhite) << lamp->Name();
-    EXPECT_EQ(lamp->BorderStyle(), 1);
-  }
   EXPECT_EQ(w->Label6.Width(), w->Command1.Width());
   EXPECT_EQ(w->Label4.Width(), w->Command8.Width());
   EXPECT_FALSE(w->Text1.Visible());
@@ -85,14 +84,7 @@ TEST_F(DataReadWindowTest, LoadsUnderTheMainWindowWithEveryStepLocked) {
   EXPECT_TRUE(w->Timer2.Running());
   EXPECT_EQ(w->Timer2.Interval(), 400);
   EXPECT_FALSE(w->Timer1.Running());
-  EXPECT_EQ(w->File1.Pattern(), u"*.kd2");
-  EXPECT_EQ(w->Combo1.Text(), u"*.kd2");
-  EXPECT_EQ(w->Combo1.Entries(), std::vector<Text>{u"*.kd2"});
-  EXPECT_EQ(w->Command1.Caption(), u" 出走馬  読込");
-  EXPECT_EQ(w->Command7.Caption(), u" 成   績   読込");
-  EXPECT_EQ(w->Command8.Caption(), u" 基本タイム構築");
-  EXPECT_EQ(w->Label37.Caption(), u"[  デ－タを解凍したフォルダを指定します  ]");
-  EXPECT_EQ(w->Label32.Caption(), u"(  レ－スＮＯをクリックして下さい ） ");
+  EXPECT_EQ(w->File1.Pattern(), u"*.kd2");  // what the folder check sees of a folder
 }
 
 TEST_F(DataReadWindowTest, LaysOutTheThreeGridsWithRowsMatchingTheClickBands) {
