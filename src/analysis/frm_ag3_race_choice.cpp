@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kFirstRace = 1;
 constexpr double kLastRace = 12;
-constexpr double kLongestDistance = 2500;  // this distance and longer cannot be analysed
+constexpr double kRefusedDistance = 2500;  // this distance and longer cannot be analysed
 
 const Text kRefusalMessage = u"２５００ｍ以上の解析は出来ません。！！";
 
@@ -61,7 +61,7 @@ void frmAg3::Command18_Click() {
   const model::RaceCardTables& card = app_.meeting.card;
   Label6.SetCaption(card.RaceEstTimeLabel(race));
   Label7.SetCaption(card.RacePaceLabel(race));
-  if (model::TextToNumber(card.RaceDistanceLabel(race)) >= kLongestDistance) RefuseConfirmation();
+  if (model::TextToNumber(card.RaceDistanceLabel(race)) >= kRefusedDistance) RefuseConfirmation();
 }
 
 // The analysed race stays the refused one; nothing can analyse it before the next confirmation.

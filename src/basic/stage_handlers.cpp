@@ -12,8 +12,8 @@ void AttachHandlers(shell::App& app) {
   });
 }
 
-// The evaluation of the runs comes with the analysis itself; the click already leaves the window as
-// the analysis will: the race can no longer be released, and the secondary analysis may run.
+// The evaluation of the runs is still to come; the click already leaves the window as the analysis
+// will: the race can no longer be released, and the secondary analysis may run.
 void Command20_Click(analysis::frmAg3& window) {
   window.Command19.SetEnabled(false);
   window.Command20.SetEnabled(false);

@@ -28,20 +28,22 @@ void AttachHandlers(shell::App& app) {
   });
 }
 
-// The colour bands come with the colouring itself. On good going the going-aptitude switch has
-// nothing to show and goes for the rest of the run.
+// The colour bands are still to come; the click already brings the navigation switches into view and
+// opens the filter. On good going the going-aptitude switch has nothing to show and goes for the rest
+// of the run.
 void Command9_Click(analysis::frmAg3& window) {
   window.Frame1.Move(9850, 0, 2900, 1100);
   window.Command10.SetEnabled(true);
   if (window.Combo1.ListIndex() == kGoodGoing) window.Check6.SetVisible(false);
 }
 
-// The filter itself comes with the recommendation stage.
+// The filtering of the runner grid is still to come; the click already opens the recommendation.
 void Command10_Click(analysis::frmAg3& window) {
   window.Command11.SetEnabled(true);
 }
 
-// The recommended numbers come with the recommendation stage.
+// Choosing the recommended numbers is still to come; the click already opens the evaluation switch
+// and the main window's print box.
 void Command11_Click(shell::App& app, analysis::frmAg3& window) {
   window.Check7.SetEnabled(true);
   app.Form<shell::frmAg0>().Check1.SetEnabled(true);

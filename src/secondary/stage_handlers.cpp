@@ -26,8 +26,8 @@ void AttachHandlers(shell::App& app) {
   });
 }
 
-// The values come with the analysis itself; the click already leaves the controls as the analysis
-// will: its own view ("仮評価") shown, the other views, the launchers and "色分け" open.
+// The values are still to come; the click already leaves the controls as the analysis will: its own view
+// ("仮評価") shown, the other views, the launchers and "色分け" open.
 void Command5_Click(analysis::frmAg3& window) {
   window.Command5.SetEnabled(false);
   PressViewButton(window, window.Command1);
@@ -37,7 +37,7 @@ void Command5_Click(analysis::frmAg3& window) {
   }
 }
 
-// The views' texts come with the analysis itself.
+// The views' texts are still to come.
 void Command3_Click(analysis::frmAg3& window) {
   PressViewButton(window, window.Command3);
 }
