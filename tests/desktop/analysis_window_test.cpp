@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
-#include <sstream>
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "desktop/form_window.h"
 #include "program/program.h"
 #include "tests/desktop/qt_fixture.h"
-#include "tools/driver/script_driver.h"
+#include "tests/support/sample_road.h"
 
 namespace qtui::testing {
 namespace {
@@ -29,16 +28,7 @@ TEST(AnalysisWindowOnTheDesktop, HandOverOpensItAndARaceIsConfirmedWithTheMouse)
   program::Program app;
   Frontend frontend(app, false);
   app.Start();
-  std::istringstream script(
-      "click frmAg1.Command1\n"
-      "folder " TARVELO_SOURCE_DIR
-      "/sample\n"
-      "click frmAg2.Command1\n"
-      "click frmAg2.Command7\n"
-      "click frmAg2.Command8\n"
-      "tick frmAg2.Timer1 2\n");
-  std::ostringstream out, err;
-  ASSERT_EQ(driver::RunScript(app, script, out, err), 0) << err.str();
+  ASSERT_EQ(testsupport::RoadToAnalysisWindow(app), "");
   frontend.Sync();
 
   auto* w = app.FindLoaded<analysis::frmAg3>();

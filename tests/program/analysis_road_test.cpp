@@ -2,7 +2,6 @@
 // steps, as the assembled program attaches them: each opens the next step.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,7 +9,7 @@
 #include "analysis/frm_ag3.h"
 #include "program/program.h"
 #include "shell/frm_ag0.h"
-#include "tools/driver/script_driver.h"
+#include "tests/support/sample_road.h"
 
 namespace program {
 namespace {
@@ -21,20 +20,10 @@ class AnalysisRoad : public ::testing::Test {
  protected:
   void SetUp() override {
     app.Start();
-    Run("click frmAg1.Command1\n"
-        "folder " TARVELO_SOURCE_DIR
-        "/sample\n"
-        "click frmAg2.Command1\n"
-        "click frmAg2.Command7\n"
-        "click frmAg2.Command8\n"
-        "tick frmAg2.Timer1 2\n");
+    ASSERT_EQ(testsupport::RoadToAnalysisWindow(app), "");
     ASSERT_TRUE(app.IsLoaded<frmAg3>());
   }
-  void Run(const std::string& lines) {
-    std::istringstream script(lines);
-    std::ostringstream out, err;
-    ASSERT_EQ(driver::RunScript(app, script, out, err), 0) << err.str();
-  }
+  void Run(const std::string& lines) { ASSERT_EQ(testsupport::RunLines(app, lines), ""); }
   frmAg3& Window() { return app.Form<frmAg3>(); }
   // The names of frmAg3's command buttons that take a click now.
   std::vector<std::string> Open() {
