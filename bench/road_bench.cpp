@@ -90,6 +90,7 @@ void StepBenchmark(benchmark::State& state, Step step, const fs::path& folder) {
   for (auto _ : state) {
     state.PauseTiming();
     auto meeting = std::make_unique<model::Meeting>();
+    program::CreateTableGroups(*meeting);
     for (Step before = Step::kRaceCard; before != step;
          before = static_cast<Step>(static_cast<int>(before) + 1))
       RunStep(before, *meeting, folder);

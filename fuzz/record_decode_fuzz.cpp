@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "intake/past_performance_read.h"
+#include "intake/race_card_tables.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/meeting.h"
@@ -41,7 +42,7 @@ void DecodeEveryField(const std::vector<unsigned char>& record) {
 // Race 1 has the one runner whose record this is; the other races pass over one record each.
 void DecodeHorseRecord(const std::vector<unsigned char>& record) {
   static model::Meeting meeting;
-  meeting.card.RunnerCount(1) = u"01";
+  meeting.Group<intake::RaceCardTables>().RunnerCount(1) = u"01";
   intake::WalkHorseRecords(meeting, {[](long) {},
                                      [&record](int field) {
                                        const intake::FieldSpec& f =

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/analysis_window_tables.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 
 namespace analysis {
@@ -15,19 +17,19 @@ constexpr int kRunnersShown = 18;
 }  // namespace
 
 double SelectorRace(const model::Meeting& meeting) {
-  return model::TextToNumber(meeting.analysis.SelectorRace());
+  return model::TextToNumber(meeting.Group<AnalysisWindowTables>().SelectorRace());
 }
 
 void SetSelectorRace(model::Meeting& meeting, double race) {
-  meeting.analysis.SelectorRace() = model::NumberToText(race);
+  meeting.Group<AnalysisWindowTables>().SelectorRace() = model::NumberToText(race);
 }
 
 double AnalysedRace(const model::Meeting& meeting) {
-  return model::TextToNumber(meeting.analysis.AnalysedRace());
+  return model::TextToNumber(meeting.Group<AnalysisWindowTables>().AnalysedRace());
 }
 
 void SetAnalysedRace(model::Meeting& meeting, double race) {
-  meeting.analysis.AnalysedRace() = model::NumberToText(race);
+  meeting.Group<AnalysisWindowTables>().AnalysedRace() = model::NumberToText(race);
 }
 
 int AnalysedRaceIndex(const model::Meeting& meeting) {
@@ -39,7 +41,7 @@ int AnalysedRaceIndex(const model::Meeting& meeting) {
 int AnalysedRunnerCount(const model::Meeting& meeting) {
   const int race = AnalysedRaceIndex(meeting);
   if (race == 0) return 0;
-  const double count = model::TextToNumber(meeting.card.RunnerCount(race));
+  const double count = model::TextToNumber(meeting.Group<intake::RaceCardTables>().RunnerCount(race));
   return static_cast<int>(std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(kRunnersShown)));
 }
 

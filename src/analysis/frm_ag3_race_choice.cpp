@@ -3,6 +3,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "analysis/race_overview.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -58,7 +59,7 @@ void frmAg3::Command18_Click() {
   HideRaceOverview(MSFlexGrid3);
   SetAnalysedRace(app_.meeting, SelectorRace(app_.meeting));
   const int race = AnalysedRaceIndex(app_.meeting);
-  const model::RaceCardTables& card = app_.meeting.card;
+  const intake::RaceCardTables& card = app_.meeting.Group<intake::RaceCardTables>();
   Label6.SetCaption(card.RaceEstTimeLabel(race));
   Label7.SetCaption(card.RacePaceLabel(race));
   if (model::TextToNumber(card.RaceDistanceLabel(race)) >= kRefusedDistance) RefuseConfirmation();
@@ -90,7 +91,8 @@ void frmAg3::Command19_Click() {
 }
 
 void frmAg3::ShowSelectorRace() {
-  Label2.SetCaption(app_.meeting.card.RaceSummary(RaceIndex(SelectorRace(app_.meeting))));
+  Label2.SetCaption(
+      app_.meeting.Group<intake::RaceCardTables>().RaceSummary(RaceIndex(SelectorRace(app_.meeting))));
 }
 
 }  // namespace analysis

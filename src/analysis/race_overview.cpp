@@ -1,5 +1,7 @@
 #include "analysis/race_overview.h"
 
+#include "analysis/analysis_window_tables.h"
+#include "intake/race_card_tables.h"
 #include "ui/palette.h"
 
 namespace analysis {
@@ -23,7 +25,8 @@ const Text kRowHeadings[] = {u"レ－ス 名",  u"条　    件", u"タ  －  �
 const Text kRecommendHeading = u"推奨馬番";
 
 bool IsAnalysed(const model::Meeting& meeting, int race) {
-  return !meeting.analysis.AnalysisValidity(race).empty() && !meeting.analysis.AnalysisGrade(race).empty();
+  const AnalysisWindowTables& results = meeting.Group<AnalysisWindowTables>();
+  return !results.AnalysisValidity(race).empty() && !results.AnalysisGrade(race).empty();
 }
 
 // Formats the current cell (r, c): column first, then row, then the format.
@@ -35,7 +38,7 @@ void FormatCell(ui::FlexGrid& grid, int r, int c, int alignment, double font_siz
 }
 
 void WriteRaceCard(ui::FlexGrid& grid, const model::Meeting& meeting) {
-  const model::RaceCardTables& card = meeting.card;
+  const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   for (int c = 1; c <= kRaces; ++c) {
     const Text facts[] = {card.RaceName(c),          card.RaceClassLabel(c), card.RaceSurfaceLabel(c),
                           card.RaceDistanceLabel(c), card.RunnerCount(c),    card.RaceEstTimeLabel(c),
@@ -45,7 +48,7 @@ void WriteRaceCard(ui::FlexGrid& grid, const model::Meeting& meeting) {
 }
 
 void WriteResults(ui::FlexGrid& grid, const model::Meeting& meeting, int race) {
-  const model::AnalysisTables& results = meeting.analysis;
+  const AnalysisWindowTables& results = meeting.Group<AnalysisWindowTables>();
   grid.SetTextMatrix(kValidityRow, race, results.AnalysisValidity(race) + u" " + results.AnalysisGrade(race));
   for (int k = 1; k <= kRecommendLines; ++k) {
     grid.SetTextMatrix(kFirstRecommendRow + k - 1, race, u" " + results.RecommendLine[k](race));

@@ -1,6 +1,7 @@
 #include "basetime/accumulation.h"
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
@@ -18,11 +19,11 @@ const Text kNoTimeTail = u"-----";
 const Text kZeroTime = u"000.0";
 
 struct SurfaceTotals {
-  model::ClassCellTable* sum = nullptr;
-  model::ClassCellTable* count = nullptr;
+  ClassCellTable* sum = nullptr;
+  ClassCellTable* count = nullptr;
 };
 
-SurfaceTotals TotalsOf(model::BaseTimeTables& base, int surface) {
+SurfaceTotals TotalsOf(BaseTimeTables& base, int surface) {
   if (surface == kTurf) return {&base.TurfTimeSum, &base.TurfTimeCount};
   if (surface == kDirt) return {&base.DirtTimeSum, &base.DirtTimeCount};
   return {};
@@ -32,7 +33,7 @@ bool ShownInGrid(int baseClass, int distance, int course) {
   return baseClass >= 1 && baseClass <= 5 && distance >= 1 && distance <= 12 && course >= 1 && course <= 10;
 }
 
-void AccumulateRecord(model::BaseTimeTables& base, ClassGridWriter& grid, const Text& record) {
+void AccumulateRecord(BaseTimeTables& base, ClassGridWriter& grid, const Text& record) {
   const Text tail = model::Right(record, 5);
   const Text timeText = tail == kNoTimeTail ? kZeroTime : tail;
   const int baseClass = BaseClassIndexOf(Mid(record, 2, 1));
@@ -58,11 +59,11 @@ void AccumulateRecord(model::BaseTimeTables& base, ClassGridWriter& grid, const 
 }  // namespace
 
 void AccumulateRunTimes(model::Meeting& meeting, ClassGridWriter& grid, int firstRace, int lastRace) {
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   for (int r = firstRace; r <= lastRace; ++r) {
     const int lastRunner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= lastRunner; ++j) {
-      for (int k = 5; k >= 1; --k)
-        AccumulateRecord(meeting.baseTimes, grid, meeting.baseTimes.RunSummary[k](r, j));
+      for (int k = 5; k >= 1; --k) AccumulateRecord(base, grid, base.RunSummary[k](r, j));
     }
   }
 }

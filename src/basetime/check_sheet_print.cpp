@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
+#include "intake/race_card_tables.h"
+#include "model/analysis_tables.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -56,19 +59,19 @@ void PrintAt(ui::Printer& printer, double x, double y, const Text& text) {
 }
 
 void PrintRaceData(const model::Meeting& meeting, ui::Printer& printer, int race) {
-  const model::RaceCardTables& card = meeting.card;
+  const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   PrintAt(printer, 55, 18, card.RaceDate(race));
   PrintAt(printer, 55, 24, card.RaceCourseName(race));
   PrintAt(printer, 105, 24, card.RaceNoLabel(race));
   PrintAt(printer, 55, 30, card.RaceClassLabel(race));
   PrintAt(printer, 107, 30, card.RaceSurfaceLabel(race));
   PrintAt(printer, 55, 36, card.RaceDistanceLabel(race));
-  PrintAt(printer, 105, 36, meeting.analysis.TodayGoingText());
+  PrintAt(printer, 105, 36, meeting.Group<model::AnalysisTables>().TodayGoingText());
   PrintAt(printer, 55, 42, card.RunnerCount(race));
 }
 
 void PrintRunnerRows(const model::Meeting& meeting, ui::Printer& printer, int race) {
-  const model::BaseTimeTables& base = meeting.baseTimes;
+  const BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   const int runners = LastRunnerOf(meeting, race);
   for (int i = 1; i <= runners; ++i) {
     const double y = kFirstRowY + kRowPitch * (i - 1);

@@ -1,6 +1,7 @@
 #include "basetime/class_average.h"
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -23,8 +24,8 @@ Text AverageText(const Text& sum, const Text& count) {
   return model::NumberToPatternText(average, average < 100 ? u"00.0" : u"000.0");
 }
 
-void AverageSurface(const model::ClassCellTable& sums, const model::ClassCellTable& counts,
-                    model::ClassCellTable& averages, int surface, ClassGridWriter& grid) {
+void AverageSurface(const ClassCellTable& sums, const ClassCellTable& counts, ClassCellTable& averages,
+                    int surface, ClassGridWriter& grid) {
   for (int d = 1; d <= 12; ++d) {
     for (int c = 1; c <= 10; ++c) {
       for (int b = 1; b <= 5; ++b) {
@@ -43,7 +44,7 @@ void AverageSurface(const model::ClassCellTable& sums, const model::ClassCellTab
 }  // namespace
 
 void ComputeClassAverages(model::Meeting& meeting, ClassGridWriter& grid) {
-  model::BaseTimeTables& base = meeting.baseTimes;
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   AverageSurface(base.TurfTimeSum, base.TurfTimeCount, base.TurfClassAvg, kTurf, grid);
   AverageSurface(base.DirtTimeSum, base.DirtTimeCount, base.DirtClassAvg, kDirt, grid);
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -39,7 +40,7 @@ double Combine(const std::vector<double>& a) {
   }
 }
 
-Text CombinedText(const model::ClassCellTable& averages, int distance, int course) {
+Text CombinedText(const ClassCellTable& averages, int distance, int course) {
   std::vector<double> present;
   for (int b = 1; b <= 5; ++b) {
     const double value = TextToNumber(averages(b, distance, course));
@@ -52,8 +53,8 @@ Text CombinedText(const model::ClassCellTable& averages, int distance, int cours
 }  // namespace
 
 void CombineClassAverages(model::Meeting& meeting, int surface) {
-  model::BaseTimeTables& base = meeting.baseTimes;
-  const model::ClassCellTable& averages = surface == kTurf ? base.TurfClassAvg : base.DirtClassAvg;
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
+  const ClassCellTable& averages = surface == kTurf ? base.TurfClassAvg : base.DirtClassAvg;
   for (int c = 1; c <= 10; ++c) {
     for (int d = 1; d <= 12; ++d) base.StdTimeWork(c, d) = CombinedText(averages, d, c);
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "model/codes.h"
 #include "model/numbers.h"
 
@@ -47,14 +48,14 @@ constexpr std::array<StepRule, 13> kRules = {{
 
 class Row {
  public:
-  Row(model::CourseDistanceTable& work, int course) : work_(work), course_(course) {}
+  Row(CourseDistanceTable& work, int course) : work_(work), course_(course) {}
   // Read through the cell's text, so a value written earlier counts as its stored digits.
   double Value(int d) const { return TextToNumber(work_(course_, d)); }
   bool Present(int d) const { return Value(d) != 0; }
   void Write(int d, double value) { work_(course_, d) = NumberToText(value); }
 
  private:
-  model::CourseDistanceTable& work_;
+  CourseDistanceTable& work_;
   int course_;
 };
 
@@ -99,7 +100,7 @@ void FillLonger(Row& row, int d) {
 }  // namespace
 
 void FillMissingDistances(model::Meeting& meeting, int course) {
-  Row row(meeting.baseTimes.StdTimeWork, course);
+  Row row(meeting.Group<BaseTimeTables>().StdTimeWork, course);
   if (!row.Present(1)) FillSprint(row);
   for (int d = 2; d <= 12; ++d) {
     if (!row.Present(d)) FillLonger(row, d);

@@ -4,6 +4,7 @@
 
 #include "basetime/accumulation.h"
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "basetime/check_sheet_print.h"
 #include "basetime/class_average.h"
 #include "basetime/distance_headings.h"
@@ -182,7 +183,7 @@ void frmAg7::Command1_Click() {
 }
 
 void frmAg7::ShowRaceRecords(int race) {
-  const model::BaseTimeTables& base = app_.meeting.baseTimes;
+  const BaseTimeTables& base = app_.meeting.Group<BaseTimeTables>();
   // The grid holds 18 runners, the most a race of the program has; any further runner is counted
   // by the accumulation but not listed.
   const int lastRow = MSFlexGrid2.Rows() - 1;
@@ -208,7 +209,7 @@ void frmAg7::Command3_Click() {
 void frmAg7::ShowWorkLine(int surface, int course, int line) {
   ui::FlexGrid* grid = CourseGrid(surface);
   if (grid == nullptr) return;
-  const model::CourseDistanceTable& work = app_.meeting.baseTimes.StdTimeWork;
+  const CourseDistanceTable& work = app_.meeting.Group<BaseTimeTables>().StdTimeWork;
   for (int d = 1; d <= 12; ++d) {
     grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d),
                         model::NumberToPatternText(model::TextToNumber(work(course, d)), u"###.0"));

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "basetime/distance_headings.h"
+#include "basetime/std_time_view_tables.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
 #include "shell/app.h"
@@ -62,12 +64,14 @@ void frmAg9::LayOutGrid() {
 
 void frmAg9::Option1_Click() {
   MSFlexGrid1.SetTextMatrix(0, 0, kTurfCorner);
-  Fill(app_.meeting.baseTimes.TurfStdTime, app_.meeting.stdTimeView.TurfStdText, kOptionCaption);
+  Fill(app_.meeting.Group<BaseTimeTables>().TurfStdTime, app_.meeting.Group<StdTimeViewTables>().TurfStdText,
+       kOptionCaption);
 }
 
 void frmAg9::Option2_Click() {
   MSFlexGrid1.SetTextMatrix(0, 0, kDirtCorner);
-  Fill(app_.meeting.baseTimes.DirtStdTime, app_.meeting.stdTimeView.DirtStdText, kOptionCaption);
+  Fill(app_.meeting.Group<BaseTimeTables>().DirtStdTime, app_.meeting.Group<StdTimeViewTables>().DirtStdText,
+       kOptionCaption);
 }
 
 void frmAg9::Fill(const model::TextTable& stdTime, model::TextTable& stdText, const Text& caption) {

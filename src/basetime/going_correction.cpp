@@ -1,6 +1,8 @@
 #include "basetime/going_correction.h"
 
+#include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
+#include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -58,8 +60,8 @@ double CorrectedWinnerTime(const Text& timeSeconds, const Text& correction, cons
 }
 
 void CorrectRunTimes(model::Meeting& meeting) {
-  const model::PastRunTables& past = meeting.pastRuns;
-  model::BaseTimeTables& base = meeting.baseTimes;
+  const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   for (int r = 1; r <= 12; ++r) {
     const int lastRunner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= lastRunner; ++j) {

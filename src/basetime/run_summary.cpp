@@ -1,7 +1,9 @@
 #include "basetime/run_summary.h"
 
+#include "basetime/base_time_tables.h"
 #include "basetime/going_correction.h"
 #include "basetime/runner_range.h"
+#include "intake/past_run_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -61,8 +63,8 @@ Text RunSummaryRecord(const RunSummaryInput& run) {
 namespace {
 
 void SummarizeRun(model::Meeting& meeting, int r, int j, int k) {
-  model::PastRunTables& past = meeting.pastRuns;
-  model::BaseTimeTables& base = meeting.baseTimes;
+  intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   if (!IsUsableRun(past.RunCourseName[k](r, j), past.RunDistanceText[k](r, j), past.RunPosition[k](r, j))) {
     base.RunSummary[k](r, j) = kUnusableRunMark;
     return;

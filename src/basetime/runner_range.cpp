@@ -1,5 +1,6 @@
 #include "basetime/runner_range.h"
 
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -9,7 +10,7 @@ constexpr int kMaxRunners = 28;
 }
 
 int LastRunnerOf(const model::Meeting& meeting, int race) {
-  const double count = model::TextToNumber(meeting.card.RunnerCount(race));
+  const double count = model::TextToNumber(meeting.Group<intake::RaceCardTables>().RunnerCount(race));
   // A loop from 1 to a count below 1 runs no runner; a fractional count stops at its whole part.
   if (!(count >= 1)) return 0;
   if (count >= kMaxRunners) return kMaxRunners;

@@ -1,5 +1,6 @@
 #include "basetime/smoothing.h"
 
+#include "basetime/base_time_tables.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -17,7 +18,7 @@ int HundredsBetween(int lower) {
   return lower == 1 || lower == 2 || lower == 7 ? 2 : 1;
 }
 
-void SmoothPair(model::CourseDistanceTable& work, int course, int lower) {
+void SmoothPair(CourseDistanceTable& work, int course, int lower) {
   const int upper = lower + 1;
   const double low = TextToNumber(work(course, lower));
   const double high = TextToNumber(work(course, upper));
@@ -38,7 +39,7 @@ void SmoothPair(model::CourseDistanceTable& work, int course, int lower) {
 }  // namespace
 
 void SmoothDistanceStepsPass(model::Meeting& meeting, int course) {
-  model::CourseDistanceTable& work = meeting.baseTimes.StdTimeWork;
+  CourseDistanceTable& work = meeting.Group<BaseTimeTables>().StdTimeWork;
   if (TextToNumber(work(course, 1)) == 0) return;
   for (int lower = 1; lower <= 11; ++lower) SmoothPair(work, course, lower);
 }

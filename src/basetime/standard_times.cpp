@@ -1,6 +1,7 @@
 #include "basetime/standard_times.h"
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "basetime/combination.h"
 #include "basetime/distance_fill.h"
 #include "basetime/smoothing.h"
@@ -9,10 +10,10 @@
 namespace basetime {
 
 void StoreStandardTimes(model::Meeting& meeting, int surface, int course) {
-  model::BaseTimeTables& base = meeting.baseTimes;
-  model::CourseDistanceTable* target = surface == kTurf   ? &base.TurfStdTime
-                                       : surface == kDirt ? &base.DirtStdTime
-                                                          : nullptr;
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
+  CourseDistanceTable* target = surface == kTurf   ? &base.TurfStdTime
+                                : surface == kDirt ? &base.DirtStdTime
+                                                   : nullptr;
   if (target == nullptr) return;
   for (int d = 1; d <= 12; ++d) {
     (*target)(course, d) =

@@ -6,6 +6,9 @@
 #include <array>
 
 #include "intake/frm_ag2.h"
+#include "intake/past_run_tables.h"
+#include "intake/preview_values.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -81,7 +84,7 @@ void frmAg2::PickRace(ui::FlexGrid& clicked, int first_race, double x, double y)
   clicked.SetCol(c);
   if (c == 0) return;
   const int race = first_race + c - 1;
-  app_.meeting.preview.PreviewRace() = model::NumberToText(race);
+  app_.meeting.Group<PreviewValues>().PreviewRace() = model::NumberToText(race);
   clicked.SetRow(r);
   if (r >= 1 && r <= 6) return;
   PaintCell(clicked, 0, c, ui::palette::kGreen);
@@ -91,7 +94,7 @@ void frmAg2::PickRace(ui::FlexGrid& clicked, int first_race, double x, double y)
 
 // Adjacent runners of the same frame share one merged frame cell.
 void frmAg2::ListRunners(int race) {
-  const model::RaceCardTables& t = app_.meeting.card;
+  const RaceCardTables& t = app_.meeting.Group<RaceCardTables>();
   const double count = model::TextToNumber(t.RunnerCount(race));
   for (int i = 1; i <= count && i <= kListedRunners; ++i) {
     MSFlexGrid2.SetMergeCol(0, true);
@@ -110,10 +113,10 @@ void frmAg2::MSFlexGrid2_MouseDown(int /*button*/, int /*shift*/, double x, doub
   MSFlexGrid2.SetCol(c);
   if (c != 2) return;
   MSFlexGrid2.SetRow(r);
-  app_.meeting.preview.PreviewRunnerRow() = model::NumberToText(r);
+  app_.meeting.Group<PreviewValues>().PreviewRunnerRow() = model::NumberToText(r);
   if (r == 0) return;
   MSFlexGrid2.SetCellBackColor(ui::palette::kLightYellow);
-  const double race = model::TextToNumber(app_.meeting.preview.PreviewRace());
+  const double race = model::TextToNumber(app_.meeting.Group<PreviewValues>().PreviewRace());
   // Before any race was picked there is no runner to show.
   if (race < 1 || race > 12) return;
   ComposeFiveRunSheet(static_cast<int>(race), r);
@@ -121,8 +124,8 @@ void frmAg2::MSFlexGrid2_MouseDown(int /*button*/, int /*shift*/, double x, doub
 
 // Columns 1 to 5 hold the runs from five back to the last one.
 void frmAg2::ComposeFiveRunSheet(int race, int runner) {
-  const model::RaceCardTables& card = app_.meeting.card;
-  const model::PastRunTables& p = app_.meeting.pastRuns;
+  const RaceCardTables& card = app_.meeting.Group<RaceCardTables>();
+  const PastRunTables& p = app_.meeting.Group<PastRunTables>();
   const model::Family<model::RunnerTable>* const kRows[] = {
       &p.RunCourseName,     &p.RunDateText,     &p.RunClassName,  &p.RunSurfaceName, &p.RunDistanceText,
       &p.RunFieldSizeText,  &p.RunPaceName,     &p.RunGoingName,  &p.RunGateText,    &p.RunWeightText,

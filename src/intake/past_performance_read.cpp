@@ -1,6 +1,8 @@
 #include "intake/past_performance_read.h"
 
+#include "intake/past_run_tables.h"
 #include "intake/race_card_reader.h"
+#include "intake/race_card_tables.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/numbers.h"
@@ -11,29 +13,31 @@ namespace {
 constexpr int kRaces = 12;
 constexpr int kPastRuns = UmaRecord::kPastRuns;
 
-void CopyHeader(const HorseFieldText& field, model::PastRunTables& t, int r, int j) {
+void CopyHeader(const HorseFieldText& field, PastRunTables& t, int r, int j) {
   using U = UmaRecord;
   t.UmaHorseName(r, j) = field(U::kHorseName);
   t.SireName(r, j) = field(U::kSireName);
   t.DamName(r, j) = field(U::kDamName);
-  for (int k = 1; k <= model::PastRunTables::kRecordCountsTables; ++k) {
+  for (int k = 1; k <= t.RecordCounts.Count(); ++k) {
     const int g = U::kRecordCountsGroup[static_cast<size_t>(k)];
-    t.RecordCounts(k)(r, j) = model::RecordCountsText(field(U::CountField(g, 1)), field(U::CountField(g, 2)),
-                                                      field(U::CountField(g, 3)), field(U::CountField(g, 4)));
+    t.RecordCounts[k](r, j) = RecordCountsText(field(U::CountField(g, 1)), field(U::CountField(g, 2)),
+                                               field(U::CountField(g, 3)), field(U::CountField(g, 4)));
   }
 }
 
 }  // namespace
 
 void WalkHorseRecords(model::Meeting& meeting, const HorseRecords& records) {
+  const RaceCardTables& card = meeting.Group<RaceCardTables>();
+  PastRunTables& past_runs = meeting.Group<PastRunTables>();
   long n = 1;
   for (int r = 1; r <= kRaces; ++r) {
-    const double count = model::TextToNumber(meeting.card.RunnerCount(r));
+    const double count = model::TextToNumber(card.RunnerCount(r));
     const int runners = RunnersWithCells(count);
     for (int j = 1; j <= runners; ++j) {
       records.read(n + j - 1);
-      CopyHeader(records.field, meeting.pastRuns, r, j);
-      for (int b = 1; b <= kPastRuns; ++b) DecodePastRun(records.field, meeting.pastRuns, r, j, b);
+      CopyHeader(records.field, past_runs, r, j);
+      for (int b = 1; b <= kPastRuns; ++b) DecodePastRun(records.field, past_runs, r, j, b);
     }
     n += RecordsOfRace(count);
   }
@@ -50,7 +54,7 @@ std::string HorseFilePath(const std::string& folder) {
 }
 
 std::array<model::Text, 7> RaceGridTexts(const model::Meeting& meeting, int race) {
-  const model::RaceCardTables& c = meeting.card;
+  const RaceCardTables& c = meeting.Group<RaceCardTables>();
   return {c.RaceName(race),    c.RaceClassLabel(race),   c.RaceSurfaceLabel(race), c.RaceDistanceLabel(race),
           c.RunnerCount(race), c.RaceEstTimeLabel(race), c.RacePaceLabel(race)};
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 
+#include "intake/past_run_tables.h"
 #include "intake/record_layouts.h"
 #include "model/codes.h"
 #include "model/numbers.h"
@@ -153,7 +154,7 @@ void Put(model::RunnerTable& table, int r, int j, const Shown& text) {
 
 }  // namespace
 
-void DecodePastRun(const HorseFieldText& record, model::PastRunTables& t, int r, int j, int b) {
+void DecodePastRun(const HorseFieldText& record, PastRunTables& t, int r, int j, int b) {
   using U = UmaRecord;
   // Copies the field into its raw cell and hands back that cell.
   auto raw = [&](model::Family<model::RunnerTable>& family, int field) -> const Text& {

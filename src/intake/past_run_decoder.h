@@ -3,8 +3,8 @@
 
 #include <functional>
 
+#include "intake/past_run_tables.h"
 #include "intake/record_layouts.h"
-#include "model/past_run_tables.h"
 #include "model/text.h"
 
 namespace intake {
@@ -37,6 +37,6 @@ inline constexpr int kBlockStep = UmaRecord::kRunFieldStep;
 
 // Writes cell (r, j) of member b of every raw and display past-run family from block b of
 // the record. r 1..12, j 1..28, b 1..5.
-void DecodePastRun(const HorseFieldText& record, model::PastRunTables& tables, int r, int j, int b);
+void DecodePastRun(const HorseFieldText& record, PastRunTables& tables, int r, int j, int b);
 
 }  // namespace intake

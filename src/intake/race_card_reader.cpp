@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "intake/race_card_tables.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/codes.h"
@@ -54,7 +55,7 @@ bool HeiseiEra(const Text& date_code, Text& era) {
   return true;
 }
 
-void ReadRace(model::RaceCardTables& t, const RecordReader<Den1Record>& rec, int r, Text& era) {
+void ReadRace(RaceCardTables& t, const RecordReader<Den1Record>& rec, int r, Text& era) {
   t.RaceCourseCode(r) = rec.Field(Den1Record::kCourseCode);
   DecodeCourseName(t.RaceCourseCode(r), t.RaceCourseName(r));
   t.RaceMeetingNo(r) = rec.Field(Den1Record::kMeetingNo);
@@ -99,7 +100,7 @@ Text WeightLabelOf(const Text& code) {
   return model::Left(code, 2) + u"." + model::Mid(code, 3, 1);
 }
 
-void ReadRunner(model::RaceCardTables& t, const RecordReader<Den2Record>& rec, int r, int j) {
+void ReadRunner(RaceCardTables& t, const RecordReader<Den2Record>& rec, int r, int j) {
   t.Frame(r, j) = rec.Field(Den2Record::kFrame);
   t.HorseNo(r, j) = rec.Field(Den2Record::kHorseNo);
   t.HorseCode(r, j) = rec.Field(Den2Record::kHorseCode);
@@ -132,12 +133,12 @@ void ReadRunner(model::RaceCardTables& t, const RecordReader<Den2Record>& rec, i
   t.TrainText3(r, j) = rec.Field(Den2Record::kTrainText3);
 }
 
-Text ComposeMeetingLine(const model::RaceCardTables& t) {
+Text ComposeMeetingLine(const RaceCardTables& t) {
   return FullWidthDigit(t.RaceMeetingNo(1)) + u"回" + u" " + t.RaceCourseName(1) + u" " +
          FullWidthDigit(t.RaceMeetingDay(1)) + u"日" + u"   " + t.RaceDate(1);
 }
 
-void WalkRunners(model::RaceCardTables& t, const std::string& path) {
+void WalkRunners(RaceCardTables& t, const std::string& path) {
   RecordReader<Den2Record> rec(path);
   long n = 1;
   for (int r = 1; r <= 12; ++r) {
@@ -187,7 +188,7 @@ Text FullWidthDigit(const Text& code) {
 }
 
 Text ReadRaceCard(model::Meeting& meeting, const std::string& folder) {
-  model::RaceCardTables& t = meeting.card;
+  RaceCardTables& t = meeting.Group<RaceCardTables>();
   {
     RecordReader<Den1Record> rec(JoinFolder(folder, kRaceFileName));
     Text era;  // carried from race to race within this read only

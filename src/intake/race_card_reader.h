@@ -30,8 +30,8 @@ std::string JoinFolder(const std::string& folder, const std::string& name);
 // anything else gives the empty text.
 model::Text FullWidthDigit(const model::Text& code);
 
-// Fills meeting.card from the two files in folder and returns the meeting line of race 1
-// (meeting number, course, day and date) for the main window.
+// Fills the race-card tables of meeting from the two files in folder and returns the meeting line
+// of race 1 (meeting number, course, day and date) for the main window.
 model::Text ReadRaceCard(model::Meeting& meeting, const std::string& folder);
 
 }  // namespace intake

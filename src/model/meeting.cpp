@@ -1,14 +1,22 @@
 #include "model/meeting.h"
 
+#include <atomic>
+
 namespace model {
 
-Meeting::Meeting() {
-  card.RegisterIn(registry_);
-  pastRuns.RegisterIn(registry_);
-  baseTimes.RegisterIn(registry_);
-  preview.RegisterIn(registry_);
-  stdTimeView.RegisterIn(registry_);
-  analysis.RegisterIn(registry_);
+size_t Meeting::NextGroupIndex() {
+  static std::atomic<size_t> next{0};
+  return next++;
+}
+
+Meeting::GroupHolder& Meeting::HeldAt(size_t index, MakeHolder make) const {
+  if (index >= groups_.size()) groups_.resize(index + 1);
+  if (!groups_[index]) {
+    // Held before it registers, so that the registry never points into a freed group.
+    groups_[index] = make();
+    groups_[index]->RegisterIn(registry_);
+  }
+  return *groups_[index];
 }
 
 }  // namespace model

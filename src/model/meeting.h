@@ -1,34 +1,67 @@
 #pragma once
-// Every shared table of one run of the program, grouped by the stage that writes it.
-// Tables live for the whole run; a stage that does not reach a cell leaves its text.
+// The shared tables of one run of the program. Each stage declares the groups of tables it writes in
+// its own header (TARVELO_TABLE_GROUP); the meeting holds groups of any type without knowing them.
+// A group is created empty and its tables registered by name the first time it is asked for; the
+// program asks for every group at start-up. Groups live for the whole run; a stage that does not
+// reach a cell leaves its text.
 
-#include "model/analysis_tables.h"
-#include "model/base_time_tables.h"
-#include "model/past_run_tables.h"
-#include "model/preview_values.h"
-#include "model/race_card_tables.h"
-#include "model/std_time_view_tables.h"
+#include <cstddef>
+#include <memory>
+#include <vector>
+
 #include "model/table.h"
 
 namespace model {
 
 class Meeting {
  public:
-  Meeting();
+  Meeting() = default;
   Meeting(const Meeting&) = delete;
   Meeting& operator=(const Meeting&) = delete;
 
-  RaceCardTables card;
-  PastRunTables pastRuns;
-  BaseTimeTables baseTimes;
-  PreviewValues preview;
-  StdTimeViewTables stdTimeView;
-  AnalysisTables analysis;
+  // The meeting's group of tables of type G (a struct with RegisterIn(TableRegistry&)). Creating an
+  // empty group changes no table's text, so a const meeting creates it too.
+  template <class G>
+  G& Group() {
+    return Held<G>();
+  }
+  template <class G>
+  const G& Group() const {
+    return Held<G>();
+  }
 
   const TableRegistry& Registry() const { return registry_; }
 
  private:
-  TableRegistry registry_;
+  struct GroupHolder {
+    virtual ~GroupHolder() = default;
+    virtual void RegisterIn(TableRegistry& registry) = 0;
+  };
+  template <class G>
+  struct Holder final : GroupHolder {
+    void RegisterIn(TableRegistry& registry) override { group.RegisterIn(registry); }
+    G group;
+  };
+  using MakeHolder = std::unique_ptr<GroupHolder> (*)();
+
+  // Each group type's place in groups_, taken on the type's first use in the program.
+  static size_t NextGroupIndex();
+  template <class G>
+  static size_t GroupIndex() {
+    static const size_t index = NextGroupIndex();
+    return index;
+  }
+
+  template <class G>
+  G& Held() const {
+    MakeHolder make = [] { return std::unique_ptr<GroupHolder>(std::make_unique<Holder<G>>()); };
+    return static_cast<Holder<G>&>(HeldAt(GroupIndex<G>(), make)).group;
+  }
+  // The group at index, made with make and registered when there is none yet.
+  GroupHolder& HeldAt(size_t index, MakeHolder make) const;
+
+  mutable std::vector<std::unique_ptr<GroupHolder>> groups_;
+  mutable TableRegistry registry_;
 };
 
 }  // namespace model

@@ -66,13 +66,21 @@ class SharedValue : public TextTable {
   SharedValue() : TextTable(std::vector<IndexRange>{}) {}
 };
 
-// A family of five tables indexed 1..5 (RunIndex), each registered under NAME1..NAME5.
+// A family of N tables indexed 1..N (five: one per past run, RunIndex). Member k is registered as
+// NAMEk, numbered with as many digits as N has (RunSummary1..RunSummary5,
+// RecordCounts01..RecordCounts29).
 template <class T, int N = 5>
 class Family {
  public:
   T& operator[](int k) { return members_.at(Index(k)); }
   const T& operator[](int k) const { return members_.at(Index(k)); }
   static constexpr int Count() { return N; }
+  static std::string MemberName(const std::string& name, int k) {
+    std::string number = std::to_string(k);
+    const size_t width = std::to_string(N).size();
+    if (number.size() < width) number.insert(0, width - number.size(), '0');
+    return name + number;
+  }
 
  private:
   static size_t Index(int k) {
@@ -82,13 +90,17 @@ class Family {
   std::array<T, N> members_;
 };
 
+// One runner table per past run (member b = past run b, 1 = last run).
+using RunnerFamily = Family<RunnerTable>;
+
 // Maps each shared table's name to its cells, for the script driver and whole-table tests.
 class TableRegistry {
  public:
+  // std::logic_error when the name is taken.
   void Add(const std::string& name, TextTable& table);
   template <class T, int N>
-  void AddFamily(const std::string& name, Family<T, N>& family) {
-    for (int k = 1; k <= N; ++k) Add(name + std::to_string(k), family[k]);
+  void Add(const std::string& name, Family<T, N>& family) {
+    for (int k = 1; k <= N; ++k) Add(Family<T, N>::MemberName(name, k), family[k]);
   }
   TextTable* Find(const std::string& name) const;
   std::vector<std::string> Names() const;
@@ -98,3 +110,20 @@ class TableRegistry {
 };
 
 }  // namespace model
+
+// A group of tables is written once: a list macro with one X(Type, Name) entry per table (a family is
+// one entry too), from which the group's struct declares every table and registers it under its
+// member's name:
+//
+//   #define TARVELO_CARD_TABLES(X) X(model::RaceTable, RaceName) X(model::RunnerTable, HorseName)
+//   struct CardTables {
+//     TARVELO_TABLE_GROUP(TARVELO_CARD_TABLES)
+//   };
+//
+// model::Meeting::Group creates a group and registers it (RegisterIn) the first time it is asked for.
+#define TARVELO_DECLARE_TABLE(type, name) type name;
+#define TARVELO_REGISTER_TABLE(type, name) registry.Add(#name, name);
+#define TARVELO_TABLE_GROUP(list)                                                 \
+  list(TARVELO_DECLARE_TABLE) void RegisterIn(::model::TableRegistry& registry) { \
+    list(TARVELO_REGISTER_TABLE)                                                  \
+  }

@@ -9,6 +9,7 @@
 namespace program {
 
 Program::Program() {
+  CreateTableGroups(meeting);
   RegisterWindows(*this);
   basetime::AttachHandlers(*this);
   basic::AttachHandlers(*this);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/analysis_window_tables.h"
+#include "intake/race_card_tables.h"
 #include "model/meeting.h"
 
 namespace analysis_test {
@@ -12,13 +14,13 @@ using model::Text;
 
 TEST(AnalysedRace, NoRaceBeforeTheFirstConfirmation) {
   model::Meeting meeting;
-  EXPECT_EQ(meeting.analysis.SelectorRace(), u"0");
-  EXPECT_EQ(meeting.analysis.AnalysedRace(), u"0");
+  EXPECT_EQ(meeting.Group<analysis::AnalysisWindowTables>().SelectorRace(), u"0");
+  EXPECT_EQ(meeting.Group<analysis::AnalysisWindowTables>().AnalysedRace(), u"0");
   EXPECT_EQ(analysis::AnalysedRaceIndex(meeting), 0);
-  meeting.card.RunnerCount(1) = u"16";
+  meeting.Group<intake::RaceCardTables>().RunnerCount(1) = u"16";
   EXPECT_EQ(analysis::AnalysedRunnerCount(meeting), 0);
   analysis::SetAnalysedRace(meeting, 7);
-  EXPECT_EQ(meeting.analysis.AnalysedRace(), u"7");
+  EXPECT_EQ(meeting.Group<analysis::AnalysisWindowTables>().AnalysedRace(), u"7");
   EXPECT_EQ(analysis::AnalysedRaceIndex(meeting), 7);
 }
 
@@ -34,7 +36,7 @@ TEST(AnalysedRace, RunnersHeldAreTheCountCutTo18) {
                              {u"", 0},    {u"-3", 0}, {u"**", 0},  {u" 5", 5},  {u"12.5", 12}};
   for (const CountCase& c : cases) {
     model::Meeting meeting;
-    meeting.card.RunnerCount(3) = c.runner_count;
+    meeting.Group<intake::RaceCardTables>().RunnerCount(3) = c.runner_count;
     analysis::SetAnalysedRace(meeting, 3);
     EXPECT_EQ(analysis::AnalysedRunnerCount(meeting), c.runners) << model::ToUtf8(c.runner_count);
   }

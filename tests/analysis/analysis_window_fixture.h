@@ -9,6 +9,7 @@
 #include <string>
 
 #include "analysis/frm_ag3.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 #include "program/program.h"
 #include "ui/grid.h"
@@ -27,7 +28,7 @@ inline Text Numbered(const char16_t* word, int race) {
 }
 
 inline void WriteRaceCard(model::Meeting& meeting) {
-  model::RaceCardTables& card = meeting.card;
+  intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   for (int c = 1; c <= 12; ++c) {
     card.RaceSummary(c) = Numbered(u"summary ", c);
     card.RaceName(c) = Numbered(u"name ", c);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "analysis/analysed_race.h"
+#include "intake/race_card_tables.h"
 #include "tests/analysis/analysis_window_fixture.h"
 #include "ui/palette.h"
 
@@ -52,7 +53,8 @@ class RaceChoiceTest : public AnalysisWindowTest {
   }
   void Check(const frmAg3& w, const Step& s) {
     EXPECT_EQ(analysis::SelectorRace(app.meeting), s.selector);
-    EXPECT_EQ(w.Label2.Caption(), s.shown == 0 ? Text() : app.meeting.card.RaceSummary(s.shown));
+    EXPECT_EQ(w.Label2.Caption(),
+              s.shown == 0 ? Text() : app.meeting.Group<intake::RaceCardTables>().RaceSummary(s.shown));
     EXPECT_EQ(w.Command16.Enabled(), s.up);
     EXPECT_EQ(w.Command17.Enabled(), s.dn);
     EXPECT_EQ(w.Command18.Enabled(), s.confirm);
@@ -135,7 +137,7 @@ TEST_F(RaceChoiceTest, DistanceLimitOnTheLeadingNumberOfTheText) {
     SCOPED_TRACE(model::ToUtf8(c.distance));
     program::Program fresh;
     WriteRaceCard(fresh.meeting);
-    fresh.meeting.card.RaceDistanceLabel(1) = c.distance;
+    fresh.meeting.Group<intake::RaceCardTables>().RaceDistanceLabel(1) = c.distance;
     frmAg3& w = fresh.Show<frmAg3>();
     w.Command16.UserClick();
     w.Command18.UserClick();
@@ -152,7 +154,7 @@ TEST_F(RaceChoiceTest, ReleasingRace12KeepsUpDisabled) {
   frmAg3& w = Open();
   for (int i = 0; i < 12; ++i) w.Command16.UserClick();
   ASSERT_EQ(analysis::SelectorRace(app.meeting), 12);
-  app.meeting.card.RaceDistanceLabel(12) = u"1600";
+  app.meeting.Group<intake::RaceCardTables>().RaceDistanceLabel(12) = u"1600";
   w.Command18.UserClick();
   w.Command19.UserClick();
   EXPECT_FALSE(w.Command16.Enabled());

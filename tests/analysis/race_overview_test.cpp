@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "analysis/analysis_window_tables.h"
+#include "intake/race_card_tables.h"
 #include "tests/analysis/analysis_window_fixture.h"
 #include "ui/palette.h"
 
@@ -35,9 +37,11 @@ std::vector<CellLook> Cells(const ui::FlexGrid& g) {
 // them.
 void WriteResults(model::Meeting& meeting, int race, const Text& validity, const Text& grade,
                   const std::vector<Text>& lines) {
-  meeting.analysis.AnalysisValidity(race) = validity;
-  meeting.analysis.AnalysisGrade(race) = grade;
-  for (int k = 1; k <= 5; ++k) meeting.analysis.RecommendLine[k](race) = lines[static_cast<size_t>(k - 1)];
+  meeting.Group<analysis::AnalysisWindowTables>().AnalysisValidity(race) = validity;
+  meeting.Group<analysis::AnalysisWindowTables>().AnalysisGrade(race) = grade;
+  for (int k = 1; k <= 5; ++k)
+    meeting.Group<analysis::AnalysisWindowTables>().RecommendLine[k](race) =
+        lines[static_cast<size_t>(k - 1)];
 }
 
 class RaceOverviewTest : public AnalysisWindowTest {
@@ -63,7 +67,7 @@ TEST_F(RaceOverviewTest, SetUpShowsEveryRaceCardUnderItsHeadings) {
   for (int r = 1; r <= 8; ++r) EXPECT_EQ(g.TextMatrix(r, 0), row_headings[r - 1]) << r;
   for (int r = 9; r <= 13; ++r) EXPECT_EQ(g.TextMatrix(r, 0), u"推奨馬番") << r;
   EXPECT_EQ(g.ColWidth(0), 1395);
-  const model::RaceCardTables& card = app.meeting.card;
+  const intake::RaceCardTables& card = app.meeting.Group<intake::RaceCardTables>();
   for (int c = 1; c <= 12; ++c) {
     SCOPED_TRACE(c);
     EXPECT_EQ(g.TextMatrix(0, c), race_headings[c - 1]);
@@ -94,8 +98,8 @@ TEST_F(RaceOverviewTest, HidingOnlyMovesItOutOfView) {
 TEST_F(RaceOverviewTest, RedrawBeforeAnyAnalysisOnlyPlacesTheGrid) {
   ui::FlexGrid& g = Overview();
   // Validity without a grade, or a grade without validity, is no analysed race.
-  app.meeting.analysis.AnalysisValidity(2) = u"75";
-  app.meeting.analysis.AnalysisGrade(9) = u"B";
+  app.meeting.Group<analysis::AnalysisWindowTables>().AnalysisValidity(2) = u"75";
+  app.meeting.Group<analysis::AnalysisWindowTables>().AnalysisGrade(9) = u"B";
   const std::vector<CellLook> before = Cells(g);
   analysis::HideRaceOverview(g);
   analysis::RedrawAndShowRaceOverview(g, app.meeting);

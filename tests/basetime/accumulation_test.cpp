@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "basetime/class_average.h"
 #include "basetime/run_summary.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 #include "recording_grid.h"
 
@@ -36,13 +38,14 @@ class Accumulation : public ::testing::Test {
  protected:
   void AddRecords(std::initializer_list<Text> records) {
     int runner = 0;
-    for (const Text& record : records) m.baseTimes.RunSummary[1](1, ++runner) = record;
-    m.card.RunnerCount(1) = model::NumberToText(runner);
+    for (const Text& record : records) b.RunSummary[1](1, ++runner) = record;
+    card.RunnerCount(1) = model::NumberToText(runner);
   }
   void Accumulate() { AccumulateRunTimes(m, grid); }
 
   model::Meeting m;
-  model::BaseTimeTables& b = m.baseTimes;
+  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
+  BaseTimeTables& b = m.Group<BaseTimeTables>();
   RecordingGrid grid;
 };
 
@@ -64,8 +67,8 @@ TEST_F(Accumulation, SumsCountsAndShowsRunningSums) {
 }
 
 TEST_F(Accumulation, OldestRunFirstAndRunnerCountBounds) {
-  m.card.RunnerCount(1) = u"1";
-  m.card.RunnerCount(2) = u" ";
+  card.RunnerCount(1) = u"1";
+  card.RunnerCount(2) = u" ";
   b.RunSummary[1](1, 1) = u"東五16芝良 095.3 0.0  0.0 095.3";
   b.RunSummary[5](1, 1) = u"東五16芝良 095.9 0.0  0.0 095.9";
   b.RunSummary[1](1, 2) = u"東五16芝良 099.9 0.0  0.0 099.9";  // beyond the count
@@ -81,8 +84,7 @@ TEST_F(Accumulation, UnusableMarkChangesNothing) {
   AddRecords({kUnusableRunMark});
   Accumulate();
   EXPECT_TRUE(grid.writes.empty());
-  for (const model::ClassCellTable* t :
-       {&b.TurfTimeSum, &b.TurfTimeCount, &b.DirtTimeSum, &b.DirtTimeCount}) {
+  for (const ClassCellTable* t : {&b.TurfTimeSum, &b.TurfTimeCount, &b.DirtTimeSum, &b.DirtTimeCount}) {
     for (size_t i = 0; i < t->CellCount(); ++i) EXPECT_EQ(t->CellAt(i), u"");
   }
 }

@@ -5,7 +5,10 @@
 #include <array>
 #include <regex>
 
+#include "basetime/base_time_tables.h"
 #include "basetime/class_average.h"
+#include "intake/past_run_tables.h"
+#include "intake/race_card_tables.h"
 #include "past_run_fixture.h"
 #include "recording_grid.h"
 
@@ -32,7 +35,7 @@ const std::array<Text, 5> kClasses = {u"未勝利", u"500万", u"900万", u"1600
 class BaseTimeBuild : public ::testing::Test {
  protected:
   void SetUp() override {
-    m.card.RunnerCount(1) = u"3";
+    card.RunnerCount(1) = u"3";
     for (int i = 0; i < 15; ++i) {
       const int runner = i / 5 + 1;
       const int k = i % 5 + 1;
@@ -45,10 +48,10 @@ class BaseTimeBuild : public ::testing::Test {
                   .distance = kDistances[static_cast<size_t>(i)],
                   .timeSeconds = kTokyoTurf[static_cast<size_t>(i)]});
     }
-    m.card.RunnerCount(2) = u"";
+    card.RunnerCount(2) = u"";
     SetPastRun(m, 2, 1, 1, {.timeSeconds = u"50.0"});
 
-    m.card.RunnerCount(3) = u"2";
+    card.RunnerCount(3) = u"2";
     const PastRun dirt{.courseName = u"中山",
                        .distance = u"1200",
                        .surfaceCode = u"0",
@@ -63,20 +66,22 @@ class BaseTimeBuild : public ::testing::Test {
     SetPastRun(m, 3, 2, 1, {.courseName = u"公営", .timeSeconds = u"0", .marginText = u"1.0"});
     for (int k = 3; k <= 5; ++k) SetPastRun(m, 3, 1, k, BlankRun());
 
-    m.card.RunnerCount(4) = u"30";
+    card.RunnerCount(4) = u"30";
     SetPastRun(m, 4, 28, 3, {.courseName = u"阪神", .distance = u"2000", .timeSeconds = u"121.0"});
 
     BuildBaseTimes(m, grid);
   }
 
   model::Meeting m;
-  model::BaseTimeTables& b = m.baseTimes;
+  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
+  const intake::PastRunTables& past_runs = m.Group<intake::PastRunTables>();
+  BaseTimeTables& b = m.Group<BaseTimeTables>();
   RecordingGrid grid;
 };
 
 TEST_F(BaseTimeBuild, EveryStandardTimeCellInOneDecimalForm) {
   const std::regex oneDecimal("([1-9][0-9]*)?\\.[0-9]");
-  for (const model::CourseDistanceTable* table : {&b.TurfStdTime, &b.DirtStdTime}) {
+  for (const CourseDistanceTable* table : {&b.TurfStdTime, &b.DirtStdTime}) {
     for (int c = 1; c <= 10; ++c) {
       const bool hasData = table == &b.TurfStdTime ? (c == 1 || c == 3) : c == 2;
       for (int d = 1; d <= 12; ++d) {
@@ -100,11 +105,11 @@ TEST_F(BaseTimeBuild, RaceWithBlankCountContributesNothing) {
 // The winner without a time would otherwise add its correction alone (0.4 s) and halve the average.
 TEST_F(BaseTimeBuild, RunWithoutTimeDoesNotDragTheAverage) {
   EXPECT_EQ(b.RunWinTimeAdj[2](3, 1), u"0.1");  // 0 + 0.4 − 0.3: kept as computed
-  EXPECT_EQ(m.pastRuns.RunMarginText[2](3, 1), u"0.0");
+  EXPECT_EQ(past_runs.RunMarginText[2](3, 1), u"0.0");
   EXPECT_EQ(b.DirtTimeSum(2, 2, 2), u"72");
   EXPECT_EQ(b.DirtTimeCount(2, 2, 2), u"1");
   EXPECT_EQ(b.DirtClassAvg(2, 2, 2), u"72.0");
-  EXPECT_EQ(m.pastRuns.RunMarginText[1](3, 2), u"1.0");  // unusable run: untouched
+  EXPECT_EQ(past_runs.RunMarginText[1](3, 2), u"1.0");  // unusable run: untouched
 }
 
 TEST_F(BaseTimeBuild, RunnerLoopsStopAt28) {
@@ -127,18 +132,19 @@ TEST_F(BaseTimeBuild, CheckGridsShowRunningSumsFirstAndClassAveragesLast) {
 
 TEST(BaseTimeBuildOneSurface, OtherSurfaceGetsNoDataEverywhere) {
   model::Meeting m;
-  m.card.RunnerCount(5) = u"1";
+  m.Group<intake::RaceCardTables>().RunnerCount(5) = u"1";
   SetPastRun(m, 5, 1, 1, PastRun{});
   RecordingGrid grid;
   BuildBaseTimes(m, grid);
+  const BaseTimeTables& b = m.Group<BaseTimeTables>();
   for (int c = 1; c <= 10; ++c) {
     for (int d = 1; d <= 12; ++d) {
-      EXPECT_EQ(m.baseTimes.DirtStdTime(c, d), u".0");
-      EXPECT_EQ(m.baseTimes.DirtClassAvg(1, d, c), u"0");
-      EXPECT_EQ(m.baseTimes.StdTimeWork(c, d), u"0");  // the dirt pass overwrote the turf work
+      EXPECT_EQ(b.DirtStdTime(c, d), u".0");
+      EXPECT_EQ(b.DirtClassAvg(1, d, c), u"0");
+      EXPECT_EQ(b.StdTimeWork(c, d), u"0");  // the dirt pass overwrote the turf work
     }
   }
-  EXPECT_NE(m.baseTimes.TurfStdTime(1, 5), u".0");
+  EXPECT_NE(b.TurfStdTime(1, 5), u".0");
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "basetime/frm_ag7.h"
 #include "basetime/run_summary.h"
 #include "check_window_fixture.h"
+#include "intake/race_card_tables.h"
+#include "model/analysis_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -79,7 +81,7 @@ class CheckSheet : public BuiltCheckWindow {
  protected:
   void SetUp() override {
     BuiltCheckWindow::SetUp();
-    model::RaceCardTables& card = m.card;
+    intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
     card.RaceDate(2) = u"H13.01.06";
     card.RaceCourseName(2) = u"中山";
     card.RaceNoLabel(2) = u"  ２Ｒ";
@@ -109,7 +111,7 @@ class CheckSheet : public BuiltCheckWindow {
 };
 
 TEST_F(CheckSheet, PrintsTheChosenRaceOnB4Landscape) {
-  m.analysis.TodayGoingText() = u" 稍重 ";
+  m.Group<model::AnalysisTables>().TodayGoingText() = u" 稍重 ";
   frmAg7& w = ReadyToPrint(1);
   w.Command5.UserClick();
   ASSERT_EQ(app.printer.Documents().size(), 1u);
@@ -138,7 +140,7 @@ TEST_F(CheckSheet, BeforeAnyAnalysisTheGoingPrintsNothing) {
 }
 
 TEST_F(CheckSheet, RaceWithoutRunnersPrintsEverythingButRunnerRows) {
-  m.card.RunnerCount(2) = u" 0";
+  m.Group<intake::RaceCardTables>().RunnerCount(2) = u" 0";
   ReadyToPrint(1).Command5.UserClick();
   ASSERT_EQ(app.printer.Documents().size(), 1u);
   const std::vector<Op> ops = OpsOf(app.printer.Documents()[0]);

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "basetime/base_time_build.h"
+#include "basetime/base_time_tables.h"
 #include "basetime/frm_ag7.h"
+#include "intake/race_card_tables.h"
 #include "past_run_fixture.h"
 #include "program/program.h"
 #include "shell/app.h"
@@ -23,7 +25,7 @@ class BuiltCheckWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     app.screen.SetSizePixels(1920, 1080);
-    m.card.RunnerCount(1) = u"16";
+    card.RunnerCount(1) = u"16";
     for (int i = 1; i <= 16; ++i) SetPastRun(m, 1, i, 1, {.timeSeconds = u"95.0"});
     SetPastRun(m, 1, 2, 2, {.distance = u"1000", .timeSeconds = u"56.0"});
     SetPastRun(m, 1, 3, 2, {.distance = u"1200", .timeSeconds = u"70.5"});
@@ -33,9 +35,9 @@ class BuiltCheckWindow : public ::testing::Test {
                 .distance = u"1200",
                 .surfaceCode = u"0",
                 .timeSeconds = u"71.6"});
-    m.card.RunnerCount(2) = u"12";
+    card.RunnerCount(2) = u"12";
     SetPastRun(m, 2, 1, 1, {.timeSeconds = u"97.0"});
-    m.card.RunnerCount(3) = u"20";
+    card.RunnerCount(3) = u"20";
     SetPastRun(m, 3, 20, 1, {.courseName = u"阪神", .distance = u"2000", .timeSeconds = u"121.0"});
     CheckWindowGrids grids(app);
     BuildBaseTimes(m, grids);
@@ -50,7 +52,8 @@ class BuiltCheckWindow : public ::testing::Test {
 
   program::Program app;
   model::Meeting& m = app.meeting;
-  model::BaseTimeTables& b = app.meeting.baseTimes;
+  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
+  BaseTimeTables& b = m.Group<BaseTimeTables>();
 };
 
 // Every cell of a grid, row by row.

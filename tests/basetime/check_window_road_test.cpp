@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "analysis/frm_ag3.h"
+#include "basetime/base_time_tables.h"
 #include "basetime/class_average.h"
 #include "basetime/frm_ag7.h"
 #include "basetime/frm_ag9.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -45,7 +47,7 @@ class SampleRoad : public ::testing::Test {
     ASSERT_EQ(driver::RunScript(app, script, out, err), 0) << err.str();
   }
   program::Program app;
-  model::BaseTimeTables& b = app.meeting.baseTimes;
+  BaseTimeTables& b = app.meeting.Group<BaseTimeTables>();
 };
 
 TEST_F(SampleRoad, BuildLeavesTheCheckWindowHiddenWithTheClassAverages) {
@@ -88,7 +90,7 @@ TEST_F(SampleRoad, StepsOnTheBuiltTablesAgreeWithTheBuild) {
   w.Command5_Click();
   ASSERT_EQ(app.printer.Documents().size(), 1u);
   const auto& ops = app.printer.Documents()[0].ops;
-  const double runners = model::TextToNumber(app.meeting.card.RunnerCount(1));
+  const double runners = model::TextToNumber(app.meeting.Group<intake::RaceCardTables>().RunnerCount(1));
   ASSERT_GT(runners, 0);
   EXPECT_EQ(ops.size(), 15 + 20 + 8 + 6 * static_cast<size_t>(runners));
   EXPECT_EQ(ops.back().text, b.RunSummary[1](1, static_cast<int>(runners)));

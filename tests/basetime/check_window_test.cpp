@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_shapes.h"
 #include "basetime/class_average.h"
 #include "basetime/combination.h"
 #include "basetime/distance_fill.h"
@@ -390,7 +391,7 @@ TEST_F(BuiltCheckWindow, BuildRewritesTheStandardTimesAndShowsEveryStage) {
         }
       }
       for (int d = 1; d <= 12; ++d) {
-        const model::CourseDistanceTable& stored = surface == kTurf ? b.TurfStdTime : b.DirtStdTime;
+        const CourseDistanceTable& stored = surface == kTurf ? b.TurfStdTime : b.DirtStdTime;
         EXPECT_EQ(grid.TextMatrix(ClassGridRow(k, 9), d + 1), stored(k, d));
       }
     }

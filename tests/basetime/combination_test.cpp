@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "model/meeting.h"
 #include "model/numbers.h"
 
@@ -32,15 +33,15 @@ const CombinationCase kCases[] = {
     {{u"60.0", u"0", u"0", u"0", u"61.0"}, u"60.5"},             // two, half kept
 };
 
-void SetClasses(model::ClassCellTable& averages, int distance, int course,
-                const std::array<Text, 5>& classes) {
+void SetClasses(ClassCellTable& averages, int distance, int course, const std::array<Text, 5>& classes) {
   for (int b = 1; b <= 5; ++b) averages(b, distance, course) = classes[static_cast<size_t>(b - 1)];
 }
 
 TEST(CombineClassAverages, TrimmedMeanOfThePresentClasses) {
   for (int surface : {1, 2}) {
     model::Meeting m;
-    model::ClassCellTable& averages = surface == 1 ? m.baseTimes.TurfClassAvg : m.baseTimes.DirtClassAvg;
+    BaseTimeTables& b = m.Group<BaseTimeTables>();
+    ClassCellTable& averages = surface == 1 ? b.TurfClassAvg : b.DirtClassAvg;
     int i = 0;
     for (const auto& c : kCases) {
       SetClasses(averages, i % 12 + 1, i / 12 + 3, c.classes);
@@ -49,7 +50,7 @@ TEST(CombineClassAverages, TrimmedMeanOfThePresentClasses) {
     CombineClassAverages(m, surface);
     i = 0;
     for (const auto& c : kCases) {
-      EXPECT_EQ(model::ToUtf8(m.baseTimes.StdTimeWork(i / 12 + 3, i % 12 + 1)), model::ToUtf8(c.expected))
+      EXPECT_EQ(model::ToUtf8(b.StdTimeWork(i / 12 + 3, i % 12 + 1)), model::ToUtf8(c.expected))
           << "surface " << surface << " case " << i;
       ++i;
     }
@@ -58,7 +59,7 @@ TEST(CombineClassAverages, TrimmedMeanOfThePresentClasses) {
 
 TEST(CombineClassAverages, ReadsOnlyClasses1To5OfItsOwnSurfaceAndWritesEveryCell) {
   model::Meeting m;
-  model::BaseTimeTables& b = m.baseTimes;
+  BaseTimeTables& b = m.Group<BaseTimeTables>();
   for (int c = 1; c <= 10; ++c) {
     for (int d = 1; d <= 12; ++d) b.StdTimeWork(c, d) = u"123.4";  // left from the turf pass
   }

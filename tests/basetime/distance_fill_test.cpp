@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "model/meeting.h"
 #include "model/numbers.h"
 
@@ -14,7 +15,8 @@ using model::Text;
 using Row = std::array<Text, 12>;  // 1000, 1200, 1400, 1500, 1600, 1700, 1800, 2000, 2100, 2200, 2300, 2400 m
 
 void SetRow(model::Meeting& m, int course, const Row& row) {
-  for (int d = 1; d <= 12; ++d) m.baseTimes.StdTimeWork(course, d) = row[static_cast<size_t>(d - 1)];
+  for (int d = 1; d <= 12; ++d)
+    m.Group<BaseTimeTables>().StdTimeWork(course, d) = row[static_cast<size_t>(d - 1)];
 }
 
 Row FilledRow(const Row& row, int course = 4) {
@@ -22,7 +24,8 @@ Row FilledRow(const Row& row, int course = 4) {
   SetRow(m, course, row);
   FillMissingDistances(m, course);
   Row out;
-  for (int d = 1; d <= 12; ++d) out[static_cast<size_t>(d - 1)] = m.baseTimes.StdTimeWork(course, d);
+  for (int d = 1; d <= 12; ++d)
+    out[static_cast<size_t>(d - 1)] = m.Group<BaseTimeTables>().StdTimeWork(course, d);
   return out;
 }
 
@@ -115,9 +118,10 @@ TEST(FillMissingDistances, ChangesOnlyMissingCellsOfItsOwnRow) {
   SetRow(m, 3, {u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"});
   SetRow(m, 4, {u"57.9", u"0", u"83.40", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0", u"0"});
   FillMissingDistances(m, 4);
-  EXPECT_EQ(m.baseTimes.StdTimeWork(3, 2), u"0");
-  EXPECT_EQ(m.baseTimes.StdTimeWork(4, 1), u"57.9");
-  EXPECT_EQ(m.baseTimes.StdTimeWork(4, 3), u"83.40");
+  const BaseTimeTables& b = m.Group<BaseTimeTables>();
+  EXPECT_EQ(b.StdTimeWork(3, 2), u"0");
+  EXPECT_EQ(b.StdTimeWork(4, 1), u"57.9");
+  EXPECT_EQ(b.StdTimeWork(4, 3), u"83.40");
 }
 
 }  // namespace

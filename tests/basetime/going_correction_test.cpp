@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "basetime/base_time_tables.h"
+#include "intake/race_card_tables.h"
 #include "past_run_fixture.h"
 
 namespace basetime {
@@ -74,9 +76,10 @@ TEST(CorrectedWinnerTime, WinnerIgnoresMarginLoserSubtractsIt) {
 
 TEST(CorrectRunTimes, WritesEveryRunOfCountedRunnersOnly) {
   model::Meeting m;
-  m.card.RunnerCount(1) = u"2";
-  m.card.RunnerCount(2) = u"";  // a blank count: no runners
-  m.card.RunnerCount(3) = u"0";
+  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
+  card.RunnerCount(1) = u"2";
+  card.RunnerCount(2) = u"";  // a blank count: no runners
+  card.RunnerCount(3) = u"0";
   SetPastRun(m, 1, 1, 1, {.goingCode = u"1", .position = u"01", .timeSeconds = u"95.3"});
   SetPastRun(m, 1, 2, 4,
              {.distance = u"2500", .position = u"04", .timeSeconds = u"152.4", .marginText = u"0.9"});
@@ -85,7 +88,7 @@ TEST(CorrectRunTimes, WritesEveryRunOfCountedRunnersOnly) {
   SetPastRun(m, 3, 1, 1, PastRun{});
 
   CorrectRunTimes(m);
-  const model::BaseTimeTables& b = m.baseTimes;
+  const BaseTimeTables& b = m.Group<BaseTimeTables>();
   EXPECT_EQ(b.RunGoingCorr[1](1, 1), u"-0.5");
   EXPECT_EQ(b.RunWinTimeAdj[1](1, 1), u"94.8");
   EXPECT_EQ(b.RunGoingCorr[4](1, 2), u"");  // 2500 m: left as it was
@@ -101,10 +104,10 @@ TEST(CorrectRunTimes, WritesEveryRunOfCountedRunnersOnly) {
 
 TEST(CorrectRunTimes, RunnerLoopStopsAtTheTables28) {
   model::Meeting m;
-  m.card.RunnerCount(1) = u"35";
+  m.Group<intake::RaceCardTables>().RunnerCount(1) = u"35";
   SetPastRun(m, 1, 28, 5, PastRun{});
   ASSERT_NO_THROW(CorrectRunTimes(m));
-  EXPECT_EQ(m.baseTimes.RunWinTimeAdj[5](1, 28), u"95.3");
+  EXPECT_EQ(m.Group<BaseTimeTables>().RunWinTimeAdj[5](1, 28), u"95.3");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Small hand-made meetings for the base-time build: past runs set directly in the tables, as the
 // past-performance read leaves them.
 
+#include "intake/past_run_tables.h"
 #include "model/meeting.h"
 #include "model/numbers.h"
 
@@ -45,7 +46,7 @@ inline Text PositionTextOf(const Text& raw) {
 }
 
 inline void SetPastRun(model::Meeting& m, int race, int runner, int k, const PastRun& run) {
-  model::PastRunTables& p = m.pastRuns;
+  intake::PastRunTables& p = m.Group<intake::PastRunTables>();
   p.RunCourseName[k](race, runner) = run.courseName;
   p.RunClassName[k](race, runner) = run.className;
   p.RunDistance[k](race, runner) = run.distance;

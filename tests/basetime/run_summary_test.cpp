@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "basetime/base_time_tables.h"
+#include "intake/past_run_tables.h"
+#include "intake/race_card_tables.h"
 #include "past_run_fixture.h"
 
 namespace basetime {
@@ -14,10 +17,10 @@ using testing::SetPastRun;
 
 // Builds the summaries of a one-runner race whose last run is the given one.
 Text SummaryOf(const PastRun& run, model::Meeting& m) {
-  m.card.RunnerCount(1) = u"1";
+  m.Group<intake::RaceCardTables>().RunnerCount(1) = u"1";
   SetPastRun(m, 1, 1, 1, run);
   BuildRunSummaries(m);
-  return m.baseTimes.RunSummary[1](1, 1);
+  return m.Group<BaseTimeTables>().RunSummary[1](1, 1);
 }
 
 Text SummaryOf(const PastRun& run) {
@@ -115,8 +118,8 @@ TEST(RunSummary, RunsWithoutARealWinnerTimeCarryZero) {
     SCOPED_TRACE(c.what);
     model::Meeting m;
     EXPECT_EQ(model::ToUtf8(SummaryOf(c.run, m)), model::ToUtf8(c.record));
-    EXPECT_EQ(m.baseTimes.RunWinTimeAdj[1](1, 1), c.winnerTime);
-    EXPECT_EQ(m.pastRuns.RunMarginText[1](1, 1), c.margin);
+    EXPECT_EQ(m.Group<BaseTimeTables>().RunWinTimeAdj[1](1, 1), c.winnerTime);
+    EXPECT_EQ(m.Group<intake::PastRunTables>().RunMarginText[1](1, 1), c.margin);
   }
 }
 
@@ -125,23 +128,25 @@ TEST(RunSummary, MarginOfAnUnusableRunWithoutTimeIsLeftAlone) {
   EXPECT_EQ(
       SummaryOf({.courseName = u"公営", .position = u"04", .timeSeconds = u"0", .marginText = u"1.2"}, m),
       kUnusableRunMark);
-  EXPECT_EQ(m.pastRuns.RunMarginText[1](1, 1), u"1.2");
+  const intake::PastRunTables& past_runs = m.Group<intake::PastRunTables>();
+  EXPECT_EQ(past_runs.RunMarginText[1](1, 1), u"1.2");
   // A horse's blank blocks keep their margin text too.
-  EXPECT_EQ(m.pastRuns.RunMarginText[2](1, 1), u"");
+  EXPECT_EQ(past_runs.RunMarginText[2](1, 1), u"");
 }
 
 TEST(RunSummary, EachRunIsTestedOnItsOwnPosition) {
   model::Meeting m;
-  m.card.RunnerCount(2) = u"3";
+  m.Group<intake::RaceCardTables>().RunnerCount(2) = u"3";
   for (int k = 1; k <= 5; ++k) SetPastRun(m, 2, 3, k, PastRun{});
-  m.pastRuns.RunPosition[4](2, 3) = u"00";
+  m.Group<intake::PastRunTables>().RunPosition[4](2, 3) = u"00";
   BuildRunSummaries(m);
+  const BaseTimeTables& base_times = m.Group<BaseTimeTables>();
   for (int k = 1; k <= 5; ++k) {
-    EXPECT_EQ(m.baseTimes.RunSummary[k](2, 3) == kUnusableRunMark, k == 4) << k;
+    EXPECT_EQ(base_times.RunSummary[k](2, 3) == kUnusableRunMark, k == 4) << k;
   }
   // Runners 1 and 2 have no runs: every one is unusable. Runner 4 is beyond the count.
-  EXPECT_EQ(m.baseTimes.RunSummary[1](2, 1), kUnusableRunMark);
-  EXPECT_EQ(m.baseTimes.RunSummary[1](2, 4), u"");
+  EXPECT_EQ(base_times.RunSummary[1](2, 1), kUnusableRunMark);
+  EXPECT_EQ(base_times.RunSummary[1](2, 4), u"");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "basetime/base_time_tables.h"
 #include "basetime/standard_times.h"
 #include "model/meeting.h"
 #include "model/numbers.h"
@@ -17,12 +18,14 @@ using Row = std::array<Text, 12>;  // 1000 .. 2400 m
 constexpr int kCourse = 7;
 
 void SetRow(model::Meeting& m, const Row& row) {
-  for (int d = 1; d <= 12; ++d) m.baseTimes.StdTimeWork(kCourse, d) = row[static_cast<size_t>(d - 1)];
+  for (int d = 1; d <= 12; ++d)
+    m.Group<BaseTimeTables>().StdTimeWork(kCourse, d) = row[static_cast<size_t>(d - 1)];
 }
 
 Row WorkRow(const model::Meeting& m) {
   Row out;
-  for (int d = 1; d <= 12; ++d) out[static_cast<size_t>(d - 1)] = m.baseTimes.StdTimeWork(kCourse, d);
+  for (int d = 1; d <= 12; ++d)
+    out[static_cast<size_t>(d - 1)] = m.Group<BaseTimeTables>().StdTimeWork(kCourse, d);
   return out;
 }
 
@@ -106,13 +109,13 @@ TEST(SmoothDistanceSteps, ThreePassesOverAWholeRowAndItsStoredTexts) {
   EXPECT_EQ(passesSeen, 3);
   // A further pass would still move the row: three passes do not reach the band everywhere.
   StoreStandardTimes(m, 1, kCourse);
+  const BaseTimeTables& b = m.Group<BaseTimeTables>();
   const Row stored = {u"54.1",  u"68.2",  u"82.2",  u"89.0",  u"95.5",  u"102.0",
                       u"108.5", u"121.5", u"128.0", u"134.5", u"141.0", u"147.5"};
   for (int d = 1; d <= 12; ++d) {
-    EXPECT_EQ(model::ToUtf8(m.baseTimes.TurfStdTime(kCourse, d)),
-              model::ToUtf8(stored[static_cast<size_t>(d - 1)]));
+    EXPECT_EQ(model::ToUtf8(b.TurfStdTime(kCourse, d)), model::ToUtf8(stored[static_cast<size_t>(d - 1)]));
   }
-  EXPECT_EQ(m.baseTimes.DirtStdTime(kCourse, 1), u"");
+  EXPECT_EQ(b.DirtStdTime(kCourse, 1), u"");
 }
 
 // Every pair reads its two cells back from the texts that the earlier pairs and passes wrote, so the
@@ -133,17 +136,18 @@ TEST(StoreStandardTimes, OneDecimalHalfAwayFromZeroAndOnlyForTurfOrDirt) {
   SetRow(m, {u"54.125", u"68.1875", u"83.25", u"58", u"0", u"1000.05", u"99.95", u"", u"7", u"100", u"0.04",
              u"147.5"});
   StoreStandardTimes(m, 2, kCourse);
+  const BaseTimeTables& b = m.Group<BaseTimeTables>();
   ExpectRow(
       [&] {
         Row out;
-        for (int d = 1; d <= 12; ++d) out[static_cast<size_t>(d - 1)] = m.baseTimes.DirtStdTime(kCourse, d);
+        for (int d = 1; d <= 12; ++d) out[static_cast<size_t>(d - 1)] = b.DirtStdTime(kCourse, d);
         return out;
       }(),
       {u"54.1", u"68.2", u"83.3", u"58.0", u".0", u"1000.1", u"100.0", u".0", u"7.0", u"100.0", u".0",
        u"147.5"});
   StoreStandardTimes(m, 3, kCourse);
   StoreStandardTimes(m, 0, kCourse);
-  for (int d = 1; d <= 12; ++d) EXPECT_EQ(m.baseTimes.TurfStdTime(kCourse, d), u"");
+  for (int d = 1; d <= 12; ++d) EXPECT_EQ(b.TurfStdTime(kCourse, d), u"");
 }
 
 }  // namespace

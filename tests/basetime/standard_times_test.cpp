@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "basetime/base_time_indices.h"
+#include "basetime/base_time_tables.h"
 #include "model/meeting.h"
 
 namespace basetime {
@@ -16,16 +17,17 @@ using model::Text;
 // A meeting whose only class average is 東京 500万 turf: 1000 m 56.0 and 1200 m 70.5, a step that
 // the first smoothing pass narrows.
 void SetTwoTurfAverages(model::Meeting& m) {
+  BaseTimeTables& base_times = m.Group<BaseTimeTables>();
   for (int b = 1; b <= 5; ++b) {
     for (int d = 1; d <= 12; ++d) {
       for (int c = 1; c <= 10; ++c) {
-        m.baseTimes.TurfClassAvg(b, d, c) = u"0";
-        m.baseTimes.DirtClassAvg(b, d, c) = u"0";
+        base_times.TurfClassAvg(b, d, c) = u"0";
+        base_times.DirtClassAvg(b, d, c) = u"0";
       }
     }
   }
-  m.baseTimes.TurfClassAvg(2, 1, 1) = u"56.0";
-  m.baseTimes.TurfClassAvg(2, 2, 1) = u"70.5";
+  base_times.TurfClassAvg(2, 1, 1) = u"56.0";
+  base_times.TurfClassAvg(2, 2, 1) = u"70.5";
 }
 
 // The watcher sees every course of turf, then dirt, after its fill and after each smoothing pass,
@@ -33,13 +35,14 @@ void SetTwoTurfAverages(model::Meeting& m) {
 TEST(DeriveStandardTimes, WatcherSeesEachCourseBetweenItsStagesInOrder) {
   model::Meeting watched;
   SetTwoTurfAverages(watched);
+  const BaseTimeTables& watched_times = watched.Group<BaseTimeTables>();
   std::vector<std::tuple<int, int, int>> calls;
   std::vector<Text> workAfterStage;
   DeriveStandardTimes(watched, [&](int surface, int course, int stage) {
     calls.emplace_back(surface, course, stage);
-    if (surface == kTurf && course == 1) workAfterStage.push_back(watched.baseTimes.StdTimeWork(1, 1));
-    const model::CourseDistanceTable& stored =
-        surface == kTurf ? watched.baseTimes.TurfStdTime : watched.baseTimes.DirtStdTime;
+    if (surface == kTurf && course == 1) workAfterStage.push_back(watched_times.StdTimeWork(1, 1));
+    const CourseDistanceTable& stored =
+        surface == kTurf ? watched_times.TurfStdTime : watched_times.DirtStdTime;
     EXPECT_EQ(stored(course, 1), u"") << surface << "," << course << "," << stage;
     if (course > 1) {
       EXPECT_NE(stored(course - 1, 1), u"") << surface << "," << course;
@@ -59,10 +62,11 @@ TEST(DeriveStandardTimes, WatcherSeesEachCourseBetweenItsStagesInOrder) {
   model::Meeting plain;
   SetTwoTurfAverages(plain);
   DeriveStandardTimes(plain);
+  const BaseTimeTables& plain_times = plain.Group<BaseTimeTables>();
   for (int c = 1; c <= 10; ++c) {
     for (int d = 1; d <= 12; ++d) {
-      EXPECT_EQ(watched.baseTimes.TurfStdTime(c, d), plain.baseTimes.TurfStdTime(c, d));
-      EXPECT_EQ(watched.baseTimes.DirtStdTime(c, d), plain.baseTimes.DirtStdTime(c, d));
+      EXPECT_EQ(watched_times.TurfStdTime(c, d), plain_times.TurfStdTime(c, d));
+      EXPECT_EQ(watched_times.DirtStdTime(c, d), plain_times.DirtStdTime(c, d));
     }
   }
 }

@@ -3,7 +3,9 @@
 #include <array>
 #include <memory>
 
+#include "basetime/base_time_tables.h"
 #include "basetime/frm_ag9.h"
+#include "basetime/std_time_view_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -34,7 +36,7 @@ class StdTimeView : public ::testing::Test {
   }
   frmAg9& Shown() { return app.Show<frmAg9>(); }
   // The grid cells (i, j) against what the view must show for a standard-time table.
-  void ExpectCellsShow(const frmAg9& view, const model::CourseDistanceTable& times) {
+  void ExpectCellsShow(const frmAg9& view, const CourseDistanceTable& times) {
     for (int i = 1; i <= 10; ++i) {
       for (int j = 1; j <= 12; ++j) {
         EXPECT_EQ(view.MSFlexGrid1.TextMatrix(i, j), model::Trim(model::SecondsToTimeText(times(i, j))))
@@ -44,8 +46,8 @@ class StdTimeView : public ::testing::Test {
   }
 
   program::Program app;
-  model::BaseTimeTables& base = app.meeting.baseTimes;
-  model::StdTimeViewTables& texts = app.meeting.stdTimeView;
+  BaseTimeTables& base = app.meeting.Group<BaseTimeTables>();
+  StdTimeViewTables& texts = app.meeting.Group<StdTimeViewTables>();
 };
 
 // The design table places the controls; loading places the window in the frame, picks no

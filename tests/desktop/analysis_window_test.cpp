@@ -7,6 +7,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "desktop/form_window.h"
+#include "intake/race_card_tables.h"
 #include "program/program.h"
 #include "tests/desktop/qt_fixture.h"
 #include "tests/support/sample_road.h"
@@ -49,11 +50,11 @@ TEST(AnalysisWindowOnTheDesktop, HandOverOpensItAndARaceIsConfirmedWithTheMouse)
   EXPECT_FALSE(confirm->isEnabled());
   for (int i = 0; i < 3; ++i) ClickCentre(up);
   ClickCentre(down);
-  EXPECT_EQ(w->Label2.Caption(), app.meeting.card.RaceSummary(2));
+  EXPECT_EQ(w->Label2.Caption(), app.meeting.Group<intake::RaceCardTables>().RaceSummary(2));
   EXPECT_TRUE(confirm->isEnabled());
   ClickCentre(confirm);
   EXPECT_EQ(analysis::AnalysedRace(app.meeting), 2);
-  EXPECT_EQ(w->Label6.Caption(), app.meeting.card.RaceEstTimeLabel(2));
+  EXPECT_EQ(w->Label6.Caption(), app.meeting.Group<intake::RaceCardTables>().RaceEstTimeLabel(2));
   EXPECT_FALSE(up->isEnabled());
   EXPECT_TRUE(window->WidgetOf(w->Command20)->isEnabled());
   // The overview went out of view and uncovered the runner grid.

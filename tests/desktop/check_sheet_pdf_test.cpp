@@ -11,6 +11,7 @@
 
 #include "basetime/frm_ag7.h"
 #include "desktop/offscreen.h"
+#include "intake/race_card_tables.h"
 #include "model/text.h"
 #include "model/text_ops.h"
 #include "program/program.h"
@@ -57,13 +58,13 @@ TEST(CheckSheetPdf, SampleRaceOnePrintsWithItsTextsInPlace) {
   std::optional<std::string> layout = PdfText(pdf, "-layout");
   ASSERT_TRUE(layout);
   // Texts without kanji: the PDF's text layer gives some kanji back as radicals of the same shape.
+  const intake::RaceCardTables& card = app.meeting.Group<intake::RaceCardTables>();
   for (const model::Text& text :
-       {model::Trim(app.meeting.card.RaceNoLabel(1)), app.meeting.card.RaceSurfaceLabel(1),
-        app.meeting.card.RaceDistanceLabel(1)}) {
+       {model::Trim(card.RaceNoLabel(1)), card.RaceSurfaceLabel(1), card.RaceDistanceLabel(1)}) {
     EXPECT_NE(layout->find(model::ToUtf8(text)), std::string::npos) << model::ToUtf8(text) << "\n" << *layout;
   }
   // One numbered row per runner, the last one too.
-  const std::string last = "\n" + model::ToUtf8(app.meeting.card.RunnerCount(1)) + " ";
+  const std::string last = "\n" + model::ToUtf8(card.RunnerCount(1)) + " ";
   EXPECT_NE(layout->find(last), std::string::npos) << *layout;
   std::optional<std::string> info = PdfText(pdf, "-bbox");
   ASSERT_TRUE(info);

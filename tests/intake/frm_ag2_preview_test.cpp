@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "intake/frm_ag2.h"
+#include "intake/past_run_tables.h"
+#include "intake/preview_values.h"
+#include "intake/race_card_tables.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 
@@ -29,7 +32,7 @@ class PreviewTest : public ::testing::Test {
   void SetUp() override {
     app = std::make_unique<shell::App>();
     w = &app->Show<frmAg2>();
-    model::RaceCardTables& card = app->meeting.card;
+    RaceCardTables& card = app->meeting.Group<RaceCardTables>();
     // Race r has r + 1 runners; race 1 has 20, more than the runner grid lists.
     for (int r = 1; r <= 12; ++r) {
       const int count = r == 1 ? 20 : r + 1;
@@ -50,8 +53,12 @@ class PreviewTest : public ::testing::Test {
     card.RunnerCount(12) = u"";
   }
 
-  double PreviewRace() const { return model::TextToNumber(app->meeting.preview.PreviewRace()); }
-  double PreviewRunnerRow() const { return model::TextToNumber(app->meeting.preview.PreviewRunnerRow()); }
+  double PreviewRace() const {
+    return model::TextToNumber(app->meeting.Group<PreviewValues>().PreviewRace());
+  }
+  double PreviewRunnerRow() const {
+    return model::TextToNumber(app->meeting.Group<PreviewValues>().PreviewRunnerRow());
+  }
 
   // The race whose heading is green, 0 when none is; at most one may be.
   int GreenRace() const {
@@ -213,7 +220,7 @@ TEST_F(PreviewTest, AHighlightOutlivesTheNextRacePickUntilTheNextNameClick) {
 }
 
 TEST_F(PreviewTest, ANameClickComposesTheFiveRunSheetOfThatRunner) {
-  model::PastRunTables& p = app->meeting.pastRuns;
+  PastRunTables& p = app->meeting.Group<PastRunTables>();
   model::Family<model::RunnerTable>* rows[] = {
       &p.RunCourseName,     &p.RunDateText,     &p.RunClassName,  &p.RunSurfaceName, &p.RunDistanceText,
       &p.RunFieldSizeText,  &p.RunPaceName,     &p.RunGoingName,  &p.RunGateText,    &p.RunWeightText,

@@ -11,6 +11,7 @@
 #include "card_fixture.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
+#include "intake/race_card_tables.h"
 #include "program/program.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
@@ -206,20 +207,21 @@ TEST_F(DataReadWindowTest, CancelReopensTheListsAndAFolderWithoutTheFilesCannotB
   EXPECT_TRUE(w->Command1.Enabled());
   EXPECT_FALSE(w->Command7.Enabled());
   EXPECT_EQ(w->Label2.BackColor(), kWhite);
-  EXPECT_EQ(app->meeting.card.RaceCourseCode(1), u"");
+  const RaceCardTables& card = app->meeting.Group<RaceCardTables>();
+  EXPECT_EQ(card.RaceCourseCode(1), u"");
   EXPECT_FALSE(app->IsLoaded<shell::frmAg0>());
   EXPECT_FALSE(fs::exists(two / kHorseFileName));
 
   // Back to the folder with the files: the read runs.
   Pick(good);
   w->Command1.UserClick();
-  EXPECT_EQ(app->meeting.card.RaceCourseCode(1), u"05");
+  EXPECT_EQ(card.RaceCourseCode(1), u"05");
 }
 
 TEST_F(DataReadWindowTest, RaceCardReadFillsTheTablesAndTheMeetingLineAndOpensTheNextStep) {
   Pick(GoodFolder());
   w->Command1.UserClick();
-  const model::RaceCardTables& card = app->meeting.card;
+  const RaceCardTables& card = app->meeting.Group<RaceCardTables>();
   EXPECT_EQ(card.RaceCourseName(1), u"中山");
   EXPECT_EQ(card.HorseCode(1, 3), u"0000003");
   EXPECT_EQ(card.HorseCode(2, 1), u"0000004");

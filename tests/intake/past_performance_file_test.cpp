@@ -6,6 +6,8 @@
 #include <string>
 
 #include "intake/past_performance_read.h"
+#include "intake/past_run_tables.h"
+#include "intake/race_card_tables.h"
 #include "intake/record_layouts.h"
 #include "model/text_ops.h"
 #include "tests/support/temp_dir.h"
@@ -55,19 +57,20 @@ TEST_F(PastPerformanceFileTest, ReadsEachRunnersRecordAndDecodesItsRuns) {
   files.horses.push_back(Horse(u"THIRD RACE"));
   files.Write(dir_);
   const std::string before = FileBytes();
-  meeting_.card.RunnerCount(1) = u"02";
-  meeting_.card.RunnerCount(2) = u"00";
-  meeting_.card.RunnerCount(3) = u"01";
+  RaceCardTables& card = meeting_.Group<RaceCardTables>();
+  card.RunnerCount(1) = u"02";
+  card.RunnerCount(2) = u"00";
+  card.RunnerCount(3) = u"01";
 
   ReadPastPerformances(meeting_, dir_.string());
 
-  const model::PastRunTables& t = meeting_.pastRuns;
+  const PastRunTables& t = meeting_.Group<PastRunTables>();
   EXPECT_EQ(t.UmaHorseName(1, 1), u"サクラ" + model::Spaces(27));  // a blank per double-byte character
   EXPECT_EQ(t.SireName(1, 1), u"SIRE" + model::Spaces(30));
   EXPECT_EQ(t.DamName(1, 1), u"DAM" + model::Spaces(31));
-  EXPECT_EQ(t.RecordCounts01(1, 1), u"02-01-00-10");
-  EXPECT_EQ(t.RecordCounts02(1, 1), u"  -  -  -  ");
-  EXPECT_EQ(t.RecordCounts29(1, 1), u"  -  -  -07");
+  EXPECT_EQ(t.RecordCounts[1](1, 1), u"02-01-00-10");
+  EXPECT_EQ(t.RecordCounts[2](1, 1), u"  -  -  -  ");
+  EXPECT_EQ(t.RecordCounts[29](1, 1), u"  -  -  -07");
   EXPECT_EQ(model::ToUtf8(t.RunCourseName[1](1, 1)), "中山");
   EXPECT_EQ(t.RunDateText[1](1, 1), u"130512");
   EXPECT_EQ(model::ToUtf8(t.RunClassName[1](1, 1)), "1600万");
@@ -126,20 +129,21 @@ TEST_F(PastPerformanceFileTest, TakesEveryFieldFromItsDocumentedRecordBytes) {
     for (const Field& f : fields(b)) put(1064 + 590 * (b - 1) + f.byteInBlock, f.text);
   }
   writer::WriteBytes(dir_ / writer::kHorseFileName, std::string(5166, ' ') + second);
-  meeting_.card.RunnerCount(1) = u"01";
-  meeting_.card.RunnerCount(2) = u"01";
+  RaceCardTables& card = meeting_.Group<RaceCardTables>();
+  card.RunnerCount(1) = u"01";
+  card.RunnerCount(2) = u"01";
 
   ReadPastPerformances(meeting_, dir_.string());
 
-  const model::PastRunTables& t = meeting_.pastRuns;
+  const PastRunTables& t = meeting_.Group<PastRunTables>();
   EXPECT_EQ(model::ToUtf8(t.UmaHorseName(2, 1)), "ウマ" + std::string(26, '7') + "  ");
   EXPECT_EQ(t.SireName(2, 1), u"SIRE" + Text(30, u'7'));
   EXPECT_EQ(t.DamName(2, 1), u"DAM" + Text(31, u'7'));
   const std::vector<std::pair<int, Text>> counts = {{1, u"01-02-03-04"},  {5, u"05-06-07-08"},
                                                     {6, u"09-10-11-12"},  {13, u"13-14-15-16"},
                                                     {14, u"17-18-19-20"}, {29, u"21-22-23-24"}};
-  for (const auto& [k, text] : counts) EXPECT_EQ(t.RecordCounts(k)(2, 1), text) << k;
-  EXPECT_EQ(t.RecordCounts02(2, 1), u"77-77-77-77");
+  for (const auto& [k, text] : counts) EXPECT_EQ(t.RecordCounts[k](2, 1), text) << k;
+  EXPECT_EQ(t.RecordCounts[2](2, 1), u"77-77-77-77");
   for (int b = 1; b <= 5; ++b) {
     for (const Field& f : fields(b)) {
       EXPECT_EQ(model::ToUtf8((*meeting_.Registry().Find(f.family + std::to_string(b)))(2, 1)), f.text)
@@ -159,21 +163,23 @@ TEST_F(PastPerformanceFileTest, AShortFileLeavesTheLastRunnersBlankNotRepeated) 
   files.horses.push_back(Horse(u"ONE"));
   files.horses.push_back(Horse(u"TWO"));
   files.Write(dir_);
-  meeting_.card.RunnerCount(1) = u"03";
+  meeting_.Group<RaceCardTables>().RunnerCount(1) = u"03";
 
   ReadPastPerformances(meeting_, dir_.string() + "/");
 
-  EXPECT_EQ(meeting_.pastRuns.UmaHorseName(1, 2), u"TWO" + model::Spaces(27));
-  EXPECT_EQ(meeting_.pastRuns.UmaHorseName(1, 3), model::Spaces(30));
-  EXPECT_EQ(model::ToUtf8(meeting_.pastRuns.RunCourseName[1](1, 3)), "なし");
-  EXPECT_EQ(meeting_.pastRuns.RunTimeSeconds[1](1, 3), u"0");
+  const PastRunTables& past_runs = meeting_.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(1, 2), u"TWO" + model::Spaces(27));
+  EXPECT_EQ(past_runs.UmaHorseName(1, 3), model::Spaces(30));
+  EXPECT_EQ(model::ToUtf8(past_runs.RunCourseName[1](1, 3)), "なし");
+  EXPECT_EQ(past_runs.RunTimeSeconds[1](1, 3), u"0");
 }
 
 TEST_F(PastPerformanceFileTest, AMissingFileReadsAsBlanks) {
-  meeting_.card.RunnerCount(1) = u"01";
+  meeting_.Group<RaceCardTables>().RunnerCount(1) = u"01";
   ReadPastPerformances(meeting_, (dir_ / "nowhere").string());
-  EXPECT_EQ(meeting_.pastRuns.UmaHorseName(1, 1), model::Spaces(30));
-  EXPECT_EQ(model::ToUtf8(meeting_.pastRuns.RunPassingText[2](1, 1)), "なし");
+  const PastRunTables& past_runs = meeting_.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(1, 1), model::Spaces(30));
+  EXPECT_EQ(model::ToUtf8(past_runs.RunPassingText[2](1, 1)), "なし");
   EXPECT_FALSE(std::filesystem::exists(dir_ / "nowhere"));
 }
 

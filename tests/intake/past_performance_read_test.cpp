@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "intake/past_run_tables.h"
+#include "intake/race_card_tables.h"
 #include "model/text_ops.h"
 
 namespace intake {
@@ -49,7 +51,8 @@ std::vector<long> Join(std::vector<long> a, const std::vector<long>& b) {
 }
 
 void SetCounts(model::Meeting& m, const std::vector<Text>& counts) {
-  for (size_t r = 0; r < counts.size(); ++r) m.card.RunnerCount(static_cast<int>(r) + 1) = counts[r];
+  for (size_t r = 0; r < counts.size(); ++r)
+    m.Group<RaceCardTables>().RunnerCount(static_cast<int>(r) + 1) = counts[r];
 }
 
 TEST(WalkHorseRecords, ARaceWithoutRunnersPassesOverOneRecord) {
@@ -58,14 +61,15 @@ TEST(WalkHorseRecords, ARaceWithoutRunnersPassesOverOneRecord) {
   FakeHorseFile file{100};
   WalkHorseRecords(m, file.Reader());
   EXPECT_EQ(file.reads, Join(Range(1, 10), Range(12, 19)));  // record 11 is read by nobody
-  EXPECT_EQ(m.pastRuns.UmaHorseName(1, 10), u"H10");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(1, 11), u"");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(2, 1), u"");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(3, 1), u"H12");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(3, 8), u"H19");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(3, 9), u"");
-  EXPECT_EQ(m.pastRuns.RunTimeSeconds[5](3, 8), u"0");
-  EXPECT_EQ(m.pastRuns.RunTimeSeconds[1](2, 1), u"");
+  const PastRunTables& past_runs = m.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(1, 10), u"H10");
+  EXPECT_EQ(past_runs.UmaHorseName(1, 11), u"");
+  EXPECT_EQ(past_runs.UmaHorseName(2, 1), u"");
+  EXPECT_EQ(past_runs.UmaHorseName(3, 1), u"H12");
+  EXPECT_EQ(past_runs.UmaHorseName(3, 8), u"H19");
+  EXPECT_EQ(past_runs.UmaHorseName(3, 9), u"");
+  EXPECT_EQ(past_runs.RunTimeSeconds[5](3, 8), u"0");
+  EXPECT_EQ(past_runs.RunTimeSeconds[1](2, 1), u"");
 }
 
 TEST(WalkHorseRecords, CountsThatGiveNoRunnersEachPassOverOneRecord) {
@@ -75,7 +79,7 @@ TEST(WalkHorseRecords, CountsThatGiveNoRunnersEachPassOverOneRecord) {
   FakeHorseFile file{100};
   WalkHorseRecords(m, file.Reader());
   EXPECT_EQ(file.reads, (std::vector<long>{1, 2, 7}));
-  EXPECT_EQ(m.pastRuns.UmaHorseName(6, 1), u"H7");
+  EXPECT_EQ(m.Group<PastRunTables>().UmaHorseName(6, 1), u"H7");
 }
 
 TEST(WalkHorseRecords, ALastRaceOfNineLeavesTheRestUnread) {
@@ -84,7 +88,7 @@ TEST(WalkHorseRecords, ALastRaceOfNineLeavesTheRestUnread) {
   FakeHorseFile file{45};
   WalkHorseRecords(m, file.Reader());
   EXPECT_EQ(file.reads, Range(1, 45));
-  EXPECT_EQ(m.pastRuns.UmaHorseName(9, 9), u"H45");
+  EXPECT_EQ(m.Group<PastRunTables>().UmaHorseName(9, 9), u"H45");
 }
 
 TEST(WalkHorseRecords, RunnersBeyondTwentyEightTakeTheirRecordsButNoCells) {
@@ -93,10 +97,11 @@ TEST(WalkHorseRecords, RunnersBeyondTwentyEightTakeTheirRecordsButNoCells) {
   FakeHorseFile file{200};
   WalkHorseRecords(m, file.Reader());
   EXPECT_EQ(file.reads, Join(Join(Range(1, 28), Range(31, 32)), Join(Range(33, 60), {132})));
-  EXPECT_EQ(m.pastRuns.UmaHorseName(1, 28), u"H28");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(2, 1), u"H31");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(3, 28), u"H60");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(4, 1), u"H132");
+  const PastRunTables& past_runs = m.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(1, 28), u"H28");
+  EXPECT_EQ(past_runs.UmaHorseName(2, 1), u"H31");
+  EXPECT_EQ(past_runs.UmaHorseName(3, 28), u"H60");
+  EXPECT_EQ(past_runs.UmaHorseName(4, 1), u"H132");
 }
 
 TEST(WalkHorseRecords, RecordsMissingFromAShortFileGiveBlanksNotAnotherRunnersData) {
@@ -104,11 +109,12 @@ TEST(WalkHorseRecords, RecordsMissingFromAShortFileGiveBlanksNotAnotherRunnersDa
   SetCounts(m, {u"03", u"02"});
   FakeHorseFile file{4};
   WalkHorseRecords(m, file.Reader());
-  EXPECT_EQ(m.pastRuns.UmaHorseName(2, 1), u"H4");
-  EXPECT_EQ(m.pastRuns.UmaHorseName(2, 2), model::Spaces(30));
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunCourseName[1](2, 2)), "なし");
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunPassingText[5](2, 2)), "なし");
-  EXPECT_EQ(m.pastRuns.RecordCounts29(2, 2), u"  -  -  -  ");
+  const PastRunTables& past_runs = m.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(2, 1), u"H4");
+  EXPECT_EQ(past_runs.UmaHorseName(2, 2), model::Spaces(30));
+  EXPECT_EQ(model::ToUtf8(past_runs.RunCourseName[1](2, 2)), "なし");
+  EXPECT_EQ(model::ToUtf8(past_runs.RunPassingText[5](2, 2)), "なし");
+  EXPECT_EQ(past_runs.RecordCounts[29](2, 2), u"  -  -  -  ");
 }
 
 TEST(WalkHorseRecords, CopiesTheHeaderAndTheTwentyNineCountGroups) {
@@ -129,9 +135,10 @@ TEST(WalkHorseRecords, CopiesTheHeaderAndTheTwentyNineCountGroups) {
                          return u"  ";
                        }};
   WalkHorseRecords(m, records);
-  EXPECT_EQ(m.pastRuns.UmaHorseName(1, 1), u"ABC" + model::Spaces(27));
-  EXPECT_EQ(m.pastRuns.SireName(1, 1), u"SIRE" + model::Spaces(30));
-  EXPECT_EQ(m.pastRuns.DamName(1, 1), u"DAM" + model::Spaces(31));
+  const PastRunTables& past_runs = m.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(1, 1), u"ABC" + model::Spaces(27));
+  EXPECT_EQ(past_runs.SireName(1, 1), u"SIRE" + model::Spaces(30));
+  EXPECT_EQ(past_runs.DamName(1, 1), u"DAM" + model::Spaces(31));
   const std::vector<int> groups = {2,  3,  4,  5,  6,  9,  10, 11, 12, 13, 14, 15, 16, 21, 22,
                                    23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
   for (int k = 1; k <= 29; ++k) {
@@ -151,7 +158,7 @@ TEST(HorseFilePath, AddsOneSeparatorOnlyWhereMissing) {
 
 TEST(RaceGridTexts, AreTheRaceCardTextsInRowOrder) {
   model::Meeting m;
-  model::RaceCardTables& c = m.card;
+  RaceCardTables& c = m.Group<RaceCardTables>();
   c.RaceName(12) = u"NAME";
   c.RaceClassLabel(12) = u"CLASS";
   c.RaceSurfaceLabel(12) = u"SURF";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "intake/past_run_tables.h"
 #include "model/meeting.h"
 #include "model/text_ops.h"
 
@@ -51,7 +52,7 @@ void ExpectCases(const std::vector<FieldCase>& cases) {
     for (int b = 1; b <= 5; ++b) {
       const int r = b + 6;
       const int j = b + 20;
-      DecodePastRun(BlockOf(b, {{c.field, c.raw}}), m.pastRuns, r, j, b);
+      DecodePastRun(BlockOf(b, {{c.field, c.raw}}), m.Group<PastRunTables>(), r, j, b);
       const std::string what =
           c.displayFamily + " of '" + model::ToUtf8(c.raw) + "', run " + std::to_string(b);
       EXPECT_EQ(Cell(m, c.rawFamily, b, r, j), c.raw) << what;
@@ -185,10 +186,11 @@ TEST(DecodePastRun, TimeTextAndSeconds) {
                                          {u"    ", u"なし", u"0"}}) {
     for (int b = 1; b <= 5; ++b) {
       model::Meeting m;
-      DecodePastRun(BlockOf(b, {{275, c.raw}}), m.pastRuns, 12, 28, b);
-      EXPECT_EQ(m.pastRuns.RunTime[b](12, 28), c.raw);
-      EXPECT_EQ(model::ToUtf8(m.pastRuns.RunTimeText[b](12, 28)), model::ToUtf8(c.text));
-      EXPECT_EQ(model::ToUtf8(m.pastRuns.RunTimeSeconds[b](12, 28)), model::ToUtf8(c.seconds));
+      PastRunTables& past_runs = m.Group<PastRunTables>();
+      DecodePastRun(BlockOf(b, {{275, c.raw}}), past_runs, 12, 28, b);
+      EXPECT_EQ(past_runs.RunTime[b](12, 28), c.raw);
+      EXPECT_EQ(model::ToUtf8(past_runs.RunTimeText[b](12, 28)), model::ToUtf8(c.text));
+      EXPECT_EQ(model::ToUtf8(past_runs.RunTimeSeconds[b](12, 28)), model::ToUtf8(c.seconds));
     }
   }
 }
@@ -216,12 +218,13 @@ TEST(DecodePastRun, PassingOrderAndTroubleFlag) {
            {u"  ", u"  ", u"  ", u"  ", none, none},
        }) {
     model::Meeting m;
-    DecodePastRun(BlockOf(4, {{281, c.c1}, {282, c.c2}, {283, c.c3}, {284, c.c4}}), m.pastRuns, 1, 2, 4);
+    PastRunTables& past_runs = m.Group<PastRunTables>();
+    DecodePastRun(BlockOf(4, {{281, c.c1}, {282, c.c2}, {283, c.c3}, {284, c.c4}}), past_runs, 1, 2, 4);
     const std::string what = model::ToUtf8(c.c1 + u"|" + c.c2 + u"|" + c.c3 + u"|" + c.c4);
-    EXPECT_EQ(m.pastRuns.RunCorner1_[4](1, 2), c.c1) << what;
-    EXPECT_EQ(m.pastRuns.RunCorner4_[4](1, 2), c.c4) << what;
-    EXPECT_EQ(model::ToUtf8(m.pastRuns.RunPassingText[4](1, 2)), model::ToUtf8(c.passing)) << what;
-    EXPECT_EQ(model::ToUtf8(m.pastRuns.RunTroubleFlag[4](1, 2)), model::ToUtf8(c.trouble)) << what;
+    EXPECT_EQ(past_runs.RunCorner1_[4](1, 2), c.c1) << what;
+    EXPECT_EQ(past_runs.RunCorner4_[4](1, 2), c.c4) << what;
+    EXPECT_EQ(model::ToUtf8(past_runs.RunPassingText[4](1, 2)), model::ToUtf8(c.passing)) << what;
+    EXPECT_EQ(model::ToUtf8(past_runs.RunTroubleFlag[4](1, 2)), model::ToUtf8(c.trouble)) << what;
   }
 }
 
@@ -233,14 +236,15 @@ const std::vector<std::string> kDisplayFamilies = {
 
 TEST(DecodePastRun, BlankBlockGivesNoneEverywhere) {
   model::Meeting m;
-  DecodePastRun(BlockOf(5, {}), m.pastRuns, 3, 1, 5);
+  PastRunTables& past_runs = m.Group<PastRunTables>();
+  DecodePastRun(BlockOf(5, {}), past_runs, 3, 1, 5);
   for (const std::string& family : kDisplayFamilies) {
     EXPECT_EQ(model::ToUtf8(Cell(m, family, 5, 3, 1)), "なし") << family;
   }
-  EXPECT_EQ(m.pastRuns.RunTimeSeconds[5](3, 1), u"0");
-  EXPECT_EQ(m.pastRuns.RunDateCode[5](3, 1), model::Spaces(8));
-  EXPECT_EQ(m.pastRuns.RunClassCode[5](3, 1), model::Spaces(5));
-  EXPECT_EQ(m.pastRuns.RunCorner3_[5](3, 1), model::Spaces(2));
+  EXPECT_EQ(past_runs.RunTimeSeconds[5](3, 1), u"0");
+  EXPECT_EQ(past_runs.RunDateCode[5](3, 1), model::Spaces(8));
+  EXPECT_EQ(past_runs.RunClassCode[5](3, 1), model::Spaces(5));
+  EXPECT_EQ(past_runs.RunCorner3_[5](3, 1), model::Spaces(2));
 }
 
 TEST(DecodePastRun, FullBlockReadsEveryFieldOfItsOwnRun) {
@@ -256,7 +260,8 @@ TEST(DecodePastRun, FullBlockReadsEveryFieldOfItsOwnRun) {
     return run2Only(number);
   };
   model::Meeting m;
-  for (int b = 1; b <= 5; ++b) DecodePastRun(record, m.pastRuns, 2, 5, b);
+  PastRunTables& past_runs = m.Group<PastRunTables>();
+  for (int b = 1; b <= 5; ++b) DecodePastRun(record, past_runs, 2, 5, b);
   const std::vector<std::pair<std::string, Text>> expected = {
       {"RunCourseName", u"中山"},  {"RunDateText", u"140317"},    {"RunClassName", u"500万"},
       {"RunSurfaceName", u"芝"},   {"RunDistanceText", u"2000"},  {"RunFieldSizeText", u"16"},
@@ -269,10 +274,10 @@ TEST(DecodePastRun, FullBlockReadsEveryFieldOfItsOwnRun) {
     EXPECT_EQ(model::ToUtf8(Cell(m, family, 2, 2, 5)), model::ToUtf8(text)) << family;
   }
   // Run 1 is the same block but for its course; runs 3 to 5 are blank.
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunCourseName[1](2, 5)), "東京");
-  EXPECT_EQ(m.pastRuns.RunTimeSeconds[1](2, 5), u"121.3");
-  EXPECT_EQ(model::ToUtf8(m.pastRuns.RunCourseName[3](2, 5)), "なし");
-  EXPECT_EQ(m.pastRuns.RunTimeSeconds[5](2, 5), u"0");
+  EXPECT_EQ(model::ToUtf8(past_runs.RunCourseName[1](2, 5)), "東京");
+  EXPECT_EQ(past_runs.RunTimeSeconds[1](2, 5), u"121.3");
+  EXPECT_EQ(model::ToUtf8(past_runs.RunCourseName[3](2, 5)), "なし");
+  EXPECT_EQ(past_runs.RunTimeSeconds[5](2, 5), u"0");
 }
 
 }  // namespace

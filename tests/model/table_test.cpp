@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "model/table.h"
 
-#include "model/meeting.h"
+#include <gtest/gtest.h>
 
 namespace model {
 namespace {
@@ -17,22 +17,34 @@ TEST(TextTable, IsOneBasedBoundsCheckedAndStartsEmpty) {
   EXPECT_EQ(t.IndicesOf(28), (std::vector<int>{2, 1}));
 }
 
-TEST(TableRegistry, FindsMeetingTablesByName) {
-  Meeting m;
-  m.card.HorseName(3, 4) = u"サクラ";
-  TextTable* t = m.Registry().Find("HorseName");
-  ASSERT_NE(t, nullptr);
-  EXPECT_EQ((*t)(3, 4), u"サクラ");
-  EXPECT_EQ(m.Registry().Find("NoSuchTable"), nullptr);
+TEST(TableRegistry, FindsTablesByNameAndRefusesANameTwice) {
+  RaceTable race;
+  SharedValue value;
+  TableRegistry r;
+  r.Add("RaceName", race);
+  race(12) = u"有馬記念";
+  EXPECT_EQ((*r.Find("RaceName"))(12), u"有馬記念");
+  EXPECT_EQ(r.Find("NoSuchTable"), nullptr);
+  EXPECT_THROW(r.Add("RaceName", value), std::logic_error);
+  EXPECT_EQ(r.Find("RaceName"), &race);
 }
 
-TEST(Family, RegistersEachMemberUnderItsOwnName) {
+TEST(Family, RegistersEachMemberUnderItsOwnNumberedName) {
   Family<RunnerTable> runs;
+  Family<RunnerTable, 29> counts;
   TableRegistry r;
-  r.AddFamily("RunCourseName", runs);
+  r.Add("RunCourseName", runs);
+  r.Add("RecordCounts", counts);
   runs[3](1, 1) = u"東京";
+  counts[7](1, 1) = u"02-01-00-10";
   EXPECT_EQ((*r.Find("RunCourseName3"))(1, 1), u"東京");
+  EXPECT_EQ((*r.Find("RecordCounts07"))(1, 1), u"02-01-00-10");
+  EXPECT_EQ(r.Find("RecordCounts29"), &counts[29]);
+  EXPECT_EQ(r.Find("RunCourseName6"), nullptr);
+  EXPECT_EQ(r.Find("RecordCounts7"), nullptr);
+  EXPECT_EQ(r.Names().size(), 5u + 29u);
   EXPECT_THROW(runs[6], std::out_of_range);
+  EXPECT_THROW(counts[0], std::out_of_range);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "intake/race_card_tables.h"
 #include "program/program.h"
 #include "shell/frm_ag0.h"
 #include "tests/support/sample_road.h"
@@ -43,16 +44,16 @@ TEST_F(AnalysisRoad, EveryRaceOfTheSampleCanBeConfirmedWithItsTimeAndPace) {
   for (int race = 1; race <= 12; ++race) {
     SCOPED_TRACE(race);
     Run("click frmAg3.Command16\n");
-    EXPECT_EQ(w.Label2.Caption(), app.meeting.card.RaceSummary(race));
+    EXPECT_EQ(w.Label2.Caption(), app.meeting.Group<intake::RaceCardTables>().RaceSummary(race));
     Run("click frmAg3.Command18\n");
     EXPECT_EQ(analysis::AnalysedRace(app.meeting), race);
-    EXPECT_EQ(w.Label6.Caption(), app.meeting.card.RaceEstTimeLabel(race));
-    EXPECT_EQ(w.Label7.Caption(), app.meeting.card.RacePaceLabel(race));
+    EXPECT_EQ(w.Label6.Caption(), app.meeting.Group<intake::RaceCardTables>().RaceEstTimeLabel(race));
+    EXPECT_EQ(w.Label7.Caption(), app.meeting.Group<intake::RaceCardTables>().RacePaceLabel(race));
     EXPECT_EQ(w.MSFlexGrid3.Top(), 8500);
     Run("click frmAg3.Command19\n");
   }
   EXPECT_TRUE(app.Messages().empty());
-  EXPECT_EQ(w.MSFlexGrid3.TextMatrix(1, 12), app.meeting.card.RaceName(12));
+  EXPECT_EQ(w.MSFlexGrid3.TextMatrix(1, 12), app.meeting.Group<intake::RaceCardTables>().RaceName(12));
   EXPECT_EQ(w.MSFlexGrid3.TextMatrix(5, 3), u"18");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "intake/race_card_tables.h"
 #include "tests/support/test_windows.h"
 
 namespace shell {
@@ -115,7 +116,7 @@ TEST(App, TheRegistryNamesEveryWindowAndBuildsOneWithoutLoadingIt) {
 
 TEST(App, TheMeetingTablesBelongToTheApp) {
   App app;
-  app.meeting.card.RaceDate(1) = u"H10.01.05";
+  app.meeting.Group<intake::RaceCardTables>().RaceDate(1) = u"H10.01.05";
   EXPECT_EQ((*app.meeting.Registry().Find("RaceDate"))(1), u"H10.01.05");
 }
 

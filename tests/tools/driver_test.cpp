@@ -7,6 +7,7 @@
 #include <regex>
 #include <sstream>
 
+#include "intake/race_card_tables.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_windows.h"
 #include "tools/driver/script_driver.h"
@@ -174,7 +175,7 @@ TEST_F(DriverTest, WindowDumpStartsWithTheWindowsOwnStateThenEveryControl) {
 }
 
 TEST_F(DriverTest, DumpTablePrintsEveryCellFirstIndexSlowest) {
-  app->meeting.card.HorseName(1, 3) = u"サクラ\"";
+  app->meeting.Group<intake::RaceCardTables>().HorseName(1, 3) = u"サクラ\"";
   Result r = Run("dump table HorseName\ndump table RaceDate");
   ASSERT_EQ(r.code, 0) << r.err;
   std::string horse = Lines(r.out, "HorseName[");

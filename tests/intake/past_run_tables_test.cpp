@@ -1,29 +1,32 @@
+#include "intake/past_run_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "model/meeting.h"
 
-namespace model {
+namespace intake {
 namespace {
 
 TEST(PastRunTables, EveryTableIsRegisteredUnderItsOwnName) {
-  Meeting m;
-  const TableRegistry& r = m.Registry();
+  model::Meeting m;
+  PastRunTables& past_runs = m.Group<PastRunTables>();
+  const model::TableRegistry& r = m.Registry();
   for (const char* name : {"UmaHorseName", "SireName", "DamName", "RecordCounts01", "RecordCounts29",
                            "RunCourseCode1", "RunTime5", "RunCorner1_1", "RunCorner4_5", "RunCourseName3",
                            "RunTimeSeconds5", "RunPassingText2", "RunTroubleFlag1"}) {
     EXPECT_NE(r.Find(name), nullptr) << name;
   }
   EXPECT_EQ(r.Find("RecordCounts30"), nullptr);
+  EXPECT_EQ(r.Find("RecordCounts1"), nullptr);
   EXPECT_EQ(r.Find("RunCorner1_6"), nullptr);
 
-  m.pastRuns.RunCorner2_[4](12, 28) = u"05";
+  past_runs.RunCorner2_[4](12, 28) = u"05";
   EXPECT_EQ((*r.Find("RunCorner2_4"))(12, 28), u"05");
-  m.pastRuns.RecordCounts(17)(2, 3) = u"x";
+  past_runs.RecordCounts[17](2, 3) = u"x";
   EXPECT_EQ((*r.Find("RecordCounts17"))(2, 3), u"x");
-  EXPECT_EQ(&m.pastRuns.RecordCounts(1), &m.pastRuns.RecordCounts01);
-  EXPECT_THROW(m.pastRuns.RecordCounts(30), std::out_of_range);
+  EXPECT_THROW(past_runs.RecordCounts[30], std::out_of_range);
 }
 
 TEST(PastRunTables, RecordCountsTextJoinsTheCountsAsTheyStand) {
@@ -32,4 +35,4 @@ TEST(PastRunTables, RecordCountsTextJoinsTheCountsAsTheyStand) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace intake
