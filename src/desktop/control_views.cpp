@@ -17,6 +17,7 @@
 
 #include "desktop/grid_view.h"
 #include "desktop/painting.h"
+#include "ui/capabilities.h"
 #include "ui/controls.h"
 #include "ui/file_lists.h"
 #include "ui/grid.h"
@@ -95,7 +96,7 @@ class LabelWidget : public QWidget {
 class LabelView : public ControlView {
  public:
   LabelView(ui::Label& label, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(label, new LabelWidget(label, dispatcher, parent)), label_(label) {}
+      : ControlView(label, new LabelWidget(label, dispatcher, parent), dispatcher), label_(label) {}
 
  protected:
   // A text taller than its label overflows downwards rather than being cut, and an auto-sized label
@@ -131,16 +132,11 @@ class LabelView : public ControlView {
 
 class ButtonWidget : public QAbstractButton {
  public:
-  ButtonWidget(ui::Control& control, Dispatcher& dispatcher, QWidget* parent)
-      : QAbstractButton(parent), control_(control) {
+  ButtonWidget(ui::Button& button, Dispatcher& dispatcher, QWidget* parent)
+      : QAbstractButton(parent), control_(button) {
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QAbstractButton::clicked, this, [this, &dispatcher] {
-      dispatcher.Dispatch([this] {
-        if (auto* b = dynamic_cast<ui::CommandButton*>(&control_)) return b->UserClick();
-        if (auto* c = dynamic_cast<ui::CheckBox*>(&control_)) return c->UserClick();
-        if (auto* o = dynamic_cast<ui::OptionButton*>(&control_)) return o->UserClick();
-      });
-    });
+    connect(this, &QAbstractButton::clicked, this,
+            [this, &dispatcher] { dispatcher.Dispatch([this] { control_.UserClick(); }); });
   }
 
   QSize sizeHint() const override { return size(); }
@@ -148,24 +144,11 @@ class ButtonWidget : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    QString caption;
-    int style = 0;
-    bool on = false, grey = false, indicator = true;
-    if (auto* b = dynamic_cast<ui::CommandButton*>(&control_)) {
-      caption = ToQString(b->Caption());
-      style = b->Style();
-      indicator = false;
-    } else if (auto* c = dynamic_cast<ui::CheckBox*>(&control_)) {
-      caption = ToQString(c->Caption());
-      style = c->Style();
-      on = c->Value() == ui::kChecked;
-      grey = c->Value() == ui::kGrayed;
-    } else if (auto* o = dynamic_cast<ui::OptionButton*>(&control_)) {
-      caption = ToQString(o->Caption());
-      style = o->Style();
-      on = o->Value();
-    }
-    caption = StripAccessKeys(caption);
+    QString caption = StripAccessKeys(ToQString(control_.Caption()));
+    int style = control_.Style();
+    bool on = control_.CheckState() == ui::kChecked, grey = control_.CheckState() == ui::kGrayed;
+    // A push button has no tick or dot beside its caption.
+    bool indicator = control_.Kind() != ui::ControlKind::kCommandButton;
     if (!indicator || style == 1) {
       PaintPushButton(p, caption, style == 1, on);
     } else {
@@ -221,13 +204,13 @@ class ButtonWidget : public QAbstractButton {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
   }
 
-  ui::Control& control_;
+  ui::Button& control_;
 };
 
 class ButtonView : public ControlView {
  public:
-  ButtonView(ui::Control& control, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(control, new ButtonWidget(control, dispatcher, parent)) {}
+  ButtonView(ui::Button& button, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(button, new ButtonWidget(button, dispatcher, parent), dispatcher) {}
 };
 
 // --- Text boxes
@@ -235,19 +218,21 @@ class ButtonView : public ControlView {
 class TextBoxView : public ControlView {
  public:
   TextBoxView(ui::TextBox& box, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(box, box.MultiLine() ? static_cast<QWidget*>(new QPlainTextEdit(parent))
-                                         : static_cast<QWidget*>(new QLineEdit(parent))),
+      : ControlView(box,
+                    box.MultiLine() ? static_cast<QWidget*>(new QPlainTextEdit(parent))
+                                    : static_cast<QWidget*>(new QLineEdit(parent)),
+                    dispatcher),
         box_(box) {
     if (auto* line = qobject_cast<QLineEdit*>(Widget())) {
-      QObject::connect(line, &QLineEdit::textEdited, line, [this, &dispatcher](const QString& text) {
-        dispatcher.Dispatch([this, text] { box_.UserType(FromQString(text)); });
+      QObject::connect(line, &QLineEdit::textEdited, line, [this](const QString& text) {
+        Send([this, text] { box_.UserType(FromQString(text)); });
       });
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(Widget())) {
-      QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit, &dispatcher] {
+      QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit] {
         if (syncing_) return;
         QString text = edit->toPlainText();
         text.replace(u'\n', QStringLiteral("\r\n"));
-        dispatcher.Dispatch([this, text] { box_.UserType(FromQString(text)); });
+        Send([this, text] { box_.UserType(FromQString(text)); });
       });
     }
   }
@@ -287,41 +272,36 @@ class TextBoxView : public ControlView {
 
 // --- Combo boxes and the drive list
 
-class ComboView : public ControlView {
+// A drop-down list to choose from; the drive list has only that, a combo box also its text field.
+class DropDownView : public ControlView {
  public:
-  ComboView(ui::Control& control, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(control, new QComboBox(parent)), dispatcher_(dispatcher) {
+  DropDownView(ui::ListChoice& list, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(list, new QComboBox(parent), dispatcher), list_(list) {
     auto* combo = static_cast<QComboBox*>(Widget());
     combo->setMaxVisibleItems(12);
-    QObject::connect(combo, &QComboBox::activated, combo, [this, &dispatcher](int index) {
-      dispatcher.Dispatch([this, index] {
-        if (auto* c = dynamic_cast<ui::ComboBox*>(&Model())) {
-          if (index < c->ListCount()) c->UserSelect(index);
-        } else if (auto* d = dynamic_cast<ui::DriveListBox*>(&Model())) {
-          if (index < d->ListCount()) d->UserSelect(index);
-        }
+    QObject::connect(combo, &QComboBox::activated, combo, [this](int index) {
+      Send([this, index] {
+        if (index < list_.ListCount()) list_.UserSelect(index);
       });
     });
   }
 
  protected:
+  // Whether the user types into a text field, and what it shows.
+  virtual bool Editable() const { return false; }
+  virtual QString FieldText() const { return {}; }
+  // The user typed text into the field.
+  virtual void Typed(const QString&) {}
+
   void SyncContent() override {
     auto* combo = static_cast<QComboBox*>(Widget());
-    SetColors(combo, Model());
-    SetFont(combo, Model().Font());
+    SetColors(combo, list_);
+    SetFont(combo, list_.Font());
     QStringList entries;
-    int index = -1;
-    QString text;
-    bool editable = false;
-    if (auto* c = dynamic_cast<ui::ComboBox*>(&Model())) {
-      for (const ui::Text& e : c->Entries()) entries << ToQString(e);
-      index = c->ListIndex();
-      text = ToQString(c->Text());
-      editable = c->Style() != 2;
-    } else if (auto* d = dynamic_cast<ui::DriveListBox*>(&Model())) {
-      for (int i = 0; i < d->ListCount(); ++i) entries << ToQString(d->List(i));
-      index = d->ListIndex();
-    }
+    for (const ui::Text& e : list_.Entries()) entries << ToQString(e);
+    int index = list_.ListIndex();
+    QString text = FieldText();
+    bool editable = Editable();
     QSignalBlocker block(combo);
     if (combo->isEditable() != editable) {
       combo->setEditable(editable);
@@ -344,13 +324,28 @@ class ComboView : public ControlView {
     combo->setInsertPolicy(QComboBox::NoInsert);
     QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
-    QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo, [this](const QString& text) {
-      auto* c = dynamic_cast<ui::ComboBox*>(&Model());
-      if (c != nullptr) dispatcher_.Dispatch([c, text] { c->UserType(FromQString(text)); });
-    });
+    QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+                     [this](const QString& text) { Typed(text); });
   }
 
-  Dispatcher& dispatcher_;
+  ui::ListChoice& list_;
+};
+
+class ComboBoxView : public DropDownView {
+ public:
+  ComboBoxView(ui::ComboBox& box, Dispatcher& dispatcher, QWidget* parent)
+      : DropDownView(box, dispatcher, parent), box_(box) {}
+
+ protected:
+  // The drop-down list kind (style 2) takes no typing.
+  bool Editable() const override { return box_.Style() != 2; }
+  QString FieldText() const override { return ToQString(box_.Text()); }
+  void Typed(const QString& text) override {
+    Send([this, text] { box_.UserType(FromQString(text)); });
+  }
+
+ private:
+  ui::ComboBox& box_;
 };
 
 // --- List boxes, the file list and the folder list
@@ -391,38 +386,16 @@ class CompactRowDelegate : public QStyledItemDelegate {
   }
 };
 
-class ListView : public ControlView {
+// A list of rows to click, shared by list boxes, the file list and the folder list.
+class RowsView : public ControlView {
  public:
-  ListView(ui::Control& control, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(control, new QListWidget(parent)) {
-    auto* list = static_cast<QListWidget*>(Widget());
+  RowsView(ui::Control& control, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(control, new QListWidget(parent), dispatcher) {
+    QListWidget* list = Rows();
     list->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     list->setItemDelegate(new CompactRowDelegate(list));
     list->setUniformItemSizes(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (control.Kind() == ui::ControlKind::kDirListBox) {
-      QObject::connect(list, &QListWidget::itemClicked, list, [this, &dispatcher](QListWidgetItem* item) {
-        ui::Text path = FromQString(item->data(Qt::UserRole).toString());
-        dispatcher.Dispatch([this, path] {
-          try {
-            static_cast<ui::DirListBox&>(Model()).UserPick(path);
-          } catch (const ui::PathError&) {
-            // The folder went away since it was listed; the next refresh drops it.
-          }
-        });
-      });
-    } else {
-      QObject::connect(list, &QListWidget::currentRowChanged, list, [this, &dispatcher](int row) {
-        if (syncing_ || row < 0) return;
-        dispatcher.Dispatch([this, row] {
-          if (auto* l = dynamic_cast<ui::ListControl*>(&Model())) {
-            if (row < l->ListCount()) l->UserSelect(row);
-          } else if (auto* f = dynamic_cast<ui::FileListBox*>(&Model())) {
-            if (row < f->ListCount()) f->UserSelect(row);
-          }
-        });
-      });
-    }
   }
 
  protected:
@@ -433,21 +406,11 @@ class ListView : public ControlView {
     bool open = false;
   };
 
-  void SyncContent() override {
-    auto* list = static_cast<QListWidget*>(Widget());
-    SetColors(list, Model());
-    SetFont(list, Model().Font());
-    std::vector<Entry> entries;
-    int current = -1;
-    if (auto* l = dynamic_cast<ui::ListControl*>(&Model())) {
-      for (const ui::Text& e : l->Entries()) entries.push_back({ToQString(e), {}, 0, false});
-      current = l->ListIndex();
-    } else if (auto* f = dynamic_cast<ui::FileListBox*>(&Model())) {
-      for (int i = 0; i < f->ListCount(); ++i) entries.push_back({ToQString(f->List(i)), {}, 0, false});
-      current = f->ListIndex();
-    } else if (auto* d = dynamic_cast<ui::DirListBox*>(&Model())) {
-      current = FolderEntries(*d, entries);
-    }
+  QListWidget* Rows() const { return static_cast<QListWidget*>(Widget()); }
+
+  // Shows entries with row current chosen; folder rows are indented by depth and show a folder icon.
+  void ShowEntries(const std::vector<Entry>& entries, int current, bool folders) {
+    QListWidget* list = Rows();
     syncing_ = true;
     bool same = list->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < list->count(); ++i)
@@ -455,7 +418,6 @@ class ListView : public ControlView {
              list->item(i)->data(Qt::UserRole).toString() == entries[static_cast<size_t>(i)].path;
     if (!same) {
       list->clear();
-      bool folders = Model().Kind() == ui::ControlKind::kDirListBox;
       for (const Entry& e : entries) {
         auto* item = new QListWidgetItem(e.text, list);
         item->setData(Qt::UserRole, e.path);
@@ -470,11 +432,67 @@ class ListView : public ControlView {
     syncing_ = false;
   }
 
+  // True while the rows are being set from the model, when the row changes are not the user's.
+  bool syncing_ = false;
+};
+
+// List boxes and the file list: choosing a row chooses the entry.
+class ListView : public RowsView {
+ public:
+  ListView(ui::ListChoice& list, Dispatcher& dispatcher, QWidget* parent)
+      : RowsView(list, dispatcher, parent), list_(list) {
+    QObject::connect(Rows(), &QListWidget::currentRowChanged, Rows(), [this](int row) {
+      if (syncing_ || row < 0) return;
+      Send([this, row] {
+        if (row < list_.ListCount()) list_.UserSelect(row);
+      });
+    });
+  }
+
+ protected:
+  void SyncContent() override {
+    SetColors(Rows(), list_);
+    SetFont(Rows(), list_.Font());
+    std::vector<Entry> entries;
+    for (const ui::Text& e : list_.Entries()) entries.push_back({ToQString(e), {}, 0, false});
+    ShowEntries(entries, list_.ListIndex(), false);
+  }
+
  private:
-  // The folder list shows the open folder's path from the root down, then its subfolders; returns the
-  // row of the open folder.
-  static int FolderEntries(const ui::DirListBox& dir, std::vector<Entry>& entries) {
-    QString path = ToQString(dir.Path());
+  ui::ListChoice& list_;
+};
+
+// The folder list shows the open folder's path from the root down, then its subfolders; a click on
+// any of them picks that folder.
+class FolderListView : public RowsView {
+ public:
+  FolderListView(ui::DirListBox& dir, Dispatcher& dispatcher, QWidget* parent)
+      : RowsView(dir, dispatcher, parent), dir_(dir) {
+    QObject::connect(Rows(), &QListWidget::itemClicked, Rows(), [this](QListWidgetItem* item) {
+      ui::Text path = FromQString(item->data(Qt::UserRole).toString());
+      Send([this, path] {
+        try {
+          dir_.UserPick(path);
+        } catch (const ui::PathError&) {
+          // The folder went away since it was listed; the next refresh drops it.
+        }
+      });
+    });
+  }
+
+ protected:
+  void SyncContent() override {
+    SetColors(Rows(), dir_);
+    SetFont(Rows(), dir_.Font());
+    std::vector<Entry> entries;
+    int open_row = FolderEntries(entries);
+    ShowEntries(entries, open_row, true);
+  }
+
+ private:
+  // Returns the row of the open folder.
+  int FolderEntries(std::vector<Entry>& entries) const {
+    QString path = ToQString(dir_.Path());
     QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
     entries.push_back({QStringLiteral("/"), QStringLiteral("/"), 0, true});
     QString prefix;
@@ -484,14 +502,14 @@ class ListView : public ControlView {
     }
     int open_row = static_cast<int>(entries.size()) - 1;
     int depth = static_cast<int>(entries.size());
-    for (int i = 0; i < dir.ListCount(); ++i) {
-      QString sub = ToQString(dir.List(i));
+    for (int i = 0; i < dir_.ListCount(); ++i) {
+      QString sub = ToQString(dir_.List(i));
       entries.push_back({sub.mid(sub.lastIndexOf(u'/') + 1), sub, depth, false});
     }
     return open_row;
   }
 
-  bool syncing_ = false;
+  ui::DirListBox& dir_;
 };
 
 // --- Frames
@@ -524,7 +542,8 @@ class FrameWidget : public QWidget {
 
 class FrameView : public ControlView {
  public:
-  FrameView(ui::Frame& frame, QWidget* parent) : ControlView(frame, new FrameWidget(frame, parent)) {}
+  FrameView(ui::Frame& frame, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(frame, new FrameWidget(frame, parent), dispatcher) {}
 };
 
 // --- Shapes and lines
@@ -610,7 +629,8 @@ class ShapeWidget : public QWidget {
 
 class ShapeView : public ControlView {
  public:
-  ShapeView(ui::Shape& shape, QWidget* parent) : ControlView(shape, new ShapeWidget(shape, parent)) {}
+  ShapeView(ui::Shape& shape, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(shape, new ShapeWidget(shape, parent), dispatcher) {}
 };
 
 class LineWidget : public QWidget {
@@ -637,7 +657,8 @@ class LineWidget : public QWidget {
 
 class LineView : public ControlView {
  public:
-  LineView(ui::Line& line, QWidget* parent) : ControlView(line, new LineWidget(line, parent)), line_(line) {}
+  LineView(ui::Line& line, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(line, new LineWidget(line, parent), dispatcher), line_(line) {}
 
  protected:
   // The line's bounding box, widened by its pen on every side.
@@ -679,8 +700,8 @@ class PictureWidget : public QWidget {
 
 class PictureView : public ControlView {
  public:
-  PictureView(ui::PictureBox& picture, QWidget* parent)
-      : ControlView(picture, new PictureWidget(picture, parent)) {}
+  PictureView(ui::PictureBox& picture, Dispatcher& dispatcher, QWidget* parent)
+      : ControlView(picture, new PictureWidget(picture, parent), dispatcher) {}
 };
 
 // --- Grid
@@ -688,7 +709,7 @@ class PictureView : public ControlView {
 class GridView : public ControlView {
  public:
   GridView(ui::FlexGrid& grid, Dispatcher& dispatcher, QWidget* parent)
-      : ControlView(grid, new GridWidget(grid, dispatcher, parent)) {}
+      : ControlView(grid, new GridWidget(grid, dispatcher, parent), dispatcher) {}
 
  protected:
   void SyncContent() override { static_cast<GridWidget*>(Widget())->SyncFromModel(); }
@@ -711,7 +732,13 @@ bool ControlView::Lightweight() const {
   }
 }
 
+void ControlView::Send(const std::function<void()>& action) {
+  user_acted_ = true;
+  dispatcher_.Dispatch(action);
+}
+
 void ControlView::Sync() {
+  user_acted_ = false;
   QRect geometry = Geometry();
   if (widget_->geometry() != geometry) widget_->setGeometry(geometry);
   if (widget_->testAttribute(Qt::WA_Disabled) == control_.Enabled()) widget_->setEnabled(control_.Enabled());
@@ -723,30 +750,33 @@ void ControlView::Sync() {
 }
 
 std::unique_ptr<ControlView> MakeControlView(ui::Control& control, QWidget* parent, Dispatcher& dispatcher) {
+  // One view per kind; what the user can do with the control is then asked of its capabilities.
   switch (control.Kind()) {
     case ui::ControlKind::kLabel:
       return std::make_unique<LabelView>(static_cast<ui::Label&>(control), dispatcher, parent);
     case ui::ControlKind::kCommandButton:
     case ui::ControlKind::kCheckBox:
     case ui::ControlKind::kOptionButton:
-      return std::make_unique<ButtonView>(control, dispatcher, parent);
+      return std::make_unique<ButtonView>(static_cast<ui::Button&>(control), dispatcher, parent);
     case ui::ControlKind::kTextBox:
       return std::make_unique<TextBoxView>(static_cast<ui::TextBox&>(control), dispatcher, parent);
     case ui::ControlKind::kComboBox:
+      return std::make_unique<ComboBoxView>(static_cast<ui::ComboBox&>(control), dispatcher, parent);
     case ui::ControlKind::kDriveListBox:
-      return std::make_unique<ComboView>(control, dispatcher, parent);
+      return std::make_unique<DropDownView>(*control.AsListChoice(), dispatcher, parent);
     case ui::ControlKind::kListBox:
     case ui::ControlKind::kFileListBox:
+      return std::make_unique<ListView>(*control.AsListChoice(), dispatcher, parent);
     case ui::ControlKind::kDirListBox:
-      return std::make_unique<ListView>(control, dispatcher, parent);
+      return std::make_unique<FolderListView>(static_cast<ui::DirListBox&>(control), dispatcher, parent);
     case ui::ControlKind::kFrame:
-      return std::make_unique<FrameView>(static_cast<ui::Frame&>(control), parent);
+      return std::make_unique<FrameView>(static_cast<ui::Frame&>(control), dispatcher, parent);
     case ui::ControlKind::kShape:
-      return std::make_unique<ShapeView>(static_cast<ui::Shape&>(control), parent);
+      return std::make_unique<ShapeView>(static_cast<ui::Shape&>(control), dispatcher, parent);
     case ui::ControlKind::kLine:
-      return std::make_unique<LineView>(static_cast<ui::Line&>(control), parent);
+      return std::make_unique<LineView>(static_cast<ui::Line&>(control), dispatcher, parent);
     case ui::ControlKind::kPictureBox:
-      return std::make_unique<PictureView>(static_cast<ui::PictureBox&>(control), parent);
+      return std::make_unique<PictureView>(static_cast<ui::PictureBox&>(control), dispatcher, parent);
     case ui::ControlKind::kFlexGrid:
       return std::make_unique<GridView>(static_cast<ui::FlexGrid&>(control), dispatcher, parent);
     case ui::ControlKind::kTimer:

@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "desktop/painting.h"
+#include "ui/capabilities.h"
 #include "ui/controls.h"
 
 namespace qtui {
@@ -189,7 +190,11 @@ NonClient NonClientOf(const ui::Form& form) {
 }
 
 FormWindow::FormWindow(ui::Form& form, Dispatcher& dispatcher, bool on_screen)
-    : QWidget(nullptr, FlagsOf(form)), form_(&form), dispatcher_(dispatcher), on_screen_(on_screen) {
+    : QWidget(nullptr, FlagsOf(form)),
+      form_(&form),
+      dispatcher_(dispatcher),
+      on_screen_(on_screen),
+      title_bar_flags_(FlagsOf(form)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   surface_ = new FormSurface(form, this);
   BuildMenus();
@@ -203,7 +208,9 @@ FormWindow::~FormWindow() {
 }
 
 void FormWindow::Dispatch(const std::function<void()>& action) {
-  if (form_ != nullptr) dispatcher_.Dispatch(action);
+  if (form_ == nullptr) return;
+  user_acted_ = true;
+  dispatcher_.Dispatch(action);
 }
 
 void FormWindow::BuildMenus() {
@@ -240,8 +247,7 @@ void FormWindow::BuildControls() {
     return frame != nullptr ? frame : surface_;
   };
   for (ui::Control* c : form_->Controls()) {
-    if (c->Kind() == ui::ControlKind::kTimer) {
-      auto* model = static_cast<ui::Timer*>(c);
+    if (ui::Tickable* model = c->AsTickable()) {
       if (!on_screen_) continue;
       auto* timer = new QTimer(this);
       connect(timer, &QTimer::timeout, this, [this, model] { Dispatch([model] { model->Tick(); }); });
@@ -279,11 +285,19 @@ void FormWindow::Detach() {
 
 void FormWindow::Sync() {
   if (form_ == nullptr) return;
+  if (synced_ && !user_acted_ && form_->LastChange() == synced_stamp_) return;
+  // Everything on the first sync; afterwards what changed after the stamp of the last one.
+  const bool everything = !synced_;
+  const uint64_t since = synced_stamp_;
+  synced_ = true;
+  synced_stamp_ = form_->LastChange();
+  user_acted_ = false;
   SyncFrame();
   SyncMenus();
-  for (const auto& view : views_) view->Sync();
+  for (const auto& view : views_)
+    if (everything || view->Stale(since)) view->Sync();
   SyncTimers();
-  surface_->update();
+  if (everything || form_->LastOwnChange() > since) surface_->update();
   SyncVisibility();
   const ui::Control* active = form_->ActiveControl();
   if (active != focused_) {
@@ -293,6 +307,11 @@ void FormWindow::Sync() {
 }
 
 void FormWindow::SyncFrame() {
+  // New title bar flags hide the window; SyncVisibility shows it again.
+  if (const Qt::WindowFlags flags = FlagsOf(*form_); flags != title_bar_flags_) {
+    title_bar_flags_ = flags;
+    setWindowFlags(flags | Qt::Window);
+  }
   QString caption = ToQString(form_->Caption());
   if (windowTitle() != caption) setWindowTitle(caption);
   NonClient nc = NonClientOf(*form_);

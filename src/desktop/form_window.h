@@ -18,7 +18,7 @@ class QTimer;
 
 namespace ui {
 class Menu;
-class Timer;
+class Tickable;
 }  // namespace ui
 
 namespace qtui {
@@ -40,7 +40,8 @@ class FormWindow : public QWidget, private Dispatcher {
 
   // The model's window, or null once it has been unloaded.
   ui::Form* Model() const { return form_; }
-  // Brings the window, its menus, controls and timers up to date with the model.
+  // Brings the window, its menus, controls and timers up to date with what changed in the model since
+  // the last sync: nothing when nothing changed, and of the controls only those that changed.
   void Sync();
   // The model's window is leaving: stop the timers and never touch the model again.
   void Detach();
@@ -65,7 +66,7 @@ class FormWindow : public QWidget, private Dispatcher {
     QMenu* menu;  // null for an entry without items
   };
   struct TimerEntry {
-    ui::Timer* model;
+    ui::Tickable* model;
     QTimer* timer;
   };
   // The views', menus' and timers' input goes through here, so that nothing reaches a model window that
@@ -87,7 +88,14 @@ class FormWindow : public QWidget, private Dispatcher {
   std::vector<MenuEntry> menus_;
   std::vector<TimerEntry> timers_;
   double placed_left_ = -1e300, placed_top_ = -1e300;
+  // The title bar's flags last given to Qt (the border style's and the control box's).
+  Qt::WindowFlags title_bar_flags_;
   const ui::Control* focused_ = nullptr;
+  // The window's change stamp at the last sync (Form::LastChange); nothing synced yet while !synced_.
+  bool synced_ = false;
+  uint64_t synced_stamp_ = 0;
+  // The user acted on the window (a view, a menu, a timer) since the last sync.
+  bool user_acted_ = false;
 };
 
 }  // namespace qtui

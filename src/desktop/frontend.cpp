@@ -18,17 +18,17 @@ namespace {
 
 Qt::CursorShape CursorOf(int pointer) {
   switch (pointer) {
-    case 2:
+    case ui::pointer::kCross:
       return Qt::CrossCursor;
-    case 3:
+    case ui::pointer::kIBeam:
       return Qt::IBeamCursor;
-    case 11:
+    case ui::pointer::kHourglass:
       return Qt::WaitCursor;
-    case 12:
+    case ui::pointer::kNoDrop:
       return Qt::ForbiddenCursor;
-    case 13:
+    case ui::pointer::kArrowHourglass:
       return Qt::BusyCursor;
-    case 15:
+    case ui::pointer::kSizeAll:
       return Qt::SizeAllCursor;
     default:
       return Qt::ArrowCursor;
@@ -67,7 +67,7 @@ Frontend::~Frontend() {
   desktop_.SetUnloadWatcher({});
   desktop_.screen.SetPointerWatcher({});
   if (printing_) desktop_.printer.SetSink({});
-  ApplyPointer(0);
+  ApplyPointer(ui::pointer::kDefault);
   for (auto& [form, window] : windows_) {
     window->Detach();
     delete window;
@@ -144,8 +144,8 @@ void Frontend::Unloaded(ui::Form& form) {
 
 void Frontend::ApplyPointer(int pointer) {
   if (pointer == pointer_) return;
-  if (pointer_ != 0) QGuiApplication::restoreOverrideCursor();
-  if (pointer != 0) QGuiApplication::setOverrideCursor(QCursor(CursorOf(pointer)));
+  if (pointer_ != ui::pointer::kDefault) QGuiApplication::restoreOverrideCursor();
+  if (pointer != ui::pointer::kDefault) QGuiApplication::setOverrideCursor(QCursor(CursorOf(pointer)));
   pointer_ = pointer;
 }
 

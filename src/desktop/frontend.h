@@ -1,7 +1,8 @@
 #pragma once
 // The desktop frontend: a real window for every loaded window of the control model. After every user
-// action, timer tick and message box it brings every window up to date; windows that the model shows,
-// hides, loads and unloads appear and disappear; the program ends when the model has no window left.
+// action, timer tick and message box it brings the windows up to date with what changed (each window
+// and control stamps its changes); windows that the model shows, hides, loads and unloads appear and
+// disappear; the program ends when the model has no window left.
 
 #include <QApplication>
 #include <QString>
@@ -12,6 +13,7 @@
 #include "desktop/control_views.h"
 #include "desktop/form_window.h"
 #include "ui/desktop.h"
+#include "ui/palette.h"
 
 namespace qtui {
 
@@ -48,7 +50,7 @@ class Frontend : public Dispatcher {
   std::unique_ptr<DesktopPrinting> printing_;
   int depth_ = 0;
   bool syncing_ = false;
-  int pointer_ = 0;
+  int pointer_ = ui::pointer::kDefault;
 };
 
 }  // namespace qtui

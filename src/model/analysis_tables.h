@@ -4,9 +4,10 @@
 
 #include "model/table.h"
 
-// Today's going as the analysis window's going list shows it, blanks included; empty until the
-// first basic analysis.
-#define TARVELO_ANALYSIS_TABLES(X) X(model::SharedValue, TodayGoingText)
+#define TARVELO_ANALYSIS_TABLES(X)                                                         \
+  /* Today's going as the analysis window's going list shows it, blanks included; empty */ \
+  /* until the first basic analysis. */                                                    \
+  X(model::SharedValue, TodayGoingText)
 
 namespace model {
 

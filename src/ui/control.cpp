@@ -58,7 +58,7 @@ Control::~Control() {
 }
 
 void Control::Changed() {
-  owner_->Changed();
+  last_change_ = owner_->StampControlChange();
 }
 
 Desktop& Control::GetDesktop() const {
@@ -72,72 +72,53 @@ void Control::Raise(const std::function<void()>& handler) {
 }
 
 void Control::SetLeft(double v) {
-  left_ = v;
-  Changed();
+  if (Assign(left_, v)) Changed();
 }
 void Control::SetTop(double v) {
-  top_ = v;
-  Changed();
+  if (Assign(top_, v)) Changed();
 }
 void Control::SetWidth(double v) {
-  width_ = v;
-  Changed();
+  if (Assign(width_, v)) Changed();
 }
 void Control::SetHeight(double v) {
-  height_ = v;
-  Changed();
+  if (Assign(height_, v)) Changed();
 }
 void Control::Move(double left, double top, double width, double height) {
-  left_ = left;
-  top_ = top;
-  width_ = width;
-  height_ = height;
-  Changed();
+  if (AnyAssigned(Assign(left_, left), Assign(top_, top), Assign(width_, width), Assign(height_, height)))
+    Changed();
 }
 void Control::Move(double left, double top) {
-  left_ = left;
-  top_ = top;
-  Changed();
+  if (AnyAssigned(Assign(left_, left), Assign(top_, top))) Changed();
 }
 void Control::SetVisible(bool v) {
-  visible_ = v;
-  Changed();
+  if (Assign(visible_, v)) Changed();
 }
 void Control::SetEnabled(bool v) {
-  enabled_ = v;
-  Changed();
+  if (Assign(enabled_, v)) Changed();
 }
 void Control::SetForeColor(Color c) {
-  fore_color_ = c;
-  Changed();
+  if (Assign(fore_color_, c)) Changed();
 }
 void Control::SetBackColor(Color c) {
-  back_color_ = c;
-  Changed();
+  if (Assign(back_color_, c)) Changed();
 }
 void Control::SetFont(const ui::Font& f) {
-  font_ = f;
-  Changed();
+  if (Assign(font_, f)) Changed();
 }
 void Control::SetFontName(const Text& name) {
-  font_.name = name;
-  Changed();
+  if (Assign(font_.name, name)) Changed();
 }
 void Control::SetFontSize(double size) {
-  font_.size = size;
-  Changed();
+  if (Assign(font_.size, size)) Changed();
 }
 void Control::SetFontBold(bool bold) {
-  font_.bold = bold;
-  Changed();
+  if (Assign(font_.bold, bold)) Changed();
 }
 void Control::SetFontItalic(bool italic) {
-  font_.italic = italic;
-  Changed();
+  if (Assign(font_.italic, italic)) Changed();
 }
 void Control::SetToolTipText(const Text& t) {
-  tool_tip_ = t;
-  Changed();
+  if (Assign(tool_tip_, t)) Changed();
 }
 
 bool Control::InView() const {

@@ -82,6 +82,28 @@ const char* KindName(ControlKind kind);
 class Form;
 class Frame;
 class Desktop;
+class Captioned;
+class Clickable;
+class ListChoice;
+class Typeable;
+class Tickable;
+class MousePressable;
+class FolderPicker;
+
+// The one setter idiom: sets field to value and returns whether that changed it, so that a setter
+// reports a change only when there is one (`if (Assign(caption_, t)) Changed();`).
+template <class T>
+bool Assign(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+// Whether any of several Assign calls changed its field; each of them has been made by then
+// (`if (AnyAssigned(Assign(left_, l), Assign(top_, t))) Changed();`).
+template <class... Assigned>
+bool AnyAssigned(Assigned... assigned) {
+  return (assigned || ...);
+}
 struct ControlDesign;
 
 // Where a control sits: directly on a window, or inside a frame of that window.
@@ -145,13 +167,27 @@ class Control {
   // Every property the driver prints, in a fixed order; derived classes append their own.
   virtual void ListProperties(PropertyList& out) const;
 
+  // What a user, the driver or the frontend can do with this control, one capability at a time (see
+  // capabilities.h); null where it cannot.
+  virtual Captioned* AsCaptioned() { return nullptr; }
+  virtual const Captioned* AsCaptioned() const { return nullptr; }
+  virtual Clickable* AsClickable() { return nullptr; }
+  virtual ListChoice* AsListChoice() { return nullptr; }
+  virtual Typeable* AsTypeable() { return nullptr; }
+  virtual Tickable* AsTickable() { return nullptr; }
+  virtual MousePressable* AsMousePressable() { return nullptr; }
+  virtual FolderPicker* AsFolderPicker() { return nullptr; }
+
+  // The stamp of this control's latest change on its window's change clock (Form::LastChange); 0
+  // when it has not changed since it was built.
+  uint64_t LastChange() const { return last_change_; }
   // Sets the properties of a design row (ui/design.h): the place, tool tip, font, colours, visibility
   // and enabling every control has; each kind takes out its own fields first. A field the kind does
   // not have throws std::logic_error.
   virtual void ApplyDesign(const ControlDesign& row);
 
  protected:
-  // Bumps the desktop's change counter so that the frontend redraws.
+  // Stamps a change of this control, so that the frontend brings its view up to date.
   void Changed();
   // Runs an event handler as the platform does: a window unloaded inside it is destroyed afterwards.
   void Raise(const std::function<void()>& handler);
@@ -170,6 +206,7 @@ class Control {
   Color back_color_ = colors::kButtonFace;
   ui::Font font_;
   Text tool_tip_;
+  uint64_t last_change_ = 0;
 };
 
 }  // namespace ui

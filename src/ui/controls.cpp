@@ -9,24 +9,10 @@
 
 namespace ui {
 
-namespace {
-
-template <class T>
-bool Assign(T& field, const T& value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-}  // namespace
-
 // --- Label
 
-Label::Label(Place place, std::string name) : Control(place, std::move(name)) {}
+Label::Label(Place place, std::string name) : CaptionedControl(place, std::move(name)) {}
 
-void Label::SetCaption(const Text& t) {
-  if (Assign(caption_, t)) Changed();
-}
 void Label::SetAlignment(int a) {
   if (Assign(alignment_, a)) Changed();
 }
@@ -47,7 +33,7 @@ void Label::UserClick() {
 }
 
 void Label::ListProperties(PropertyList& out) const {
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   Control::ListProperties(out);
   out.push_back({"Alignment", static_cast<double>(alignment_)});
   out.push_back({"BorderStyle", static_cast<double>(border_style_)});
@@ -56,18 +42,18 @@ void Label::ListProperties(PropertyList& out) const {
   out.push_back({"WordWrap", word_wrap_});
 }
 
+// --- Button
+
+void Button::SetStyle(int s) {
+  if (Assign(style_, s)) Changed();
+}
+
 // --- CommandButton
 
-CommandButton::CommandButton(Place place, std::string name) : Control(place, std::move(name)) {
+CommandButton::CommandButton(Place place, std::string name) : Button(place, std::move(name)) {
   SetForeColor(colors::kButtonText);
 }
 
-void CommandButton::SetCaption(const Text& t) {
-  if (Assign(caption_, t)) Changed();
-}
-void CommandButton::SetStyle(int s) {
-  if (Assign(style_, s)) Changed();
-}
 void CommandButton::UserClick() {
   if (AcceptsUserInput()) Raise(OnClick);
 }
@@ -76,21 +62,15 @@ void CommandButton::Click() {
 }
 
 void CommandButton::ListProperties(PropertyList& out) const {
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   Control::ListProperties(out);
-  out.push_back({"Style", static_cast<double>(style_)});
+  out.push_back({"Style", static_cast<double>(Style())});
 }
 
 // --- CheckBox
 
-CheckBox::CheckBox(Place place, std::string name) : Control(place, std::move(name)) {}
+CheckBox::CheckBox(Place place, std::string name) : Button(place, std::move(name)) {}
 
-void CheckBox::SetCaption(const Text& t) {
-  if (Assign(caption_, t)) Changed();
-}
-void CheckBox::SetStyle(int s) {
-  if (Assign(style_, s)) Changed();
-}
 void CheckBox::SetValue(int v) {
   if (v < kUnchecked || v > kGrayed) throw std::out_of_range("check box value " + std::to_string(v));
   if (!Assign(value_, v)) return;
@@ -103,28 +83,21 @@ void CheckBox::UserClick() {
 }
 
 void CheckBox::ListProperties(PropertyList& out) const {
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   Control::ListProperties(out);
   out.push_back({"Value", static_cast<double>(value_)});
-  out.push_back({"Style", static_cast<double>(style_)});
+  out.push_back({"Style", static_cast<double>(Style())});
 }
 
 // --- OptionButton
 
-OptionButton::OptionButton(Place place, std::string name) : Control(place, std::move(name)) {}
-
-void OptionButton::SetCaption(const Text& t) {
-  if (Assign(caption_, t)) Changed();
-}
-void OptionButton::SetStyle(int s) {
-  if (Assign(style_, s)) Changed();
-}
+OptionButton::OptionButton(Place place, std::string name) : Button(place, std::move(name)) {}
 
 std::vector<OptionButton*> OptionButton::Group() const {
   std::vector<OptionButton*> group;
   for (Control* c : Owner().Controls()) {
-    auto* o = dynamic_cast<OptionButton*>(c);
-    if (o != nullptr && o != this && o->Container() == Container()) group.push_back(o);
+    if (c->Kind() != ControlKind::kOptionButton || c == this || c->Container() != Container()) continue;
+    group.push_back(static_cast<OptionButton*>(c));
   }
   return group;
 }
@@ -147,10 +120,10 @@ void OptionButton::UserClick() {
 }
 
 void OptionButton::ListProperties(PropertyList& out) const {
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   Control::ListProperties(out);
   out.push_back({"Value", value_});
-  out.push_back({"Style", static_cast<double>(style_)});
+  out.push_back({"Style", static_cast<double>(Style())});
 }
 
 // --- TextBox
@@ -193,11 +166,6 @@ void TextBox::ListProperties(PropertyList& out) const {
 }
 
 // --- ListControl
-
-const Text& ListControl::List(int i) const {
-  if (i < 0 || i >= ListCount()) throw std::out_of_range(Name() + ": list index " + std::to_string(i));
-  return entries_[static_cast<size_t>(i)];
-}
 
 void ListControl::AddItem(const Text& entry, int index) {
   if (index < 0) {
@@ -244,10 +212,7 @@ void ListControl::UserSelect(int index) {
 
 void ListControl::ListProperties(PropertyList& out) const {
   Control::ListProperties(out);
-  out.push_back({"ListIndex", static_cast<double>(list_index_)});
-  out.push_back({"ListCount", static_cast<double>(entries_.size())});
-  for (size_t i = 0; i < entries_.size(); ++i)
-    out.push_back({"List(" + std::to_string(i) + ")", entries_[i]});
+  ListChoiceProperties(out);
 }
 
 // --- ComboBox
@@ -270,17 +235,16 @@ void ComboBox::ShowChosenEntry() {
 
 void ComboBox::SetText(const model::Text& t) {
   bool changed = Assign(text_, t);
-  if (list_index_ >= 0 && entries_[static_cast<size_t>(list_index_)] != t) list_index_ = -1;
-  if (!changed) return;
-  Changed();
-  Raise(OnChange);
+  bool unchosen = list_index_ >= 0 && entries_[static_cast<size_t>(list_index_)] != t;
+  if (unchosen) list_index_ = -1;
+  if (changed || unchosen) Changed();
+  if (changed) Raise(OnChange);
 }
 
 void ComboBox::UserType(const model::Text& t) {
   if (!AcceptsUserInput() || style_ == 2) return;
-  list_index_ = -1;
+  if (Assign(list_index_, -1)) Changed();
   SetText(t);
-  Changed();
 }
 
 void ComboBox::ListProperties(PropertyList& out) const {
@@ -301,17 +265,14 @@ model::Text ListBox::Text() const {
 
 // --- Frame
 
-Frame::Frame(Place place, std::string name) : Control(place, std::move(name)) {}
+Frame::Frame(Place place, std::string name) : CaptionedControl(place, std::move(name)) {}
 
-void Frame::SetCaption(const Text& t) {
-  if (Assign(caption_, t)) Changed();
-}
 void Frame::SetBorderStyle(int s) {
   if (Assign(border_style_, s)) Changed();
 }
 
 void Frame::ListProperties(PropertyList& out) const {
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   Control::ListProperties(out);
   out.push_back({"BorderStyle", static_cast<double>(border_style_)});
 }
@@ -358,10 +319,7 @@ void Shape::ListProperties(PropertyList& out) const {
 Line::Line(Place place, std::string name) : Control(place, std::move(name)) {}
 
 void Line::SetPoints(double x1, double y1, double x2, double y2) {
-  x1_ = x1;
-  y1_ = y1;
-  x2_ = x2;
-  y2_ = y2;
+  if (AnyAssigned(Assign(x1_, x1), Assign(y1_, y1), Assign(x2_, x2), Assign(y2_, y2))) Changed();
   // The bounding box stands for the line where a control's place is asked for.
   Move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
 }
@@ -413,15 +371,13 @@ void Timer::ListProperties(PropertyList& out) const {
 
 // --- Menu
 
-Menu::Menu(Form& owner, std::string name) : Control(owner, std::move(name)) {}
+Menu::Menu(Form& owner, std::string name) : CaptionedControl(owner, std::move(name)) {}
 
-Menu::Menu(Menu& parent, std::string name) : Control(parent.Owner(), std::move(name)), parent_(&parent) {
+Menu::Menu(Menu& parent, std::string name)
+    : CaptionedControl(parent.Owner(), std::move(name)), parent_(&parent) {
   parent.items_.push_back(this);
 }
 
-void Menu::SetCaption(const Text& t) {
-  if (Assign(caption_, t)) Changed();
-}
 void Menu::SetChecked(bool on) {
   if (Assign(checked_, on)) Changed();
 }
@@ -439,7 +395,7 @@ void Menu::UserClick() {
 
 void Menu::ListProperties(PropertyList& out) const {
   out.push_back({"Kind", model::FromUtf8(KindName(Kind()))});
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   out.push_back({"Parent", parent_ ? model::FromUtf8(parent_->Name()) : model::Text()});
   out.push_back({"Enabled", Enabled()});
   out.push_back({"Visible", Visible()});

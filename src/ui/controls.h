@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/capabilities.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -17,13 +18,12 @@ enum AlignmentValue { kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
 // Check box values.
 enum CheckValue { kUnchecked = 0, kChecked = 1, kGrayed = 2 };
 
-class Label : public Control {
+class Label : public CaptionedControl, public Clickable {
  public:
   Label(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kLabel; }
+  Clickable* AsClickable() override { return this; }
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
   int Alignment() const { return alignment_; }
   void SetAlignment(int a);
   // 0 none, 1 fixed single.
@@ -37,14 +37,12 @@ class Label : public Control {
   bool WordWrap() const { return word_wrap_; }
   void SetWordWrap(bool on);
 
-  std::function<void()> OnClick;
-  void UserClick();
+  void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
 
  private:
-  Text caption_;
   int alignment_ = kAlignLeft;
   int border_style_ = 0;
   int back_style_ = 1;
@@ -52,91 +50,85 @@ class Label : public Control {
   bool word_wrap_ = false;
 };
 
-class CommandButton : public Control {
+// What push, check and option buttons share: a caption, a style and a click.
+class Button : public CaptionedControl, public Clickable {
+ public:
+  using CaptionedControl::CaptionedControl;
+  Clickable* AsClickable() override { return this; }
+
+  // 0 standard, 1 graphical: a push button shows its BackColor; a check or option button is drawn as
+  // a push button that stays down while it is on.
+  int Style() const { return style_; }
+  void SetStyle(int s);
+  // What the button shows: kChecked, kGrayed or kUnchecked (a push button is never on).
+  virtual int CheckState() const { return kUnchecked; }
+
+ private:
+  int style_ = 0;
+};
+
+class CommandButton : public Button {
  public:
   CommandButton(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kCommandButton; }
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
-  // 0 standard, 1 graphical (shows BackColor).
-  int Style() const { return style_; }
-  void SetStyle(int s);
-
-  std::function<void()> OnClick;
-  void UserClick();
+  void UserClick() override;
   // Runs the click from code, as the platform's Value = True does.
   void Click();
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
-
- private:
-  Text caption_;
-  int style_ = 0;
 };
 
-class CheckBox : public Control {
+class CheckBox : public Button {
  public:
   CheckBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kCheckBox; }
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
-  // 0 standard, 1 graphical (a push button that stays down while ticked).
-  int Style() const { return style_; }
-  void SetStyle(int s);
   int Value() const { return value_; }
   // A new value runs the click; the present value runs nothing.
   void SetValue(int v);
+  int CheckState() const override { return value_; }
 
-  std::function<void()> OnClick;
   // Toggles: ticked becomes clear, clear or grey becomes ticked.
-  void UserClick();
+  void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
 
  private:
-  Text caption_;
-  int style_ = 0;
   int value_ = kUnchecked;
 };
 
 // Option buttons in the same container (the window or one frame) form one group.
-class OptionButton : public Control {
+class OptionButton : public Button {
  public:
   OptionButton(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kOptionButton; }
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
-  int Style() const { return style_; }
-  void SetStyle(int s);
   bool Value() const { return value_; }
   // True when false: the others of the group are cleared, then the click runs. Clearing, or the
   // present value, runs nothing.
   void SetValue(bool v);
   // The other option buttons of this one's group, in declaration order.
   std::vector<OptionButton*> Group() const;
+  int CheckState() const override { return value_ ? kChecked : kUnchecked; }
 
-  std::function<void()> OnClick;
   // Selects this button; a click on the selected one runs nothing.
-  void UserClick();
+  void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
 
  private:
-  Text caption_;
-  int style_ = 0;
   bool value_ = false;
 };
 
-class TextBox : public Control {
+class TextBox : public Control, public Typeable {
  public:
   TextBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kTextBox; }
+  Typeable* AsTypeable() override { return this; }
 
   const model::Text& Text() const { return text_; }
   // A changed text runs the change event.
@@ -154,7 +146,7 @@ class TextBox : public Control {
 
   std::function<void()> OnChange;
   // The user replaces the whole text with t (nothing on a locked box).
-  void UserType(const model::Text& t);
+  void UserType(const model::Text& t) override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
@@ -167,42 +159,35 @@ class TextBox : public Control {
   int border_style_ = 1;
 };
 
-// Entries, the chosen entry and (for a combo box) the text field, shared by list and combo boxes.
-class ListControl : public Control {
+// Entries that code adds and removes, the chosen entry and (for a combo box) the text field, shared
+// by list and combo boxes.
+class ListControl : public ListChoice {
  public:
-  using Control::Control;
+  using ListChoice::ListChoice;
 
-  int ListCount() const { return static_cast<int>(entries_.size()); }
-  // Entry i from 0; an index outside the list throws std::out_of_range.
-  const Text& List(int i) const;
-  const std::vector<Text>& Entries() const { return entries_; }
   // Appends, or inserts before index.
   void AddItem(const Text& entry, int index = -1);
   void RemoveItem(int index);
   // Empties the list: no entry chosen, the text field empty.
   void Clear();
-  // The chosen entry, -1 for none.
-  int ListIndex() const { return list_index_; }
   // A new index chooses that entry (the text field shows it) and runs the click; -1 clears the choice.
   void SetListIndex(int index);
 
   std::function<void()> OnClick;
-  // The user picks entry index; out-of-range indices throw std::out_of_range.
-  void UserSelect(int index);
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
 
  protected:
   virtual void ShowChosenEntry() {}
-  std::vector<Text> entries_;
-  int list_index_ = -1;
 };
 
-class ComboBox : public ListControl {
+class ComboBox : public ListControl, public Typeable {
  public:
   ComboBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kComboBox; }
+  Typeable* AsTypeable() override { return this; }
 
   // 0 drop-down with a text field, 1 simple, 2 drop-down list (no typing).
   int Style() const { return style_; }
@@ -213,7 +198,7 @@ class ComboBox : public ListControl {
 
   std::function<void()> OnChange;
   // The user types t into the text field (replacing it): no entry is chosen, the change runs.
-  void UserType(const model::Text& t);
+  void UserType(const model::Text& t) override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
@@ -234,13 +219,11 @@ class ListBox : public ListControl {
 
 // A container: controls placed in it move, hide and disable with it; option buttons in it form
 // their own group.
-class Frame : public Control {
+class Frame : public CaptionedControl {
  public:
   Frame(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kFrame; }
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
   int BorderStyle() const { return border_style_; }
   void SetBorderStyle(int s);
 
@@ -248,7 +231,6 @@ class Frame : public Control {
   void ApplyDesign(const ControlDesign& row) override;
 
  private:
-  Text caption_;
   int border_style_ = 1;
 };
 
@@ -329,19 +311,20 @@ class Line : public Control {
 
 // Fires its event every Interval milliseconds while enabled with a non-zero interval. The frontend's
 // clock, the driver and tests call Tick().
-class Timer : public Control {
+class Timer : public Control, public Tickable {
  public:
   Timer(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kTimer; }
+  Tickable* AsTickable() override { return this; }
 
-  int Interval() const { return interval_; }
+  int Interval() const override { return interval_; }
   void SetInterval(int ms);
   // Whether the timer fires now: enabled, a non-zero interval, and its window loaded.
-  bool Running() const;
+  bool Running() const override;
 
   std::function<void()> OnTimer;
   // One period has passed: runs the event when Running(); returns whether it ran.
-  bool Tick();
+  bool Tick() override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
@@ -352,15 +335,14 @@ class Timer : public Control {
 
 // A menu entry: on the menu bar (its container is the window) or inside another menu. A caption "-"
 // makes a separator line.
-class Menu : public Control {
+class Menu : public CaptionedControl, public Clickable {
  public:
   Menu(Form& owner, std::string name);
   Menu(Menu& parent, std::string name);
   ControlKind Kind() const override { return ControlKind::kMenu; }
+  Clickable* AsClickable() override { return this; }
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
-  bool IsSeparator() const { return caption_ == u"-"; }
+  bool IsSeparator() const { return Caption() == u"-"; }
   bool Checked() const { return checked_; }
   void SetChecked(bool on);
   // Key text such as "Ctrl+X"; empty for none.
@@ -369,15 +351,13 @@ class Menu : public Control {
   Menu* Parent() const { return parent_; }
   const std::vector<Menu*>& Items() const { return items_; }
 
-  std::function<void()> OnClick;
   // Does nothing on a disabled or hidden entry, or one inside a disabled or hidden menu.
-  void UserClick();
+  void UserClick() override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
 
  private:
-  Text caption_;
   bool checked_ = false;
   std::string shortcut_;
   Menu* parent_ = nullptr;

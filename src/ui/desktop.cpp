@@ -27,7 +27,7 @@ Form& Desktop::Load(std::unique_ptr<Form> form) {
   owned_.push_back(std::move(form));
   loaded_.push_back(&f);
   f.loaded_ = true;
-  NoteChange();
+  f.Changed();
   EventScope scope(*this);
   f.Form_Load();
   return f;
@@ -37,15 +37,19 @@ void Desktop::Unload(Form& form) {
   auto it = std::find(loaded_.begin(), loaded_.end(), &form);
   if (it == loaded_.end()) return;
   loaded_.erase(it);
-  for (Form* other : loaded_)
-    if (other->owner_ == &form) other->owner_ = nullptr;
+  for (Form* other : loaded_) {
+    if (other->owner_ == &form) {
+      other->owner_ = nullptr;
+      other->Changed();
+    }
+  }
   form.loaded_ = false;
   form.visible_ = false;
+  form.Changed();
   if (unload_watcher_) unload_watcher_(form);
   auto owned = std::find_if(owned_.begin(), owned_.end(), [&](const auto& p) { return p.get() == &form; });
   std::unique_ptr<Form> keep = std::move(*owned);
   owned_.erase(owned);
-  NoteChange();
   if (event_depth_ > 0) {
     unloaded_.push_back(std::move(keep));
   }
@@ -68,8 +72,11 @@ Form* Desktop::FindLoaded(std::string_view name) const {
 std::vector<Timer*> Desktop::RunningTimers() const {
   std::vector<Timer*> timers;
   for (Form* f : loaded_)
-    for (Control* c : f->Controls())
-      if (auto* t = dynamic_cast<Timer*>(c); t != nullptr && t->Running()) timers.push_back(t);
+    for (Control* c : f->Controls()) {
+      if (c->Kind() != ControlKind::kTimer) continue;
+      auto* t = static_cast<Timer*>(c);
+      if (t->Running()) timers.push_back(t);
+    }
   return timers;
 }
 
@@ -93,7 +100,6 @@ int Desktop::MsgBox(const Text& text, int style, const Text& title) {
   MessageRecord record{text, style, title, 0};
   messages_.push_back(record);
   size_t index = messages_.size() - 1;
-  NoteChange();
   int answer = message_boxes_->Ask(text, style, title);
   messages_[index].answer = answer;
   return answer;

@@ -1,8 +1,8 @@
 #pragma once
 // The running program's windows and platform services: the loaded windows in load order, event
 // dispatch (a window unloaded inside a handler is destroyed after the outermost handler returns),
-// message boxes, the screen, the printer, pictures and the file system, and a change counter that
-// the frontend watches to bring the shown windows up to date.
+// message boxes, the screen, the printer, pictures and the file system. Each window stamps its own
+// changes (Form::LastChange), which the frontend follows to bring the shown windows up to date.
 
 #include <cstdint>
 #include <functional>
@@ -70,10 +70,6 @@ class Desktop {
   };
   bool InEvent() const { return event_depth_ > 0; }
 
-  // --- Change notification
-  uint64_t ChangeCount() const { return change_count_; }
-  void NoteChange() { ++change_count_; }
-
   // --- Message boxes
   // Shows a message box (style: buttons + icon), records it, and returns the answer (MsgBoxResult).
   int MsgBox(const Text& text, int style = kOkOnly, const Text& title = {});
@@ -100,7 +96,6 @@ class Desktop {
   std::vector<std::unique_ptr<Form>> unloaded_;  // waiting for the running handler to return
   std::function<void(Form&)> unload_watcher_;
   int event_depth_ = 0;
-  uint64_t change_count_ = 0;
   std::vector<MessageRecord> messages_;
   std::unique_ptr<MessageBoxService> message_boxes_;
   ScriptedMessageBoxes* scripted_ = nullptr;

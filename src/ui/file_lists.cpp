@@ -44,6 +44,12 @@ bool GlobMatch(std::u16string_view name, std::u16string_view pattern) {
   return p == pattern.size();
 }
 
+// The index of entry in entries, -1 when it is not there.
+int IndexOf(const std::vector<Text>& entries, const Text& entry) {
+  auto it = std::find(entries.begin(), entries.end(), entry);
+  return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
+}
+
 bool LessIgnoringCase(const Text& a, const Text& b) {
   size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
@@ -131,25 +137,16 @@ bool MatchesPattern(const Text& name, const Text& patterns) {
 
 // --- DriveListBox
 
-DriveListBox::DriveListBox(Place place, std::string name) : Control(place, std::move(name)) {
+DriveListBox::DriveListBox(Place place, std::string name) : ListChoice(place, std::move(name)) {
   SetBackColor(colors::kWindowBackground);
-  drives_ = GetDesktop().Files().Drives();
+  entries_ = GetDesktop().Files().Drives();
   drive_ = DriveOf(GetDesktop().Files().CurrentFolder());
-}
-
-const Text& DriveListBox::List(int i) const {
-  if (i < 0 || i >= ListCount()) throw std::out_of_range(Name() + ": list index " + std::to_string(i));
-  return drives_[static_cast<size_t>(i)];
-}
-
-int DriveListBox::ListIndex() const {
-  auto it = std::find(drives_.begin(), drives_.end(), drive_);
-  return it == drives_.end() ? -1 : static_cast<int>(it - drives_.begin());
+  list_index_ = IndexOf(entries_, drive_);
 }
 
 void DriveListBox::SetDrive(const Text& drive, bool run_change) {
-  if (drive == drive_) return;
-  drive_ = drive;
+  if (!Assign(drive_, drive)) return;
+  list_index_ = IndexOf(entries_, drive_);
   Changed();
   if (run_change) Raise(OnChange);
 }
@@ -162,19 +159,17 @@ void DriveListBox::UserSelect(int index) {
 void DriveListBox::ListProperties(PropertyList& out) const {
   out.push_back({"Drive", drive_});
   Control::ListProperties(out);
-  out.push_back({"ListIndex", static_cast<double>(ListIndex())});
-  out.push_back({"ListCount", static_cast<double>(drives_.size())});
-  for (size_t i = 0; i < drives_.size(); ++i) out.push_back({"List(" + std::to_string(i) + ")", drives_[i]});
+  ListChoiceProperties(out);
 }
 
 // --- DirListBox
 
-DirListBox::DirListBox(Place place, std::string name) : Control(place, std::move(name)) {
+DirListBox::DirListBox(Place place, std::string name) : ListChoice(place, std::move(name)) {
   SetBackColor(colors::kWindowBackground);
   path_ = GetDesktop().Files().CurrentFolder();
   clicked_ = path_;
   try {
-    subfolders_ = SortedSubfolders(path_);
+    entries_ = SortedSubfolders(path_);
   } catch (const PathError&) {
     // An unreadable current folder lists nothing.
   }
@@ -187,18 +182,17 @@ std::vector<Text> DirListBox::SortedSubfolders(const Text& folder) {
   return names;
 }
 
-void DirListBox::SetPath(const Text& path) {
-  Text normal = NormalizePath(path);
-  subfolders_ = SortedSubfolders(normal);
-  Changed();
-  if (normal == path_) return;
-  path_ = normal;
-  Raise(OnChange);
+void DirListBox::ChooseClickedEntry() {
+  list_index_ = IndexOf(entries_, clicked_);
 }
 
-const Text& DirListBox::List(int i) const {
-  if (i < 0 || i >= ListCount()) throw std::out_of_range(Name() + ": list index " + std::to_string(i));
-  return subfolders_[static_cast<size_t>(i)];
+void DirListBox::SetPath(const Text& path) {
+  Text normal = NormalizePath(path);
+  bool relisted = Assign(entries_, SortedSubfolders(normal));
+  ChooseClickedEntry();
+  bool moved = Assign(path_, normal);
+  if (relisted || moved) Changed();
+  if (moved) Raise(OnChange);
 }
 
 void DirListBox::UserPick(const Text& path) {
@@ -206,28 +200,36 @@ void DirListBox::UserPick(const Text& path) {
   std::error_code ec;
   if (!fs::is_directory(ToPath(normal), ec)) throw PathError("not a folder: " + model::ToUtf8(normal));
   if (!AcceptsUserInput()) return;
-  clicked_ = normal;
-  Changed();
+  if (Assign(clicked_, normal)) {
+    ChooseClickedEntry();
+    Changed();
+  }
   Raise(OnClick);
+}
+
+void DirListBox::UserSelect(int index) {
+  // A copy: the click's handler lists another folder.
+  const Text path = List(index);
+  UserPick(path);
 }
 
 void DirListBox::ListProperties(PropertyList& out) const {
   out.push_back({"Path", path_});
   Control::ListProperties(out);
-  out.push_back({"ListCount", static_cast<double>(subfolders_.size())});
-  for (size_t i = 0; i < subfolders_.size(); ++i)
-    out.push_back({"List(" + std::to_string(i) + ")", subfolders_[i]});
+  out.push_back({"ListCount", static_cast<double>(entries_.size())});
+  for (size_t i = 0; i < entries_.size(); ++i)
+    out.push_back({"List(" + std::to_string(i) + ")", entries_[i]});
 }
 
 // --- FileListBox
 
-FileListBox::FileListBox(Place place, std::string name) : Control(place, std::move(name)) {
+FileListBox::FileListBox(Place place, std::string name) : ListChoice(place, std::move(name)) {
   SetBackColor(colors::kWindowBackground);
   path_ = GetDesktop().Files().CurrentFolder();
   try {
     Refresh();
   } catch (const PathError&) {
-    files_.clear();
+    entries_.clear();
   }
 }
 
@@ -237,9 +239,7 @@ void FileListBox::Refresh() {
   for (Text& n : names)
     if (!n.empty() && n.front() != u'.' && MatchesPattern(n, pattern_)) shown.push_back(std::move(n));
   std::sort(shown.begin(), shown.end(), LessIgnoringCase);
-  files_ = std::move(shown);
-  list_index_ = -1;
-  Changed();
+  if (AnyAssigned(Assign(entries_, shown), Assign(list_index_, -1))) Changed();
 }
 
 void FileListBox::SetPath(const Text& path) {
@@ -251,34 +251,30 @@ void FileListBox::SetPath(const Text& path) {
     path_ = old;
     throw;
   }
+  if (path_ != old) Changed();
 }
 
 void FileListBox::SetPattern(const Text& pattern) {
-  pattern_ = pattern;
+  bool changed = Assign(pattern_, pattern);
   try {
     Refresh();
   } catch (const PathError&) {
-    files_.clear();
-    Changed();
+    // The folder cannot be read now: nothing is listed, and so nothing stays chosen.
+    changed |= AnyAssigned(Assign(entries_, std::vector<Text>()), Assign(list_index_, -1));
   }
-}
-
-const Text& FileListBox::List(int i) const {
-  if (i < 0 || i >= ListCount()) throw std::out_of_range(Name() + ": list index " + std::to_string(i));
-  return files_[static_cast<size_t>(i)];
+  if (changed) Changed();
 }
 
 void FileListBox::SetListIndex(int index) {
   if (index != -1) List(index);
-  if (index == list_index_) return;
-  list_index_ = index;
+  if (!Assign(list_index_, index)) return;
   Changed();
   if (index >= 0) Raise(OnClick);
 }
 
 const Text& FileListBox::FileName() const {
   static const Text kNone;
-  return list_index_ >= 0 ? files_[static_cast<size_t>(list_index_)] : kNone;
+  return list_index_ >= 0 ? entries_[static_cast<size_t>(list_index_)] : kNone;
 }
 
 void FileListBox::UserSelect(int index) {
@@ -290,9 +286,7 @@ void FileListBox::ListProperties(PropertyList& out) const {
   out.push_back({"Path", path_});
   Control::ListProperties(out);
   out.push_back({"Pattern", pattern_});
-  out.push_back({"ListIndex", static_cast<double>(list_index_)});
-  out.push_back({"ListCount", static_cast<double>(files_.size())});
-  for (size_t i = 0; i < files_.size(); ++i) out.push_back({"List(" + std::to_string(i) + ")", files_[i]});
+  ListChoiceProperties(out);
 }
 
 }  // namespace ui

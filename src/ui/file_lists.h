@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/capabilities.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -48,15 +49,13 @@ Text DriveOf(const Text& path);
 // Whether name matches a pattern list such as "*.kd2" or "*.txt;*.doc" (* and ?, letter case ignored).
 bool MatchesPattern(const Text& name, const Text& patterns);
 
-class DriveListBox : public Control {
+// Lists the drives, as the file system lists them when the list is created; the chosen entry is the
+// drive shown.
+class DriveListBox : public ListChoice {
  public:
   DriveListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kDriveListBox; }
 
-  // The drives, as the file system lists them when the list is created.
-  int ListCount() const { return static_cast<int>(drives_.size()); }
-  const Text& List(int i) const;
-  int ListIndex() const;
   const Text& Drive() const { return drive_; }
   // A different drive runs the change event (unless run_change is false, for putting the list back
   // after a failed change without running the handler again); the present one runs nothing.
@@ -64,28 +63,27 @@ class DriveListBox : public Control {
 
   std::function<void()> OnChange;
   // The user picks drive index.
-  void UserSelect(int index);
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
 
  private:
-  std::vector<Text> drives_;
   Text drive_;
 };
 
-class DirListBox : public Control {
+// Lists the subfolders of the open folder, sorted, as full paths; the chosen entry is the one the user
+// clicked last (-1 while that is the open folder itself or a folder above it).
+class DirListBox : public ListChoice, public FolderPicker {
  public:
   DirListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kDirListBox; }
+  FolderPicker* AsFolderPicker() override { return this; }
 
   // Starts at the program's current folder.
   const Text& Path() const { return path_; }
   // Opens a folder: its subfolders are listed and, when the path differs, the change event runs.
   // PathError (nothing changed) when the folder cannot be read.
   void SetPath(const Text& path);
-  // The subfolders of Path, sorted, as full paths.
-  int ListCount() const { return static_cast<int>(subfolders_.size()); }
-  const Text& List(int i) const;
   // The entry the user clicked last (Path until the first click).
   const Text& ClickedEntry() const { return clicked_; }
 
@@ -93,19 +91,24 @@ class DirListBox : public Control {
   std::function<void()> OnChange;
   // The user clicks the entry for folder path (an existing folder); the click event runs, and the
   // window's handler opens it. Throws PathError when path is not a folder.
-  void UserPick(const Text& path);
+  void UserPick(const Text& path) override;
+  // The user clicks subfolder index.
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
 
  private:
   // The full paths of folder's subfolders, sorted; PathError when it cannot be read.
   std::vector<Text> SortedSubfolders(const Text& folder);
+  // Chooses the clicked entry among the subfolders listed now.
+  void ChooseClickedEntry();
   Text path_;
   Text clicked_;
-  std::vector<Text> subfolders_;
 };
 
-class FileListBox : public Control {
+// Lists the open folder's files that match the pattern, sorted by name with letter case ignored;
+// hidden (dot) files left out.
+class FileListBox : public ListChoice {
  public:
   FileListBox(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kFileListBox; }
@@ -116,15 +119,13 @@ class FileListBox : public Control {
   // "*.*" unless set; setting it lists the folder again.
   const Text& Pattern() const { return pattern_; }
   void SetPattern(const Text& pattern);
-  // The matching file names, sorted by name with letter case ignored; hidden (dot) files left out.
-  int ListCount() const { return static_cast<int>(files_.size()); }
-  const Text& List(int i) const;
-  int ListIndex() const { return list_index_; }
+  // A new index chooses that file and runs the click; -1 clears the choice.
   void SetListIndex(int index);
+  // The chosen file's name, empty when none.
   const Text& FileName() const;
 
   std::function<void()> OnClick;
-  void UserSelect(int index);
+  void UserSelect(int index) override;
 
   void ListProperties(PropertyList& out) const override;
   void ApplyDesign(const ControlDesign& row) override;
@@ -133,8 +134,6 @@ class FileListBox : public Control {
   void Refresh();
   Text path_;
   Text pattern_ = u"*.*";
-  std::vector<Text> files_;
-  int list_index_ = -1;
 };
 
 }  // namespace ui

@@ -13,10 +13,6 @@ Form::Form(Desktop& desktop, std::string name)
 
 Form::~Form() = default;
 
-void Form::Changed() {
-  desktop_->NoteChange();
-}
-
 void Form::AddControl(Control& c) {
   if (FindControl(c.Name()) != nullptr) throw std::logic_error("control declared twice: " + c.Name());
   controls_.push_back(&c);
@@ -36,20 +32,20 @@ Control* Form::FindControl(std::string_view name) const {
 std::vector<Menu*> Form::MenuBar() const {
   std::vector<Menu*> bar;
   for (Control* c : controls_)
-    if (auto* m = dynamic_cast<Menu*>(c); m != nullptr && m->Parent() == nullptr) bar.push_back(m);
+    if (c->Kind() == ControlKind::kMenu && static_cast<Menu*>(c)->Parent() == nullptr)
+      bar.push_back(static_cast<Menu*>(c));
   return bar;
 }
 
 void Form::Show(Form* owner) {
   if (!loaded_) throw std::logic_error("showing a window that is not loaded: " + name_);
-  visible_ = true;
-  if (owner != nullptr) owner_ = owner;
-  Changed();
+  bool changed = Assign(visible_, true);
+  if (owner != nullptr) changed |= Assign(owner_, static_cast<const Form*>(owner));
+  if (changed) Changed();
 }
 
 void Form::Hide() {
-  visible_ = false;
-  Changed();
+  if (Assign(visible_, false)) Changed();
 }
 
 void Form::Unload() {
@@ -67,61 +63,44 @@ void Form::UserClose() {
 }
 
 void Form::SetEnabled(bool v) {
-  enabled_ = v;
-  Changed();
-}
-void Form::SetCaption(const Text& t) {
-  caption_ = t;
-  Changed();
+  if (Assign(enabled_, v)) Changed();
 }
 void Form::SetLeft(double v) {
-  left_ = v;
-  Changed();
+  if (Assign(left_, v)) Changed();
 }
 void Form::SetTop(double v) {
-  top_ = v;
-  Changed();
+  if (Assign(top_, v)) Changed();
 }
 void Form::SetWidth(double v) {
-  width_ = v;
-  Changed();
+  if (Assign(width_, v)) Changed();
 }
 void Form::SetHeight(double v) {
-  height_ = v;
-  Changed();
+  if (Assign(height_, v)) Changed();
 }
 void Form::Move(double left, double top, double width, double height) {
-  left_ = left;
-  top_ = top;
-  width_ = width;
-  height_ = height;
-  Changed();
+  if (AnyAssigned(Assign(left_, left), Assign(top_, top), Assign(width_, width), Assign(height_, height)))
+    Changed();
 }
 void Form::SetBackColor(Color c) {
-  back_color_ = c;
-  Changed();
+  if (Assign(back_color_, c)) Changed();
 }
 void Form::SetFont(const ui::Font& f) {
-  font_ = f;
-  Changed();
+  if (Assign(font_, f)) Changed();
 }
 void Form::SetControlBox(bool on) {
-  control_box_ = on;
-  Changed();
+  if (Assign(control_box_, on)) Changed();
 }
 void Form::SetBorderStyle(int style) {
-  border_style_ = style;
-  Changed();
+  if (Assign(border_style_, style)) Changed();
 }
 void Form::SetActiveControl(Control* c) {
-  active_control_ = c;
-  Changed();
+  if (Assign(active_control_, c)) Changed();
 }
 
 void Form::ListProperties(PropertyList& out) const {
   out.push_back({"Loaded", loaded_});
   out.push_back({"Visible", visible_});
-  out.push_back({"Caption", caption_});
+  out.push_back({"Caption", Caption()});
   out.push_back({"Left", left_});
   out.push_back({"Top", top_});
   out.push_back({"Width", width_});

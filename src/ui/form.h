@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/capabilities.h"
 #include "ui/control.h"
 #include "ui/picture.h"
 
@@ -17,7 +18,7 @@ namespace ui {
 class Desktop;
 class Menu;
 
-class Form {
+class Form : public Captioned {
  public:
   Form(Desktop& desktop, std::string name);
   Form(const Form&) = delete;
@@ -49,8 +50,6 @@ class Form {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
 
-  const Text& Caption() const { return caption_; }
-  void SetCaption(const Text& t);
   double Left() const { return left_; }
   double Top() const { return top_; }
   double Width() const { return width_; }
@@ -69,8 +68,8 @@ class Form {
   // 0 none, 1 fixed single, 2 sizable (default), 3 fixed dialog, 4 fixed tool window, 5 sizable tool.
   int BorderStyle() const { return border_style_; }
   void SetBorderStyle(int style);
-  // Whether the title bar carries the control menu and the close button (set before the window is
-  // first shown); a window without them cannot be closed by the user.
+  // Whether the title bar carries the control menu and the close button; a window without them cannot
+  // be closed by the user.
   bool ControlBox() const { return control_box_; }
   void SetControlBox(bool on);
 
@@ -95,14 +94,23 @@ class Form {
   // The window's own facts: Loaded, Visible, Caption, Left, Top, Width, Height, BackColor, ...
   void ListProperties(PropertyList& out) const;
 
-  // Bumps the desktop's change counter.
-  void Changed();
+  // Change stamps on the window's own clock, so that the frontend brings up to date only what changed
+  // since it last looked: every change to the window or to one of its controls takes the next number.
+  // The latest change to the window or any of its controls:
+  uint64_t LastChange() const { return clock_; }
+  // The latest change to the window's own facts (place, caption, colours, drawing, shown, ...):
+  uint64_t LastOwnChange() const { return own_change_; }
+
+  // Stamps a change of the window's own facts.
+  void Changed() { own_change_ = ++clock_; }
 
  private:
   friend class Control;
   friend class Desktop;
   void AddControl(Control& c);
   void RemoveControl(Control& c);
+  uint64_t StampControlChange() { return ++clock_; }
+  void CaptionChanged() override { Changed(); }
 
   Desktop* desktop_;
   std::string name_;
@@ -110,7 +118,6 @@ class Form {
   bool visible_ = false;
   bool enabled_ = true;
   const Form* owner_ = nullptr;
-  Text caption_;
   double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
   Color back_color_ = colors::kButtonFace;
   ui::Font font_;
@@ -119,6 +126,8 @@ class Form {
   Canvas canvas_;
   std::vector<Control*> controls_;
   Control* active_control_ = nullptr;
+  uint64_t clock_ = 0;
+  uint64_t own_change_ = 0;
 };
 
 }  // namespace ui

@@ -54,6 +54,7 @@ const FlexGrid::Cell& FlexGrid::At(int r, int c) const {
 
 void FlexGrid::SetRows(int n) {
   if (n < 0) throw std::out_of_range(Name() + ": rows " + std::to_string(n));
+  if (n == rows_) return;
   // Fewer rows than fixed ones take the fixed rows down with them.
   if (n < fixed_rows_) fixed_rows_ = n;
   Reshape(n, cols_);
@@ -63,6 +64,7 @@ void FlexGrid::SetRows(int n) {
 
 void FlexGrid::SetCols(int n) {
   if (n < 0) throw std::out_of_range(Name() + ": cols " + std::to_string(n));
+  if (n == cols_) return;
   if (n < fixed_cols_) fixed_cols_ = n;
   Reshape(rows_, n);
   if (col_ >= n) col_ = n > 0 ? n - 1 : 0;
@@ -71,14 +73,12 @@ void FlexGrid::SetCols(int n) {
 
 void FlexGrid::SetFixedRows(int n) {
   if (n < 0 || n > rows_) throw std::out_of_range(Name() + ": fixed rows " + std::to_string(n));
-  fixed_rows_ = n;
-  Changed();
+  if (Assign(fixed_rows_, n)) Changed();
 }
 
 void FlexGrid::SetFixedCols(int n) {
   if (n < 0 || n > cols_) throw std::out_of_range(Name() + ": fixed cols " + std::to_string(n));
-  fixed_cols_ = n;
-  Changed();
+  if (Assign(fixed_cols_, n)) Changed();
 }
 
 double FlexGrid::ColWidth(int c) const {
@@ -87,8 +87,7 @@ double FlexGrid::ColWidth(int c) const {
 }
 void FlexGrid::SetColWidth(int c, double twips) {
   CheckCol(c);
-  col_width_[static_cast<size_t>(c)] = twips;
-  Changed();
+  if (Assign(col_width_[static_cast<size_t>(c)], twips)) Changed();
 }
 double FlexGrid::RowHeight(int r) const {
   CheckRow(r);
@@ -96,8 +95,7 @@ double FlexGrid::RowHeight(int r) const {
 }
 void FlexGrid::SetRowHeight(int r, double twips) {
   CheckRow(r);
-  row_height_[static_cast<size_t>(r)] = twips;
-  Changed();
+  if (Assign(row_height_[static_cast<size_t>(r)], twips)) Changed();
 }
 int FlexGrid::ColAlignment(int c) const {
   CheckCol(c);
@@ -105,8 +103,7 @@ int FlexGrid::ColAlignment(int c) const {
 }
 void FlexGrid::SetColAlignment(int c, int alignment) {
   CheckCol(c);
-  col_alignment_[static_cast<size_t>(c)] = alignment;
-  Changed();
+  if (Assign(col_alignment_[static_cast<size_t>(c)], alignment)) Changed();
 }
 bool FlexGrid::MergeRow(int r) const {
   CheckRow(r);
@@ -114,6 +111,7 @@ bool FlexGrid::MergeRow(int r) const {
 }
 void FlexGrid::SetMergeRow(int r, bool on) {
   CheckRow(r);
+  if (merge_row_[static_cast<size_t>(r)] == on) return;
   merge_row_[static_cast<size_t>(r)] = on;
   Changed();
 }
@@ -123,14 +121,14 @@ bool FlexGrid::MergeCol(int c) const {
 }
 void FlexGrid::SetMergeCol(int c, bool on) {
   CheckCol(c);
+  if (merge_col_[static_cast<size_t>(c)] == on) return;
   merge_col_[static_cast<size_t>(c)] = on;
   Changed();
 }
 void FlexGrid::SetMergeCells(int mode) {
   if (mode < kMergeNever || mode > kMergeRestrictAll)
     throw std::out_of_range(Name() + ": merge cells " + std::to_string(mode));
-  merge_cells_ = mode;
-  Changed();
+  if (Assign(merge_cells_, mode)) Changed();
 }
 
 const model::Text& FlexGrid::TextMatrix(int r, int c) const {
@@ -139,45 +137,37 @@ const model::Text& FlexGrid::TextMatrix(int r, int c) const {
 }
 void FlexGrid::SetTextMatrix(int r, int c, const model::Text& t) {
   CheckCell(r, c);
-  At(r, c).text = t;
-  Changed();
+  if (Assign(At(r, c).text, t)) Changed();
 }
 
 void FlexGrid::SetRow(int r) {
   CheckRow(r);
-  row_ = r;
-  Changed();
+  if (Assign(row_, r)) Changed();
 }
 void FlexGrid::SetCol(int c) {
   CheckCol(c);
-  col_ = c;
-  Changed();
+  if (Assign(col_, c)) Changed();
 }
 
 void FlexGrid::SetCellBackColor(Color c) {
   CheckCell(row_, col_);
-  At(row_, col_).back = c;
-  Changed();
+  if (Assign(At(row_, col_).back, std::optional<Color>(c))) Changed();
 }
 void FlexGrid::SetCellForeColor(Color c) {
   CheckCell(row_, col_);
-  At(row_, col_).fore = c;
-  Changed();
+  if (Assign(At(row_, col_).fore, std::optional<Color>(c))) Changed();
 }
 void FlexGrid::SetCellAlignment(int alignment) {
   CheckCell(row_, col_);
-  At(row_, col_).alignment = alignment;
-  Changed();
+  if (Assign(At(row_, col_).alignment, std::optional<int>(alignment))) Changed();
 }
 void FlexGrid::SetCellFontSize(double points) {
   CheckCell(row_, col_);
-  At(row_, col_).font_size = points;
-  Changed();
+  if (Assign(At(row_, col_).font_size, std::optional<double>(points))) Changed();
 }
 void FlexGrid::SetCellFontBold(bool bold) {
   CheckCell(row_, col_);
-  At(row_, col_).font_bold = bold;
-  Changed();
+  if (Assign(At(row_, col_).font_bold, std::optional<bool>(bold))) Changed();
 }
 
 Color FlexGrid::CellBackColorAt(int r, int c) const {
@@ -209,33 +199,28 @@ bool FlexGrid::CellFontBoldAt(int r, int c) const {
 }
 
 void FlexGrid::SetBackColorFixed(Color c) {
-  back_color_fixed_ = c;
-  Changed();
+  if (Assign(back_color_fixed_, c)) Changed();
 }
 void FlexGrid::SetForeColorFixed(Color c) {
-  fore_color_fixed_ = c;
-  Changed();
+  if (Assign(fore_color_fixed_, c)) Changed();
 }
 void FlexGrid::SetBackColorBkg(Color c) {
-  back_color_bkg_ = c;
-  Changed();
+  if (Assign(back_color_bkg_, c)) Changed();
 }
 void FlexGrid::SetGridLines(int style) {
-  grid_lines_ = style;
-  Changed();
+  if (Assign(grid_lines_, style)) Changed();
 }
 void FlexGrid::SetScrollBars(int bars) {
-  scroll_bars_ = bars;
-  Changed();
+  if (Assign(scroll_bars_, bars)) Changed();
 }
 void FlexGrid::SetRedraw(bool on) {
-  redraw_ = on;
-  Changed();
+  if (Assign(redraw_, on)) Changed();
 }
 
 void FlexGrid::Clear() {
-  for (Cell& cell : cells_) cell = Cell{};
-  Changed();
+  bool changed = false;
+  for (Cell& cell : cells_) changed |= Assign(cell, Cell{});
+  if (changed) Changed();
 }
 
 void FlexGrid::UserMouseDown(int button, int shift, double x, double y) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/capabilities.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -35,7 +36,7 @@ enum GridMerge {
   kMergeRestrictAll = 4
 };
 
-class FlexGrid : public Control {
+class FlexGrid : public Control, public MousePressable {
  public:
   static constexpr double kDefaultColWidth = 960;
   // Rows as the windows' click bands assume them (230 twips from the grid's top edge).
@@ -43,6 +44,7 @@ class FlexGrid : public Control {
 
   FlexGrid(Place place, std::string name);
   ControlKind Kind() const override { return ControlKind::kFlexGrid; }
+  MousePressable* AsMousePressable() override { return this; }
 
   // Shape. Changing Rows or Cols keeps the cells that remain (fewer rows than fixed ones lower
   // FixedRows with them); FixedRows cannot exceed Rows, nor FixedCols Cols.
@@ -124,7 +126,7 @@ class FlexGrid : public Control {
   // Mouse press: button (1 left, 2 right, 4 middle), shift state, X and Y in twips from the grid's
   // top left corner. The grid does not move its current cell by itself.
   std::function<void(int button, int shift, double x, double y)> OnMouseDown;
-  void UserMouseDown(int button, int shift, double x, double y);
+  void UserMouseDown(int button, int shift, double x, double y) override;
 
   void ListProperties(PropertyList& out) const override;
 
@@ -135,6 +137,7 @@ class FlexGrid : public Control {
     std::optional<int> alignment;
     std::optional<double> font_size;
     std::optional<bool> font_bold;
+    bool operator==(const Cell&) const = default;
   };
   void CheckCell(int r, int c) const;
   void CheckRow(int r) const;

@@ -76,8 +76,7 @@ void Canvas::SetCurrentY(double y) {
   current_y_ = y;
 }
 void Canvas::SetForeColor(Color c) {
-  fore_color_ = c;
-  Changed();
+  if (Assign(fore_color_, c)) Changed();
 }
 void Canvas::SetDrawWidth(int pixels) {
   draw_width_ = pixels < 1 ? 1 : pixels;
@@ -138,10 +137,12 @@ void Canvas::Print(const Text& text) {
 }
 
 void Canvas::Cls() {
+  // What is shown is the drawing; the position alone is reported by no setter.
+  bool drawn = !ops_.empty();
   ops_.clear();
   current_x_ = 0;
   current_y_ = 0;
-  Changed();
+  if (drawn) Changed();
 }
 
 // --- PictureBox
@@ -157,8 +158,7 @@ void PictureBox::SetForeColor(Color c) {
 }
 
 void PictureBox::SetBorderStyle(int style) {
-  border_style_ = style;
-  Changed();
+  if (Assign(border_style_, style)) Changed();
 }
 
 void PictureBox::Cls() {
@@ -185,6 +185,7 @@ bool PictureBox::LoadPicture(const Text& path) {
   background_ops_ = std::move(image->ops);
   picture_path_ = path;
   canvas_.Cls();
+  Changed();
   return true;
 }
 

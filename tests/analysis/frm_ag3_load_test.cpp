@@ -102,12 +102,9 @@ TEST_F(AnalysisWindowTest, CaptionsToolTipsAndFaceAsDesigned) {
   for (const CaptionCase& c : captions) {
     const ui::Control* control = w.FindControl(c.name);
     ASSERT_NE(control, nullptr) << c.name;
-    Text caption;
-    if (auto* label = dynamic_cast<const ui::Label*>(control)) caption = label->Caption();
-    if (auto* button = dynamic_cast<const ui::CommandButton*>(control)) caption = button->Caption();
-    if (auto* box = dynamic_cast<const ui::CheckBox*>(control)) caption = box->Caption();
-    if (auto* frame = dynamic_cast<const ui::Frame*>(control)) caption = frame->Caption();
-    EXPECT_EQ(caption, c.caption) << c.name;
+    const ui::Captioned* captioned = control->AsCaptioned();
+    ASSERT_NE(captioned, nullptr) << c.name;
+    EXPECT_EQ(captioned->Caption(), c.caption) << c.name;
   }
   const CaptionCase tips[] = {
       {"Command16", u"解析するレ－スを選択します"},    {"Command17", u"解析するレ－スを選択します"},

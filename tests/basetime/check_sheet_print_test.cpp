@@ -12,6 +12,7 @@
 #include "model/analysis_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
+#include "tests/support/text_printer.h"
 
 namespace basetime {
 namespace {
@@ -31,7 +32,8 @@ struct Op {
   std::ostream& os = *out;
   os << op.kind << " (" << op.x1 << ", " << op.y1 << ")";
   if (op.kind == "line") os << "-(" << op.x2 << ", " << op.y2 << ")";
-  os << " \"" << model::ToUtf8(op.text) << "\"";
+  os << ' ';
+  testsupport::PrintText(op.text, &os);
 }
 
 Op TextAt(double x, double y, const Text& text) {

@@ -33,7 +33,7 @@ Row FilledRow(const Row& row, int course = 4) {
 void ExpectRow(const Row& actual, const Row& expected) {
   for (size_t i = 0; i < 12; ++i) {
     if (expected[i].empty()) continue;
-    EXPECT_EQ(model::ToUtf8(actual[i]), model::ToUtf8(expected[i])) << "distance column " << i + 1;
+    EXPECT_EQ(actual[i], expected[i]) << "distance column " << i + 1;
   }
 }
 
@@ -96,7 +96,7 @@ TEST(FillMissingDistances, SprintScaledFromTheFirstLongerDistance) {
     row.fill(u"0");
     // 100 s per 1000 m at the only present distance.
     row[static_cast<size_t>(d - 1)] = model::NumberToText(metres[d] / 10);
-    EXPECT_EQ(model::ToUtf8(FilledRow(row)[0]), model::ToUtf8(expected)) << "from column " << d;
+    EXPECT_EQ(FilledRow(row)[0], expected) << "from column " << d;
   }
 }
 
@@ -106,11 +106,11 @@ TEST(FillMissingDistances, SprintScalingInTheOrderWritten) {
   Row from2200;
   from2200.fill(u"0");
   from2200[9] = u"128.5";
-  EXPECT_EQ(model::ToUtf8(FilledRow(from2200)[0]), "54.9045454545455");
+  EXPECT_EQ(FilledRow(from2200)[0], u"54.9045454545455");
   Row from2300;
   from2300.fill(u"0");
   from2300[10] = u"137.4";
-  EXPECT_EQ(model::ToUtf8(FilledRow(from2300)[0]), "55.8560869565218");
+  EXPECT_EQ(FilledRow(from2300)[0], u"55.8560869565218");
 }
 
 TEST(FillMissingDistances, ChangesOnlyMissingCellsOfItsOwnRow) {

@@ -79,7 +79,7 @@ TEST(RunSummary, RecordsOfUsableAndUnusableRuns) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(model::ToUtf8(SummaryOf(c.run)), model::ToUtf8(c.expected));
+    EXPECT_EQ(SummaryOf(c.run), c.expected);
   }
   EXPECT_EQ(kUnusableRunMark.size(), 31u);
 }

@@ -31,7 +31,7 @@ Row WorkRow(const model::Meeting& m) {
 
 void ExpectRow(const Row& actual, const Row& expected) {
   for (size_t i = 0; i < 12; ++i) {
-    EXPECT_EQ(model::ToUtf8(actual[i]), model::ToUtf8(expected[i])) << "distance column " << i + 1;
+    EXPECT_EQ(actual[i], expected[i]) << "distance column " << i + 1;
   }
 }
 

@@ -11,6 +11,8 @@
 #include "model/time_text.h"
 #include "program/program.h"
 #include "shell/app.h"
+#include "tests/support/case_names.h"
+#include "tests/support/text_printer.h"
 
 namespace basetime {
 namespace {
@@ -114,6 +116,11 @@ struct CellCase {
   Text shown;     // in the grid
 };
 
+void PrintTo(const CellCase& c, std::ostream* os) {
+  *os << "stored ";
+  testsupport::PrintText(c.stored, os);
+}
+
 class StdTimeViewCell : public StdTimeView, public ::testing::WithParamInterface<CellCase> {};
 
 // Below 60 s the text itself follows "0."; a course without data shows the text of ".0"; the
@@ -133,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Values, StdTimeViewCell,
                                            CellCase{u".0", u"0..0", u"0..0"}, CellCase{u"", u"0.", u"0."},
                                            CellCase{u"96.5", u"1.36.5", u"1.36.5"},
                                            CellCase{u"120.0", u"2.00.0", u"2.00.0"},
-                                           CellCase{u"245.3", u"3.65.3", u"3.65.3"}));
+                                           CellCase{u"245.3", u"3.65.3", u"3.65.3"}),
+                         [](const auto& info) { return testsupport::CaseName(info.param.stored); });
 
 // The analysis window's launcher writes the corner, selects the option of today's surface and
 // fills the view again under its own caption.

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <map>
 
 #include "desktop/form_window.h"
 #include "desktop/painting.h"
@@ -306,12 +307,103 @@ TEST_F(FrontendTest, ClosingTheWindowUnloadsItAndTheProgramEndsWhenNoWindowIsLef
   EXPECT_FALSE(app_->Running());
 }
 
+// The control box is a fact of the window like its caption: the title bar follows it after the window
+// is shown, and without it closing from the title bar leaves the window loaded and shown.
+TEST_F(FrontendTest, TheTitleBarFollowsTheControlBox) {
+  EXPECT_TRUE(Window().windowFlags() & Qt::WindowCloseButtonHint);
+  form_->SetControlBox(false);
+  frontend_->Sync();
+  EXPECT_FALSE(Window().windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(Window().windowFlags() & Qt::WindowSystemMenuHint);
+  EXPECT_TRUE(Window().isVisible());
+  Window().close();
+  QApplication::processEvents();
+  EXPECT_TRUE(form_->Loaded());
+  EXPECT_TRUE(Window().isVisible());
+  form_->SetControlBox(true);
+  frontend_->Sync();
+  EXPECT_TRUE(Window().windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_TRUE(Window().isVisible());
+}
+
 TEST_F(FrontendTest, MousePointerFollowsTheModel) {
   app_->screen.SetMousePointer(11);
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
   app_->screen.SetMousePointer(0);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Counts the paint events each widget receives.
+class PaintLog : public QObject {
+ public:
+  PaintLog() { QApplication::instance()->installEventFilter(this); }
+  ~PaintLog() override { QApplication::instance()->removeEventFilter(this); }
+  int PaintsOf(const QObject* widget) const { return paints_.count(widget) ? paints_.at(widget) : 0; }
+  int Total() const {
+    int n = 0;
+    for (const auto& [widget, count] : paints_) n += count;
+    return n;
+  }
+  void Clear() { paints_.clear(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_[watched];
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::map<const QObject*, int> paints_;
+};
+
+// Lets Qt deliver the repaints a sync asked for.
+void Settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+TEST_F(FrontendTest, ASyncRepaintsOnlyTheControlsThatChanged) {
+  // A blinking text cursor would repaint its field by itself.
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+  PaintLog log;
+  Settle();
+  log.Clear();
+  form_->Label2.SetCaption(u"第４回　中山　１日目");
+  frontend_->Sync();
+  Settle();
+  EXPECT_GT(log.PaintsOf(WidgetOf(form_->Label2)), 0);
+  auto* grid = qobject_cast<QAbstractScrollArea*>(WidgetOf(form_->MSFlexGrid1));
+  EXPECT_EQ(log.PaintsOf(grid->viewport()), 0);
+  EXPECT_EQ(log.PaintsOf(WidgetOf(form_->Picture1)), 0);
+
+  // A timer whose handler changes no control repaints nothing.
+  log.Clear();
+  form_->Timer1.SetInterval(10);
+  frontend_->Sync();
+  Settle();
+  log.Clear();
+  EXPECT_TRUE(RunUntil([&] { return form_->ticks >= 2; }));
+  Settle();
+  EXPECT_EQ(log.Total(), 0);
+}
+
+TEST_F(FrontendTest, AWidgetTheModelRefusesShowsTheModelAgain) {
+  auto* line = qobject_cast<QLineEdit*>(WidgetOf(form_->Text1));
+  ASSERT_NE(line, nullptr);
+  form_->Text1.SetLocked(true);
+  frontend_->Sync();
+  // What the user typed reaches a locked box, which keeps its text; the field shows it again.
+  line->setText(QStringLiteral("入力"));
+  emit line->textEdited(QStringLiteral("入力"));
+  EXPECT_EQ(form_->Text1.Text(), u"テキスト");
+  EXPECT_EQ(line->text(), QStringLiteral("テキスト"));
+
+  auto* list = qobject_cast<QListWidget*>(WidgetOf(form_->List1));
+  form_->List1.SetEnabled(false);
+  frontend_->Sync();
+  list->setCurrentRow(2);
+  EXPECT_EQ(form_->List1.ListIndex(), -1);
+  EXPECT_EQ(list->currentRow(), -1);
 }
 
 TEST_F(FrontendTest, TextsKeepTheirSizeAndAreNotCut) {

@@ -120,7 +120,8 @@ class GeneratedMeetingTest : public ::testing::TestWithParam<std::uint64_t> {
   std::filesystem::path dir_;
 };
 
-INSTANTIATE_TEST_SUITE_P(Seeds, GeneratedMeetingTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 20240601));
+INSTANTIATE_TEST_SUITE_P(Seeds, GeneratedMeetingTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 20240601),
+                         [](const auto& info) { return "Seed" + std::to_string(info.param); });
 
 TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
   RecordReader<Den1Record> races(File("kol_den1.kd2"));

@@ -73,13 +73,13 @@ TEST_F(PastPerformanceFileTest, ReadsEachRunnersRecordAndDecodesItsRuns) {
   EXPECT_EQ(t.RecordCounts[29](1, 1), u"  -  -  -07");
   EXPECT_EQ(model::ToUtf8(t.RunCourseName[1](1, 1)), "中山");
   EXPECT_EQ(t.RunDateText[1](1, 1), u"130512");
-  EXPECT_EQ(model::ToUtf8(t.RunClassName[1](1, 1)), "1600万");
-  EXPECT_EQ(model::ToUtf8(t.RunSurfaceName[1](1, 1)), "ダ－ト");
+  EXPECT_EQ(t.RunClassName[1](1, 1), u"1600万");
+  EXPECT_EQ(t.RunSurfaceName[1](1, 1), u"ダ－ト");
   EXPECT_EQ(t.RunWeightText[1](1, 1), u"54.5");
   EXPECT_EQ(t.RunPositionText[1](1, 1), u"03");
   EXPECT_EQ(t.RunPassingText[1](1, 1), u"**050402");
-  EXPECT_EQ(model::ToUtf8(t.RunTroubleFlag[1](1, 1)), "あり");
-  EXPECT_EQ(model::ToUtf8(t.RunTimeText[1](1, 1)), "なし");
+  EXPECT_EQ(t.RunTroubleFlag[1](1, 1), u"あり");
+  EXPECT_EQ(t.RunTimeText[1](1, 1), u"なし");
   EXPECT_EQ(t.RunTimeText[5](1, 1), u"1.34.2");
   EXPECT_EQ(t.RunTimeSeconds[5](1, 1), u"94.2");
   EXPECT_EQ(t.RunMarginText[5](1, 1), u"12.3");
@@ -150,11 +150,11 @@ TEST_F(PastPerformanceFileTest, TakesEveryFieldFromItsDocumentedRecordBytes) {
           << f.family << b;
     }
   }
-  EXPECT_EQ(model::ToUtf8(t.RunCourseName[4](2, 1)), "東京");
+  EXPECT_EQ(t.RunCourseName[4](2, 1), u"東京");
   EXPECT_EQ(t.RunDateText[5](2, 1), u"170612");
   EXPECT_EQ(t.RunTimeSeconds[3](2, 1), u"93.5");
   EXPECT_EQ(t.RunPassingText[2](2, 1), u"12223242");
-  EXPECT_EQ(model::ToUtf8(t.RunTroubleFlag[2](2, 1)), "なし");
+  EXPECT_EQ(t.RunTroubleFlag[2](2, 1), u"なし");
   EXPECT_EQ(t.UmaHorseName(1, 1), Text(30, u' '));
 }
 

@@ -56,7 +56,7 @@ void ExpectCases(const std::vector<FieldCase>& cases) {
       const std::string what =
           c.displayFamily + " of '" + model::ToUtf8(c.raw) + "', run " + std::to_string(b);
       EXPECT_EQ(Cell(m, c.rawFamily, b, r, j), c.raw) << what;
-      EXPECT_EQ(model::ToUtf8(Cell(m, c.displayFamily, b, r, j)), model::ToUtf8(c.shown)) << what;
+      EXPECT_EQ(Cell(m, c.displayFamily, b, r, j), c.shown) << what;
       for (int other = 1; other <= 5; ++other) {
         if (other != b) {
           EXPECT_EQ(Cell(m, c.displayFamily, other, r, j), u"") << what;
@@ -239,7 +239,7 @@ TEST(DecodePastRun, BlankBlockGivesNoneEverywhere) {
   PastRunTables& past_runs = m.Group<PastRunTables>();
   DecodePastRun(BlockOf(5, {}), past_runs, 3, 1, 5);
   for (const std::string& family : kDisplayFamilies) {
-    EXPECT_EQ(model::ToUtf8(Cell(m, family, 5, 3, 1)), "なし") << family;
+    EXPECT_EQ(Cell(m, family, 5, 3, 1), u"なし") << family;
   }
   EXPECT_EQ(past_runs.RunTimeSeconds[5](3, 1), u"0");
   EXPECT_EQ(past_runs.RunDateCode[5](3, 1), model::Spaces(8));
@@ -271,7 +271,7 @@ TEST(DecodePastRun, FullBlockReadsEveryFieldOfItsOwnRun) {
       {"RunFirst3FText", u"36.2"}, {"RunLast3FText", u"34.8"},    {"RunPassingText", u"04040302"},
       {"RunTroubleFlag", u"なし"}};
   for (const auto& [family, text] : expected) {
-    EXPECT_EQ(model::ToUtf8(Cell(m, family, 2, 2, 5)), model::ToUtf8(text)) << family;
+    EXPECT_EQ(Cell(m, family, 2, 2, 5), text) << family;
   }
   // Run 1 is the same block but for its course; runs 3 to 5 are blank.
   EXPECT_EQ(model::ToUtf8(past_runs.RunCourseName[1](2, 5)), "東京");

@@ -3,27 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <ostream>
 
+#include "tests/support/case_names.h"
+#include "tests/support/text_printer.h"
+
 namespace model {
 namespace {
-
-// Shows a text in test names and messages with everything but printable ASCII escaped.
-std::string Escaped(const Text& text) {
-  std::string out;
-  for (char16_t c : text) {
-    if (c >= 0x21 && c < 0x7F) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
-      out += buf;
-    }
-  }
-  return out;
-}
 
 struct ParseCase {
   const char16_t* text;
@@ -31,7 +18,7 @@ struct ParseCase {
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) {
-  *os << '"' << Escaped(c.text) << '"';
+  testsupport::PrintText(c.text, os);
 }
 
 class TextToNumberTest : public testing::TestWithParam<ParseCase> {};
@@ -39,7 +26,7 @@ class TextToNumberTest : public testing::TestWithParam<ParseCase> {};
 TEST_P(TextToNumberTest, ReadsTheNumberAtTheStart) {
   const ParseCase& c = GetParam();
   // Exact equality: the text must give the double nearest its decimal value.
-  EXPECT_EQ(TextToNumber(c.text), c.expected) << Escaped(c.text);
+  EXPECT_EQ(TextToNumber(c.text), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{u"1e400", std::numeric_limits<double>::infinity()},
         ParseCase{u"-1e400", -std::numeric_limits<double>::infinity()},
         ParseCase{u"1e99999999999999999999", std::numeric_limits<double>::infinity()},
-        ParseCase{u"1e-400", 0}, ParseCase{u"1e-99999999999999999999", 0}));
+        ParseCase{u"1e-400", 0}, ParseCase{u"1e-99999999999999999999", 0}),
+    [](const auto& info) { return testsupport::CaseName(info.param.text); });
 
 TEST(TextToNumber, GivesNoNegativeZero) {
   for (const char16_t* text : {u"-0", u"-.0", u"- 0", u"-1e-400", u"-"}) {
@@ -93,15 +81,15 @@ struct FormatCase {
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
-  *os << Escaped(c.plain);
+  testsupport::PrintText(c.plain, os);
 }
 
 class NumberToTextTest : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(NumberToTextTest, WritesShortestDecimalWithFifteenDigits) {
   const FormatCase& c = GetParam();
-  EXPECT_EQ(ToUtf8(NumberToText(c.value)), ToUtf8(c.plain));
-  EXPECT_EQ(ToUtf8(NumberToSpacedText(c.value)), ToUtf8(c.spaced));
+  EXPECT_EQ(NumberToText(c.value), c.plain);
+  EXPECT_EQ(NumberToSpacedText(c.value), c.spaced);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{999999999999999.9, u"1000000000000000", u" 1000000000000000"},
                     FormatCase{1.0 / 3, u"0.333333333333333", u" .333333333333333"},
                     FormatCase{-2.0 / 3, u"-0.666666666666667", u"-.666666666666667"},
-                    FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"}));
+                    FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"}),
+    [](const auto& info) { return testsupport::CaseName(info.param.value); });
 
 TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
   for (double v : {96.3, 59.99, -0.125, 1e20, 1e-7, 123456.789, 0.1, 98765432109.8765}) {
@@ -142,15 +131,15 @@ struct PatternCase {
 };
 
 void PrintTo(const PatternCase& c, std::ostream* os) {
-  *os << c.value << " by \"" << Escaped(c.pattern) << '"';
+  *os << c.value << " by ";
+  testsupport::PrintText(c.pattern, os);
 }
 
 class NumberToPatternTextTest : public testing::TestWithParam<PatternCase> {};
 
 TEST_P(NumberToPatternTextTest, FormatsByDigitPattern) {
   const PatternCase& c = GetParam();
-  EXPECT_EQ(ToUtf8(NumberToPatternText(c.value, c.pattern)), ToUtf8(c.expected))
-      << c.value << " by " << ToUtf8(c.pattern);
+  EXPECT_EQ(NumberToPatternText(c.value, c.pattern), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,7 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{-0.4, u"0", u"0"}, PatternCase{-0.05, u"0.0", u"-0.1"}, PatternCase{-0.5, u"#.0", u"-.5"},
         PatternCase{-0.0, u"0.0", u"0.0"},
         // Without placeholders there is nothing to format by.
-        PatternCase{12.5, u"", u"12.5"}));
+        PatternCase{12.5, u"", u"12.5"}),
+    [](const auto& info) {
+      return testsupport::CaseName(info.param.value) + "_By_" + testsupport::CaseName(info.param.pattern);
+    });
 
 TEST(FloorNumber, GivesGreatestWholeNumberNotAbove) {
   EXPECT_EQ(FloorNumber(2.5), 2);

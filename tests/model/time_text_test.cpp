@@ -4,6 +4,9 @@
 
 #include <ostream>
 
+#include "tests/support/case_names.h"
+#include "tests/support/text_printer.h"
+
 namespace model {
 namespace {
 
@@ -13,14 +16,14 @@ struct TimeCase {
 };
 
 void PrintTo(const TimeCase& c, std::ostream* os) {
-  *os << '[' << ToUtf8(c.seconds) << ']';
+  testsupport::PrintText(c.seconds, os);
 }
 
 class SecondsToTimeTextTest : public testing::TestWithParam<TimeCase> {};
 
 TEST_P(SecondsToTimeTextTest, ShowsMinutesSecondsAndTenths) {
   const TimeCase& c = GetParam();
-  EXPECT_EQ(ToUtf8(SecondsToTimeText(c.seconds)), ToUtf8(c.expected)) << '[' << ToUtf8(c.seconds) << ']';
+  EXPECT_EQ(SecondsToTimeText(c.seconds), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         TimeCase{u"180.4", u"3.00.4"}, TimeCase{u"239.9", u"3.59.9"}, TimeCase{u"240", u"3.60.0"},
         TimeCase{u"245.3", u"3.65.3"},
         // A value whose 15-digit form is the next whole minute reads as that minute.
-        TimeCase{u"119.99999999999999", u"2.00.0"}, TimeCase{u"59.9999999999999999", u"1.00.0"}));
+        TimeCase{u"119.99999999999999", u"2.00.0"}, TimeCase{u"59.9999999999999999", u"1.00.0"}),
+    [](const auto& info) { return testsupport::CaseName(info.param.seconds); });
 
 TEST(SecondsToTimeText, SurvivesValuesOutOfRange) {
   EXPECT_EQ(SecondsToTimeText(u"1e400"), u"3.inf.0");

@@ -17,6 +17,10 @@ struct ScreenCase {
   double main_left, main_top, opening_top;
 };
 
+void PrintTo(const ScreenCase& c, std::ostream* os) {
+  *os << c.width << " x " << c.height << " pixels";
+}
+
 class StartUpOnScreen : public testing::TestWithParam<ScreenCase> {};
 
 // Both windows share one 13000 x 9475 frame centred across and 200 twips above the middle.
@@ -148,6 +152,10 @@ TEST(MainWindow, OpenMenuShowsTheDataReadWindowOnceAndKeepsTheOpeningWindow) {
 }
 
 enum class ExitBy { kEndButton, kExitMenu };
+
+void PrintTo(ExitBy by, std::ostream* os) {
+  *os << (by == ExitBy::kEndButton ? "the end button Command5" : "the exit menu mnuExit");
+}
 
 class ExitTest : public testing::TestWithParam<ExitBy> {
  protected:

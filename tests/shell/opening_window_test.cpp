@@ -6,6 +6,7 @@
 #include "shell/frm_ag0.h"
 #include "shell/frm_ag1.h"
 #include "shell_fixture.h"
+#include "tests/support/text_printer.h"
 
 namespace shell_test {
 namespace {
@@ -54,6 +55,11 @@ struct GuideCase {
 
 ui::OptionButton& Button(frmAg1& w, const std::string& name) {
   return static_cast<ui::OptionButton&>(*w.FindControl(name));
+}
+
+void PrintTo(const GuideCase& c, std::ostream* os) {
+  *os << c.button << " row " << c.row << ' ';
+  testsupport::PrintText(c.text, os);
 }
 
 class GuidePage : public testing::TestWithParam<GuideCase> {};

@@ -237,6 +237,23 @@ TEST_F(DriverTest, FolderPicksInTheLoadedFolderList) {
   EXPECT_NE(r.err.find("line 1: not a folder"), std::string::npos) << r.err;
 }
 
+TEST_F(DriverTest, SelectChoosesInEveryKindOfList) {
+  namespace fs = std::filesystem;
+  testsupport::ScopedTempDir temp;
+  fs::path dir = temp.Path();
+  fs::create_directories(dir / "meet");
+  std::ofstream(dir / "meet" / "a.kd2") << "x";
+  std::ofstream(dir / "meet" / "b.kd2") << "x";
+  Result r = Run("folder " + dir.string() + "\nselect frmTestMain.Dir1 0\nselect frmTestMain.File1 1\n" +
+                 "select frmTestMain.Drive1 0\nselect frmTestMain.Combo1 1\n" +
+                 "dump frmTestMain.File1\ndump frmTestMain.Combo1\n");
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Lines(r.out, "frmTestMain.File1.Path"),
+            "frmTestMain.File1.Path\t\"" + (dir / "meet").string() + "\"\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.File1.ListIndex"), "frmTestMain.File1.ListIndex\t1\n");
+  EXPECT_EQ(Lines(r.out, "frmTestMain.Combo1.ListIndex"), "frmTestMain.Combo1.ListIndex\t1\n");
+}
+
 TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
   struct Case {
     std::string line, message;
@@ -251,6 +268,8 @@ TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
       {"select frmTestMain.Combo1 x", "bad INDEX \"x\""},
       {"mousedown frmTestMain.Label1 1 1", "cannot press the mouse on Label1 (a Label)"},
       {"tick frmTestMain.Command1", "cannot tick Command1 (a CommandButton)"},
+      {"select frmTestMain.Label1 0", "cannot select in Label1 (a Label)"},
+      {"type frmTestMain.Check1 x", "cannot type into Check1 (a CheckBox)"},
       {"answer maybe", "unknown answer \"maybe\""},
       {"dump table NoSuchTable", "unknown table \"NoSuchTable\""},
       {"dump frmNowhere", "unknown window \"frmNowhere\""},

@@ -196,13 +196,145 @@ TEST_F(ControlsTest, ControlsAreFoundByNameInDeclarationOrder) {
   EXPECT_THROW(CheckBox(*w, "Check1"), std::logic_error);
 }
 
-TEST_F(ControlsTest, EveryChangeBumpsTheChangeCounter) {
-  uint64_t before = app->ChangeCount();
-  w->Label1.SetCaption(u"x");
-  EXPECT_GT(app->ChangeCount(), before);
-  before = app->ChangeCount();
-  w->MSFlexGrid1.SetTextMatrix(1, 1, u"y");
-  EXPECT_GT(app->ChangeCount(), before);
+TEST_F(ControlsTest, EachKindAnswersWhatAUserCanDoWithIt) {
+  struct Case {
+    const char* name;
+    bool captioned, clickable, list, typeable, tickable, pressable, folders;
+  };
+  const Case cases[] = {
+      {"Label1", true, true, false, false, false, false, false},
+      {"Command1", true, true, false, false, false, false, false},
+      {"Check1", true, true, false, false, false, false, false},
+      {"Option1", true, true, false, false, false, false, false},
+      {"mnuOpen", true, true, false, false, false, false, false},
+      {"Frame1", true, false, false, false, false, false, false},
+      {"Text1", false, false, false, true, false, false, false},
+      {"Combo1", false, false, true, true, false, false, false},
+      {"Drive1", false, false, true, false, false, false, false},
+      {"Dir1", false, false, true, false, false, false, true},
+      {"File1", false, false, true, false, false, false, false},
+      {"MSFlexGrid1", false, false, false, false, false, true, false},
+      {"Timer1", false, false, false, false, true, false, false},
+      {"Picture1", false, false, false, false, false, false, false},
+      {"Shape1", false, false, false, false, false, false, false},
+      {"Line1", false, false, false, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    Control* control = w->FindControl(c.name);
+    ASSERT_NE(control, nullptr) << c.name;
+    const Control* read_only = control;
+    EXPECT_EQ(control->AsCaptioned() != nullptr, c.captioned) << c.name;
+    EXPECT_EQ(read_only->AsCaptioned() != nullptr, c.captioned) << c.name;
+    EXPECT_EQ(control->AsClickable() != nullptr, c.clickable) << c.name;
+    EXPECT_EQ(control->AsListChoice() != nullptr, c.list) << c.name;
+    EXPECT_EQ(control->AsTypeable() != nullptr, c.typeable) << c.name;
+    EXPECT_EQ(control->AsTickable() != nullptr, c.tickable) << c.name;
+    EXPECT_EQ(control->AsMousePressable() != nullptr, c.pressable) << c.name;
+    EXPECT_EQ(control->AsFolderPicker() != nullptr, c.folders) << c.name;
+  }
+}
+
+TEST_F(ControlsTest, LabelsButtonsAndMenusAreClickedAlike) {
+  w->Label1.OnClick = [] { Events().push_back("Label1_Click"); };
+  for (const char* name : {"Command3", "Check1", "Option3", "Label1", "mnuOpen", "Command1"}) {
+    Clickable* clickable = w->FindControl(name)->AsClickable();
+    ASSERT_NE(clickable, nullptr) << name;
+    clickable->UserClick();
+  }
+  EXPECT_EQ(Events()[0], "Command3_Click");
+  EXPECT_EQ(Events()[1], "Check1_Click 1");
+  EXPECT_EQ(Events()[2], "Option3_Click");
+  EXPECT_EQ(Events()[3], "Label1_Click");
+  EXPECT_EQ(Events()[4], "mnuOpen_Click");
+  EXPECT_EQ(Events()[5], "Command1_Click");
+  // Captions are one property whatever the kind, the window's included.
+  for (Captioned* captioned : std::initializer_list<Captioned*>{w, &w->Label1, &w->Frame1, &w->mnuFile}) {
+    captioned->SetCaption(u"見出し");
+    EXPECT_EQ(captioned->Caption(), u"見出し");
+  }
+  EXPECT_EQ(w->Option1.CheckState(), kUnchecked);
+  w->Option1.SetValue(true);
+  w->Check1.SetValue(kGrayed);
+  EXPECT_EQ(w->Option1.CheckState(), kChecked);
+  EXPECT_EQ(w->Check1.CheckState(), kGrayed);
+  EXPECT_EQ(w->Command1.CheckState(), kUnchecked);
+}
+
+// A change takes the next number of its window's change clock; the frontend follows those stamps.
+class ChangeStampTest : public ControlsTest {
+ protected:
+  // Runs set twice: the first run must stamp a change of what (a control, or the window itself when
+  // null), the second, with the same value, nothing.
+  void ExpectStampedOnce(const char* what, Control* control, const std::function<void()>& set) {
+    uint64_t window_before = w->LastChange(), own_before = w->LastOwnChange();
+    set();
+    EXPECT_GT(w->LastChange(), window_before) << what;
+    if (control != nullptr) {
+      EXPECT_EQ(control->LastChange(), w->LastChange()) << what;
+      EXPECT_EQ(w->LastOwnChange(), own_before) << what << ": a control's change is not the window's own";
+    } else {
+      EXPECT_EQ(w->LastOwnChange(), w->LastChange()) << what;
+    }
+    uint64_t after = w->LastChange();
+    set();
+    EXPECT_EQ(w->LastChange(), after) << what << ": the same value again reports nothing";
+  }
+};
+
+TEST_F(ChangeStampTest, SettersReportAChangeOnlyWhenTheValueChanges) {
+  struct Case {
+    const char* what;
+    Control* control;
+    std::function<void()> set;
+  };
+  FlexGrid& g = w->MSFlexGrid1;
+  const Case cases[] = {
+      {"Left", &w->Label1, [&] { w->Label1.SetLeft(10); }},
+      {"Move", &w->Label1, [&] { w->Label1.Move(10, 20, 30, 40); }},
+      {"Visible", &w->Label1, [&] { w->Label1.SetVisible(false); }},
+      {"Enabled", &w->Command1, [&] { w->Command1.SetEnabled(false); }},
+      {"ForeColor", &w->Label1, [&] { w->Label1.SetForeColor(0xFF); }},
+      {"FontBold", &w->Label1, [&] { w->Label1.SetFontBold(true); }},
+      {"Font", &w->Label1,
+       [&] {
+         w->Label1.SetFont(ui::Font{u"ＭＳ 明朝", 12, true});
+       }},
+      {"ToolTipText", &w->Command1, [&] { w->Command1.SetToolTipText(u"説明"); }},
+      {"Caption", &w->Frame1, [&] { w->Frame1.SetCaption(u"枠"); }},
+      {"Style", &w->Command1, [&] { w->Command1.SetStyle(1); }},
+      {"Value", &w->Check2, [&] { w->Check2.SetValue(kChecked); }},
+      {"Text", &w->Text1, [&] { w->Text1.SetText(u"文"); }},
+      {"ListIndex", &w->Combo1, [&] { w->Combo1.SetListIndex(1); }},
+      {"Points", &w->Line1, [&] { w->Line1.SetPoints(8000, 700, 6300, 700); }},
+      {"Interval", &w->Timer1, [&] { w->Timer1.SetInterval(100); }},
+      {"Checked", &w->mnuOpen, [&] { w->mnuOpen.SetChecked(true); }},
+      {"grid Rows", &g, [&] { g.SetRows(5); }},
+      {"grid FixedCols", &g, [&] { g.SetFixedCols(0); }},
+      {"grid ColWidth", &g, [&] { g.SetColWidth(1, 500); }},
+      {"grid MergeCol", &g, [&] { g.SetMergeCol(1, true); }},
+      {"grid TextMatrix", &g, [&] { g.SetTextMatrix(1, 1, u"y"); }},
+      {"grid Row", &g, [&] { g.SetRow(2); }},
+      {"grid CellBackColor", &g, [&] { g.SetCellBackColor(0xFF00); }},
+      {"grid GridLines", &g, [&] { g.SetGridLines(2); }},
+      {"grid Clear", &g, [&] { g.Clear(); }},
+      {"window Caption", nullptr, [&] { w->SetCaption(u"別の見出し"); }},
+      {"window Move", nullptr, [&] { w->Move(100, 200, 9000, 6000); }},
+      {"window BackColor", nullptr, [&] { w->SetBackColor(0xFFFF); }},
+      {"window Enabled", nullptr, [&] { w->SetEnabled(false); }},
+      {"window ControlBox", nullptr, [&] { w->SetControlBox(false); }},
+      {"window Hide", nullptr, [&] { w->Hide(); }},
+      {"window ActiveControl", nullptr, [&] { w->Text1.SetFocus(); }},
+  };
+  for (const Case& c : cases) ExpectStampedOnce(c.what, c.control, c.set);
+}
+
+TEST_F(ChangeStampTest, AnOptionClearedByItsGroupIsStampedToo) {
+  w->Option3.SetValue(true);
+  uint64_t before = w->LastChange();
+  w->Option4.SetValue(true);
+  EXPECT_GT(w->Option3.LastChange(), before);
+  EXPECT_GT(w->Option4.LastChange(), before);
+  EXPECT_LT(w->Option1.LastChange(), before);  // another group
 }
 
 TEST(Colors, RgbPacksRedInTheLowestByte) {

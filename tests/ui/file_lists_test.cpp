@@ -69,6 +69,39 @@ TEST_F(FileListsTest, APickedFolderOpensThroughTheWindowsHandlersAndChangesOnce)
   EXPECT_EQ(w->Dir1.Path(), Path(root / "meet"));
 }
 
+TEST_F(FileListsTest, FolderFileAndDriveListsAreChosenFromAsOneKindOfList) {
+  w->Dir1.SetPath(Path(root));
+  ListChoice& folders = *w->Dir1.AsListChoice();
+  ASSERT_EQ(folders.ListCount(), 2);
+  EXPECT_EQ(folders.List(0), Path(root / "meet"));
+  EXPECT_EQ(folders.ListIndex(), -1);  // the open folder itself
+  folders.UserSelect(0);               // the window's click handler opens it
+  EXPECT_EQ(w->Dir1.Path(), Path(root / "meet"));
+
+  ListChoice& files = *w->File1.AsListChoice();
+  ASSERT_EQ(files.ListCount(), 4);
+  files.UserSelect(2);
+  EXPECT_EQ(files.ListIndex(), 2);
+  EXPECT_EQ(w->File1.FileName(), u"kol_den2.kd2");
+
+  ListChoice& drives = *w->Drive1.AsListChoice();
+  EXPECT_EQ(drives.ListIndex(), 0);
+  drives.UserSelect(0);  // the drive shown: no change
+  for (ListChoice* list : {&folders, &files, &drives})
+    EXPECT_THROW(list->UserSelect(list->ListCount()), std::out_of_range) << list->Name();
+  EXPECT_EQ(Events(), (Log{"Dir1_Change", "Dir1_Click", "Dir1_Change"}));
+}
+
+TEST_F(FileListsTest, AFolderThatCannotBeReadAnyMoreListsNoFileAndKeepsNoneChosen) {
+  w->File1.SetPath(Path(root / "meet"));
+  w->File1.UserSelect(1);
+  fs::remove_all(root / "meet");
+  w->File1.SetPattern(u"*.txt");
+  EXPECT_EQ(w->File1.ListCount(), 0);
+  EXPECT_EQ(w->File1.ListIndex(), -1);
+  EXPECT_EQ(w->File1.FileName(), u"");
+}
+
 // A drive that cannot be read, for the drive-change failure path.
 class BrokenDriveFiles : public RealFileSystem {
  public:

@@ -12,9 +12,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "ui/controls.h"
+#include "ui/capabilities.h"
 #include "ui/file_lists.h"
-#include "ui/grid.h"
 
 namespace driver {
 
@@ -168,12 +167,9 @@ class Runner {
     ui::Control* c = Target(NextWord(rest));
     NoMoreArguments(rest);
     if (c == nullptr) return;
-    if (auto* b = dynamic_cast<ui::CommandButton*>(c)) return b->UserClick();
-    if (auto* k = dynamic_cast<ui::CheckBox*>(c)) return k->UserClick();
-    if (auto* o = dynamic_cast<ui::OptionButton*>(c)) return o->UserClick();
-    if (auto* m = dynamic_cast<ui::Menu*>(c)) return m->UserClick();
-    if (auto* l = dynamic_cast<ui::Label*>(c)) return l->UserClick();
-    throw CannotDo("click", *c);
+    ui::Clickable* clickable = c->AsClickable();
+    if (clickable == nullptr) throw CannotDo("click", *c);
+    clickable->UserClick();
   }
 
   void Folder(const std::string& rest) {
@@ -181,14 +177,14 @@ class Runner {
     model::Text path = TextArgument(rest);
     for (ui::Form* form : app_.LoadedForms()) {
       for (ui::Control* c : form->Controls()) {
-        if (auto* dir = dynamic_cast<ui::DirListBox*>(c)) {
-          try {
-            dir->UserPick(path);
-          } catch (const ui::PathError& e) {
-            throw ScriptError(e.what());
-          }
-          return;
+        ui::FolderPicker* folders = c->AsFolderPicker();
+        if (folders == nullptr) continue;
+        try {
+          folders->UserPick(path);
+        } catch (const ui::PathError& e) {
+          throw ScriptError(e.what());
         }
+        return;
       }
     }
     throw ScriptError("no loaded window has a folder list");
@@ -203,9 +199,9 @@ class Runner {
     int shift = s.empty() ? 0 : IntArgument(s, "SHIFT");
     NoMoreArguments(rest);
     if (c == nullptr) return;
-    auto* grid = dynamic_cast<ui::FlexGrid*>(c);
-    if (grid == nullptr) throw CannotDo("press the mouse on", *c);
-    grid->UserMouseDown(button, shift, x, y);
+    ui::MousePressable* pressable = c->AsMousePressable();
+    if (pressable == nullptr) throw CannotDo("press the mouse on", *c);
+    pressable->UserMouseDown(button, shift, x, y);
   }
 
   void Select(std::string rest) {
@@ -213,33 +209,21 @@ class Runner {
     int index = IntArgument(NextWord(rest), "INDEX");
     NoMoreArguments(rest);
     if (c == nullptr) return;
-    auto check = [&](int count) {
-      if (index < 0 || index >= count)
-        throw ScriptError(c->Name() + " has no entry " + std::to_string(index) + " (it has " +
-                          std::to_string(count) + ")");
-    };
-    if (auto* list = dynamic_cast<ui::ListControl*>(c)) {
-      check(list->ListCount());
-      return list->UserSelect(index);
-    }
-    if (auto* files = dynamic_cast<ui::FileListBox*>(c)) {
-      check(files->ListCount());
-      return files->UserSelect(index);
-    }
-    if (auto* drives = dynamic_cast<ui::DriveListBox*>(c)) {
-      check(drives->ListCount());
-      return drives->UserSelect(index);
-    }
-    throw CannotDo("select in", *c);
+    ui::ListChoice* list = c->AsListChoice();
+    if (list == nullptr) throw CannotDo("select in", *c);
+    if (index < 0 || index >= list->ListCount())
+      throw ScriptError(c->Name() + " has no entry " + std::to_string(index) + " (it has " +
+                        std::to_string(list->ListCount()) + ")");
+    list->UserSelect(index);
   }
 
   void Type(std::string rest) {
     ui::Control* c = Target(NextWord(rest));
     model::Text text = TextArgument(rest);
     if (c == nullptr) return;
-    if (auto* box = dynamic_cast<ui::TextBox*>(c)) return box->UserType(text);
-    if (auto* combo = dynamic_cast<ui::ComboBox*>(c)) return combo->UserType(text);
-    throw CannotDo("type into", *c);
+    ui::Typeable* typeable = c->AsTypeable();
+    if (typeable == nullptr) throw CannotDo("type into", *c);
+    typeable->UserType(text);
   }
 
   void Tick(std::string rest) {
@@ -249,14 +233,14 @@ class Runner {
     NoMoreArguments(rest);
     if (n < 0) throw ScriptError("bad count " + n_word);
     if (c == nullptr) return;
-    auto* timer = dynamic_cast<ui::Timer*>(c);
-    if (timer == nullptr) throw CannotDo("tick", *c);
-    std::string form_name = timer->Owner().Name(), timer_name = timer->Name();
+    if (c->AsTickable() == nullptr) throw CannotDo("tick", *c);
+    std::string form_name = c->Owner().Name(), timer_name = c->Name();
     for (int i = 0; i < n; ++i) {
       // The timer's window may unload itself on a tick; look it up again each time.
       ui::Form* form = app_.FindLoaded(form_name);
       if (form == nullptr) return;
-      auto* t = dynamic_cast<ui::Timer*>(form->FindControl(timer_name));
+      ui::Control* timer = form->FindControl(timer_name);
+      ui::Tickable* t = timer != nullptr ? timer->AsTickable() : nullptr;
       if (t == nullptr) return;
       t->Tick();
     }
