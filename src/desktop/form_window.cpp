@@ -38,7 +38,7 @@ bool HasVisibleMenuBar(const ui::Form& form) {
   return false;
 }
 
-Qt::WindowFlags FlagsOf(int border_style) {
+Qt::WindowFlags TitleBarFlagsOf(int border_style) {
   Qt::WindowFlags common = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   switch (border_style) {
     case 0:
@@ -53,6 +53,15 @@ Qt::WindowFlags FlagsOf(int border_style) {
     default:
       return Qt::Window | common | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
   }
+}
+
+// A window without a control box keeps its title but has no menu or buttons on it.
+Qt::WindowFlags FlagsOf(const ui::Form& form) {
+  Qt::WindowFlags flags = TitleBarFlagsOf(form.BorderStyle());
+  if (!form.ControlBox()) {
+    flags &= ~(Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  }
+  return flags;
 }
 
 // The platform's menu bar is 19 pixels high; Qt's items are taller than that with the CJK font's line
@@ -181,10 +190,11 @@ NonClient NonClientOf(const ui::Form& form) {
 }
 
 FormWindow::FormWindow(ui::Form& form, Dispatcher& dispatcher, bool on_screen)
-    : QWidget(nullptr, FlagsOf(form.BorderStyle())),
+    : QWidget(nullptr, FlagsOf(form)),
       form_(&form),
       dispatcher_(dispatcher),
-      on_screen_(on_screen) {
+      on_screen_(on_screen),
+      title_bar_flags_(FlagsOf(form)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   surface_ = new FormSurface(form, this);
   BuildMenus();
@@ -297,6 +307,11 @@ void FormWindow::Sync() {
 }
 
 void FormWindow::SyncFrame() {
+  // New title bar flags hide the window; SyncVisibility shows it again.
+  if (const Qt::WindowFlags flags = FlagsOf(*form_); flags != title_bar_flags_) {
+    title_bar_flags_ = flags;
+    setWindowFlags(flags | Qt::Window);
+  }
   QString caption = ToQString(form_->Caption());
   if (windowTitle() != caption) setWindowTitle(caption);
   NonClient nc = NonClientOf(*form_);
@@ -392,9 +407,13 @@ QImage FormWindow::Render() {
     gradient.setColorAt(1, QColor(16, 132, 208));
     p.fillRect(bar, gradient);
     int button_width = nc.caption - 3, button_height = nc.caption - 5;
-    QRect button(bar.right() - 1 - button_width, bar.top() + 2, button_width, button_height);
-    DrawCaptionButton(p, button, 'x');
-    int text_right = button.left() - 2;
+    QRect button(bar.right() + 1, bar.top() + 2, button_width, button_height);
+    int text_right = bar.right() - 1;
+    if (windowFlags() & Qt::WindowCloseButtonHint) {
+      button.moveLeft(bar.right() - 1 - button_width);
+      DrawCaptionButton(p, button, 'x');
+      text_right = button.left() - 2;
+    }
     if (windowFlags() & Qt::WindowMinimizeButtonHint) {
       button.translate(-button_width - 2, 0);
       DrawCaptionButton(p, button, '_');

@@ -88,6 +88,8 @@ class FormWindow : public QWidget, private Dispatcher {
   std::vector<MenuEntry> menus_;
   std::vector<TimerEntry> timers_;
   double placed_left_ = -1e300, placed_top_ = -1e300;
+  // The title bar's flags last given to Qt (the border style's and the control box's).
+  Qt::WindowFlags title_bar_flags_;
   const ui::Control* focused_ = nullptr;
   // The window's change stamp at the last sync (Form::LastChange); nothing synced yet while !synced_.
   bool synced_ = false;

@@ -1,5 +1,6 @@
 // Every group of shared tables, created (and so registered by name) when the program starts, so that
 // any table can be found by name before the stage that writes it has run.
+#include "analysis/analysis_window_tables.h"
 #include "basetime/base_time_tables.h"
 #include "basetime/std_time_view_tables.h"
 #include "intake/past_run_tables.h"
@@ -17,6 +18,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<basetime::BaseTimeTables>();
   meeting.Group<basetime::StdTimeViewTables>();
   meeting.Group<model::AnalysisTables>();
+  meeting.Group<analysis::AnalysisWindowTables>();
 }
 
 }  // namespace program

@@ -1,15 +1,66 @@
 #include "recommend/stage_handlers.h"
 
+#include "analysis/frm_ag3.h"
 #include "recommend/print_analysis_sheet.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
 
 namespace recommend {
 
+namespace {
+
+constexpr int kGoodGoing = 0;  // "  良  " in the going list
+
+}  // namespace
+
 void AttachHandlers(shell::App& app) {
   app.AttachHandlers("frmAg0", [](shell::App& app, ui::Form& form) {
     static_cast<shell::frmAg0&>(form).print_analysis_sheet = [&app] { PrintAnalysisSheet(app); };
   });
+  app.AttachHandlers("frmAg3", [](shell::App& app, ui::Form& form) {
+    auto& window = static_cast<analysis::frmAg3&>(form);
+    window.Command9.OnClick = [&window] { Command9_Click(window); };
+    window.Command10.OnClick = [&window] { Command10_Click(window); };
+    window.Command11.OnClick = [&app, &window] { Command11_Click(app, window); };
+    window.Command15.OnClick = [&window] { Command15_Click(window); };
+    window.Check1.OnClick = [&window] { Check1_Click(window); };
+    window.Option1.OnClick = [&window] { Option1_Click(window); };
+  });
+}
+
+// The colour bands are still to come; the click already brings the navigation switches into view and
+// opens the filter. On good going the going-aptitude switch has nothing to show and goes for the rest
+// of the run.
+void Command9_Click(analysis::frmAg3& window) {
+  window.Frame1.Move(9850, 0, 2900, 1100);
+  window.Command10.SetEnabled(true);
+  if (window.Combo1.ListIndex() == kGoodGoing) window.Check6.SetVisible(false);
+}
+
+// The filtering of the runner grid is still to come; the click already opens the recommendation.
+void Command10_Click(analysis::frmAg3& window) {
+  window.Command11.SetEnabled(true);
+}
+
+// Choosing the recommended numbers is still to come; the click already opens the evaluation switch
+// and the main window's print box.
+void Command11_Click(shell::App& app, analysis::frmAg3& window) {
+  window.Check7.SetEnabled(true);
+  app.Form<shell::frmAg0>().Check1.SetEnabled(true);
+}
+
+void Command15_Click(analysis::frmAg3& window) {
+  window.Check7.SetEnabled(false);
+}
+
+void Check1_Click(analysis::frmAg3& window) {
+  if (window.Check1.Value() == ui::kChecked) window.Command15.SetEnabled(true);
+}
+
+// Cleared again at once, so that the next click arms "ＮＥＸＴ" again; clearing runs nothing.
+void Option1_Click(analysis::frmAg3& window) {
+  window.Command12.SetEnabled(true);
+  window.Option1.SetValue(false);
 }
 
 }  // namespace recommend

@@ -40,6 +40,9 @@ frmAg0::frmAg0(App& app) : ui::Form(app, "frmAg0"), app_(app) {
   Command5.OnClick = [this] { Command5_Click(); };
   mnuExit.OnClick = [this] { mnuExit_Click(); };
   mnuOpen1.OnClick = [this] { mnuOpen1_Click(); };
+  // Closing the main window ends the program, as "ＥＮＤ" does: the analysis window cannot be closed
+  // on its own.
+  OnUserClose = [this] { Command5_Click(); };
 }
 
 // The frame's top bar.

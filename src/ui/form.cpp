@@ -53,8 +53,13 @@ void Form::Unload() {
 }
 
 void Form::UserClose() {
+  if (!control_box_) return;
   Desktop::EventScope scope(*desktop_);
-  Unload();
+  if (OnUserClose) {
+    OnUserClose();
+  } else {
+    Unload();
+  }
 }
 
 void Form::SetEnabled(bool v) {
@@ -81,6 +86,9 @@ void Form::SetBackColor(Color c) {
 }
 void Form::SetFont(const ui::Font& f) {
   if (Assign(font_, f)) Changed();
+}
+void Form::SetControlBox(bool on) {
+  if (Assign(control_box_, on)) Changed();
 }
 void Form::SetBorderStyle(int style) {
   if (Assign(border_style_, style)) Changed();

@@ -4,6 +4,7 @@
 // The constructor only builds the designed window; the desktop loads it (Form_Load) when it is first
 // used, and it lives until it is unloaded.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,8 +40,10 @@ class Form : public Captioned {
   // Unloads the window: it leaves the loaded windows at once and is destroyed once the running
   // event handler returns.
   void Unload();
-  // The user closed the window with its title bar: the same as Unload.
+  // The user closed the window with its title bar: nothing on a window without a control box;
+  // otherwise OnUserClose when set (the window decides what closing it means), else Unload.
   void UserClose();
+  std::function<void()> OnUserClose;
   const Form* Owner() const { return owner_; }
 
   bool Visible() const { return visible_; }
@@ -65,6 +68,10 @@ class Form : public Captioned {
   // 0 none, 1 fixed single, 2 sizable (default), 3 fixed dialog, 4 fixed tool window, 5 sizable tool.
   int BorderStyle() const { return border_style_; }
   void SetBorderStyle(int style);
+  // Whether the title bar carries the control menu and the close button; a window without them cannot
+  // be closed by the user.
+  bool ControlBox() const { return control_box_; }
+  void SetControlBox(bool on);
 
   // Drawing on the window's background (lines and texts that stay).
   Canvas& Drawing() { return canvas_; }
@@ -115,6 +122,7 @@ class Form : public Captioned {
   Color back_color_ = colors::kButtonFace;
   ui::Font font_;
   int border_style_ = 2;
+  bool control_box_ = true;
   Canvas canvas_;
   std::vector<Control*> controls_;
   Control* active_control_ = nullptr;

@@ -19,6 +19,12 @@ constexpr Color kLightYellow = Rgb(255, 255, 192);
 constexpr Color kOrange = 0x000080FF;
 constexpr Color kGrey = 0x00C0C0C0;
 constexpr Color kLightGrey = 0x00E0E0E0;
+constexpr Color kPink = Rgb(255, 192, 255);
+constexpr Color kLightCyan = Rgb(192, 255, 255);
+constexpr Color kPaleGreen = Rgb(192, 255, 192);
+constexpr Color kLavender = Rgb(192, 192, 255);
+constexpr Color kPeach = Rgb(255, 224, 192);
+constexpr Color kRose = Rgb(255, 192, 192);
 }  // namespace palette
 
 // Mouse pointer shapes, numbered as the platform numbers them.

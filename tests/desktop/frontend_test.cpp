@@ -324,6 +324,25 @@ TEST_F(FrontendTest, ClosingTheWindowUnloadsItAndTheProgramEndsWhenNoWindowIsLef
   EXPECT_FALSE(app_->Running());
 }
 
+// The control box is a fact of the window like its caption: the title bar follows it after the window
+// is shown, and without it closing from the title bar leaves the window loaded and shown.
+TEST_F(FrontendTest, TheTitleBarFollowsTheControlBox) {
+  EXPECT_TRUE(Window().windowFlags() & Qt::WindowCloseButtonHint);
+  form_->SetControlBox(false);
+  frontend_->Sync();
+  EXPECT_FALSE(Window().windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(Window().windowFlags() & Qt::WindowSystemMenuHint);
+  EXPECT_TRUE(Window().isVisible());
+  Window().close();
+  QApplication::processEvents();
+  EXPECT_TRUE(form_->Loaded());
+  EXPECT_TRUE(Window().isVisible());
+  form_->SetControlBox(true);
+  frontend_->Sync();
+  EXPECT_TRUE(Window().windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_TRUE(Window().isVisible());
+}
+
 TEST_F(FrontendTest, MousePointerFollowsTheModel) {
   app_->screen.SetMousePointer(11);
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);

@@ -321,6 +321,7 @@ TEST_F(ChangeStampTest, SettersReportAChangeOnlyWhenTheValueChanges) {
       {"window Move", nullptr, [&] { w->Move(100, 200, 9000, 6000); }},
       {"window BackColor", nullptr, [&] { w->SetBackColor(0xFFFF); }},
       {"window Enabled", nullptr, [&] { w->SetEnabled(false); }},
+      {"window ControlBox", nullptr, [&] { w->SetControlBox(false); }},
       {"window Hide", nullptr, [&] { w->Hide(); }},
       {"window ActiveControl", nullptr, [&] { w->Text1.SetFocus(); }},
   };

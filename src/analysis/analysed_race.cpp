@@ -1,0 +1,48 @@
+#include "analysis/analysed_race.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/analysis_window_tables.h"
+#include "intake/race_card_tables.h"
+#include "model/numbers.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr int kRaces = 12;
+constexpr int kRunnersShown = 18;
+
+}  // namespace
+
+double SelectorRace(const model::Meeting& meeting) {
+  return model::TextToNumber(meeting.Group<AnalysisWindowTables>().SelectorRace());
+}
+
+void SetSelectorRace(model::Meeting& meeting, double race) {
+  meeting.Group<AnalysisWindowTables>().SelectorRace() = model::NumberToText(race);
+}
+
+double AnalysedRace(const model::Meeting& meeting) {
+  return model::TextToNumber(meeting.Group<AnalysisWindowTables>().AnalysedRace());
+}
+
+void SetAnalysedRace(model::Meeting& meeting, double race) {
+  meeting.Group<AnalysisWindowTables>().AnalysedRace() = model::NumberToText(race);
+}
+
+int AnalysedRaceIndex(const model::Meeting& meeting) {
+  const double race = std::nearbyint(AnalysedRace(meeting));
+  if (race < 1 || race > kRaces) return 0;
+  return static_cast<int>(race);
+}
+
+int AnalysedRunnerCount(const model::Meeting& meeting) {
+  const int race = AnalysedRaceIndex(meeting);
+  if (race == 0) return 0;
+  const double count = model::TextToNumber(meeting.Group<intake::RaceCardTables>().RunnerCount(race));
+  return static_cast<int>(std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(kRunnersShown)));
+}
+
+}  // namespace analysis
