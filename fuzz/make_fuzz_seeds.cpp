@@ -21,11 +21,11 @@ using N = intake::Den2Record;
 using U = intake::UmaRecord;
 
 writer::Den1Builder Race(int no, int runners, const char* surface, const char* distance,
-                         const char* classCode) {
+                         const char* class_code) {
   writer::Den1Builder race;
   race.SetUtf8(R::kCourseCode, "05").SetUtf8(R::kMeetingNo, "03").SetUtf8(R::kMeetingDay, "08");
   race.SetNumber(R::kRaceNo, no).SetUtf8(R::kRaceDate, "20030412").SetUtf8(R::kRaceFlag, "1");
-  race.SetUtf8(R::kRaceName, "皐月賞").SetUtf8(R::kClassCode, classCode).SetUtf8(R::kSurfaceCode, surface);
+  race.SetUtf8(R::kRaceName, "皐月賞").SetUtf8(R::kClassCode, class_code).SetUtf8(R::kSurfaceCode, surface);
   race.SetUtf8(R::kDirectionCode, "0").SetUtf8(R::kDistance, distance).SetNumber(R::kRunnerCount, runners);
   race.SetUtf8(R::kEstimatedTime, "1352").SetUtf8(R::kPaceCode, "1");
   return race;
@@ -51,7 +51,7 @@ writer::Den2Builder Runner(int no, const char* name) {
 }
 
 struct Run {
-  const char *course, *date, *classCode, *surface, *distance, *going, *position, *time, *margin;
+  const char *course, *date, *class_code, *surface, *distance, *going, *position, *time, *margin;
   const char *corner1, *corner2, *corner3, *corner4;
 };
 
@@ -66,7 +66,7 @@ writer::UmaBuilder Horse(const char* name, const std::vector<Run>& runs) {
     const Run& run = runs[i];
     horse.SetUtf8(U::RunField(b, U::kRunCourseCode), run.course);
     horse.SetUtf8(U::RunField(b, U::kRunDateCode), run.date);
-    horse.SetUtf8(U::RunField(b, U::kRunClassCode), run.classCode);
+    horse.SetUtf8(U::RunField(b, U::kRunClassCode), run.class_code);
     horse.SetUtf8(U::RunField(b, U::kRunSurfaceCode), run.surface);
     horse.SetUtf8(U::RunField(b, U::kRunDistance), run.distance);
     horse.SetUtf8(U::RunField(b, U::kRunFieldSize), "16").SetUtf8(U::RunField(b, U::kRunPaceCode), "1");

@@ -5,6 +5,7 @@
 #   desktop  what the desktop program needs to show its windows: Qt's Wayland platform (X11's comes
 #            with Qt) and the Noto CJK font
 #   tests    what the tests need beyond the build: the Noto CJK font and poppler-utils (pdftotext)
+#   lint     clang-tidy, which holds the naming dialect (scripts/tidy.sh)
 #   fuzz     clang and libFuzzer for the fuzz targets, llvm-symbolizer for their stacks, and what
 #            configuring their build needs
 # COMMAND is what to tell a user who is not root to run again with sudo.
@@ -14,12 +15,14 @@ declare -A packages=(
   [build]="g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev"
   [desktop]="qt6-wayland fonts-noto-cjk"
   [tests]="fonts-noto-cjk poppler-utils"
+  [lint]="clang-tidy"
   [fuzz]="clang libclang-rt-14-dev llvm cmake ninja-build libgtest-dev libgmock-dev"
 )
 declare -A why=(
   [build]="to build the program and its tests"
   [desktop]="for the desktop program's windows (Wayland platform, Japanese font)"
   [tests]="for the tests (Japanese font for the drawn windows, pdftotext for the printed PDFs)"
+  [lint]="to check the names in the code (clang-tidy)"
   [fuzz]="for the fuzz targets (clang, libFuzzer, llvm-symbolizer)"
 )
 

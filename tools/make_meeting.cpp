@@ -10,7 +10,7 @@
 #include "tools/writer/meeting_generator.h"
 
 int main(int argc, char** argv) {
-  std::string outDir;
+  std::string out_dir;
   std::uint64_t seed = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -21,19 +21,19 @@ int main(int argc, char** argv) {
         std::cerr << "make-meeting: --seed needs a whole number\n";
         return 2;
       }
-    } else if (outDir.empty() && !arg.empty() && arg[0] != '-') {
-      outDir = arg;
+    } else if (out_dir.empty() && !arg.empty() && arg[0] != '-') {
+      out_dir = arg;
     } else {
-      outDir.clear();
+      out_dir.clear();
       break;
     }
   }
-  if (outDir.empty()) {
+  if (out_dir.empty()) {
     std::cerr << "usage: make-meeting OUTDIR [--seed N]\n";
     return 2;
   }
   try {
-    writer::GenerateMeeting(seed).Write(outDir);
+    writer::GenerateMeeting(seed).Write(out_dir);
   } catch (const std::exception& e) {
     std::cerr << "make-meeting: " << e.what() << "\n";
     return 1;

@@ -29,40 +29,40 @@ SurfaceTotals TotalsOf(BaseTimeTables& base, int surface) {
   return {};
 }
 
-bool ShownInGrid(int baseClass, int distance, int course) {
-  return baseClass >= 1 && baseClass <= 5 && distance >= 1 && distance <= 12 && course >= 1 && course <= 10;
+bool ShownInGrid(int base_class, int distance, int course) {
+  return base_class >= 1 && base_class <= 5 && distance >= 1 && distance <= 12 && course >= 1 && course <= 10;
 }
 
 void AccumulateRecord(BaseTimeTables& base, ClassGridWriter& grid, const Text& record) {
   const Text tail = model::Right(record, 5);
-  const Text timeText = tail == kNoTimeTail ? kZeroTime : tail;
-  const int baseClass = BaseClassIndexOf(Mid(record, 2, 1));
+  const Text time_text = tail == kNoTimeTail ? kZeroTime : tail;
+  const int base_class = BaseClassIndexOf(Mid(record, 2, 1));
   const int distance = StdDistanceIndexOf(Mid(record, 3, 2));
   const int course = StdCourseIndexOf(Mid(record, 1, 1));
   const int surface = StdSurfaceIndexOf(Mid(record, 5, 1));
   const SurfaceTotals totals = TotalsOf(base, surface);
   if (totals.sum == nullptr) return;
 
-  Text& sum = (*totals.sum)(baseClass, distance, course);
-  if (baseClass != 0 && distance != 0 && course != 0) {
-    sum = NumberToText(TextToNumber(sum) + TextToNumber(timeText));
+  Text& sum = (*totals.sum)(base_class, distance, course);
+  if (base_class != 0 && distance != 0 && course != 0) {
+    sum = NumberToText(TextToNumber(sum) + TextToNumber(time_text));
   }
   if (tail != kNoTimeTail && tail != kZeroTime) {
-    Text& count = (*totals.count)(baseClass, distance, course);
+    Text& count = (*totals.count)(base_class, distance, course);
     count = NumberToText(TextToNumber(count) + 1);
   }
-  if (ShownInGrid(baseClass, distance, course)) {
-    grid.SetClassCell(surface, ClassGridRow(course, baseClass), ClassGridColumn(distance), sum);
+  if (ShownInGrid(base_class, distance, course)) {
+    grid.SetClassCell(surface, ClassGridRow(course, base_class), ClassGridColumn(distance), sum);
   }
 }
 
 }  // namespace
 
-void AccumulateRunTimes(model::Meeting& meeting, ClassGridWriter& grid, int firstRace, int lastRace) {
+void AccumulateRunTimes(model::Meeting& meeting, ClassGridWriter& grid, int first_race, int last_race) {
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
-  for (int r = firstRace; r <= lastRace; ++r) {
-    const int lastRunner = LastRunnerOf(meeting, r);
-    for (int j = 1; j <= lastRunner; ++j) {
+  for (int r = first_race; r <= last_race; ++r) {
+    const int last_runner = LastRunnerOf(meeting, r);
+    for (int j = 1; j <= last_runner; ++j) {
       for (int k = 5; k >= 1; --k) AccumulateRecord(base, grid, base.RunSummary[k](r, j));
     }
   }

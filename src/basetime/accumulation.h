@@ -6,9 +6,10 @@
 
 namespace basetime {
 
-// Adds every run summary of races firstRace..lastRace (runner by runner, the oldest run first) to
+// Adds every run summary of races first_race..last_race (runner by runner, the oldest run first) to
 // the turf or dirt sums and counts, and shows each new sum of a class row in the check grid.
 // The sums and counts are only ever added to.
-void AccumulateRunTimes(model::Meeting& meeting, ClassGridWriter& grid, int firstRace = 1, int lastRace = 12);
+void AccumulateRunTimes(model::Meeting& meeting, ClassGridWriter& grid, int first_race = 1,
+                        int last_race = 12);
 
 }  // namespace basetime

@@ -32,10 +32,10 @@ void AverageSurface(const ClassCellTable& sums, const ClassCellTable& counts, Cl
         const Text& sum = sums(b, d, c);
         const Text& count = counts(b, d, c);
         Text& average = averages(b, d, c);
-        const bool hasTime = HasTime(sum, count);
-        average = hasTime ? AverageText(sum, count) : Text(u"0");
+        const bool has_time = HasTime(sum, count);
+        average = has_time ? AverageText(sum, count) : Text(u"0");
         grid.SetClassCell(surface, ClassGridRow(c, b), ClassGridColumn(d),
-                          hasTime ? average : kNoClassTimeMark);
+                          has_time ? average : kNoClassTimeMark);
       }
     }
   }

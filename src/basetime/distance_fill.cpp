@@ -27,7 +27,7 @@ enum class Between { kHalfway, kTwoThirds, kOneThird, kNoUpper };
 
 struct StepRule {
   Between between;
-  double stepFactor;  // scaling up from the next shorter distance: 1.01 after 200 m, 1.005 after 100 m
+  double step_factor;  // scaling up from the next shorter distance: 1.01 after 200 m, 1.005 after 100 m
 };
 
 constexpr std::array<StepRule, 13> kRules = {{
@@ -93,7 +93,7 @@ void FillLonger(Row& row, int d) {
   if (d < 12 && row.Present(d + 1)) {
     row.Write(d, BetweenNeighbours(rule.between, row.Value(d - 1), row.Value(d + 1)));
   } else {
-    row.Write(d, row.Value(d - 1) / Metres(d - 1) * Metres(d) * rule.stepFactor);
+    row.Write(d, row.Value(d - 1) / Metres(d - 1) * Metres(d) * rule.step_factor);
   }
 }
 

@@ -111,7 +111,7 @@ void frmAg7::Form_Load() {
   Combo2.SetListIndex(0);
 }
 
-void frmAg7::LayOutCourseGrid(ui::FlexGrid& grid, const Text& surfaceWord) {
+void frmAg7::LayOutCourseGrid(ui::FlexGrid& grid, const Text& surface_word) {
   // The shape first, so that the two fixed columns fit.
   grid.SetRows(1 + 10 * kLinesPerCourse);
   grid.SetCols(14);
@@ -127,8 +127,8 @@ void frmAg7::LayOutCourseGrid(ui::FlexGrid& grid, const Text& surfaceWord) {
   // Equal neighbours merge: the surface word over both fixed columns, a course name down its block.
   grid.SetMergeRow(0, true);
   grid.SetMergeCol(0, true);
-  grid.SetTextMatrix(0, 0, surfaceWord);
-  grid.SetTextMatrix(0, 1, surfaceWord);
+  grid.SetTextMatrix(0, 0, surface_word);
+  grid.SetTextMatrix(0, 1, surface_word);
   for (int k = 1; k <= 10; ++k) {
     for (int j = 1; j <= kLinesPerCourse; ++j) {
       grid.SetTextMatrix(ClassGridRow(k, j), 0, Text(model::StdCourseOrder[k - 1].name));
@@ -186,9 +186,9 @@ void frmAg7::ShowRaceRecords(int race) {
   const BaseTimeTables& base = app_.meeting.Group<BaseTimeTables>();
   // The grid holds 18 runners, the most a race of the program has; any further runner is counted
   // by the accumulation but not listed.
-  const int lastRow = MSFlexGrid2.Rows() - 1;
+  const int last_row = MSFlexGrid2.Rows() - 1;
   const int runners = LastRunnerOf(app_.meeting, race);
-  for (int i = 1; i <= runners && i <= lastRow; ++i) {
+  for (int i = 1; i <= runners && i <= last_row; ++i) {
     MSFlexGrid2.SetTextMatrix(i, 0, model::NumberToText(i));
     for (int c = 1; c <= 5; ++c) MSFlexGrid2.SetTextMatrix(i, c, base.RunSummary[6 - c](race, i));
   }

@@ -74,12 +74,12 @@ void frmAg9::Option2_Click() {
        kOptionCaption);
 }
 
-void frmAg9::Fill(const model::TextTable& stdTime, model::TextTable& stdText, const Text& caption) {
+void frmAg9::Fill(const model::TextTable& std_time, model::TextTable& std_text, const Text& caption) {
   SetCaption(caption);
   for (int i = 1; i <= 10; ++i) {
     for (int j = 1; j <= 12; ++j) {
-      stdText(i, j) = model::SecondsToTimeText(stdTime(i, j));
-      MSFlexGrid1.SetTextMatrix(i, j, model::Trim(stdText(i, j)));
+      std_text(i, j) = model::SecondsToTimeText(std_time(i, j));
+      MSFlexGrid1.SetTextMatrix(i, j, model::Trim(std_text(i, j)));
     }
   }
 }

@@ -21,10 +21,10 @@ class frmAg9 : public ui::Form {
   void Option1_Click();
   void Option2_Click();
 
-  // Shows one surface: every cell's time text goes into stdText as it comes and into the grid
+  // Shows one surface: every cell's time text goes into std_text as it comes and into the grid
   // without its outer blanks. The caption says who filled the view (an option here, or the
   // analysis window's launcher with its own caption).
-  void Fill(const model::TextTable& stdTime, model::TextTable& stdText, const model::Text& caption);
+  void Fill(const model::TextTable& std_time, model::TextTable& std_text, const model::Text& caption);
 
  private:
   void LayOutGrid();

@@ -34,45 +34,45 @@ std::optional<double> DirtGoingTerm(double d, const Text& going) {
 
 }  // namespace
 
-std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfaceCode,
-                                        const Text& goingCode) {
+std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surface_code,
+                                        const Text& going_code) {
   const double d = TextToNumber(distance);
   if (!(d <= kLongestCorrected)) return std::nullopt;
-  const bool turf = surfaceCode == u"1";
-  const bool dirt = surfaceCode == u"0";
+  const bool turf = surface_code == u"1";
+  const bool dirt = surface_code == u"0";
   if (!turf && !dirt) return std::nullopt;
-  if (goingCode == u"0") return Text(u" 0.0");
-  const std::optional<double> x = turf ? TurfGoingTerm(d, goingCode) : DirtGoingTerm(d, goingCode);
+  if (going_code == u"0") return Text(u" 0.0");
+  const std::optional<double> x = turf ? TurfGoingTerm(d, going_code) : DirtGoingTerm(d, going_code);
   if (!x) return std::nullopt;
   // The +1 moves every corrected run by at least a tenth.
   const double c = (FloorNumber(*x) + 1) / 10;
   return Text(turf ? u"-" : u"+") + model::NumberToPatternText(c, u"0.0");
 }
 
-Text WinnerMarginText(const Text& positionText, const Text& marginText) {
-  return TextToNumber(positionText) == 1 ? Text(u"0.0") : marginText;
+Text WinnerMarginText(const Text& position_text, const Text& margin_text) {
+  return TextToNumber(position_text) == 1 ? Text(u"0.0") : margin_text;
 }
 
-double CorrectedWinnerTime(const Text& timeSeconds, const Text& correction, const Text& positionText,
-                           const Text& marginText) {
-  const Text margin = WinnerMarginText(positionText, marginText);
-  return TextToNumber(timeSeconds) + TextToNumber(correction) - TextToNumber(margin);
+double CorrectedWinnerTime(const Text& time_seconds, const Text& correction, const Text& position_text,
+                           const Text& margin_text) {
+  const Text margin = WinnerMarginText(position_text, margin_text);
+  return TextToNumber(time_seconds) + TextToNumber(correction) - TextToNumber(margin);
 }
 
 void CorrectRunTimes(model::Meeting& meeting) {
   const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   for (int r = 1; r <= 12; ++r) {
-    const int lastRunner = LastRunnerOf(meeting, r);
-    for (int j = 1; j <= lastRunner; ++j) {
+    const int last_runner = LastRunnerOf(meeting, r);
+    for (int j = 1; j <= last_runner; ++j) {
       for (int k = 1; k <= 5; ++k) {
         const std::optional<Text> correction = GoingCorrectionText(
             past.RunDistance[k](r, j), past.RunSurfaceCode[k](r, j), past.RunGoingCode[k](r, j));
         if (correction) base.RunGoingCorr[k](r, j) = *correction;
-        const double winnerTime =
+        const double winner_time =
             CorrectedWinnerTime(past.RunTimeSeconds[k](r, j), base.RunGoingCorr[k](r, j),
                                 past.RunPositionText[k](r, j), past.RunMarginText[k](r, j));
-        base.RunWinTimeAdj[k](r, j) = model::NumberToText(winnerTime);
+        base.RunWinTimeAdj[k](r, j) = model::NumberToText(winner_time);
       }
     }
   }

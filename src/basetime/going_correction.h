@@ -11,15 +11,15 @@ namespace basetime {
 // The correction of one run from its raw distance, surface code and going code: " 0.0" on good
 // going, "-" and tenths on turf, "+" and tenths on dirt; nothing for a run over 2400 m or with a
 // surface or going code outside the lists.
-std::optional<model::Text> GoingCorrectionText(const model::Text& distance, const model::Text& surfaceCode,
-                                               const model::Text& goingCode);
+std::optional<model::Text> GoingCorrectionText(const model::Text& distance, const model::Text& surface_code,
+                                               const model::Text& going_code);
 
 // The margin a run counts against its winner: "0.0" for the winner, otherwise the run's margin text.
-model::Text WinnerMarginText(const model::Text& positionText, const model::Text& marginText);
+model::Text WinnerMarginText(const model::Text& position_text, const model::Text& margin_text);
 
 // Own time plus correction minus margin, the margin of a winner counting as 0.0.
-double CorrectedWinnerTime(const model::Text& timeSeconds, const model::Text& correction,
-                           const model::Text& positionText, const model::Text& marginText);
+double CorrectedWinnerTime(const model::Text& time_seconds, const model::Text& correction,
+                           const model::Text& position_text, const model::Text& margin_text);
 
 // Writes RunGoingCorr1..5 (where a case applies) and RunWinTimeAdj1..5 of every runner's runs.
 void CorrectRunTimes(model::Meeting& meeting);

@@ -21,43 +21,43 @@ namespace {
 constexpr double kLongestUsable = 2500;
 constexpr double kLastPosition = 28;
 
-Text CourseLetter(const Text& courseName) {
+Text CourseLetter(const Text& course_name) {
   // 中京 and 中山 share their first character; 中京 takes the letter of its old name.
-  if (courseName == u"中京") return u"名";
-  return Left(courseName, 1);
+  if (course_name == u"中京") return u"名";
+  return Left(course_name, 1);
 }
 
-Text ClassLetter(const Text& className) {
-  if (className == u"500万") return u"五";
-  if (className == u"900万") return u"九";
-  if (className == u"1600万") return u"ジ";
-  return Left(className, 1);
+Text ClassLetter(const Text& class_name) {
+  if (class_name == u"500万") return u"五";
+  if (class_name == u"900万") return u"九";
+  if (class_name == u"1600万") return u"ジ";
+  return Left(class_name, 1);
 }
 
 // A run without its own time, or whose winner time comes out at 0 or below, carries "000.0" here so
 // that the accumulation neither sums nor counts a time built from the correction and margin alone.
-Text WinnerTimePiece(const Text& timeSeconds, const Text& winnerTime) {
-  const double winner = TextToNumber(winnerTime);
-  if (TextToNumber(timeSeconds) == 0 || winner <= 0) return u"000.0";
+Text WinnerTimePiece(const Text& time_seconds, const Text& winner_time) {
+  const double winner = TextToNumber(winner_time);
+  if (TextToNumber(time_seconds) == 0 || winner <= 0) return u"000.0";
   return NumberToPatternText(winner, u"000.0");
 }
 
 }  // namespace
 
-bool IsUsableRun(const Text& courseName, const Text& distanceText, const Text& rawPosition) {
-  const Text courseInitial = Left(courseName, 1);
-  if (courseInitial == u"な" || courseInitial == u"公") return false;
-  if (TextToNumber(distanceText) > kLongestUsable) return false;
-  const double position = TextToNumber(rawPosition);
+bool IsUsableRun(const Text& course_name, const Text& distance_text, const Text& raw_position) {
+  const Text course_initial = Left(course_name, 1);
+  if (course_initial == u"な" || course_initial == u"公") return false;
+  if (TextToNumber(distance_text) > kLongestUsable) return false;
+  const double position = TextToNumber(raw_position);
   return position <= kLastPosition && position != 0;
 }
 
 Text RunSummaryRecord(const RunSummaryInput& run) {
-  return CourseLetter(run.courseName) + ClassLetter(run.className) + Left(run.distanceText, 2) +
-         Left(run.surfaceName, 1) + Left(run.goingName, 1) + u" " +
-         NumberToPatternText(TextToNumber(run.timeSeconds), u"000.0") + u" " +
-         WinnerMarginText(run.positionText, run.marginText) + u" " + run.goingCorrection + u" " +
-         WinnerTimePiece(run.timeSeconds, run.winnerTime);
+  return CourseLetter(run.course_name) + ClassLetter(run.class_name) + Left(run.distance_text, 2) +
+         Left(run.surface_name, 1) + Left(run.going_name, 1) + u" " +
+         NumberToPatternText(TextToNumber(run.time_seconds), u"000.0") + u" " +
+         WinnerMarginText(run.position_text, run.margin_text) + u" " + run.going_correction + u" " +
+         WinnerTimePiece(run.time_seconds, run.winner_time);
 }
 
 namespace {
@@ -71,16 +71,16 @@ void SummarizeRun(model::Meeting& meeting, int r, int j, int k) {
   }
   if (TextToNumber(past.RunTimeSeconds[k](r, j)) == 0) past.RunMarginText[k](r, j) = u"0.0";
   base.RunSummary[k](r, j) = RunSummaryRecord({
-      .courseName = past.RunCourseName[k](r, j),
-      .className = past.RunClassName[k](r, j),
-      .distanceText = past.RunDistanceText[k](r, j),
-      .surfaceName = past.RunSurfaceName[k](r, j),
-      .goingName = past.RunGoingName[k](r, j),
-      .timeSeconds = past.RunTimeSeconds[k](r, j),
-      .positionText = past.RunPositionText[k](r, j),
-      .marginText = past.RunMarginText[k](r, j),
-      .goingCorrection = base.RunGoingCorr[k](r, j),
-      .winnerTime = base.RunWinTimeAdj[k](r, j),
+      .course_name = past.RunCourseName[k](r, j),
+      .class_name = past.RunClassName[k](r, j),
+      .distance_text = past.RunDistanceText[k](r, j),
+      .surface_name = past.RunSurfaceName[k](r, j),
+      .going_name = past.RunGoingName[k](r, j),
+      .time_seconds = past.RunTimeSeconds[k](r, j),
+      .position_text = past.RunPositionText[k](r, j),
+      .margin_text = past.RunMarginText[k](r, j),
+      .going_correction = base.RunGoingCorr[k](r, j),
+      .winner_time = base.RunWinTimeAdj[k](r, j),
   });
 }
 
@@ -88,8 +88,8 @@ void SummarizeRun(model::Meeting& meeting, int r, int j, int k) {
 
 void SummarizeRuns(model::Meeting& meeting) {
   for (int r = 1; r <= 12; ++r) {
-    const int lastRunner = LastRunnerOf(meeting, r);
-    for (int j = 1; j <= lastRunner; ++j) {
+    const int last_runner = LastRunnerOf(meeting, r);
+    for (int j = 1; j <= last_runner; ++j) {
       for (int k = 1; k <= 5; ++k) SummarizeRun(meeting, r, j, k);
     }
   }

@@ -11,13 +11,13 @@ extern const model::Text kUnusableRunMark;
 
 // A run can serve the base times when it was run on a known non-local course, over at most 2500 m,
 // and finished in a position from 1 to 28.
-bool IsUsableRun(const model::Text& courseName, const model::Text& distanceText,
-                 const model::Text& rawPosition);
+bool IsUsableRun(const model::Text& course_name, const model::Text& distance_text,
+                 const model::Text& raw_position);
 
 // The texts of one past run that its summary record is made of.
 struct RunSummaryInput {
-  model::Text courseName, className, distanceText, surfaceName, goingName;
-  model::Text timeSeconds, positionText, marginText, goingCorrection, winnerTime;
+  model::Text course_name, class_name, distance_text, surface_name, going_name;
+  model::Text time_seconds, position_text, margin_text, going_correction, winner_time;
 };
 
 // The record: course, class, distance digits, surface and going letters, own time, margin,

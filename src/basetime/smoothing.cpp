@@ -45,10 +45,10 @@ void SmoothDistanceStepsPass(model::Meeting& meeting, int course) {
 }
 
 void SmoothDistanceSteps(model::Meeting& meeting, int course,
-                         const std::function<void(int pass)>& afterPass) {
+                         const std::function<void(int pass)>& after_pass) {
   for (int pass = 1; pass <= 3; ++pass) {
     SmoothDistanceStepsPass(meeting, course);
-    if (afterPass) afterPass(pass);
+    if (after_pass) after_pass(pass);
   }
 }
 

@@ -12,9 +12,9 @@ namespace basetime {
 // mean. A row whose 1000 m cell is 0 (no data) is left alone.
 void SmoothDistanceStepsPass(model::Meeting& meeting, int course);
 
-// The smoothing of the build: exactly three passes. afterPass, when given, sees the row after each
+// The smoothing of the build: exactly three passes. after_pass, when given, sees the row after each
 // pass (1 to 3), a skipped one included.
 void SmoothDistanceSteps(model::Meeting& meeting, int course,
-                         const std::function<void(int pass)>& afterPass = nullptr);
+                         const std::function<void(int pass)>& after_pass = nullptr);
 
 }  // namespace basetime

@@ -21,12 +21,12 @@ void StoreStandardTimes(model::Meeting& meeting, int surface, int course) {
   }
 }
 
-void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& afterStage) {
+void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& after_stage) {
   for (int surface : {kTurf, kDirt}) {
     CombineClassAverages(meeting, surface);
     for (int c = 1; c <= 10; ++c) {
       const auto watch = [&](int stage) {
-        if (afterStage) afterStage(surface, c, stage);
+        if (after_stage) after_stage(surface, c, stage);
       };
       FillMissingDistances(meeting, c);
       watch(0);

@@ -17,7 +17,7 @@ void StoreStandardTimes(model::Meeting& meeting, int surface, int course);
 using StageWatcher = std::function<void(int surface, int course, int stage)>;
 
 // For turf, then dirt: combine all courses' class averages, then per course fill, smooth and store.
-// afterStage, when given, is called between the stages (the check window shows the work row).
-void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& afterStage = nullptr);
+// after_stage, when given, is called between the stages (the check window shows the work row).
+void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& after_stage = nullptr);
 
 }  // namespace basetime

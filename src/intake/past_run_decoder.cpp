@@ -141,10 +141,10 @@ Passing PassingOrder(const Text& c1, const Text& c2, const Text& c3, const Text&
 }
 
 // "1.12.3" is 72.3 seconds; "なし" gives 0.
-Text TimeSeconds(const Text& timeText) {
-  const double m = TextToNumber(model::Mid(timeText, 1, 1));
-  const double ss = TextToNumber(model::Mid(timeText, 3, 2));
-  const double t = TextToNumber(model::Mid(timeText, 6, 1));
+Text TimeSeconds(const Text& time_text) {
+  const double m = TextToNumber(model::Mid(time_text, 1, 1));
+  const double ss = TextToNumber(model::Mid(time_text, 3, 2));
+  const double t = TextToNumber(model::Mid(time_text, 6, 1));
   return model::NumberToText((m * 60 + ss) + t / 10);
 }
 

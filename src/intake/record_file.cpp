@@ -63,12 +63,12 @@ class Cp932Table {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     char in[2] = {static_cast<char>(bytes[0]), count > 1 ? static_cast<char>(bytes[1]) : '\0'};
     unsigned char out[8] = {};
-    char* inPtr = in;
-    char* outPtr = reinterpret_cast<char*>(out);
-    size_t inLeft = count;
-    size_t outLeft = sizeof out;
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0 ||
-        sizeof out - outLeft != 2)
+    char* in_ptr = in;
+    char* out_ptr = reinterpret_cast<char*>(out);
+    size_t in_left = count;
+    size_t out_left = sizeof out;
+    if (iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<size_t>(-1) || in_left != 0 ||
+        sizeof out - out_left != 2)
       return kReplacement;
     return static_cast<char16_t>(out[0] | out[1] << 8);
   }

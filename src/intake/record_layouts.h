@@ -111,7 +111,9 @@ struct UmaRecord {
   static constexpr int kRunLastField = 305;
 
   // Field number of a block-1 field (kRun...) in the block of past run `run` (1..5).
-  static constexpr int RunField(int run, int block1Field) { return block1Field + kRunFieldStep * (run - 1); }
+  static constexpr int RunField(int run, int block1_field) {
+    return block1_field + kRunFieldStep * (run - 1);
+  }
   // Field number of corner c (1..4) of past run `run`.
   static constexpr int RunCornerField(int run, int corner) { return RunField(run, kRunCorner1 + corner - 1); }
 
@@ -188,13 +190,13 @@ constexpr bool UmaBlocksRepeat() {
 
 // The tail's 50 sub-records of 23 bytes with widths 4, 2, 2, 2, 8, 1, 2, 2.
 constexpr bool UmaTailHolds() {
-  constexpr std::array<int, 8> widths = {4, 2, 2, 2, 8, 1, 2, 2};
+  constexpr std::array<int, 8> kWidths = {4, 2, 2, 2, 8, 1, 2, 2};
   if (!At<UmaRecord>(726, 4015, 2)) return false;
   for (int s = 1; s <= 50; ++s) {
     int byte = 4017 + 23 * (s - 1);
     for (int i = 0; i < 8; ++i) {
-      if (!At<UmaRecord>(727 + 8 * (s - 1) + i, byte, widths[static_cast<size_t>(i)])) return false;
-      byte += widths[static_cast<size_t>(i)];
+      if (!At<UmaRecord>(727 + 8 * (s - 1) + i, byte, kWidths[static_cast<size_t>(i)])) return false;
+      byte += kWidths[static_cast<size_t>(i)];
     }
   }
   return true;

@@ -10,17 +10,17 @@ std::optional<std::u16string_view> NameOfCode(std::span<const CodeName> list, st
   return it->name;
 }
 
-bool IsLocalCourse(double courseNumber) {
-  return courseNumber >= kLocalCourseFirst && courseNumber <= kLocalCourseLast;
+bool IsLocalCourse(double course_number) {
+  return course_number >= kLocalCourseFirst && course_number <= kLocalCourseLast;
 }
 
-bool IsForeignCourse(double courseNumber) {
-  return courseNumber >= kForeignCourseFirst && courseNumber <= kForeignCourseLast;
+bool IsForeignCourse(double course_number) {
+  return course_number >= kForeignCourseFirst && course_number <= kForeignCourseLast;
 }
 
-int StdCourseIndex(std::u16string_view courseCode) {
+int StdCourseIndex(std::u16string_view course_code) {
   for (size_t i = 0; i < StdCourseOrder.size(); ++i) {
-    if (StdCourseOrder[i].code == courseCode) return static_cast<int>(i) + 1;
+    if (StdCourseOrder[i].code == course_code) return static_cast<int>(i) + 1;
   }
   return 0;
 }

@@ -38,8 +38,8 @@ inline constexpr std::u16string_view kLocalCourseName = u"公営";
 inline constexpr int kForeignCourseFirst = 60;
 inline constexpr int kForeignCourseLast = 71;
 inline constexpr std::u16string_view kForeignCourseName = u"外国";
-bool IsLocalCourse(double courseNumber);
-bool IsForeignCourse(double courseNumber);
+bool IsLocalCourse(double course_number);
+bool IsForeignCourse(double course_number);
 
 // Race classes.
 inline constexpr std::array<CodeName, 7> ClassCodes{{
@@ -106,7 +106,7 @@ inline constexpr std::array<CodeName, 10> StdCourseOrder{{
 }};
 
 // The row (1 to 10) of a central course code, 0 for any other text.
-int StdCourseIndex(std::u16string_view courseCode);
+int StdCourseIndex(std::u16string_view course_code);
 
 // Columns 1 to 12 of the standard-time tables, by distance in metres; there is no 1900 m column.
 inline constexpr std::array<int, 12> StdDistanceOrder{1000, 1200, 1400, 1500, 1600, 1700,

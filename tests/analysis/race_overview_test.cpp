@@ -67,7 +67,7 @@ TEST_F(RaceOverviewTest, SetUpShowsEveryRaceCardUnderItsHeadings) {
   for (int r = 1; r <= 8; ++r) EXPECT_EQ(g.TextMatrix(r, 0), row_headings[r - 1]) << r;
   for (int r = 9; r <= 13; ++r) EXPECT_EQ(g.TextMatrix(r, 0), u"推奨馬番") << r;
   EXPECT_EQ(g.ColWidth(0), 1395);
-  const intake::RaceCardTables& card = app.meeting.Group<intake::RaceCardTables>();
+  const intake::RaceCardTables& card = app_.meeting.Group<intake::RaceCardTables>();
   for (int c = 1; c <= 12; ++c) {
     SCOPED_TRACE(c);
     EXPECT_EQ(g.TextMatrix(0, c), race_headings[c - 1]);
@@ -98,11 +98,11 @@ TEST_F(RaceOverviewTest, HidingOnlyMovesItOutOfView) {
 TEST_F(RaceOverviewTest, RedrawBeforeAnyAnalysisOnlyPlacesTheGrid) {
   ui::FlexGrid& g = Overview();
   // Validity without a grade, or a grade without validity, is no analysed race.
-  app.meeting.Group<analysis::AnalysisWindowTables>().AnalysisValidity(2) = u"75";
-  app.meeting.Group<analysis::AnalysisWindowTables>().AnalysisGrade(9) = u"B";
+  app_.meeting.Group<analysis::AnalysisWindowTables>().AnalysisValidity(2) = u"75";
+  app_.meeting.Group<analysis::AnalysisWindowTables>().AnalysisGrade(9) = u"B";
   const std::vector<CellLook> before = Cells(g);
   analysis::HideRaceOverview(g);
-  analysis::RedrawAndShowRaceOverview(g, app.meeting);
+  analysis::RedrawAndShowRaceOverview(g, app_.meeting);
   EXPECT_EQ(PlaceOf(g), (GridPlace{200, 3025, 12300, 3500}));
   EXPECT_EQ(Cells(g), before);
 }
@@ -110,9 +110,9 @@ TEST_F(RaceOverviewTest, RedrawBeforeAnyAnalysisOnlyPlacesTheGrid) {
 TEST_F(RaceOverviewTest, AnalysedRacesShowTheirResultsOnCyanColumnsAndRedrawRepeats) {
   ui::FlexGrid& g = Overview();
   const ui::Color plain = g.CellBackColorAt(1, 1);
-  WriteResults(app.meeting, 3, u"90", u"A", {u"1 5 7", u" ", u"12", u"", u""});
-  WriteResults(app.meeting, 7, u"-5", u"D", {u"", u"", u"", u"", u""});
-  analysis::RedrawAndShowRaceOverview(g, app.meeting);
+  WriteResults(app_.meeting, 3, u"90", u"A", {u"1 5 7", u" ", u"12", u"", u""});
+  WriteResults(app_.meeting, 7, u"-5", u"D", {u"", u"", u"", u"", u""});
+  analysis::RedrawAndShowRaceOverview(g, app_.meeting);
   const std::vector<CellLook> first = Cells(g);
 
   EXPECT_EQ(g.TextMatrix(8, 3), u"90 A");
@@ -134,10 +134,10 @@ TEST_F(RaceOverviewTest, AnalysedRacesShowTheirResultsOnCyanColumnsAndRedrawRepe
 
   // A race analysed again gets its results rewritten; the rest stays.
   analysis::HideRaceOverview(g);
-  analysis::RedrawAndShowRaceOverview(g, app.meeting);
+  analysis::RedrawAndShowRaceOverview(g, app_.meeting);
   EXPECT_EQ(Cells(g), first);
-  WriteResults(app.meeting, 3, u"40", u"C", {u"2", u"", u"", u"", u""});
-  analysis::RedrawAndShowRaceOverview(g, app.meeting);
+  WriteResults(app_.meeting, 3, u"40", u"C", {u"2", u"", u"", u"", u""});
+  analysis::RedrawAndShowRaceOverview(g, app_.meeting);
   EXPECT_EQ(g.TextMatrix(8, 3), u"40 C");
   EXPECT_EQ(g.TextMatrix(9, 3), u" 2");
   EXPECT_EQ(g.TextMatrix(11, 3), u" ");

@@ -38,53 +38,54 @@ class Accumulation : public ::testing::Test {
  protected:
   void AddRecords(std::initializer_list<Text> records) {
     int runner = 0;
-    for (const Text& record : records) b.RunSummary[1](1, ++runner) = record;
-    card.RunnerCount(1) = model::NumberToText(runner);
+    for (const Text& record : records) b_.RunSummary[1](1, ++runner) = record;
+    card_.RunnerCount(1) = model::NumberToText(runner);
   }
-  void Accumulate() { AccumulateRunTimes(m, grid); }
+  void Accumulate() { AccumulateRunTimes(m_, grid_); }
 
-  model::Meeting m;
-  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
-  BaseTimeTables& b = m.Group<BaseTimeTables>();
-  RecordingGrid grid;
+  model::Meeting m_;
+  intake::RaceCardTables& card_ = m_.Group<intake::RaceCardTables>();
+  BaseTimeTables& b_ = m_.Group<BaseTimeTables>();
+  RecordingGrid grid_;
 };
 
 TEST_F(Accumulation, SumsCountsAndShowsRunningSums) {
   AddRecords({u"東五16芝良 095.3 0.0  0.0 095.3", u"東五16芝良 095.8 0.3  0.0 095.5",
               u"中未12ダや 073.1 0.4 +0.4 073.1", u"東新16芝良 096.0 0.0  0.0 096.0"});
   Accumulate();
-  EXPECT_EQ(b.TurfTimeSum(2, 5, 1), u"190.8");
-  EXPECT_EQ(b.TurfTimeCount(2, 5, 1), u"2");
-  EXPECT_EQ(b.DirtTimeSum(1, 2, 2), u"73.1");
-  EXPECT_EQ(b.DirtTimeCount(1, 2, 2), u"1");
-  EXPECT_EQ(b.TurfTimeSum(1, 5, 1), u"96");
+  EXPECT_EQ(b_.TurfTimeSum(2, 5, 1), u"190.8");
+  EXPECT_EQ(b_.TurfTimeCount(2, 5, 1), u"2");
+  EXPECT_EQ(b_.DirtTimeSum(1, 2, 2), u"73.1");
+  EXPECT_EQ(b_.DirtTimeCount(1, 2, 2), u"1");
+  EXPECT_EQ(b_.TurfTimeSum(1, 5, 1), u"96");
   // The running sums, in the order the runs were added: 東京 500万 1600 m is row 2, column 6.
-  ASSERT_EQ(grid.writes.size(), 4u);
-  EXPECT_EQ(grid.writes[0].text, u"95.3");
-  EXPECT_EQ(std::tie(grid.writes[1].surface, grid.writes[1].row, grid.writes[1].col), std::tuple(1, 2, 6));
-  EXPECT_EQ(grid.writes[1].text, u"190.8");
-  EXPECT_EQ(std::tie(grid.writes[2].surface, grid.writes[2].row, grid.writes[2].col), std::tuple(2, 10, 3));
+  ASSERT_EQ(grid_.writes.size(), 4u);
+  EXPECT_EQ(grid_.writes[0].text, u"95.3");
+  EXPECT_EQ(std::tie(grid_.writes[1].surface, grid_.writes[1].row, grid_.writes[1].col), std::tuple(1, 2, 6));
+  EXPECT_EQ(grid_.writes[1].text, u"190.8");
+  EXPECT_EQ(std::tie(grid_.writes[2].surface, grid_.writes[2].row, grid_.writes[2].col),
+            std::tuple(2, 10, 3));
 }
 
 TEST_F(Accumulation, OldestRunFirstAndRunnerCountBounds) {
-  card.RunnerCount(1) = u"1";
-  card.RunnerCount(2) = u" ";
-  b.RunSummary[1](1, 1) = u"東五16芝良 095.3 0.0  0.0 095.3";
-  b.RunSummary[5](1, 1) = u"東五16芝良 095.9 0.0  0.0 095.9";
-  b.RunSummary[1](1, 2) = u"東五16芝良 099.9 0.0  0.0 099.9";  // beyond the count
-  b.RunSummary[1](2, 1) = u"東五16芝良 099.9 0.0  0.0 099.9";  // race without runners
+  card_.RunnerCount(1) = u"1";
+  card_.RunnerCount(2) = u" ";
+  b_.RunSummary[1](1, 1) = u"東五16芝良 095.3 0.0  0.0 095.3";
+  b_.RunSummary[5](1, 1) = u"東五16芝良 095.9 0.0  0.0 095.9";
+  b_.RunSummary[1](1, 2) = u"東五16芝良 099.9 0.0  0.0 099.9";  // beyond the count
+  b_.RunSummary[1](2, 1) = u"東五16芝良 099.9 0.0  0.0 099.9";  // race without runners
   Accumulate();
-  ASSERT_EQ(grid.writes.size(), 2u);
-  EXPECT_EQ(grid.writes[0].text, u"95.9");
-  EXPECT_EQ(grid.writes[1].text, u"191.2");
-  EXPECT_EQ(b.TurfTimeCount(2, 5, 1), u"2");
+  ASSERT_EQ(grid_.writes.size(), 2u);
+  EXPECT_EQ(grid_.writes[0].text, u"95.9");
+  EXPECT_EQ(grid_.writes[1].text, u"191.2");
+  EXPECT_EQ(b_.TurfTimeCount(2, 5, 1), u"2");
 }
 
 TEST_F(Accumulation, UnusableMarkChangesNothing) {
   AddRecords({kUnusableRunMark});
   Accumulate();
-  EXPECT_TRUE(grid.writes.empty());
-  for (const ClassCellTable* t : {&b.TurfTimeSum, &b.TurfTimeCount, &b.DirtTimeSum, &b.DirtTimeCount}) {
+  EXPECT_TRUE(grid_.writes.empty());
+  for (const ClassCellTable* t : {&b_.TurfTimeSum, &b_.TurfTimeCount, &b_.DirtTimeSum, &b_.DirtTimeCount}) {
     for (size_t i = 0; i < t->CellCount(); ++i) EXPECT_EQ(t->CellAt(i), u"");
   }
 }
@@ -92,20 +93,20 @@ TEST_F(Accumulation, UnusableMarkChangesNothing) {
 TEST_F(Accumulation, ZeroTailIsSummedAsZeroButNotCounted) {
   AddRecords({u"東五12ダや 000.0 0.0 +0.4 000.0"});
   Accumulate();
-  EXPECT_EQ(b.DirtTimeSum(2, 2, 1), u"0");
-  EXPECT_EQ(b.DirtTimeCount(2, 2, 1), u"");
-  ASSERT_EQ(grid.writes.size(), 1u);
-  EXPECT_EQ(grid.writes[0].text, u"0");
+  EXPECT_EQ(b_.DirtTimeSum(2, 2, 1), u"0");
+  EXPECT_EQ(b_.DirtTimeCount(2, 2, 1), u"");
+  ASSERT_EQ(grid_.writes.size(), 1u);
+  EXPECT_EQ(grid_.writes[0].text, u"0");
 }
 
 // A corrected winner time of 1000 s or more gives six characters; only the last five are read.
 TEST_F(Accumulation, SixCharacterTimeContributesItsLastFive) {
   AddRecords({u"東五16芝良 999.9 0.0  0.0 1000.0", u"東五15芝良 999.9 0.0  0.0 1234.5"});
   Accumulate();
-  EXPECT_EQ(b.TurfTimeSum(2, 5, 1), u"0");
-  EXPECT_EQ(b.TurfTimeCount(2, 5, 1), u"");
-  EXPECT_EQ(b.TurfTimeSum(2, 4, 1), u"234.5");
-  EXPECT_EQ(b.TurfTimeCount(2, 4, 1), u"1");
+  EXPECT_EQ(b_.TurfTimeSum(2, 5, 1), u"0");
+  EXPECT_EQ(b_.TurfTimeCount(2, 5, 1), u"");
+  EXPECT_EQ(b_.TurfTimeSum(2, 4, 1), u"234.5");
+  EXPECT_EQ(b_.TurfTimeCount(2, 4, 1), u"1");
 }
 
 TEST_F(Accumulation, OtherCourseClassOrDistanceIsSummedAndCountedButNotShown) {
@@ -114,14 +115,14 @@ TEST_F(Accumulation, OtherCourseClassOrDistanceIsSummedAndCountedButNotShown) {
               // No course letter: the going letter stands at the surface's place.
               u"五16芝良 095.3 0.0  0.0 095.3"});
   Accumulate();
-  EXPECT_TRUE(grid.writes.empty());
-  EXPECT_EQ(b.TurfTimeSum(2, 5, 11), u"95.3");
-  EXPECT_EQ(b.TurfTimeCount(2, 5, 11), u"1");
-  EXPECT_EQ(b.TurfTimeSum(6, 5, 1), u"95.3");
-  EXPECT_EQ(b.TurfTimeCount(6, 5, 1), u"1");
-  EXPECT_EQ(b.TurfTimeSum(2, 13, 1), u"152");
-  EXPECT_EQ(b.TurfTimeCount(2, 13, 1), u"1");
-  EXPECT_EQ(b.TurfTimeSum(2, 5, 1), u"");
+  EXPECT_TRUE(grid_.writes.empty());
+  EXPECT_EQ(b_.TurfTimeSum(2, 5, 11), u"95.3");
+  EXPECT_EQ(b_.TurfTimeCount(2, 5, 11), u"1");
+  EXPECT_EQ(b_.TurfTimeSum(6, 5, 1), u"95.3");
+  EXPECT_EQ(b_.TurfTimeCount(6, 5, 1), u"1");
+  EXPECT_EQ(b_.TurfTimeSum(2, 13, 1), u"152");
+  EXPECT_EQ(b_.TurfTimeCount(2, 13, 1), u"1");
+  EXPECT_EQ(b_.TurfTimeSum(2, 5, 1), u"");
 }
 
 TEST_F(Accumulation, AveragesAndTheirGridTexts) {
@@ -133,52 +134,52 @@ TEST_F(Accumulation, AveragesAndTheirGridTexts) {
       u"函ジ12芝良 000.0 0.0  0.0 000.0",                                      // only a zero tail
   });
   Accumulate();
-  ComputeClassAverages(m, grid);
-  EXPECT_EQ(b.TurfClassAvg(2, 5, 1), u"95.5");
-  EXPECT_EQ(b.TurfClassAvg(1, 12, 1), u"148.5");
-  EXPECT_EQ(b.DirtClassAvg(5, 8, 3), u"100.0");
-  EXPECT_EQ(b.DirtClassAvg(3, 1, 3), u"58.0");
-  EXPECT_EQ(b.TurfClassAvg(4, 2, 10), u"0");
-  EXPECT_EQ(b.TurfClassAvg(3, 3, 7), u"0");
-  EXPECT_EQ(b.DirtClassAvg(1, 1, 1), u"0");
+  ComputeClassAverages(m_, grid_);
+  EXPECT_EQ(b_.TurfClassAvg(2, 5, 1), u"95.5");
+  EXPECT_EQ(b_.TurfClassAvg(1, 12, 1), u"148.5");
+  EXPECT_EQ(b_.DirtClassAvg(5, 8, 3), u"100.0");
+  EXPECT_EQ(b_.DirtClassAvg(3, 1, 3), u"58.0");
+  EXPECT_EQ(b_.TurfClassAvg(4, 2, 10), u"0");
+  EXPECT_EQ(b_.TurfClassAvg(3, 3, 7), u"0");
+  EXPECT_EQ(b_.DirtClassAvg(1, 1, 1), u"0");
   // Classes 0 and 6, distances 0 and 13 and courses 0 and 11 are never averaged.
-  EXPECT_EQ(b.TurfClassAvg(6, 5, 1), u"");
-  EXPECT_EQ(b.TurfClassAvg(2, 13, 1), u"");
-  EXPECT_EQ(b.TurfClassAvg(2, 5, 11), u"");
+  EXPECT_EQ(b_.TurfClassAvg(6, 5, 1), u"");
+  EXPECT_EQ(b_.TurfClassAvg(2, 13, 1), u"");
+  EXPECT_EQ(b_.TurfClassAvg(2, 5, 11), u"");
 
-  EXPECT_EQ(grid.Cell(1, 2, 6), u"95.5");
-  EXPECT_EQ(grid.Cell(1, 1, 13), u"148.5");
-  EXPECT_EQ(grid.Cell(2, 23, 9), u"100.0");
-  EXPECT_EQ(grid.Cell(1, 85, 3), kNoClassTimeMark);
+  EXPECT_EQ(grid_.Cell(1, 2, 6), u"95.5");
+  EXPECT_EQ(grid_.Cell(1, 1, 13), u"148.5");
+  EXPECT_EQ(grid_.Cell(2, 23, 9), u"100.0");
+  EXPECT_EQ(grid_.Cell(1, 85, 3), kNoClassTimeMark);
   EXPECT_EQ(kNoClassTimeMark, u"         -");
   // Every class cell of both grids now holds an average or the mark, and nothing else was written.
-  EXPECT_EQ(grid.cells.size(), 2u * 10 * 5 * 12);
-  for (const auto& [key, text] : grid.cells) {
+  EXPECT_EQ(grid_.cells.size(), 2u * 10 * 5 * 12);
+  for (const auto& [key, text] : grid_.cells) {
     const auto [surface, row, col] = key;
     EXPECT_TRUE((row - 1) % 9 < 5 && col >= 2 && col <= 13) << row << "," << col;
   }
 }
 
 TEST_F(Accumulation, AveragingOrderIsDistanceThenCourseThenClassTurfFirst) {
-  ComputeClassAverages(m, grid);
-  ASSERT_EQ(grid.writes.size(), 1200u);
+  ComputeClassAverages(m_, grid_);
+  ASSERT_EQ(grid_.writes.size(), 1200u);
   // Without any run the averaging makes the first write: class 1 of 東京 at 1000 m.
-  EXPECT_EQ(std::tie(grid.writes[0].surface, grid.writes[0].row, grid.writes[0].col), std::tuple(1, 1, 2));
-  EXPECT_EQ(std::tie(grid.writes[1].row, grid.writes[1].col), std::tuple(2, 2));
-  EXPECT_EQ(std::tie(grid.writes[5].row, grid.writes[5].col), std::tuple(10, 2));
-  EXPECT_EQ(std::tie(grid.writes[50].row, grid.writes[50].col), std::tuple(1, 3));
-  EXPECT_EQ(grid.writes[600].surface, 2);
+  EXPECT_EQ(std::tie(grid_.writes[0].surface, grid_.writes[0].row, grid_.writes[0].col), std::tuple(1, 1, 2));
+  EXPECT_EQ(std::tie(grid_.writes[1].row, grid_.writes[1].col), std::tuple(2, 2));
+  EXPECT_EQ(std::tie(grid_.writes[5].row, grid_.writes[5].col), std::tuple(10, 2));
+  EXPECT_EQ(std::tie(grid_.writes[50].row, grid_.writes[50].col), std::tuple(1, 3));
+  EXPECT_EQ(grid_.writes[600].surface, 2);
 }
 
 TEST_F(Accumulation, AveragesAreRecomputedFromTheSumsEachTime) {
   AddRecords({u"東五16芝良 095.3 0.0  0.0 095.3"});
   Accumulate();
-  ComputeClassAverages(m, grid);
+  ComputeClassAverages(m_, grid_);
   Accumulate();  // the same runs again: sums and counts double
-  EXPECT_EQ(b.TurfTimeSum(2, 5, 1), u"190.6");
-  EXPECT_EQ(grid.Cell(1, 2, 6), u"190.6");
-  ComputeClassAverages(m, grid);
-  EXPECT_EQ(b.TurfClassAvg(2, 5, 1), u"95.3");
+  EXPECT_EQ(b_.TurfTimeSum(2, 5, 1), u"190.6");
+  EXPECT_EQ(grid_.Cell(1, 2, 6), u"190.6");
+  ComputeClassAverages(m_, grid_);
+  EXPECT_EQ(b_.TurfClassAvg(2, 5, 1), u"95.3");
 }
 
 }  // namespace

@@ -35,99 +35,99 @@ const std::array<Text, 5> kClasses = {u"未勝利", u"500万", u"900万", u"1600
 class BaseTimeBuild : public ::testing::Test {
  protected:
   void SetUp() override {
-    card.RunnerCount(1) = u"3";
+    card_.RunnerCount(1) = u"3";
     for (int i = 0; i < 15; ++i) {
       const int runner = i / 5 + 1;
       const int k = i % 5 + 1;
       if (i >= 12) {
-        SetPastRun(m, 1, runner, k, BlankRun());
+        SetPastRun(m_, 1, runner, k, BlankRun());
         continue;
       }
-      SetPastRun(m, 1, runner, k,
-                 {.className = kClasses[static_cast<size_t>(i % 5)],
+      SetPastRun(m_, 1, runner, k,
+                 {.class_name = kClasses[static_cast<size_t>(i % 5)],
                   .distance = kDistances[static_cast<size_t>(i)],
-                  .timeSeconds = kTokyoTurf[static_cast<size_t>(i)]});
+                  .time_seconds = kTokyoTurf[static_cast<size_t>(i)]});
     }
-    card.RunnerCount(2) = u"";
-    SetPastRun(m, 2, 1, 1, {.timeSeconds = u"50.0"});
+    card_.RunnerCount(2) = u"";
+    SetPastRun(m_, 2, 1, 1, {.time_seconds = u"50.0"});
 
-    card.RunnerCount(3) = u"2";
-    const PastRun dirt{.courseName = u"中山",
+    card_.RunnerCount(3) = u"2";
+    const PastRun dirt{.course_name = u"中山",
                        .distance = u"1200",
-                       .surfaceCode = u"0",
-                       .goingCode = u"1",
-                       .timeSeconds = u"71.6"};
-    SetPastRun(m, 3, 1, 1, dirt);
-    PastRun noTime = dirt;
-    noTime.timeSeconds = u"0";
-    noTime.position = u"04";
-    noTime.marginText = u"0.3";
-    SetPastRun(m, 3, 1, 2, noTime);
-    SetPastRun(m, 3, 2, 1, {.courseName = u"公営", .timeSeconds = u"0", .marginText = u"1.0"});
-    for (int k = 3; k <= 5; ++k) SetPastRun(m, 3, 1, k, BlankRun());
+                       .surface_code = u"0",
+                       .going_code = u"1",
+                       .time_seconds = u"71.6"};
+    SetPastRun(m_, 3, 1, 1, dirt);
+    PastRun no_time = dirt;
+    no_time.time_seconds = u"0";
+    no_time.position = u"04";
+    no_time.margin_text = u"0.3";
+    SetPastRun(m_, 3, 1, 2, no_time);
+    SetPastRun(m_, 3, 2, 1, {.course_name = u"公営", .time_seconds = u"0", .margin_text = u"1.0"});
+    for (int k = 3; k <= 5; ++k) SetPastRun(m_, 3, 1, k, BlankRun());
 
-    card.RunnerCount(4) = u"30";
-    SetPastRun(m, 4, 28, 3, {.courseName = u"阪神", .distance = u"2000", .timeSeconds = u"121.0"});
+    card_.RunnerCount(4) = u"30";
+    SetPastRun(m_, 4, 28, 3, {.course_name = u"阪神", .distance = u"2000", .time_seconds = u"121.0"});
 
-    BuildBaseTimes(m, grid);
+    BuildBaseTimes(m_, grid_);
   }
 
-  model::Meeting m;
-  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
-  const intake::PastRunTables& past_runs = m.Group<intake::PastRunTables>();
-  BaseTimeTables& b = m.Group<BaseTimeTables>();
-  RecordingGrid grid;
+  model::Meeting m_;
+  intake::RaceCardTables& card_ = m_.Group<intake::RaceCardTables>();
+  const intake::PastRunTables& past_runs_ = m_.Group<intake::PastRunTables>();
+  BaseTimeTables& b_ = m_.Group<BaseTimeTables>();
+  RecordingGrid grid_;
 };
 
 TEST_F(BaseTimeBuild, EveryStandardTimeCellInOneDecimalForm) {
-  const std::regex oneDecimal("([1-9][0-9]*)?\\.[0-9]");
-  for (const CourseDistanceTable* table : {&b.TurfStdTime, &b.DirtStdTime}) {
+  const std::regex one_decimal("([1-9][0-9]*)?\\.[0-9]");
+  for (const CourseDistanceTable* table : {&b_.TurfStdTime, &b_.DirtStdTime}) {
     for (int c = 1; c <= 10; ++c) {
-      const bool hasData = table == &b.TurfStdTime ? (c == 1 || c == 3) : c == 2;
+      const bool has_data = table == &b_.TurfStdTime ? (c == 1 || c == 3) : c == 2;
       for (int d = 1; d <= 12; ++d) {
         const std::string text = model::ToUtf8((*table)(c, d));
-        EXPECT_TRUE(std::regex_match(text, oneDecimal)) << c << "," << d << ": " << text;
-        EXPECT_EQ(text == ".0", !hasData) << c << "," << d << ": " << text;
+        EXPECT_TRUE(std::regex_match(text, one_decimal)) << c << "," << d << ": " << text;
+        EXPECT_EQ(text == ".0", !has_data) << c << "," << d << ": " << text;
       }
     }
   }
 }
 
 TEST_F(BaseTimeBuild, InBandRowIsStoredAsItsClassAverages) {
-  for (int d = 1; d <= 12; ++d) EXPECT_EQ(b.TurfStdTime(1, d), kTokyoTurf[static_cast<size_t>(d - 1)]) << d;
+  for (int d = 1; d <= 12; ++d) EXPECT_EQ(b_.TurfStdTime(1, d), kTokyoTurf[static_cast<size_t>(d - 1)]) << d;
 }
 
 TEST_F(BaseTimeBuild, RaceWithBlankCountContributesNothing) {
-  EXPECT_EQ(b.RunSummary[1](2, 1), u"");
-  EXPECT_EQ(b.TurfTimeCount(2, 5, 1), u"");
+  EXPECT_EQ(b_.RunSummary[1](2, 1), u"");
+  EXPECT_EQ(b_.TurfTimeCount(2, 5, 1), u"");
 }
 
 // The winner without a time would otherwise add its correction alone (0.4 s) and halve the average.
 TEST_F(BaseTimeBuild, RunWithoutTimeDoesNotDragTheAverage) {
-  EXPECT_EQ(b.RunWinTimeAdj[2](3, 1), u"0.1");  // 0 + 0.4 − 0.3: kept as computed
-  EXPECT_EQ(past_runs.RunMarginText[2](3, 1), u"0.0");
-  EXPECT_EQ(b.DirtTimeSum(2, 2, 2), u"72");
-  EXPECT_EQ(b.DirtTimeCount(2, 2, 2), u"1");
-  EXPECT_EQ(b.DirtClassAvg(2, 2, 2), u"72.0");
-  EXPECT_EQ(past_runs.RunMarginText[1](3, 2), u"1.0");  // unusable run: untouched
+  EXPECT_EQ(b_.RunWinTimeAdj[2](3, 1), u"0.1");  // 0 + 0.4 − 0.3: kept as computed
+  EXPECT_EQ(past_runs_.RunMarginText[2](3, 1), u"0.0");
+  EXPECT_EQ(b_.DirtTimeSum(2, 2, 2), u"72");
+  EXPECT_EQ(b_.DirtTimeCount(2, 2, 2), u"1");
+  EXPECT_EQ(b_.DirtClassAvg(2, 2, 2), u"72.0");
+  EXPECT_EQ(past_runs_.RunMarginText[1](3, 2), u"1.0");  // unusable run: untouched
 }
 
 TEST_F(BaseTimeBuild, RunnerLoopsStopAt28) {
-  EXPECT_NE(b.RunSummary[3](4, 28), u"");
-  EXPECT_EQ(b.TurfClassAvg(2, 8, 3), u"121.0");
-  EXPECT_EQ(b.TurfStdTime(3, 8), u"121.0");
+  EXPECT_NE(b_.RunSummary[3](4, 28), u"");
+  EXPECT_EQ(b_.TurfClassAvg(2, 8, 3), u"121.0");
+  EXPECT_EQ(b_.TurfStdTime(3, 8), u"121.0");
 }
 
 TEST_F(BaseTimeBuild, CheckGridsShowRunningSumsFirstAndClassAveragesLast) {
-  ASSERT_FALSE(grid.writes.empty());
+  ASSERT_FALSE(grid_.writes.empty());
   // The first write is the accumulation's running sum of race 1, runner 1, oldest run first.
-  EXPECT_EQ(std::tie(grid.writes[0].surface, grid.writes[0].row, grid.writes[0].col), std::tuple(1, 5, 6));
-  EXPECT_EQ(grid.writes[0].text, u"95");
-  EXPECT_EQ(grid.writes.size(), 15u + 1200u);  // 12 + 1 + 1 + 1 sums, then every class cell
-  EXPECT_EQ(grid.cells.size(), 1200u);
-  EXPECT_EQ(grid.Cell(1, 5, 6), u"95.0");
-  EXPECT_EQ(grid.Cell(2, 11, 3), u"72.0");
-  EXPECT_EQ(grid.Cell(1, 1, 6), kNoClassTimeMark);
+  EXPECT_EQ(std::tie(grid_.writes[0].surface, grid_.writes[0].row, grid_.writes[0].col), std::tuple(1, 5, 6));
+  EXPECT_EQ(grid_.writes[0].text, u"95");
+  EXPECT_EQ(grid_.writes.size(), 15u + 1200u);  // 12 + 1 + 1 + 1 sums, then every class cell
+  EXPECT_EQ(grid_.cells.size(), 1200u);
+  EXPECT_EQ(grid_.Cell(1, 5, 6), u"95.0");
+  EXPECT_EQ(grid_.Cell(2, 11, 3), u"72.0");
+  EXPECT_EQ(grid_.Cell(1, 1, 6), kNoClassTimeMark);
 }
 
 TEST(BaseTimeBuildOneSurface, OtherSurfaceGetsNoDataEverywhere) {

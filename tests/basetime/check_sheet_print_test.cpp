@@ -83,7 +83,7 @@ class CheckSheet : public BuiltCheckWindow {
  protected:
   void SetUp() override {
     BuiltCheckWindow::SetUp();
-    intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
+    intake::RaceCardTables& card = m_.Group<intake::RaceCardTables>();
     card.RaceDate(2) = u"H13.01.06";
     card.RaceCourseName(2) = u"中山";
     card.RaceNoLabel(2) = u"  ２Ｒ";
@@ -100,9 +100,9 @@ class CheckSheet : public BuiltCheckWindow {
   }
   std::vector<Op> RunnerRow(int race, int i) {
     const double y = 72 + 6 * (i - 1);
-    return {TextAt(2, y, u" " + model::NumberToText(i)), TextAt(13, y, b.RunSummary[5](race, i)),
-            TextAt(81, y, b.RunSummary[4](race, i)),     TextAt(149, y, b.RunSummary[3](race, i)),
-            TextAt(217, y, b.RunSummary[2](race, i)),    TextAt(285, y, b.RunSummary[1](race, i))};
+    return {TextAt(2, y, u" " + model::NumberToText(i)), TextAt(13, y, b_.RunSummary[5](race, i)),
+            TextAt(81, y, b_.RunSummary[4](race, i)),    TextAt(149, y, b_.RunSummary[3](race, i)),
+            TextAt(217, y, b_.RunSummary[2](race, i)),   TextAt(285, y, b_.RunSummary[1](race, i))};
   }
   frmAg7& ReadyToPrint(int entry) {
     frmAg7& w = ShownWindow();
@@ -113,11 +113,11 @@ class CheckSheet : public BuiltCheckWindow {
 };
 
 TEST_F(CheckSheet, PrintsTheChosenRaceOnB4Landscape) {
-  m.Group<model::AnalysisTables>().TodayGoingText() = u" 稍重 ";
+  m_.Group<model::AnalysisTables>().TodayGoingText() = u" 稍重 ";
   frmAg7& w = ReadyToPrint(1);
   w.Command5.UserClick();
-  ASSERT_EQ(app.printer.Documents().size(), 1u);
-  const ui::PrintedDocument& doc = app.printer.Documents()[0];
+  ASSERT_EQ(app_.printer.Documents().size(), 1u);
+  const ui::PrintedDocument& doc = app_.printer.Documents()[0];
   EXPECT_EQ(doc.scale_mode, 6);
   EXPECT_EQ(doc.paper_size, 12);
   EXPECT_EQ(doc.orientation, 2);
@@ -130,22 +130,22 @@ TEST_F(CheckSheet, PrintsTheChosenRaceOnB4Landscape) {
   }
   EXPECT_EQ(OpsOf(doc), expected);
   EXPECT_EQ(OpsOf(doc)[expected.size() - 1].text, kUnusableRunMark);  // runner 12's last run
-  EXPECT_EQ(OpsOf(doc)[FixedPart().size() + 8 + 5].text, b.RunSummary[1](2, 1));
+  EXPECT_EQ(OpsOf(doc)[FixedPart().size() + 8 + 5].text, b_.RunSummary[1](2, 1));
 }
 
 TEST_F(CheckSheet, BeforeAnyAnalysisTheGoingPrintsNothing) {
   frmAg7& w = ReadyToPrint(1);
   w.Command5.UserClick();
-  ASSERT_EQ(app.printer.Documents().size(), 1u);
-  const std::vector<Op> ops = OpsOf(app.printer.Documents()[0]);
+  ASSERT_EQ(app_.printer.Documents().size(), 1u);
+  const std::vector<Op> ops = OpsOf(app_.printer.Documents()[0]);
   EXPECT_EQ(ops[FixedPart().size() + 6], TextAt(105, 36, u""));
 }
 
 TEST_F(CheckSheet, RaceWithoutRunnersPrintsEverythingButRunnerRows) {
-  m.Group<intake::RaceCardTables>().RunnerCount(2) = u" 0";
+  m_.Group<intake::RaceCardTables>().RunnerCount(2) = u" 0";
   ReadyToPrint(1).Command5.UserClick();
-  ASSERT_EQ(app.printer.Documents().size(), 1u);
-  const std::vector<Op> ops = OpsOf(app.printer.Documents()[0]);
+  ASSERT_EQ(app_.printer.Documents().size(), 1u);
+  const std::vector<Op> ops = OpsOf(app_.printer.Documents()[0]);
   ASSERT_EQ(ops.size(), FixedPart().size() + 8);
   EXPECT_EQ(ops.back(), TextAt(55, 42, u" 0"));
 }
@@ -153,8 +153,8 @@ TEST_F(CheckSheet, RaceWithoutRunnersPrintsEverythingButRunnerRows) {
 // Rows beyond 18 print on below the last rule; the table holds every one of the 20 runners.
 TEST_F(CheckSheet, RunnersBeyondEighteenPrintBelowTheRules) {
   ReadyToPrint(2).Command5.UserClick();
-  ASSERT_EQ(app.printer.Documents().size(), 1u);
-  const std::vector<Op> ops = OpsOf(app.printer.Documents()[0]);
+  ASSERT_EQ(app_.printer.Documents().size(), 1u);
+  const std::vector<Op> ops = OpsOf(app_.printer.Documents()[0]);
   ASSERT_EQ(ops.size(), FixedPart().size() + 8 + 20 * 6);
   const std::vector<Op> last(ops.end() - 12, ops.end());
   std::vector<Op> expected = RunnerRow(3, 19);
@@ -172,8 +172,8 @@ TEST_F(CheckSheet, PrintingTwiceGivesTwoEqualSheetsAndLeavesTheTick) {
   frmAg7& w = ReadyToPrint(0);
   w.Command5.UserClick();
   w.Command5.UserClick();
-  ASSERT_EQ(app.printer.Documents().size(), 2u);
-  EXPECT_EQ(OpsOf(app.printer.Documents()[0]), OpsOf(app.printer.Documents()[1]));
+  ASSERT_EQ(app_.printer.Documents().size(), 2u);
+  EXPECT_EQ(OpsOf(app_.printer.Documents()[0]), OpsOf(app_.printer.Documents()[1]));
   EXPECT_EQ(w.Check1.Value(), ui::kChecked);
   EXPECT_TRUE(w.Command5.Enabled());
   EXPECT_TRUE(w.Combo2.Enabled());
@@ -182,13 +182,13 @@ TEST_F(CheckSheet, PrintingTwiceGivesTwoEqualSheetsAndLeavesTheTick) {
 TEST_F(CheckSheet, PrintNeedsTheTickAndAChosenRace) {
   frmAg7& w = ShownWindow();
   w.Command5.UserClick();  // not ticked: disabled
-  EXPECT_TRUE(app.printer.Documents().empty());
+  EXPECT_TRUE(app_.printer.Documents().empty());
   w.Check1.UserClick();
   w.Combo2.UserType(u"２Ｒ");
   ASSERT_EQ(w.Combo2.ListIndex(), -1);
   w.Command5.UserClick();
-  EXPECT_TRUE(app.printer.Documents().empty());
-  EXPECT_TRUE(app.printer.PendingOps().empty());
+  EXPECT_TRUE(app_.printer.Documents().empty());
+  EXPECT_TRUE(app_.printer.PendingOps().empty());
 }
 
 }  // namespace

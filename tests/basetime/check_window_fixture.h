@@ -24,36 +24,36 @@ namespace basetime::testing {
 class BuiltCheckWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.screen.SetSizePixels(1920, 1080);
-    card.RunnerCount(1) = u"16";
-    for (int i = 1; i <= 16; ++i) SetPastRun(m, 1, i, 1, {.timeSeconds = u"95.0"});
-    SetPastRun(m, 1, 2, 2, {.distance = u"1000", .timeSeconds = u"56.0"});
-    SetPastRun(m, 1, 3, 2, {.distance = u"1200", .timeSeconds = u"70.5"});
-    SetPastRun(m, 1, 1, 2,
-               {.courseName = u"中山",
-                .className = u"未勝利",
+    app_.screen.SetSizePixels(1920, 1080);
+    card_.RunnerCount(1) = u"16";
+    for (int i = 1; i <= 16; ++i) SetPastRun(m_, 1, i, 1, {.time_seconds = u"95.0"});
+    SetPastRun(m_, 1, 2, 2, {.distance = u"1000", .time_seconds = u"56.0"});
+    SetPastRun(m_, 1, 3, 2, {.distance = u"1200", .time_seconds = u"70.5"});
+    SetPastRun(m_, 1, 1, 2,
+               {.course_name = u"中山",
+                .class_name = u"未勝利",
                 .distance = u"1200",
-                .surfaceCode = u"0",
-                .timeSeconds = u"71.6"});
-    card.RunnerCount(2) = u"12";
-    SetPastRun(m, 2, 1, 1, {.timeSeconds = u"97.0"});
-    card.RunnerCount(3) = u"20";
-    SetPastRun(m, 3, 20, 1, {.courseName = u"阪神", .distance = u"2000", .timeSeconds = u"121.0"});
-    CheckWindowGrids grids(app);
-    BuildBaseTimes(m, grids);
+                .surface_code = u"0",
+                .time_seconds = u"71.6"});
+    card_.RunnerCount(2) = u"12";
+    SetPastRun(m_, 2, 1, 1, {.time_seconds = u"97.0"});
+    card_.RunnerCount(3) = u"20";
+    SetPastRun(m_, 3, 20, 1, {.course_name = u"阪神", .distance = u"2000", .time_seconds = u"121.0"});
+    CheckWindowGrids grids(app_);
+    BuildBaseTimes(m_, grids);
   }
 
-  frmAg7& Window() { return app.Form<frmAg7>(); }
+  frmAg7& Window() { return app_.Form<frmAg7>(); }
   frmAg7& ShownWindow() {
     frmAg7& w = Window();
     w.Show();
     return w;
   }
 
-  program::Program app;
-  model::Meeting& m = app.meeting;
-  intake::RaceCardTables& card = m.Group<intake::RaceCardTables>();
-  BaseTimeTables& b = m.Group<BaseTimeTables>();
+  program::Program app_;
+  model::Meeting& m_ = app_.meeting;
+  intake::RaceCardTables& card_ = m_.Group<intake::RaceCardTables>();
+  BaseTimeTables& b_ = m_.Group<BaseTimeTables>();
 };
 
 // Every cell of a grid, row by row.

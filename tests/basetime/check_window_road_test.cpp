@@ -33,7 +33,7 @@ std::vector<Text> Cells(const model::TextTable& table) {
 class SampleRoad : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.Start();
+    app_.Start();
     std::istringstream script(
         "click frmAg1.Command1\n"
         "folder " TARVELO_SOURCE_DIR
@@ -44,66 +44,66 @@ class SampleRoad : public ::testing::Test {
         "tick frmAg2.Timer1\n"
         "tick frmAg2.Timer1\n");
     std::ostringstream out, err;
-    ASSERT_EQ(driver::RunScript(app, script, out, err), 0) << err.str();
+    ASSERT_EQ(driver::RunScript(app_, script, out, err), 0) << err.str();
   }
-  program::Program app;
-  BaseTimeTables& b = app.meeting.Group<BaseTimeTables>();
+  program::Program app_;
+  BaseTimeTables& b_ = app_.meeting.Group<BaseTimeTables>();
 };
 
 TEST_F(SampleRoad, BuildLeavesTheCheckWindowHiddenWithTheClassAverages) {
-  ASSERT_TRUE(app.IsLoaded<analysis::frmAg3>());
-  ASSERT_TRUE(app.IsLoaded<frmAg7>());
-  const frmAg7& w = app.Form<frmAg7>();
+  ASSERT_TRUE(app_.IsLoaded<analysis::frmAg3>());
+  ASSERT_TRUE(app_.IsLoaded<frmAg7>());
+  const frmAg7& w = app_.Form<frmAg7>();
   EXPECT_FALSE(w.Visible());
-  int withTime = 0;
+  int with_time = 0;
   for (int k = 1; k <= 10; ++k) {
     for (int line = 1; line <= 5; ++line) {
       for (int d = 1; d <= 12; ++d) {
-        const Text& average = b.TurfClassAvg(line, d, k);
+        const Text& average = b_.TurfClassAvg(line, d, k);
         const Text& shown = w.MSFlexGrid1.TextMatrix(ClassGridRow(k, line), d + 1);
         EXPECT_EQ(shown, average == u"0" ? kNoClassTimeMark : average) << k << "," << line << "," << d;
-        withTime += average == u"0" ? 0 : 1;
-        const Text& dirt = b.DirtClassAvg(line, d, k);
+        with_time += average == u"0" ? 0 : 1;
+        const Text& dirt = b_.DirtClassAvg(line, d, k);
         EXPECT_EQ(w.MSFlexGrid3.TextMatrix(ClassGridRow(k, line), d + 1),
                   dirt == u"0" ? kNoClassTimeMark : dirt);
       }
     }
     for (int line = 6; line <= 9; ++line) EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(k, line), 2), u"");
   }
-  EXPECT_GT(withTime, 0);
+  EXPECT_GT(with_time, 0);
 }
 
 // Re-running the last two stages on the tables the build left changes nothing, and the sheet
 // of race 1 lists every runner of the sample's race.
 TEST_F(SampleRoad, StepsOnTheBuiltTablesAgreeWithTheBuild) {
-  frmAg7& w = app.Form<frmAg7>();
-  const std::vector<Text> turf = Cells(b.TurfStdTime);
-  const std::vector<Text> dirt = Cells(b.DirtStdTime);
-  const std::vector<Text> averages = Cells(b.TurfClassAvg);
+  frmAg7& w = app_.Form<frmAg7>();
+  const std::vector<Text> turf = Cells(b_.TurfStdTime);
+  const std::vector<Text> dirt = Cells(b_.DirtStdTime);
+  const std::vector<Text> averages = Cells(b_.TurfClassAvg);
   w.Command2_Click();
   w.Command3_Click();
-  EXPECT_EQ(Cells(b.TurfClassAvg), averages);
-  EXPECT_EQ(Cells(b.TurfStdTime), turf);
-  EXPECT_EQ(Cells(b.DirtStdTime), dirt);
+  EXPECT_EQ(Cells(b_.TurfClassAvg), averages);
+  EXPECT_EQ(Cells(b_.TurfStdTime), turf);
+  EXPECT_EQ(Cells(b_.DirtStdTime), dirt);
 
   w.Check1.SetValue(ui::kChecked);
   w.Command5_Click();
-  ASSERT_EQ(app.printer.Documents().size(), 1u);
-  const auto& ops = app.printer.Documents()[0].ops;
-  const double runners = model::TextToNumber(app.meeting.Group<intake::RaceCardTables>().RunnerCount(1));
+  ASSERT_EQ(app_.printer.Documents().size(), 1u);
+  const auto& ops = app_.printer.Documents()[0].ops;
+  const double runners = model::TextToNumber(app_.meeting.Group<intake::RaceCardTables>().RunnerCount(1));
   ASSERT_GT(runners, 0);
   EXPECT_EQ(ops.size(), 15 + 20 + 8 + 6 * static_cast<size_t>(runners));
-  EXPECT_EQ(ops.back().text, b.RunSummary[1](1, static_cast<int>(runners)));
+  EXPECT_EQ(ops.back().text, b_.RunSummary[1](1, static_cast<int>(runners)));
 }
 
 // The view of the sample's standard times: every cell the trimmed time text of its table.
 TEST_F(SampleRoad, StandardTimeViewShowsTheBuiltTimes) {
-  frmAg9& view = app.Show<frmAg9>();
+  frmAg9& view = app_.Show<frmAg9>();
   view.Option2.UserClick();
   for (int i = 1; i <= 10; ++i) {
     for (int j = 1; j <= 12; ++j) {
       EXPECT_EQ(view.MSFlexGrid1.TextMatrix(i, j),
-                model::Trim(model::SecondsToTimeText(b.DirtStdTime(i, j))));
+                model::Trim(model::SecondsToTimeText(b_.DirtStdTime(i, j))));
     }
   }
 }

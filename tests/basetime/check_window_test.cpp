@@ -52,24 +52,24 @@ std::vector<Text> ClassCells(const ui::FlexGrid& grid) {
 
 class CheckWindowLoad : public ::testing::Test {
  protected:
-  void SetUp() override { app.screen.SetSizePixels(1920, 1080); }
-  program::Program app;
+  void SetUp() override { app_.screen.SetSizePixels(1920, 1080); }
+  program::Program app_;
 };
 
 // The build's first cell write loads the window hidden and lands in the laid-out grid.
 TEST_F(CheckWindowLoad, FirstClassCellWriteLoadsTheWindowHidden) {
-  CheckWindowGrids grids(app);
-  EXPECT_FALSE(app.IsLoaded<frmAg7>());
+  CheckWindowGrids grids(app_);
+  EXPECT_FALSE(app_.IsLoaded<frmAg7>());
   grids.SetClassCell(1, 5, 6, u"95");
-  ASSERT_TRUE(app.IsLoaded<frmAg7>());
-  const frmAg7& w = app.Form<frmAg7>();
+  ASSERT_TRUE(app_.IsLoaded<frmAg7>());
+  const frmAg7& w = app_.Form<frmAg7>();
   EXPECT_FALSE(w.Visible());
   EXPECT_EQ(w.MSFlexGrid1.TextMatrix(5, 6), u"95");
   EXPECT_EQ(w.MSFlexGrid1.TextMatrix(5, 1), u"ｵ-ﾌﾟﾝ");
   grids.SetClassCell(2, 10, 3, u"72");
   EXPECT_EQ(w.MSFlexGrid3.TextMatrix(10, 3), u"72");
   EXPECT_EQ(w.MSFlexGrid1.TextMatrix(10, 3), u"");
-  EXPECT_EQ(app.LoadedForms().size(), 1u);
+  EXPECT_EQ(app_.LoadedForms().size(), 1u);
 }
 
 // Captions and places are the design table's; here what loading and the window's own code decide:
@@ -77,7 +77,7 @@ TEST_F(CheckWindowLoad, FirstClassCellWriteLoadsTheWindowHidden) {
 // window, the surface options grouped in their frame, the tab order, and the record grid's smaller
 // type.
 TEST_F(CheckWindowLoad, LoadsInTheFrameWithTheTurfGridInView) {
-  const frmAg7& w = app.Form<frmAg7>();
+  const frmAg7& w = app_.Form<frmAg7>();
   EXPECT_EQ(Rect(w.Left(), w.Top(), w.Width(), w.Height()),
             Rect((28800 - 13000) / 2.0 + 160, (16200 - 9475) / 2.0 + 1850 + 25 - 200, 12630, 7300));
   EXPECT_EQ(PlaceOf(w.MSFlexGrid1), Rect(300, 100, 10110, 2560));
@@ -98,7 +98,7 @@ TEST_F(CheckWindowLoad, LoadsInTheFrameWithTheTurfGridInView) {
 }
 
 TEST_F(CheckWindowLoad, ControlsStartInTheirFirstStates) {
-  const frmAg7& w = app.Form<frmAg7>();
+  const frmAg7& w = app_.Form<frmAg7>();
   EXPECT_TRUE(w.Option1.Value());
   EXPECT_FALSE(w.Option2.Value());
   EXPECT_EQ(w.Check1.Value(), ui::kUnchecked);
@@ -122,7 +122,7 @@ TEST_F(CheckWindowLoad, ControlsStartInTheirFirstStates) {
 class CourseGridLayout : public CheckWindowLoad, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(CourseGridLayout, NineLinesPerCourseUnderTheDistanceHeadings) {
-  const frmAg7& w = app.Form<frmAg7>();
+  const frmAg7& w = app_.Form<frmAg7>();
   const bool turf = GetParam();
   const ui::FlexGrid& grid = turf ? w.MSFlexGrid1 : w.MSFlexGrid3;
   const Text word = turf ? u"芝" : u"ダ－ト";
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Surfaces, CourseGridLayout, ::testing::Values(true, fal
                          [](const auto& info) { return info.param ? "Turf" : "Dirt"; });
 
 TEST_F(CheckWindowLoad, RecordGridHasOneRowPerRunnerAndTheRunsOldestFirst) {
-  const ui::FlexGrid& grid = app.Form<frmAg7>().MSFlexGrid2;
+  const ui::FlexGrid& grid = app_.Form<frmAg7>().MSFlexGrid2;
   EXPECT_EQ(std::tuple(grid.Rows(), grid.Cols(), grid.FixedRows(), grid.FixedCols()),
             std::tuple(19, 6, 1, 1));
   EXPECT_EQ(grid.MergeCells(), ui::kMergeFree);
@@ -177,7 +177,7 @@ TEST_F(CheckWindowLoad, RecordGridHasOneRowPerRunnerAndTheRunsOldestFirst) {
 }
 
 TEST_F(CheckWindowLoad, SurfaceOptionsSwapTheCourseGridsByPlace) {
-  frmAg7& w = app.Form<frmAg7>();
+  frmAg7& w = app_.Form<frmAg7>();
   w.MSFlexGrid1.SetTextMatrix(1, 2, u"kept");
   w.Option2.SetValue(true);
   EXPECT_EQ(PlaceOf(w.MSFlexGrid3), Rect(300, 100, 10110, 2560));
@@ -190,7 +190,7 @@ TEST_F(CheckWindowLoad, SurfaceOptionsSwapTheCourseGridsByPlace) {
 }
 
 TEST_F(CheckWindowLoad, PrintTickUnlocksTheRaceListAndPrintTogether) {
-  frmAg7& w = app.Show<frmAg7>();
+  frmAg7& w = app_.Show<frmAg7>();
   w.Check1.UserClick();
   EXPECT_TRUE(w.Combo2.Enabled());
   EXPECT_TRUE(w.Command5.Enabled());
@@ -202,10 +202,10 @@ TEST_F(CheckWindowLoad, PrintTickUnlocksTheRaceListAndPrintTogether) {
 TEST_F(BuiltCheckWindow, BuildLeavesAveragesInTheClassRowsAndTheWindowHidden) {
   const frmAg7& w = Window();
   EXPECT_FALSE(w.Visible());
-  EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(1, 2), ClassGridColumn(5)), b.TurfClassAvg(2, 5, 1));
-  EXPECT_EQ(b.TurfClassAvg(2, 5, 1), u"95.1");
+  EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(1, 2), ClassGridColumn(5)), b_.TurfClassAvg(2, 5, 1));
+  EXPECT_EQ(b_.TurfClassAvg(2, 5, 1), u"95.1");
   EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(1, 1), ClassGridColumn(5)), kNoClassTimeMark);
-  EXPECT_EQ(w.MSFlexGrid3.TextMatrix(ClassGridRow(2, 1), ClassGridColumn(2)), b.DirtClassAvg(1, 2, 2));
+  EXPECT_EQ(w.MSFlexGrid3.TextMatrix(ClassGridRow(2, 1), ClassGridColumn(2)), b_.DirtClassAvg(1, 2, 2));
   for (int k = 1; k <= 10; ++k) {
     for (int line = 6; line <= 9; ++line) EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(k, line), 2), u"");
   }
@@ -215,17 +215,17 @@ TEST_F(BuiltCheckWindow, BuildLeavesAveragesInTheClassRowsAndTheWindowHidden) {
 TEST_F(BuiltCheckWindow, UpperClearBlanksRowsOneToFiftyOfTheTurfGridOnly) {
   frmAg7& w = ShownWindow();
   w.Command3.UserClick();  // fills the lines 構築Ａ to 構築B3 as well
-  const std::vector<Text> turfBefore = Cells(w.MSFlexGrid1);
-  const std::vector<Text> dirtBefore = Cells(w.MSFlexGrid3);
-  const std::vector<Text> sumsBefore = Cells(b.TurfTimeSum);
+  const std::vector<Text> turf_before = Cells(w.MSFlexGrid1);
+  const std::vector<Text> dirt_before = Cells(w.MSFlexGrid3);
+  const std::vector<Text> sums_before = Cells(b_.TurfTimeSum);
   w.Option2.UserClick();
   w.Command4.UserClick();
-  EXPECT_EQ(Cells(w.MSFlexGrid3), dirtBefore);
-  EXPECT_EQ(Cells(b.TurfTimeSum), sumsBefore);
+  EXPECT_EQ(Cells(w.MSFlexGrid3), dirt_before);
+  EXPECT_EQ(Cells(b_.TurfTimeSum), sums_before);
   for (int r = 0; r < 91; ++r) {
     for (int c = 0; c < 14; ++c) {
       const bool cleared = r >= 1 && r <= 50 && c >= 2;
-      const Text& before = turfBefore[static_cast<size_t>(r * 14 + c)];
+      const Text& before = turf_before[static_cast<size_t>(r * 14 + c)];
       EXPECT_EQ(w.MSFlexGrid1.TextMatrix(r, c), cleared ? Text(u" ") : before) << r << "," << c;
     }
   }
@@ -249,51 +249,51 @@ TEST_F(BuiltCheckWindow, LowerClearKeepsTheRunnerNumbers) {
 // Every sum and count doubles, so no average moves.
 TEST_F(BuiltCheckWindow, AllRacesThenAveragesLeavesEveryAverage) {
   frmAg7& w = ShownWindow();
-  const std::vector<Text> averagesBefore = Cells(b.TurfClassAvg);
-  const std::vector<Text> dirtAveragesBefore = Cells(b.DirtClassAvg);
-  const std::vector<Text> cellsBefore = ClassCells(w.MSFlexGrid1);
-  const std::vector<Text> recordBefore = Cells(w.MSFlexGrid2);
-  const Text sum = b.TurfTimeSum(2, 5, 1);
-  const Text count = b.TurfTimeCount(2, 5, 1);
+  const std::vector<Text> averages_before = Cells(b_.TurfClassAvg);
+  const std::vector<Text> dirt_averages_before = Cells(b_.DirtClassAvg);
+  const std::vector<Text> cells_before = ClassCells(w.MSFlexGrid1);
+  const std::vector<Text> record_before = Cells(w.MSFlexGrid2);
+  const Text sum = b_.TurfTimeSum(2, 5, 1);
+  const Text count = b_.TurfTimeCount(2, 5, 1);
   w.Combo1.UserSelect(12);
   w.Command1.UserClick();
-  EXPECT_EQ(model::TextToNumber(b.TurfTimeSum(2, 5, 1)), 2 * model::TextToNumber(sum));
-  EXPECT_EQ(model::TextToNumber(b.TurfTimeCount(2, 5, 1)), 2 * model::TextToNumber(count));
-  EXPECT_EQ(model::TextToNumber(b.DirtTimeCount(1, 2, 2)), 2);
-  EXPECT_EQ(Cells(w.MSFlexGrid2), recordBefore);
-  EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(1, 2), ClassGridColumn(5)), b.TurfTimeSum(2, 5, 1));
+  EXPECT_EQ(model::TextToNumber(b_.TurfTimeSum(2, 5, 1)), 2 * model::TextToNumber(sum));
+  EXPECT_EQ(model::TextToNumber(b_.TurfTimeCount(2, 5, 1)), 2 * model::TextToNumber(count));
+  EXPECT_EQ(model::TextToNumber(b_.DirtTimeCount(1, 2, 2)), 2);
+  EXPECT_EQ(Cells(w.MSFlexGrid2), record_before);
+  EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(1, 2), ClassGridColumn(5)), b_.TurfTimeSum(2, 5, 1));
 
   w.Command2.UserClick();
-  EXPECT_EQ(Cells(b.TurfClassAvg), averagesBefore);
-  EXPECT_EQ(Cells(b.DirtClassAvg), dirtAveragesBefore);
-  EXPECT_EQ(ClassCells(w.MSFlexGrid1), cellsBefore);
+  EXPECT_EQ(Cells(b_.TurfClassAvg), averages_before);
+  EXPECT_EQ(Cells(b_.DirtClassAvg), dirt_averages_before);
+  EXPECT_EQ(ClassCells(w.MSFlexGrid1), cells_before);
 }
 
 // Race 2's one usable run counts again; its eleven blank runners and unusable runs change nothing.
 TEST_F(BuiltCheckWindow, OneRaceCountsItsRunsAgainAndMovesTheAverageOnlyWithAverages) {
   frmAg7& w = ShownWindow();
-  const std::vector<Text> turfCells = ClassCells(w.MSFlexGrid1);
-  const std::vector<Text> dirtCells = ClassCells(w.MSFlexGrid3);
-  const std::vector<Text> stdTimes = Cells(b.TurfStdTime);
+  const std::vector<Text> turf_cells = ClassCells(w.MSFlexGrid1);
+  const std::vector<Text> dirt_cells = ClassCells(w.MSFlexGrid3);
+  const std::vector<Text> std_times = Cells(b_.TurfStdTime);
   w.Combo1.UserSelect(1);
   w.Command1.UserClick();
-  EXPECT_EQ(b.TurfTimeSum(2, 5, 1), u"1714");
-  EXPECT_EQ(b.TurfTimeCount(2, 5, 1), u"18");
-  EXPECT_EQ(b.TurfClassAvg(2, 5, 1), u"95.1");
-  std::vector<Text> expected = turfCells;
+  EXPECT_EQ(b_.TurfTimeSum(2, 5, 1), u"1714");
+  EXPECT_EQ(b_.TurfTimeCount(2, 5, 1), u"18");
+  EXPECT_EQ(b_.TurfClassAvg(2, 5, 1), u"95.1");
+  std::vector<Text> expected = turf_cells;
   expected[(2 - 1) * 12 + (5 - 1)] = u"1714";  // course 1, class 2, 1600 m
   EXPECT_EQ(ClassCells(w.MSFlexGrid1), expected);
-  EXPECT_EQ(ClassCells(w.MSFlexGrid3), dirtCells);
+  EXPECT_EQ(ClassCells(w.MSFlexGrid3), dirt_cells);
 
   w.Command2.UserClick();
-  EXPECT_EQ(b.TurfClassAvg(2, 5, 1), u"95.2");
+  EXPECT_EQ(b_.TurfClassAvg(2, 5, 1), u"95.2");
   EXPECT_EQ(w.MSFlexGrid1.TextMatrix(ClassGridRow(1, 2), ClassGridColumn(5)), u"95.2");
   EXPECT_EQ(ClassCells(w.MSFlexGrid1), [&] {
-    std::vector<Text> cells = turfCells;
+    std::vector<Text> cells = turf_cells;
     cells[(2 - 1) * 12 + (5 - 1)] = u"95.2";
     return cells;
   }());
-  EXPECT_EQ(Cells(b.TurfStdTime), stdTimes);  // only 構築 replaces the standard times
+  EXPECT_EQ(Cells(b_.TurfStdTime), std_times);  // only 構築 replaces the standard times
 }
 
 TEST_F(BuiltCheckWindow, RecordGridShowsOneRaceOldestRunFirstAndKeepsLowerRows) {
@@ -302,43 +302,43 @@ TEST_F(BuiltCheckWindow, RecordGridShowsOneRaceOldestRunFirstAndKeepsLowerRows) 
   for (int i = 1; i <= 16; ++i) {
     EXPECT_EQ(w.MSFlexGrid2.TextMatrix(i, 0), model::NumberToText(i));
     for (int c = 1; c <= 5; ++c)
-      EXPECT_EQ(w.MSFlexGrid2.TextMatrix(i, c), b.RunSummary[6 - c](1, i)) << i << c;
+      EXPECT_EQ(w.MSFlexGrid2.TextMatrix(i, c), b_.RunSummary[6 - c](1, i)) << i << c;
   }
   EXPECT_EQ(w.MSFlexGrid2.TextMatrix(1, 1), kUnusableRunMark);
   EXPECT_EQ(w.MSFlexGrid2.TextMatrix(17, 0), u"");
 
   w.Combo1.UserSelect(1);
   w.Command1.UserClick();  // race 2: 12 runners
-  EXPECT_EQ(w.MSFlexGrid2.TextMatrix(1, 5), b.RunSummary[1](2, 1));
+  EXPECT_EQ(w.MSFlexGrid2.TextMatrix(1, 5), b_.RunSummary[1](2, 1));
   EXPECT_EQ(w.MSFlexGrid2.TextMatrix(12, 5), kUnusableRunMark);
   for (int i = 13; i <= 16; ++i) {
     EXPECT_EQ(w.MSFlexGrid2.TextMatrix(i, 0), model::NumberToText(i));
-    EXPECT_EQ(w.MSFlexGrid2.TextMatrix(i, 5), b.RunSummary[1](1, i)) << i;  // still race 1
+    EXPECT_EQ(w.MSFlexGrid2.TextMatrix(i, 5), b_.RunSummary[1](1, i)) << i;  // still race 1
   }
 }
 
 // The record grid has 18 runner rows; the accumulation still reaches every runner.
 TEST_F(BuiltCheckWindow, RaceOfTwentyRunnersFillsTheRecordGridToItsLastRow) {
   frmAg7& w = ShownWindow();
-  const Text sum = b.TurfTimeSum(2, 8, 3);
+  const Text sum = b_.TurfTimeSum(2, 8, 3);
   w.Combo1.UserSelect(2);
   w.Command1.UserClick();
-  EXPECT_EQ(model::TextToNumber(b.TurfTimeSum(2, 8, 3)), 2 * model::TextToNumber(sum));
+  EXPECT_EQ(model::TextToNumber(b_.TurfTimeSum(2, 8, 3)), 2 * model::TextToNumber(sum));
   EXPECT_EQ(w.MSFlexGrid2.Rows(), 19);
   EXPECT_EQ(w.MSFlexGrid2.TextMatrix(18, 0), u"18");
-  EXPECT_EQ(w.MSFlexGrid2.TextMatrix(18, 5), b.RunSummary[1](3, 18));
+  EXPECT_EQ(w.MSFlexGrid2.TextMatrix(18, 5), b_.RunSummary[1](3, 18));
 }
 
 TEST_F(BuiltCheckWindow, TypedRaceTextChoosesNothingToShow) {
   frmAg7& w = ShownWindow();
-  const std::vector<Text> sums = Cells(b.TurfTimeSum);
-  const std::vector<Text> counts = Cells(b.TurfTimeCount);
+  const std::vector<Text> sums = Cells(b_.TurfTimeSum);
+  const std::vector<Text> counts = Cells(b_.TurfTimeCount);
   const std::vector<Text> grid = Cells(w.MSFlexGrid1);
   w.Combo1.UserType(u"　２Ｒ");
   ASSERT_EQ(w.Combo1.ListIndex(), -1);
   w.Command1.UserClick();
-  EXPECT_EQ(Cells(b.TurfTimeSum), sums);
-  EXPECT_EQ(Cells(b.TurfTimeCount), counts);
+  EXPECT_EQ(Cells(b_.TurfTimeSum), sums);
+  EXPECT_EQ(Cells(b_.TurfTimeCount), counts);
   EXPECT_EQ(Cells(w.MSFlexGrid1), grid);
   EXPECT_EQ(w.MSFlexGrid2.TextMatrix(1, 0), u"");
 }
@@ -348,11 +348,11 @@ TEST_F(BuiltCheckWindow, AveragesTwiceGiveTheSameTablesAndCells) {
   w.Combo1.UserSelect(0);
   w.Command1.UserClick();
   w.Command2.UserClick();
-  const std::vector<Text> averages = Cells(b.TurfClassAvg);
+  const std::vector<Text> averages = Cells(b_.TurfClassAvg);
   const std::vector<Text> turf = Cells(w.MSFlexGrid1);
   const std::vector<Text> dirt = Cells(w.MSFlexGrid3);
   w.Command2.UserClick();
-  EXPECT_EQ(Cells(b.TurfClassAvg), averages);
+  EXPECT_EQ(Cells(b_.TurfClassAvg), averages);
   EXPECT_EQ(Cells(w.MSFlexGrid1), turf);
   EXPECT_EQ(Cells(w.MSFlexGrid3), dirt);
 }
@@ -364,34 +364,34 @@ TEST_F(BuiltCheckWindow, BuildRewritesTheStandardTimesAndShowsEveryStage) {
   w.Combo1.UserSelect(1);
   w.Command1.UserClick();
   w.Command2.UserClick();
-  const std::vector<Text> oldTurf = Cells(b.TurfStdTime);
-  const std::vector<Text> turfClassCells = ClassCells(w.MSFlexGrid1);
+  const std::vector<Text> old_turf = Cells(b_.TurfStdTime);
+  const std::vector<Text> turf_class_cells = ClassCells(w.MSFlexGrid1);
   w.Command3.UserClick();
-  EXPECT_NE(Cells(b.TurfStdTime), oldTurf);
-  EXPECT_EQ(ClassCells(w.MSFlexGrid1), turfClassCells);
-  const std::vector<Text> turf = Cells(b.TurfStdTime);
-  const std::vector<Text> dirt = Cells(b.DirtStdTime);
-  DeriveStandardTimes(m);
-  EXPECT_EQ(Cells(b.TurfStdTime), turf);
-  EXPECT_EQ(Cells(b.DirtStdTime), dirt);
+  EXPECT_NE(Cells(b_.TurfStdTime), old_turf);
+  EXPECT_EQ(ClassCells(w.MSFlexGrid1), turf_class_cells);
+  const std::vector<Text> turf = Cells(b_.TurfStdTime);
+  const std::vector<Text> dirt = Cells(b_.DirtStdTime);
+  DeriveStandardTimes(m_);
+  EXPECT_EQ(Cells(b_.TurfStdTime), turf);
+  EXPECT_EQ(Cells(b_.DirtStdTime), dirt);
 
   // The stages again, one by one, against the four lines of every course of both grids.
   for (int surface : {kTurf, kDirt}) {
     const ui::FlexGrid& grid = surface == kTurf ? w.MSFlexGrid1 : w.MSFlexGrid3;
-    CombineClassAverages(m, surface);
+    CombineClassAverages(m_, surface);
     for (int k = 1; k <= 10; ++k) {
       for (int line = 6; line <= 9; ++line) {
         if (line == 6)
-          FillMissingDistances(m, k);
+          FillMissingDistances(m_, k);
         else
-          SmoothDistanceStepsPass(m, k);
+          SmoothDistanceStepsPass(m_, k);
         for (int d = 1; d <= 12; ++d) {
-          const Text shown = model::NumberToPatternText(model::TextToNumber(b.StdTimeWork(k, d)), u"###.0");
+          const Text shown = model::NumberToPatternText(model::TextToNumber(b_.StdTimeWork(k, d)), u"###.0");
           EXPECT_EQ(grid.TextMatrix(ClassGridRow(k, line), d + 1), shown) << surface << k << line << d;
         }
       }
       for (int d = 1; d <= 12; ++d) {
-        const CourseDistanceTable& stored = surface == kTurf ? b.TurfStdTime : b.DirtStdTime;
+        const CourseDistanceTable& stored = surface == kTurf ? b_.TurfStdTime : b_.DirtStdTime;
         EXPECT_EQ(grid.TextMatrix(ClassGridRow(k, 9), d + 1), stored(k, d));
       }
     }

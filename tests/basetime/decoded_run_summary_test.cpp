@@ -18,13 +18,13 @@ using model::Text;
 namespace field = intake::past_run_field;
 
 struct RawRun {
-  Text course, classCode, surface, distance, going, position, time, margin;
+  Text course, class_code, surface, distance, going, position, time, margin;
 };
 
 void SetBlock(writer::UmaBuilder& record, int b, const RawRun& run) {
   const int step = field::kBlockStep * (b - 1);
   record.Set(field::kCourseCode + step, run.course)
-      .Set(field::kClassCode + step, run.classCode)
+      .Set(field::kClassCode + step, run.class_code)
       .Set(field::kSurfaceCode + step, run.surface)
       .Set(field::kDistance + step, run.distance)
       .Set(field::kGoingCode + step, run.going)
@@ -57,11 +57,11 @@ TEST(DecodedRunSummary, RecordsOfDecodedRuns) {
   m.Group<intake::RaceCardTables>().RunnerCount(1) = Text(u"2");
   intake::PastRunTables& past_runs = m.Group<intake::PastRunTables>();
   for (auto [j, builder] : {std::pair{1, &record}, {2, &second}}) {
-    const auto fieldText = [builder](int number) {
+    const auto field_text = [builder = builder](int number) {
       const intake::FieldSpec& f = intake::UmaRecord::kFields.at(static_cast<size_t>(number));
       return intake::DecodeField(builder->Bytes().data() + f.first - 1, f.width);
     };
-    for (int b = 1; b <= 5; ++b) intake::DecodePastRun(fieldText, past_runs, 1, j, b);
+    for (int b = 1; b <= 5; ++b) intake::DecodePastRun(field_text, past_runs, 1, j, b);
   }
   BuildRunSummaries(m);
   const BaseTimeTables& base_times = m.Group<BaseTimeTables>();

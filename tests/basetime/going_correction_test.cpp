@@ -80,9 +80,9 @@ TEST(CorrectRunTimes, WritesEveryRunOfCountedRunnersOnly) {
   card.RunnerCount(1) = u"2";
   card.RunnerCount(2) = u"";  // a blank count: no runners
   card.RunnerCount(3) = u"0";
-  SetPastRun(m, 1, 1, 1, {.goingCode = u"1", .position = u"01", .timeSeconds = u"95.3"});
+  SetPastRun(m, 1, 1, 1, {.going_code = u"1", .position = u"01", .time_seconds = u"95.3"});
   SetPastRun(m, 1, 2, 4,
-             {.distance = u"2500", .position = u"04", .timeSeconds = u"152.4", .marginText = u"0.9"});
+             {.distance = u"2500", .position = u"04", .time_seconds = u"152.4", .margin_text = u"0.9"});
   SetPastRun(m, 1, 3, 1, PastRun{});  // beyond the count
   SetPastRun(m, 2, 1, 1, PastRun{});
   SetPastRun(m, 3, 1, 1, PastRun{});

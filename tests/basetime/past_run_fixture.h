@@ -13,14 +13,14 @@ using model::Text;
 // One past run by the texts the build reads. Defaults: the winner of a 500万 race over 1600 m of
 // good turf at 東京 in 95.3 s.
 struct PastRun {
-  Text courseName = u"東京";
-  Text className = u"500万";
+  Text course_name = u"東京";
+  Text class_name = u"500万";
   Text distance = u"1600";  // raw field, 4 characters
-  Text surfaceCode = u"1";
-  Text goingCode = u"0";
+  Text surface_code = u"1";
+  Text going_code = u"0";
   Text position = u"01";  // raw field, 2 characters
-  Text timeSeconds = u"95.3";
-  Text marginText = u"0.0";
+  Text time_seconds = u"95.3";
+  Text margin_text = u"0.0";
 };
 
 // The display texts that the past-run decoding gives for the raw codes used here.
@@ -47,30 +47,30 @@ inline Text PositionTextOf(const Text& raw) {
 
 inline void SetPastRun(model::Meeting& m, int race, int runner, int k, const PastRun& run) {
   intake::PastRunTables& p = m.Group<intake::PastRunTables>();
-  p.RunCourseName[k](race, runner) = run.courseName;
-  p.RunClassName[k](race, runner) = run.className;
+  p.RunCourseName[k](race, runner) = run.course_name;
+  p.RunClassName[k](race, runner) = run.class_name;
   p.RunDistance[k](race, runner) = run.distance;
   p.RunDistanceText[k](race, runner) = run.distance == u"    " ? Text(u"なし") : run.distance;
-  p.RunSurfaceCode[k](race, runner) = run.surfaceCode;
-  p.RunSurfaceName[k](race, runner) = SurfaceNameOf(run.surfaceCode);
-  p.RunGoingCode[k](race, runner) = run.goingCode;
-  p.RunGoingName[k](race, runner) = GoingNameOf(run.goingCode);
+  p.RunSurfaceCode[k](race, runner) = run.surface_code;
+  p.RunSurfaceName[k](race, runner) = SurfaceNameOf(run.surface_code);
+  p.RunGoingCode[k](race, runner) = run.going_code;
+  p.RunGoingName[k](race, runner) = GoingNameOf(run.going_code);
   p.RunPosition[k](race, runner) = run.position;
   p.RunPositionText[k](race, runner) = PositionTextOf(run.position);
-  p.RunTimeSeconds[k](race, runner) = run.timeSeconds;
-  p.RunMarginText[k](race, runner) = run.marginText;
+  p.RunTimeSeconds[k](race, runner) = run.time_seconds;
+  p.RunMarginText[k](race, runner) = run.margin_text;
 }
 
 // A run slot of a horse with fewer than five runs: a blank block.
 inline PastRun BlankRun() {
-  return {.courseName = u"なし",
-          .className = u"なし",
+  return {.course_name = u"なし",
+          .class_name = u"なし",
           .distance = u"    ",
-          .surfaceCode = u" ",
-          .goingCode = u" ",
+          .surface_code = u" ",
+          .going_code = u" ",
           .position = u"  ",
-          .timeSeconds = u"0",
-          .marginText = u"なし"};
+          .time_seconds = u"0",
+          .margin_text = u"なし"};
 }
 
 }  // namespace basetime::testing

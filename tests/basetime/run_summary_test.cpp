@@ -38,39 +38,43 @@ TEST(RunSummary, RecordsOfUsableAndUnusableRuns) {
   const SummaryCase cases[] = {
       {"winner of the worked example", PastRun{}, u"東五16芝良 095.3 0.0  0.0 095.3"},
       {"0.2 s behind it",
-       {.position = u"02", .timeSeconds = u"95.5", .marginText = u"0.2"},
+       {.position = u"02", .time_seconds = u"95.5", .margin_text = u"0.2"},
        u"東五16芝良 095.5 0.2  0.0 095.3"},
       {"winner whose margin field holds something",
-       {.marginText = u"0.7"},
+       {.margin_text = u"0.7"},
        u"東五16芝良 095.3 0.0  0.0 095.3"},
       {"corrected dirt loser",
-       {.courseName = u"中山",
-        .className = u"未勝利",
+       {.course_name = u"中山",
+        .class_name = u"未勝利",
         .distance = u"1200",
-        .surfaceCode = u"0",
-        .goingCode = u"1",
+        .surface_code = u"0",
+        .going_code = u"1",
         .position = u"03",
-        .timeSeconds = u"73.1",
-        .marginText = u"0.4"},
+        .time_seconds = u"73.1",
+        .margin_text = u"0.4"},
        u"中未12ダや 073.1 0.4 +0.4 073.1"},
-      {"中京 takes 名", {.courseName = u"中京", .className = u"1600万"}, u"名ジ16芝良 095.3 0.0  0.0 095.3"},
-      {"900万 and 新馬", {.courseName = u"阪神", .className = u"900万"}, u"阪九16芝良 095.3 0.0  0.0 095.3"},
-      {"オ－プン", {.courseName = u"京都", .className = u"オ－プン"}, u"京オ16芝良 095.3 0.0  0.0 095.3"},
+      {"中京 takes 名",
+       {.course_name = u"中京", .class_name = u"1600万"},
+       u"名ジ16芝良 095.3 0.0  0.0 095.3"},
+      {"900万 and 新馬",
+       {.course_name = u"阪神", .class_name = u"900万"},
+       u"阪九16芝良 095.3 0.0  0.0 095.3"},
+      {"オ－プン", {.course_name = u"京都", .class_name = u"オ－プン"}, u"京オ16芝良 095.3 0.0  0.0 095.3"},
       {"foreign course is usable",
-       {.courseName = u"外国", .className = u"その他"},
+       {.course_name = u"外国", .class_name = u"その他"},
        u"外そ16芝良 095.3 0.0  0.0 095.3"},
       {"course outside the list: empty name shortens the record",
-       {.courseName = u""},
+       {.course_name = u""},
        u"五16芝良 095.3 0.0  0.0 095.3"},
       {"2500 m: no correction, two blanks",
-       {.distance = u"2500", .goingCode = u"1", .timeSeconds = u"152.0"},
+       {.distance = u"2500", .going_code = u"1", .time_seconds = u"152.0"},
        u"東五25芝や 152.0 0.0  152.0"},
       {"blank distance passes as 0 m", {.distance = u"    "}, u"東五なし芝良 095.3 0.0  0.0 095.3"},
       {"position 28 passes",
-       {.position = u"28", .timeSeconds = u"97.0", .marginText = u"1.7"},
+       {.position = u"28", .time_seconds = u"97.0", .margin_text = u"1.7"},
        u"東五16芝良 097.0 1.7  0.0 095.3"},
-      {"公営", {.courseName = u"公営"}, kUnusableRunMark},
-      {"no course", {.courseName = u"なし"}, kUnusableRunMark},
+      {"公営", {.course_name = u"公営"}, kUnusableRunMark},
+      {"no course", {.course_name = u"なし"}, kUnusableRunMark},
       {"2600 m", {.distance = u"2600"}, kUnusableRunMark},
       {"position 00", {.position = u"00"}, kUnusableRunMark},
       {"blank position", {.position = u"  "}, kUnusableRunMark},
@@ -91,25 +95,29 @@ TEST(RunSummary, RunsWithoutARealWinnerTimeCarryZero) {
   struct Case {
     const char* what;
     PastRun run;
-    Text winnerTime, margin, record;
+    Text winner_time, margin, record;
   };
   const Case cases[] = {
       {"winner without a time on heavy dirt",
        {.distance = u"1200",
-        .surfaceCode = u"0",
-        .goingCode = u"1",
-        .timeSeconds = u"0",
-        .marginText = u"なし"},
+        .surface_code = u"0",
+        .going_code = u"1",
+        .time_seconds = u"0",
+        .margin_text = u"なし"},
        u"0.4",
        u"0.0",
        u"東五12ダや 000.0 0.0 +0.4 000.0"},
       {"loser without a time: margin subtracted before it becomes 0.0",
-       {.distance = u"1200", .goingCode = u"2", .position = u"05", .timeSeconds = u"0", .marginText = u"1.4"},
+       {.distance = u"1200",
+        .going_code = u"2",
+        .position = u"05",
+        .time_seconds = u"0",
+        .margin_text = u"1.4"},
        u"-2.1",
        u"0.0",
        u"東五12芝重 000.0 0.0 -0.7 000.0"},
       {"margin larger than the time",
-       {.position = u"03", .timeSeconds = u"5.0", .marginText = u"9.9"},
+       {.position = u"03", .time_seconds = u"5.0", .margin_text = u"9.9"},
        u"-4.9",
        u"9.9",
        u"東五16芝良 005.0 9.9  0.0 000.0"},
@@ -118,7 +126,7 @@ TEST(RunSummary, RunsWithoutARealWinnerTimeCarryZero) {
     SCOPED_TRACE(c.what);
     model::Meeting m;
     EXPECT_EQ(model::ToUtf8(SummaryOf(c.run, m)), model::ToUtf8(c.record));
-    EXPECT_EQ(m.Group<BaseTimeTables>().RunWinTimeAdj[1](1, 1), c.winnerTime);
+    EXPECT_EQ(m.Group<BaseTimeTables>().RunWinTimeAdj[1](1, 1), c.winner_time);
     EXPECT_EQ(m.Group<intake::PastRunTables>().RunMarginText[1](1, 1), c.margin);
   }
 }
@@ -126,7 +134,7 @@ TEST(RunSummary, RunsWithoutARealWinnerTimeCarryZero) {
 TEST(RunSummary, MarginOfAnUnusableRunWithoutTimeIsLeftAlone) {
   model::Meeting m;
   EXPECT_EQ(
-      SummaryOf({.courseName = u"公営", .position = u"04", .timeSeconds = u"0", .marginText = u"1.2"}, m),
+      SummaryOf({.course_name = u"公営", .position = u"04", .time_seconds = u"0", .margin_text = u"1.2"}, m),
       kUnusableRunMark);
   const intake::PastRunTables& past_runs = m.Group<intake::PastRunTables>();
   EXPECT_EQ(past_runs.RunMarginText[1](1, 1), u"1.2");

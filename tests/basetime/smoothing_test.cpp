@@ -94,19 +94,19 @@ TEST(SmoothDistanceSteps, SinglePairsBroughtToTheBandEdge) {
 TEST(SmoothDistanceSteps, ThreePassesOverAWholeRowAndItsStoredTexts) {
   const Row input = {u"50.0",  u"71.0",  u"83.5",  u"89.0",  u"95.5",  u"102.0",
                      u"108.5", u"121.5", u"128.0", u"134.5", u"141.0", u"147.5"};
-  const Text afterPass[3][3] = {
+  const Text after_pass[3][3] = {
       {u"53.5", u"68.5", u"82.5"}, {u"54", u"68.25", u"82.25"}, {u"54.125", u"68.1875", u"82.1875"}};
   model::Meeting m;
   SetRow(m, input);
-  int passesSeen = 0;
+  int passes_seen = 0;
   SmoothDistanceSteps(m, kCourse, [&](int pass) {
-    EXPECT_EQ(pass, ++passesSeen);
+    EXPECT_EQ(pass, ++passes_seen);
     Row expected = input;
-    for (size_t i = 0; i < 3; ++i) expected[i] = afterPass[pass - 1][i];
+    for (size_t i = 0; i < 3; ++i) expected[i] = after_pass[pass - 1][i];
     SCOPED_TRACE(pass);
     ExpectRow(WorkRow(m), expected);
   });
-  EXPECT_EQ(passesSeen, 3);
+  EXPECT_EQ(passes_seen, 3);
   // A further pass would still move the row: three passes do not reach the band everywhere.
   StoreStandardTimes(m, 1, kCourse);
   const BaseTimeTables& b = m.Group<BaseTimeTables>();

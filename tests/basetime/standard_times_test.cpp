@@ -37,10 +37,10 @@ TEST(DeriveStandardTimes, WatcherSeesEachCourseBetweenItsStagesInOrder) {
   SetTwoTurfAverages(watched);
   const BaseTimeTables& watched_times = watched.Group<BaseTimeTables>();
   std::vector<std::tuple<int, int, int>> calls;
-  std::vector<Text> workAfterStage;
+  std::vector<Text> work_after_stage;
   DeriveStandardTimes(watched, [&](int surface, int course, int stage) {
     calls.emplace_back(surface, course, stage);
-    if (surface == kTurf && course == 1) workAfterStage.push_back(watched_times.StdTimeWork(1, 1));
+    if (surface == kTurf && course == 1) work_after_stage.push_back(watched_times.StdTimeWork(1, 1));
     const CourseDistanceTable& stored =
         surface == kTurf ? watched_times.TurfStdTime : watched_times.DirtStdTime;
     EXPECT_EQ(stored(course, 1), u"") << surface << "," << course << "," << stage;
@@ -57,7 +57,7 @@ TEST(DeriveStandardTimes, WatcherSeesEachCourseBetweenItsStagesInOrder) {
   }
   EXPECT_EQ(calls, expected);
   // 東京's 1000 m after the fill and after each pass: the first pass narrows 7.25 s to 7.
-  EXPECT_EQ(workAfterStage, (std::vector<Text>{u"56.0", u"56.25", u"56.25", u"56.25"}));
+  EXPECT_EQ(work_after_stage, (std::vector<Text>{u"56.0", u"56.25", u"56.25", u"56.25"}));
 
   model::Meeting plain;
   SetTwoTurfAverages(plain);

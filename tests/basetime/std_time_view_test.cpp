@@ -28,15 +28,15 @@ const Text kDirtCorner = u"( ダ－ト ) ";
 class StdTimeView : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.screen.SetSizePixels(1920, 1080);
+    app_.screen.SetSizePixels(1920, 1080);
     for (int i = 1; i <= 10; ++i) {
       for (int j = 1; j <= 12; ++j) {
-        base.TurfStdTime(i, j) = model::NumberToPatternText(60 + 10 * j + 0.1 * i, u"###.0");
-        base.DirtStdTime(i, j) = model::NumberToPatternText(65 + 10 * j + 0.1 * i, u"###.0");
+        base_.TurfStdTime(i, j) = model::NumberToPatternText(60 + 10 * j + 0.1 * i, u"###.0");
+        base_.DirtStdTime(i, j) = model::NumberToPatternText(65 + 10 * j + 0.1 * i, u"###.0");
       }
     }
   }
-  frmAg9& Shown() { return app.Show<frmAg9>(); }
+  frmAg9& Shown() { return app_.Show<frmAg9>(); }
   // The grid cells (i, j) against what the view must show for a standard-time table.
   void ExpectCellsShow(const frmAg9& view, const CourseDistanceTable& times) {
     for (int i = 1; i <= 10; ++i) {
@@ -47,9 +47,9 @@ class StdTimeView : public ::testing::Test {
     }
   }
 
-  program::Program app;
-  BaseTimeTables& base = app.meeting.Group<BaseTimeTables>();
-  StdTimeViewTables& texts = app.meeting.Group<StdTimeViewTables>();
+  program::Program app_;
+  BaseTimeTables& base_ = app_.meeting.Group<BaseTimeTables>();
+  StdTimeViewTables& texts_ = app_.meeting.Group<StdTimeViewTables>();
 };
 
 // The design table places the controls; loading places the window in the frame, picks no
@@ -88,32 +88,32 @@ TEST_F(StdTimeView, EachOptionShowsItsSurfaceOnceAndKeepsTheOtherSurfacesTexts) 
   view.Option1.UserClick();
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(0, 0), kTurfCorner);
   EXPECT_EQ(view.Caption(), kOptionCaption);
-  ExpectCellsShow(view, base.TurfStdTime);
-  EXPECT_EQ(texts.TurfStdText(3, 5), u"1.50.3");
+  ExpectCellsShow(view, base_.TurfStdTime);
+  EXPECT_EQ(texts_.TurfStdText(3, 5), u"1.50.3");
 
   view.Option2.UserClick();
   EXPECT_TRUE(view.Option2.Value());
   EXPECT_FALSE(view.Option1.Value());
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(0, 0), kDirtCorner);
   EXPECT_EQ(view.Caption(), kOptionCaption);
-  ExpectCellsShow(view, base.DirtStdTime);
-  EXPECT_EQ(texts.DirtStdText(3, 5), u"1.55.3");
-  EXPECT_EQ(texts.TurfStdText(3, 5), u"1.50.3");  // the turf texts of the last turf fill stay
+  ExpectCellsShow(view, base_.DirtStdTime);
+  EXPECT_EQ(texts_.DirtStdText(3, 5), u"1.55.3");
+  EXPECT_EQ(texts_.TurfStdText(3, 5), u"1.50.3");  // the turf texts of the last turf fill stay
 
   // Choosing the option on show again runs nothing.
   view.MSFlexGrid1.SetTextMatrix(1, 1, u"x");
   view.SetCaption(u"y");
-  base.DirtStdTime(2, 2) = u"99.9";
+  base_.DirtStdTime(2, 2) = u"99.9";
   view.Option2.UserClick();
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(1, 1), u"x");
   EXPECT_EQ(view.Caption(), u"y");
-  EXPECT_EQ(texts.DirtStdText(2, 2), u"1.25.2");
+  EXPECT_EQ(texts_.DirtStdText(2, 2), u"1.25.2");
 }
 
 struct CellCase {
-  Text stored;    // the standard time as the build leaves it
-  Text timeText;  // kept in the display-text table
-  Text shown;     // in the grid
+  Text stored;     // the standard time as the build leaves it
+  Text time_text;  // kept in the display-text table
+  Text shown;      // in the grid
 };
 
 void PrintTo(const CellCase& c, std::ostream* os) {
@@ -127,10 +127,10 @@ class StdTimeViewCell : public StdTimeView, public ::testing::WithParamInterface
 // grid never shows the blanks at either end of a time text.
 TEST_P(StdTimeViewCell, ShowsTheTimeTextOfTheStoredValue) {
   const CellCase& c = GetParam();
-  base.TurfStdTime(7, 1) = c.stored;
+  base_.TurfStdTime(7, 1) = c.stored;
   frmAg9& view = Shown();
   view.Option1.SetValue(true);
-  EXPECT_EQ(texts.TurfStdText(7, 1), c.timeText);
+  EXPECT_EQ(texts_.TurfStdText(7, 1), c.time_text);
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(7, 1), c.shown);
 }
 
@@ -149,20 +149,20 @@ TEST_F(StdTimeView, LauncherFillEndsWithItsCaptionAndTodaysSurface) {
   frmAg9& view = Shown();
   view.MSFlexGrid1.SetTextMatrix(0, 0, kDirtCorner);
   view.Option2.SetValue(true);
-  view.Fill(base.DirtStdTime, texts.DirtStdText, kLauncherCaption);
+  view.Fill(base_.DirtStdTime, texts_.DirtStdText, kLauncherCaption);
   EXPECT_EQ(view.Caption(), kLauncherCaption);
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(0, 0), kDirtCorner);
-  ExpectCellsShow(view, base.DirtStdTime);
+  ExpectCellsShow(view, base_.DirtStdTime);
 
   view.Option1.UserClick();
   EXPECT_EQ(view.Caption(), kOptionCaption);
-  ExpectCellsShow(view, base.TurfStdTime);
+  ExpectCellsShow(view, base_.TurfStdTime);
 
   // Filled again while its option is still selected: only the refill runs.
-  base.TurfStdTime(1, 1) = u"58.0";
+  base_.TurfStdTime(1, 1) = u"58.0";
   view.Option1.SetValue(true);
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(1, 1), u"1.10.1");
-  view.Fill(base.TurfStdTime, texts.TurfStdText, kLauncherCaption);
+  view.Fill(base_.TurfStdTime, texts_.TurfStdText, kLauncherCaption);
   EXPECT_EQ(view.MSFlexGrid1.TextMatrix(1, 1), u"0.58.0");
   EXPECT_EQ(view.Caption(), kLauncherCaption);
 }
@@ -175,7 +175,7 @@ TEST_F(StdTimeView, ClosingAndReopeningLaysTheViewOutAgain) {
   EXPECT_FALSE(again.Option1.Value());
   EXPECT_EQ(again.MSFlexGrid1.TextMatrix(0, 0), u"");
   EXPECT_EQ(again.MSFlexGrid1.TextMatrix(1, 1), u"");
-  EXPECT_EQ(texts.TurfStdText(1, 1), u"1.10.1");  // the tables outlive the window
+  EXPECT_EQ(texts_.TurfStdText(1, 1), u"1.10.1");  // the tables outlive the window
 }
 
 }  // namespace

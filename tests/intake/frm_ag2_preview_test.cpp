@@ -30,9 +30,9 @@ Text T(const std::string& ascii) {
 class PreviewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app = std::make_unique<shell::App>();
-    w = &app->Show<frmAg2>();
-    RaceCardTables& card = app->meeting.Group<RaceCardTables>();
+    app_ = std::make_unique<shell::App>();
+    w_ = &app_->Show<frmAg2>();
+    RaceCardTables& card = app_->meeting.Group<RaceCardTables>();
     // Race r has r + 1 runners; race 1 has 20, more than the runner grid lists.
     for (int r = 1; r <= 12; ++r) {
       const int count = r == 1 ? 20 : r + 1;
@@ -54,17 +54,17 @@ class PreviewTest : public ::testing::Test {
   }
 
   double PreviewRace() const {
-    return model::TextToNumber(app->meeting.Group<PreviewValues>().PreviewRace());
+    return model::TextToNumber(app_->meeting.Group<PreviewValues>().PreviewRace());
   }
   double PreviewRunnerRow() const {
-    return model::TextToNumber(app->meeting.Group<PreviewValues>().PreviewRunnerRow());
+    return model::TextToNumber(app_->meeting.Group<PreviewValues>().PreviewRunnerRow());
   }
 
   // The race whose heading is green, 0 when none is; at most one may be.
   int GreenRace() const {
     int green = 0;
     for (int race = 1; race <= 12; ++race) {
-      const ui::FlexGrid& g = race <= 6 ? w->MSFlexGrid3 : w->MSFlexGrid4;
+      const ui::FlexGrid& g = race <= 6 ? w_->MSFlexGrid3 : w_->MSFlexGrid4;
       const int c = race <= 6 ? race : race - 6;
       const ui::Color colour = g.CellBackColorAt(0, c);
       if (colour == kGreen) {
@@ -82,11 +82,11 @@ class PreviewTest : public ::testing::Test {
   int HighlightedRow() const {
     int row = 0;
     for (int r = 1; r <= 18; ++r) {
-      if (w->MSFlexGrid2.CellBackColorAt(r, 2) == kLightYellow) {
+      if (w_->MSFlexGrid2.CellBackColorAt(r, 2) == kLightYellow) {
         EXPECT_EQ(row, 0) << "two highlighted names";
         row = r;
       } else {
-        EXPECT_EQ(w->MSFlexGrid2.CellBackColorAt(r, 2), kButtonFace) << "name row " << r;
+        EXPECT_EQ(w_->MSFlexGrid2.CellBackColorAt(r, 2), kButtonFace) << "name row " << r;
       }
     }
     return row;
@@ -96,7 +96,7 @@ class PreviewTest : public ::testing::Test {
     int listed = 0;
     for (int r = 1; r <= 18; ++r) {
       for (int c = 0; c <= 6; ++c) {
-        if (!w->MSFlexGrid2.TextMatrix(r, c).empty()) {
+        if (!w_->MSFlexGrid2.TextMatrix(r, c).empty()) {
           listed = r;
           break;
         }
@@ -105,8 +105,8 @@ class PreviewTest : public ::testing::Test {
     return listed;
   }
 
-  std::unique_ptr<shell::App> app;
-  frmAg2* w = nullptr;
+  std::unique_ptr<shell::App> app_;
+  frmAg2* w_ = nullptr;
 };
 
 // Clicks in the order given; each one's outcome depends only on it and the race picked before.
@@ -137,7 +137,7 @@ TEST_F(PreviewTest, RaceGridClicksResolveByTheirBands) {
   for (const Case& c : cases) {
     SCOPED_TRACE("grid " + std::to_string(c.grid) + " at " + std::to_string(c.x) + ", " +
                  std::to_string(c.y));
-    ui::FlexGrid& grid = c.grid == 3 ? w->MSFlexGrid3 : w->MSFlexGrid4;
+    ui::FlexGrid& grid = c.grid == 3 ? w_->MSFlexGrid3 : w_->MSFlexGrid4;
     grid.UserMouseDown(1, 0, c.x, c.y);
     EXPECT_EQ(PreviewRace(), c.race_after);
     EXPECT_EQ(GreenRace(), c.picked);
@@ -150,17 +150,17 @@ TEST_F(PreviewTest, RaceGridClicksResolveByTheirBands) {
 }
 
 TEST_F(PreviewTest, EveryMouseButtonPicksAlike) {
-  w->MSFlexGrid4.UserMouseDown(2, 1, 4400, 0);
+  w_->MSFlexGrid4.UserMouseDown(2, 1, 4400, 0);
   EXPECT_EQ(PreviewRace(), 10);
   EXPECT_EQ(GreenRace(), 10);
-  w->MSFlexGrid4.UserMouseDown(4, 7, 5400, 0);
+  w_->MSFlexGrid4.UserMouseDown(4, 7, 5400, 0);
   EXPECT_EQ(GreenRace(), 11);  // runner count 00: green heading, nothing listed
   EXPECT_EQ(ListedRunners(), 0);
 }
 
 TEST_F(PreviewTest, ListsTheRaceWithFramesMergedAndAtMostEighteenRunners) {
-  w->MSFlexGrid3.UserMouseDown(1, 0, 1500, 100);
-  const ui::FlexGrid& g = w->MSFlexGrid2;
+  w_->MSFlexGrid3.UserMouseDown(1, 0, 1500, 100);
+  const ui::FlexGrid& g = w_->MSFlexGrid2;
   EXPECT_TRUE(g.MergeCol(0));
   for (int i = 1; i <= 18; ++i) {
     const std::string id = "1-" + std::to_string(i);
@@ -175,13 +175,13 @@ TEST_F(PreviewTest, ListsTheRaceWithFramesMergedAndAtMostEighteenRunners) {
   }
   EXPECT_EQ(g.Rows(), 19);
   // A shorter race empties the rows below its runners.
-  w->MSFlexGrid3.UserMouseDown(1, 0, 2500, 100);
+  w_->MSFlexGrid3.UserMouseDown(1, 0, 2500, 100);
   EXPECT_EQ(ListedRunners(), 3);
   EXPECT_EQ(g.TextMatrix(3, 2), u"name2-3");
 }
 
 TEST_F(PreviewTest, NameClicksResolveByTheirBands) {
-  w->MSFlexGrid3.UserMouseDown(1, 0, 1500, 100);  // race 1
+  w_->MSFlexGrid3.UserMouseDown(1, 0, 1500, 100);  // race 1
   struct Case {
     double x, y;
     int highlighted;  // name row painted yellow, 0 for none
@@ -202,25 +202,25 @@ TEST_F(PreviewTest, NameClicksResolveByTheirBands) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
-    w->MSFlexGrid2.UserMouseDown(1, 0, c.x, c.y);
+    w_->MSFlexGrid2.UserMouseDown(1, 0, c.x, c.y);
     EXPECT_EQ(HighlightedRow(), c.highlighted);
     EXPECT_EQ(PreviewRunnerRow(), c.runner_row);
   }
 }
 
 TEST_F(PreviewTest, AHighlightOutlivesTheNextRacePickUntilTheNextNameClick) {
-  w->MSFlexGrid3.UserMouseDown(1, 0, 1500, 100);
-  w->MSFlexGrid2.UserMouseDown(1, 0, 1000, 460);
+  w_->MSFlexGrid3.UserMouseDown(1, 0, 1500, 100);
+  w_->MSFlexGrid2.UserMouseDown(1, 0, 1000, 460);
   EXPECT_EQ(HighlightedRow(), 2);
-  w->MSFlexGrid3.UserMouseDown(1, 0, 2500, 100);
+  w_->MSFlexGrid3.UserMouseDown(1, 0, 2500, 100);
   EXPECT_EQ(HighlightedRow(), 2);
   EXPECT_EQ(PreviewRunnerRow(), 2);
-  w->MSFlexGrid2.UserMouseDown(1, 0, 100, 460);
+  w_->MSFlexGrid2.UserMouseDown(1, 0, 100, 460);
   EXPECT_EQ(HighlightedRow(), 0);
 }
 
 TEST_F(PreviewTest, ANameClickComposesTheFiveRunSheetOfThatRunner) {
-  PastRunTables& p = app->meeting.Group<PastRunTables>();
+  PastRunTables& p = app_->meeting.Group<PastRunTables>();
   model::Family<model::RunnerTable>* rows[] = {
       &p.RunCourseName,     &p.RunDateText,     &p.RunClassName,  &p.RunSurfaceName, &p.RunDistanceText,
       &p.RunFieldSizeText,  &p.RunPaceName,     &p.RunGoingName,  &p.RunGateText,    &p.RunWeightText,
@@ -231,10 +231,10 @@ TEST_F(PreviewTest, ANameClickComposesTheFiveRunSheetOfThatRunner) {
       (*rows[row - 2])[b](9, 4) = T("row" + std::to_string(row) + "run" + std::to_string(b));
   }
   p.UmaHorseName(9, 4) = u"UMA NAME      ";
-  w->MSFlexGrid4.UserMouseDown(1, 0, 3400, 0);  // race 9
-  w->MSFlexGrid2.UserMouseDown(1, 0, 2000, 4 * 230);
+  w_->MSFlexGrid4.UserMouseDown(1, 0, 3400, 0);  // race 9
+  w_->MSFlexGrid2.UserMouseDown(1, 0, 2000, 4 * 230);
 
-  const ui::FlexGrid& sheet = w->MSFlexGrid1;
+  const ui::FlexGrid& sheet = w_->MSFlexGrid1;
   EXPECT_EQ(sheet.TextMatrix(0, 0), u"R9");
   EXPECT_EQ(sheet.TextMatrix(1, 0), u"no9-4");
   for (int c = 1; c <= 5; ++c) {
@@ -247,7 +247,7 @@ TEST_F(PreviewTest, ANameClickComposesTheFiveRunSheetOfThatRunner) {
   EXPECT_EQ(sheet.TextMatrix(19, 0), u"不　　利");
 
   // An empty name cell below the last runner composes that runner index's empty cells.
-  w->MSFlexGrid2.UserMouseDown(1, 0, 2000, 15 * 230);
+  w_->MSFlexGrid2.UserMouseDown(1, 0, 2000, 15 * 230);
   EXPECT_EQ(HighlightedRow(), 15);
   EXPECT_EQ(sheet.TextMatrix(1, 0), u"");
   EXPECT_EQ(sheet.TextMatrix(0, 3), u"");
@@ -255,13 +255,13 @@ TEST_F(PreviewTest, ANameClickComposesTheFiveRunSheetOfThatRunner) {
 }
 
 TEST_F(PreviewTest, ANameClickBeforeAnyRacePickOnlyHighlights) {
-  w->MSFlexGrid2.UserMouseDown(1, 0, 1000, 230);
+  w_->MSFlexGrid2.UserMouseDown(1, 0, 1000, 230);
   EXPECT_EQ(HighlightedRow(), 1);
   EXPECT_EQ(PreviewRunnerRow(), 1);
   EXPECT_EQ(PreviewRace(), 0);
-  EXPECT_EQ(w->MSFlexGrid1.TextMatrix(0, 0), u"");
-  EXPECT_EQ(w->MSFlexGrid1.TextMatrix(1, 0), u"");
-  EXPECT_FALSE(w->MSFlexGrid1.MergeRow(0));
+  EXPECT_EQ(w_->MSFlexGrid1.TextMatrix(0, 0), u"");
+  EXPECT_EQ(w_->MSFlexGrid1.TextMatrix(1, 0), u"");
+  EXPECT_FALSE(w_->MSFlexGrid1.MergeRow(0));
 }
 
 }  // namespace

@@ -39,13 +39,13 @@ Text PathText(const fs::path& p) {
 class DataReadWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app = std::make_unique<program::Program>();
-    w = &app->Show<frmAg2>();
+    app_ = std::make_unique<program::Program>();
+    w_ = &app_->Show<frmAg2>();
   }
 
   // A folder holding files of these names; "good" names get a small two-race meeting.
   fs::path Folder(const std::string& name, const std::vector<std::string>& files) {
-    const fs::path folder = temp.Path() / name;
+    const fs::path folder = temp_.Path() / name;
     fs::create_directories(folder);
     for (const std::string& f : files) card_fixture::Touch(folder / f);
     return folder;
@@ -55,42 +55,43 @@ class DataReadWindowTest : public ::testing::Test {
     card_fixture::WriteMeeting(folder, {"03", "02"});
     return folder;
   }
-  void Pick(const fs::path& folder) { w->Dir1.UserPick(folder); }
+  void Pick(const fs::path& folder) { w_->Dir1.UserPick(folder); }
 
-  testsupport::ScopedTempDir temp;
-  std::unique_ptr<shell::App> app;
-  frmAg2* w = nullptr;
+  testsupport::ScopedTempDir temp_;
+  std::unique_ptr<shell::App> app_;
+  frmAg2* w_ = nullptr;
 };
 
 // Captions, places and looks are the design table's; here what loading leaves, and what the
 // steps rely on: every lamp white, each lamp as wide as its button, only the hint timer running.
 TEST_F(DataReadWindowTest, LoadsUnderTheMainWindowWithEveryStepLocked) {
-  EXPECT_EQ(w->Width(), 13000);
-  EXPECT_EQ(w->Height(), 8225);
-  EXPECT_EQ(w->Left(), (28800 - 13000) / 2);
-  EXPECT_EQ(w->Top(), (16200.0 - 9475) / 2 + 1250 - 200);
-  for (const ui::Control* c : std::vector<const ui::Control*>{&w->Command1, &w->Command6, &w->Command7,
-                                                              &w->Command8, &w->File1, &w->Combo1})
+  EXPECT_EQ(w_->Width(), 13000);
+  EXPECT_EQ(w_->Height(), 8225);
+  EXPECT_EQ(w_->Left(), (28800 - 13000) / 2);
+  EXPECT_EQ(w_->Top(), (16200.0 - 9475) / 2 + 1250 - 200);
+  for (const ui::Control* c : std::vector<const ui::Control*>{&w_->Command1, &w_->Command6, &w_->Command7,
+                                                              &w_->Command8, &w_->File1, &w_->Combo1})
     EXPECT_FALSE(c->Enabled()) << c->Name();
-  EXPECT_TRUE(w->Dir1.Enabled());
-  EXPECT_TRUE(w->Drive1.Enabled());
-  for (const ui::Label* lamp : {&w->Label6, &w->Label7, &w->Label29, &w->Label2, &w->Label3, &w->Label4})
+  EXPECT_TRUE(w_->Dir1.Enabled());
+  EXPECT_TRUE(w_->Drive1.Enabled());
+  for (const ui::Label* lamp :
+       {&w_->Label6, &w_->Label7, &w_->Label29, &w_->Label2, &w_->Label3, &w_->Label4})
     EXPECT_EQ(lamp->BackColor(), kWhite) << lamp->Name();
-  EXPECT_EQ(w->Label6.Width(), w->Command1.Width());
-  EXPECT_EQ(w->Label4.Width(), w->Command8.Width());
-  EXPECT_FALSE(w->Text1.Visible());
-  EXPECT_FALSE(w->Text2.Visible());
-  EXPECT_FALSE(w->Label32.Visible());
-  EXPECT_EQ(w->Label1.Caption(), u"");
-  EXPECT_EQ(w->Text2.Text(), u"0");
-  EXPECT_TRUE(w->Timer2.Running());
-  EXPECT_EQ(w->Timer2.Interval(), 400);
-  EXPECT_FALSE(w->Timer1.Running());
-  EXPECT_EQ(w->File1.Pattern(), u"*.kd2");  // what the folder check sees of a folder
+  EXPECT_EQ(w_->Label6.Width(), w_->Command1.Width());
+  EXPECT_EQ(w_->Label4.Width(), w_->Command8.Width());
+  EXPECT_FALSE(w_->Text1.Visible());
+  EXPECT_FALSE(w_->Text2.Visible());
+  EXPECT_FALSE(w_->Label32.Visible());
+  EXPECT_EQ(w_->Label1.Caption(), u"");
+  EXPECT_EQ(w_->Text2.Text(), u"0");
+  EXPECT_TRUE(w_->Timer2.Running());
+  EXPECT_EQ(w_->Timer2.Interval(), 400);
+  EXPECT_FALSE(w_->Timer1.Running());
+  EXPECT_EQ(w_->File1.Pattern(), u"*.kd2");  // what the folder check sees of a folder
 }
 
 TEST_F(DataReadWindowTest, LaysOutTheThreeGridsWithRowsMatchingTheClickBands) {
-  const ui::FlexGrid& runners = w->MSFlexGrid2;
+  const ui::FlexGrid& runners = w_->MSFlexGrid2;
   EXPECT_EQ(runners.Rows(), 19);
   EXPECT_EQ(runners.Cols(), 7);
   EXPECT_EQ(runners.FixedRows(), 1);
@@ -106,7 +107,7 @@ TEST_F(DataReadWindowTest, LaysOutTheThreeGridsWithRowsMatchingTheClickBands) {
   }
   const Text race_rows[] = {u"",           u"レ－ス 名",  u"条　    件", u"タ  －  フ",
                             u"距      離", u"頭      数", u"推定タイム", u"予想ペ－ス"};
-  for (const ui::FlexGrid* races : {&w->MSFlexGrid3, &w->MSFlexGrid4}) {
+  for (const ui::FlexGrid* races : {&w_->MSFlexGrid3, &w_->MSFlexGrid4}) {
     EXPECT_EQ(races->Rows(), 8);
     EXPECT_EQ(races->Cols(), 7);
     EXPECT_EQ(races->ColWidth(0), 1400);
@@ -115,20 +116,20 @@ TEST_F(DataReadWindowTest, LaysOutTheThreeGridsWithRowsMatchingTheClickBands) {
     EXPECT_EQ(races->CellAlignmentAt(1, 3), 1);
     EXPECT_EQ(races->CellAlignmentAt(2, 3), 4);
   }
-  EXPECT_EQ(w->MSFlexGrid3.TextMatrix(0, 1), u"　１Ｒ");
-  EXPECT_EQ(w->MSFlexGrid3.TextMatrix(0, 6), u"  ６Ｒ");
-  EXPECT_EQ(w->MSFlexGrid4.TextMatrix(0, 4), u"１０Ｒ");
-  EXPECT_EQ(w->MSFlexGrid3.CellFontSizeAt(1, 2), 7);
-  EXPECT_EQ(w->MSFlexGrid4.CellFontSizeAt(1, 2), 8);
-  EXPECT_EQ(w->MSFlexGrid4.CellFontSizeAt(2, 2), 10);
-  for (const ui::FlexGrid* g : {&w->MSFlexGrid2, &w->MSFlexGrid3, &w->MSFlexGrid4}) {
+  EXPECT_EQ(w_->MSFlexGrid3.TextMatrix(0, 1), u"　１Ｒ");
+  EXPECT_EQ(w_->MSFlexGrid3.TextMatrix(0, 6), u"  ６Ｒ");
+  EXPECT_EQ(w_->MSFlexGrid4.TextMatrix(0, 4), u"１０Ｒ");
+  EXPECT_EQ(w_->MSFlexGrid3.CellFontSizeAt(1, 2), 7);
+  EXPECT_EQ(w_->MSFlexGrid4.CellFontSizeAt(1, 2), 8);
+  EXPECT_EQ(w_->MSFlexGrid4.CellFontSizeAt(2, 2), 10);
+  for (const ui::FlexGrid* g : {&w_->MSFlexGrid2, &w_->MSFlexGrid3, &w_->MSFlexGrid4}) {
     for (int r = 0; r < g->Rows(); ++r) EXPECT_EQ(g->RowHeight(r), 230) << g->Name() << " row " << r;
   }
 }
 
 TEST_F(DataReadWindowTest, KeepsTheFiveRunSheetBelowTheVisibleArea) {
-  const ui::FlexGrid& sheet = w->MSFlexGrid1;
-  EXPECT_GE(sheet.Top(), w->Height());
+  const ui::FlexGrid& sheet = w_->MSFlexGrid1;
+  EXPECT_GE(sheet.Top(), w_->Height());
   EXPECT_EQ(sheet.Rows(), 20);
   EXPECT_EQ(sheet.Cols(), 6);
   EXPECT_EQ(sheet.FixedRows(), 2);
@@ -142,17 +143,17 @@ TEST_F(DataReadWindowTest, KeepsTheFiveRunSheetBelowTheVisibleArea) {
 }
 
 TEST_F(DataReadWindowTest, HintBlinksUntilAFolderIsChosenAndThenKeepsItsState) {
-  w->Timer2.Tick();
-  EXPECT_FALSE(w->Label37.Visible());
-  w->Timer2.Tick();
-  EXPECT_TRUE(w->Label37.Visible());
-  w->Timer2.Tick();
-  EXPECT_FALSE(w->Label37.Visible());
-  EXPECT_EQ(w->Text2.Text(), u"3");
+  w_->Timer2.Tick();
+  EXPECT_FALSE(w_->Label37.Visible());
+  w_->Timer2.Tick();
+  EXPECT_TRUE(w_->Label37.Visible());
+  w_->Timer2.Tick();
+  EXPECT_FALSE(w_->Label37.Visible());
+  EXPECT_EQ(w_->Text2.Text(), u"3");
   Pick(Folder("two", {kRaceFileName, kRunnerFileName}));
-  EXPECT_FALSE(w->Timer2.Running());
-  EXPECT_FALSE(w->Timer2.Tick());
-  EXPECT_FALSE(w->Label37.Visible());
+  EXPECT_FALSE(w_->Timer2.Running());
+  EXPECT_FALSE(w_->Timer2.Tick());
+  EXPECT_FALSE(w_->Label37.Visible());
 }
 
 TEST_F(DataReadWindowTest, FolderCheckWantsTheThreeExactNames) {
@@ -174,101 +175,101 @@ TEST_F(DataReadWindowTest, FolderCheckWantsTheThreeExactNames) {
     SetUp();
     const fs::path folder = Folder(c.folder, c.files);
     Pick(folder);
-    EXPECT_EQ(w->Label1.Caption(), PathText(folder));
-    EXPECT_EQ(w->File1.Path(), folder);
-    EXPECT_EQ(w->Command1.Enabled(), c.passes);
-    EXPECT_EQ(w->Label6.BackColor(), c.passes ? kBlue : kWhite);
-    EXPECT_EQ(w->Drive1.Enabled(), !c.passes);
-    EXPECT_EQ(w->Dir1.Enabled(), !c.passes);
-    EXPECT_FALSE(w->Timer2.Running());
-    EXPECT_TRUE(app->Messages().empty());
+    EXPECT_EQ(w_->Label1.Caption(), PathText(folder));
+    EXPECT_EQ(w_->File1.Path(), folder);
+    EXPECT_EQ(w_->Command1.Enabled(), c.passes);
+    EXPECT_EQ(w_->Label6.BackColor(), c.passes ? kBlue : kWhite);
+    EXPECT_EQ(w_->Drive1.Enabled(), !c.passes);
+    EXPECT_EQ(w_->Dir1.Enabled(), !c.passes);
+    EXPECT_FALSE(w_->Timer2.Running());
+    EXPECT_TRUE(app_->Messages().empty());
   }
 }
 
 TEST_F(DataReadWindowTest, CancelReopensTheListsAndAFolderWithoutTheFilesCannotBeRead) {
   const fs::path good = GoodFolder();
   Pick(good);
-  ASSERT_TRUE(w->Command1.Enabled());
-  w->Option14.UserClick();
-  EXPECT_TRUE(w->Command6.Enabled());
-  EXPECT_FALSE(w->Option14.Value());
-  w->Command6.UserClick();
-  EXPECT_FALSE(w->Command6.Enabled());
-  EXPECT_TRUE(w->Drive1.Enabled());
-  EXPECT_TRUE(w->Dir1.Enabled());
-  EXPECT_TRUE(w->File1.Enabled());
+  ASSERT_TRUE(w_->Command1.Enabled());
+  w_->Option14.UserClick();
+  EXPECT_TRUE(w_->Command6.Enabled());
+  EXPECT_FALSE(w_->Option14.Value());
+  w_->Command6.UserClick();
+  EXPECT_FALSE(w_->Command6.Enabled());
+  EXPECT_TRUE(w_->Drive1.Enabled());
+  EXPECT_TRUE(w_->Dir1.Enabled());
+  EXPECT_TRUE(w_->File1.Enabled());
 
   const fs::path two = Folder("two", {kRaceFileName, kRunnerFileName});
   Pick(two);
-  EXPECT_EQ(w->Label1.Caption(), PathText(two));
-  EXPECT_TRUE(w->Command1.Enabled());
-  EXPECT_EQ(w->Label6.BackColor(), kBlue);
+  EXPECT_EQ(w_->Label1.Caption(), PathText(two));
+  EXPECT_TRUE(w_->Command1.Enabled());
+  EXPECT_EQ(w_->Label6.BackColor(), kBlue);
   // The folder shown lacks the horse file: the click does nothing at all.
-  w->Command1.UserClick();
-  EXPECT_TRUE(w->Command1.Enabled());
-  EXPECT_FALSE(w->Command7.Enabled());
-  EXPECT_EQ(w->Label2.BackColor(), kWhite);
-  const RaceCardTables& card = app->meeting.Group<RaceCardTables>();
+  w_->Command1.UserClick();
+  EXPECT_TRUE(w_->Command1.Enabled());
+  EXPECT_FALSE(w_->Command7.Enabled());
+  EXPECT_EQ(w_->Label2.BackColor(), kWhite);
+  const RaceCardTables& card = app_->meeting.Group<RaceCardTables>();
   EXPECT_EQ(card.RaceCourseCode(1), u"");
-  EXPECT_FALSE(app->IsLoaded<shell::frmAg0>());
+  EXPECT_FALSE(app_->IsLoaded<shell::frmAg0>());
   EXPECT_FALSE(fs::exists(two / kHorseFileName));
 
   // Back to the folder with the files: the read runs.
   Pick(good);
-  w->Command1.UserClick();
+  w_->Command1.UserClick();
   EXPECT_EQ(card.RaceCourseCode(1), u"05");
 }
 
 TEST_F(DataReadWindowTest, RaceCardReadFillsTheTablesAndTheMeetingLineAndOpensTheNextStep) {
   Pick(GoodFolder());
-  w->Command1.UserClick();
-  const RaceCardTables& card = app->meeting.Group<RaceCardTables>();
+  w_->Command1.UserClick();
+  const RaceCardTables& card = app_->meeting.Group<RaceCardTables>();
   EXPECT_EQ(card.RaceCourseName(1), u"中山");
   EXPECT_EQ(card.HorseCode(1, 3), u"0000003");
   EXPECT_EQ(card.HorseCode(2, 1), u"0000004");
-  const shell::frmAg0& main_window = app->Form<shell::frmAg0>();
+  const shell::frmAg0& main_window = app_->Form<shell::frmAg0>();
   EXPECT_EQ(main_window.Label2.Caption(), u"１回 中山 ６日   H13.01.06");
   EXPECT_EQ(main_window.Label2.ForeColor(), kRed);
 
-  EXPECT_TRUE(w->Command7.Enabled());
-  EXPECT_EQ(w->Label2.BackColor(), kRed);
-  EXPECT_EQ(w->Label7.BackColor(), kBlue);
-  for (const ui::Control* c : std::vector<const ui::Control*>{&w->Command1, &w->Command6, &w->Dir1,
-                                                              &w->Drive1, &w->Option14, &w->Command8})
+  EXPECT_TRUE(w_->Command7.Enabled());
+  EXPECT_EQ(w_->Label2.BackColor(), kRed);
+  EXPECT_EQ(w_->Label7.BackColor(), kBlue);
+  for (const ui::Control* c : std::vector<const ui::Control*>{&w_->Command1, &w_->Command6, &w_->Dir1,
+                                                              &w_->Drive1, &w_->Option14, &w_->Command8})
     EXPECT_FALSE(c->Enabled()) << c->Name();
-  EXPECT_EQ(app->screen.MousePointer(), 0);
+  EXPECT_EQ(app_->screen.MousePointer(), 0);
   // The cancel path is closed for good.
-  w->Option14.UserClick();
-  EXPECT_FALSE(w->Command6.Enabled());
+  w_->Option14.UserClick();
+  EXPECT_FALSE(w_->Command6.Enabled());
 }
 
 TEST_F(DataReadWindowTest, PastRunsFillTheRaceGridsAndTheBuildHandsOverOnTheSecondTick) {
   Pick(GoodFolder());
-  w->Command1.UserClick();
-  w->Command7.UserClick();
-  EXPECT_FALSE(w->Command7.Enabled());
-  EXPECT_TRUE(w->Command8.Enabled());
-  EXPECT_EQ(w->Label3.BackColor(), kRed);
-  EXPECT_EQ(w->Label29.BackColor(), kBlue);
-  EXPECT_TRUE(w->Label32.Visible());
-  EXPECT_EQ(app->screen.MousePointer(), 0);
-  const auto race2 = RaceGridTexts(app->meeting, 2);
-  for (int r = 1; r <= 7; ++r) EXPECT_EQ(w->MSFlexGrid3.TextMatrix(r, 2), race2[static_cast<size_t>(r - 1)]);
-  EXPECT_EQ(w->MSFlexGrid3.TextMatrix(5, 2), u"02");
+  w_->Command1.UserClick();
+  w_->Command7.UserClick();
+  EXPECT_FALSE(w_->Command7.Enabled());
+  EXPECT_TRUE(w_->Command8.Enabled());
+  EXPECT_EQ(w_->Label3.BackColor(), kRed);
+  EXPECT_EQ(w_->Label29.BackColor(), kBlue);
+  EXPECT_TRUE(w_->Label32.Visible());
+  EXPECT_EQ(app_->screen.MousePointer(), 0);
+  const auto race2 = RaceGridTexts(app_->meeting, 2);
+  for (int r = 1; r <= 7; ++r) EXPECT_EQ(w_->MSFlexGrid3.TextMatrix(r, 2), race2[static_cast<size_t>(r - 1)]);
+  EXPECT_EQ(w_->MSFlexGrid3.TextMatrix(5, 2), u"02");
   // Races without a record still get their column.
-  EXPECT_EQ(w->MSFlexGrid4.TextMatrix(1, 6), u"       ***");
+  EXPECT_EQ(w_->MSFlexGrid4.TextMatrix(1, 6), u"       ***");
 
-  w->Command8.UserClick();
-  EXPECT_FALSE(w->Command8.Enabled());
-  EXPECT_EQ(w->Label4.BackColor(), kRed);
-  EXPECT_EQ(app->screen.MousePointer(), 0);
-  EXPECT_EQ(w->Timer1.Interval(), 400);
-  EXPECT_TRUE(w->Timer1.Tick());
-  EXPECT_TRUE(app->IsLoaded<frmAg2>());
-  EXPECT_FALSE(app->IsLoaded<analysis::frmAg3>());
-  EXPECT_TRUE(w->Timer1.Tick());
-  EXPECT_FALSE(app->IsLoaded<frmAg2>());
-  const analysis::frmAg3* analysis_window = app->FindLoaded<analysis::frmAg3>();
+  w_->Command8.UserClick();
+  EXPECT_FALSE(w_->Command8.Enabled());
+  EXPECT_EQ(w_->Label4.BackColor(), kRed);
+  EXPECT_EQ(app_->screen.MousePointer(), 0);
+  EXPECT_EQ(w_->Timer1.Interval(), 400);
+  EXPECT_TRUE(w_->Timer1.Tick());
+  EXPECT_TRUE(app_->IsLoaded<frmAg2>());
+  EXPECT_FALSE(app_->IsLoaded<analysis::frmAg3>());
+  EXPECT_TRUE(w_->Timer1.Tick());
+  EXPECT_FALSE(app_->IsLoaded<frmAg2>());
+  const analysis::frmAg3* analysis_window = app_->FindLoaded<analysis::frmAg3>();
   ASSERT_NE(analysis_window, nullptr);
   EXPECT_TRUE(analysis_window->Visible());
   EXPECT_EQ(analysis_window->Owner(), nullptr);
@@ -348,23 +349,23 @@ TEST(DataReadWindowFolderCheck, AFolderWhoseFilesCannotBeListedDoesNotPassOnTheP
 // A meeting folder named in CP932 (日本), as a Windows archive unpacked here leaves it: the user
 // sees U+FFFD in its name, picks it in the folder list, and both reads find its files.
 TEST_F(DataReadWindowTest, AFolderWhoseNameIsNotUtf8OpensThroughTheFolderListAndReads) {
-  const fs::path parent = temp.Path() / "archive";
+  const fs::path parent = temp_.Path() / "archive";
   const fs::path meeting = parent / "\x93\xfa\x96\x7b";
   fs::create_directories(meeting);
   card_fixture::WriteMeeting(meeting, {"03", "02"});
   card_fixture::Touch(meeting / kHorseFileName);
   Pick(parent);
-  ASSERT_EQ(w->Dir1.ListCount(), 1);
+  ASSERT_EQ(w_->Dir1.ListCount(), 1);
   const Text shown = PathText(parent) + u"/\uFFFD\uFFFD\uFFFD{";
-  EXPECT_EQ(w->Dir1.List(0), shown);
-  w->Dir1.UserPick(w->Dir1.ListPath(0));
-  EXPECT_EQ(w->Label1.Caption(), shown);
-  ASSERT_TRUE(w->Command1.Enabled());
-  w->Command1.UserClick();
-  EXPECT_EQ(app->Form<shell::frmAg0>().Label2.Caption(), u"１回 中山 ６日   H13.01.06");
-  EXPECT_EQ(app->meeting.Group<RaceCardTables>().HorseCode(2, 2), u"0000005");
-  w->Command7.UserClick();
-  EXPECT_TRUE(w->Command8.Enabled());
+  EXPECT_EQ(w_->Dir1.List(0), shown);
+  w_->Dir1.UserPick(w_->Dir1.ListPath(0));
+  EXPECT_EQ(w_->Label1.Caption(), shown);
+  ASSERT_TRUE(w_->Command1.Enabled());
+  w_->Command1.UserClick();
+  EXPECT_EQ(app_->Form<shell::frmAg0>().Label2.Caption(), u"１回 中山 ６日   H13.01.06");
+  EXPECT_EQ(app_->meeting.Group<RaceCardTables>().HorseCode(2, 2), u"0000005");
+  w_->Command7.UserClick();
+  EXPECT_TRUE(w_->Command8.Enabled());
 }
 
 TEST(RaceGridTexts, AreTheRaceCardTextsInRowOrder) {

@@ -73,13 +73,13 @@ Text Trim(const Text& t) {
 }
 
 // Cuts a workout text the way the basic analysis does and checks what lands in each slice.
-void ExpectParseableWorkout(const Text& text, const Text& raceDate, const std::string& where) {
+void ExpectParseableWorkout(const Text& text, const Text& race_date, const std::string& where) {
   SCOPED_TRACE(where + ": " + U8(text));
   const size_t two = text.find(u'2');
   if (two == Text::npos) return;  // no workout on record
   const Text date = text.substr(two, 8);
   EXPECT_TRUE(ValidDate(date));
-  EXPECT_LT(date, raceDate);
+  EXPECT_LT(date, race_date);
   EXPECT_EQ(two, 9u) << "the date's first 2 comes first";
   const size_t slope = text.find(u'坂');
   size_t going = Text::npos;
@@ -129,10 +129,10 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
   RecordReader<UmaRecord> horses(File("kol_uma.kd2"));
   races.Read(1);
   const Text course = races.Field(Den1Record::kCourseCode);
-  const Text raceDate = races.Field(Den1Record::kRaceDate);
-  ASSERT_TRUE(ValidDate(raceDate));
-  EXPECT_GE(Number(raceDate.substr(0, 4)), 1999);
-  EXPECT_LE(Number(raceDate.substr(0, 4)), 2008);
+  const Text race_date = races.Field(Den1Record::kRaceDate);
+  ASSERT_TRUE(ValidDate(race_date));
+  EXPECT_GE(Number(race_date.substr(0, 4)), 1999);
+  EXPECT_LE(Number(race_date.substr(0, 4)), 2008);
 
   long record = 0;
   for (int r = 1; r <= 12; ++r) {
@@ -144,7 +144,7 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
     EXPECT_TRUE(Digits(races.Field(Den1Record::kMeetingDay)));
     EXPECT_EQ(Number(races.Field(Den1Record::kRaceNo)), r);
     EXPECT_TRUE(Digits(races.Field(Den1Record::kRaceNo)));
-    EXPECT_EQ(races.Field(Den1Record::kRaceDate), raceDate);
+    EXPECT_EQ(races.Field(Den1Record::kRaceDate), race_date);
     EXPECT_FALSE(Blank(races.Field(Den1Record::kRaceName)));
     EXPECT_TRUE(
         OneOf(races.Field(Den1Record::kClassCode), {u"00003", u"05000", u"09000", u"16000", u"00004"}));
@@ -162,16 +162,16 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
     ASSERT_GE(n, 8);
     ASSERT_LE(n, 18);
 
-    int lastFrame = 0;
+    int last_frame = 0;
     for (int j = 1; j <= n; ++j) {
       SCOPED_TRACE("runner " + std::to_string(j));
       ++record;
       runners.Read(record);
       horses.Read(record);
       const int frame = Number(runners.Field(Den2Record::kFrame));
-      EXPECT_GE(frame, std::max(lastFrame, 1));
+      EXPECT_GE(frame, std::max(last_frame, 1));
       EXPECT_LE(frame, 8);
-      lastFrame = frame;
+      last_frame = frame;
       EXPECT_EQ(runners.Field(Den2Record::kHorseNo),
                 Text(j < 10 ? u"0" : u"") + model::FromUtf8(std::to_string(j)));
       EXPECT_TRUE(Digits(runners.Field(Den2Record::kHorseCode)));
@@ -183,23 +183,23 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
       EXPECT_TRUE(Digits(runners.Field(Den2Record::kWeight)));
       EXPECT_FALSE(Blank(runners.Field(Den2Record::kJockey)));
 
-      const Text trainDate = runners.Field(Den2Record::kTrainDate1);
-      if (Blank(trainDate)) {
+      const Text train_date = runners.Field(Den2Record::kTrainDate1);
+      if (Blank(train_date)) {
         EXPECT_FALSE(Blank(runners.Field(Den2Record::kTrainRemark1)));
       } else {
-        EXPECT_TRUE(ValidDate(trainDate));
-        EXPECT_LT(trainDate, raceDate);
+        EXPECT_TRUE(ValidDate(train_date));
+        EXPECT_LT(train_date, race_date);
         EXPECT_TRUE(
             OneOf(Trim(runners.Field(Den2Record::kTrainCentre1)), {u"栗東", u"美南", u"美北", u"函館"}));
         EXPECT_TRUE(SplitTime(Trim(runners.Field(Den2Record::kTrainTimeG1))));
         EXPECT_TRUE(OneOf(runners.Field(Den2Record::kTrainTrendCode1), {u"1", u"2", u"3", u"4", u"5", u" "}));
       }
-      ExpectParseableWorkout(runners.Field(Den2Record::kTrainText2), raceDate, "workout 2");
-      ExpectParseableWorkout(runners.Field(Den2Record::kTrainText3), raceDate, "workout 3");
+      ExpectParseableWorkout(runners.Field(Den2Record::kTrainText2), race_date, "workout 2");
+      ExpectParseableWorkout(runners.Field(Den2Record::kTrainText3), race_date, "workout 3");
 
       EXPECT_FALSE(Blank(horses.Field(UmaRecord::kSireName)));
       EXPECT_FALSE(Blank(horses.Field(UmaRecord::kDamName)));
-      int groupOne = 0;
+      int group_one = 0;
       for (int g = 1; g <= UmaRecord::kCountGroups; ++g) {
         int sum = 0;
         for (int c = 1; c <= 4; ++c) {
@@ -207,17 +207,17 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
           EXPECT_TRUE(Digits(count4) && count4.size() == 2u);
           sum += Number(count4);
         }
-        if (g == 1) groupOne = sum;
+        if (g == 1) group_one = sum;
         if (g == 2) {
-          EXPECT_EQ(sum, groupOne) << "every run has a running style";
+          EXPECT_EQ(sum, group_one) << "every run has a running style";
         }
       }
-      EXPECT_GE(groupOne, 5);
+      EXPECT_GE(group_one, 5);
 
-      Text later = raceDate;
+      Text later = race_date;
       for (int b = 1; b <= UmaRecord::kPastRuns; ++b) {
         SCOPED_TRACE("past run " + std::to_string(b));
-        auto field = [&](int block1Field) { return horses.Field(UmaRecord::RunField(b, block1Field)); };
+        auto field = [&](int block1_field) { return horses.Field(UmaRecord::RunField(b, block1_field)); };
         EXPECT_TRUE(OneOf(field(UmaRecord::kRunCourseCode),
                           {u"00", u"01", u"02", u"03", u"04", u"05", u"06", u"07", u"08", u"09"}));
         const Text date = field(UmaRecord::kRunDateCode);
@@ -230,17 +230,17 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
         EXPECT_TRUE(OneOf(surface, {u"0", u"1"}));
         const int distance = Number(field(UmaRecord::kRunDistance));
         EXPECT_TRUE(StandardDistance(distance));
-        const int fieldSize = Number(field(UmaRecord::kRunFieldSize));
-        EXPECT_TRUE(fieldSize >= 8 && fieldSize <= 18);
+        const int field_size = Number(field(UmaRecord::kRunFieldSize));
+        EXPECT_TRUE(field_size >= 8 && field_size <= 18);
         EXPECT_TRUE(OneOf(field(UmaRecord::kRunPaceCode), {u"0", u"1", u"2"}));
         const Text going = field(UmaRecord::kRunGoingCode);
         EXPECT_TRUE(OneOf(going, {u"0", u"1", u"2", u"3"}));
         const int gate = Number(field(UmaRecord::kRunGate));
-        EXPECT_TRUE(gate >= 1 && gate <= fieldSize);
+        EXPECT_TRUE(gate >= 1 && gate <= field_size);
         EXPECT_TRUE(Digits(field(UmaRecord::kRunWeight)));
         EXPECT_TRUE(Digits(field(UmaRecord::kRunBodyWeight)));
         const int position = Number(field(UmaRecord::kRunPosition));
-        EXPECT_TRUE(position >= 1 && position <= fieldSize);
+        EXPECT_TRUE(position >= 1 && position <= field_size);
         const Text time = field(UmaRecord::kRunTime);
         const Text margin = field(UmaRecord::kRunMargin);
         ASSERT_TRUE(Digits(time) && Digits(margin));
@@ -257,10 +257,10 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
         }
         // Any distance: between 54 and 68 seconds per kilometre.
         EXPECT_TRUE(winner >= distance * 0.054 && winner <= distance * 0.068) << winner;
-        const Text first3F = field(UmaRecord::kRunFirst3F);
-        const Text last3F = field(UmaRecord::kRunLast3F);
-        EXPECT_TRUE(Digits(first3F) && Number(first3F) >= 320 && Number(first3F) <= 420) << U8(first3F);
-        EXPECT_TRUE(Digits(last3F) && Number(last3F) >= 320 && Number(last3F) <= 450) << U8(last3F);
+        const Text first3_f = field(UmaRecord::kRunFirst3F);
+        const Text last3_f = field(UmaRecord::kRunLast3F);
+        EXPECT_TRUE(Digits(first3_f) && Number(first3_f) >= 320 && Number(first3_f) <= 420) << U8(first3_f);
+        EXPECT_TRUE(Digits(last3_f) && Number(last3_f) >= 320 && Number(last3_f) <= 450) << U8(last3_f);
         // Corners: the listed ones last, two digits each, blanks before them.
         Text passing;
         for (int c = 1; c <= 4; ++c) {
@@ -269,8 +269,8 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
           if (!Blank(corner)) passing += corner;
         }
         EXPECT_TRUE(passing.size() == 4 || passing.size() == 6 || passing.size() == 8);
-        const int firstListed = Number(passing.substr(0, 2));
-        EXPECT_TRUE(firstListed <= fieldSize || (firstListed > 40 && firstListed - 40 <= fieldSize));
+        const int first_listed = Number(passing.substr(0, 2));
+        EXPECT_TRUE(first_listed <= field_size || (first_listed > 40 && first_listed - 40 <= field_size));
       }
     }
   }

@@ -108,7 +108,7 @@ TEST_F(PastPerformanceFileTest, TakesEveryFieldFromItsDocumentedRecordBytes) {
   put(817, "17181920");  // group 21
   put(937, "21222324");  // group 36
   struct Field {
-    int byteInBlock;
+    int byte_in_block;
     std::string text;
     const char* family;
   };
@@ -126,7 +126,7 @@ TEST_F(PastPerformanceFileTest, TakesEveryFieldFromItsDocumentedRecordBytes) {
                               {395, "3" + d, "RunCorner3_"},     {397, "4" + d, "RunCorner4_"}};
   };
   for (int b = 1; b <= 5; ++b) {
-    for (const Field& f : fields(b)) put(1064 + 590 * (b - 1) + f.byteInBlock, f.text);
+    for (const Field& f : fields(b)) put(1064 + 590 * (b - 1) + f.byte_in_block, f.text);
   }
   writer::WriteBytes(dir_ / writer::kHorseFileName, std::string(5166, ' ') + second);
   RaceCardTables& card = meeting_.Group<RaceCardTables>();

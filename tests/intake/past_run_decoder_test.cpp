@@ -39,8 +39,8 @@ const Text& Cell(const model::Meeting& m, const std::string& family, int b, int 
 struct FieldCase {
   int field;
   Text raw;
-  std::string rawFamily;
-  std::string displayFamily;
+  std::string raw_family;
+  std::string display_family;
   Text shown;  // empty: the display cell is left unwritten
 };
 
@@ -54,12 +54,12 @@ void ExpectCases(const std::vector<FieldCase>& cases) {
       const int j = b + 20;
       DecodePastRun(BlockOf(b, {{c.field, c.raw}}), m.Group<PastRunTables>(), r, j, b);
       const std::string what =
-          c.displayFamily + " of '" + model::ToUtf8(c.raw) + "', run " + std::to_string(b);
-      EXPECT_EQ(Cell(m, c.rawFamily, b, r, j), c.raw) << what;
-      EXPECT_EQ(Cell(m, c.displayFamily, b, r, j), c.shown) << what;
+          c.display_family + " of '" + model::ToUtf8(c.raw) + "', run " + std::to_string(b);
+      EXPECT_EQ(Cell(m, c.raw_family, b, r, j), c.raw) << what;
+      EXPECT_EQ(Cell(m, c.display_family, b, r, j), c.shown) << what;
       for (int other = 1; other <= 5; ++other) {
         if (other != b) {
-          EXPECT_EQ(Cell(m, c.displayFamily, other, r, j), u"") << what;
+          EXPECT_EQ(Cell(m, c.display_family, other, r, j), u"") << what;
         }
       }
     }
@@ -254,10 +254,10 @@ TEST(DecodePastRun, FullBlockReadsEveryFieldOfItsOwnRun) {
                                     {241, u"11"},   {249, u"570"},      {250, u"468"},   {270, u"02"},
                                     {275, u"2013"}, {278, u"002"},      {279, u"362"},   {280, u"348"},
                                     {281, u"04"},   {282, u"04"},       {283, u"03"},    {284, u"02"}};
-  HorseFieldText run2Only = BlockOf(2, run2);
-  HorseFieldText record = [&](int number) -> Text {
-    if (number >= 201 && number <= 305) return number == 201 ? Text(u"04") : run2Only(number + 105);
-    return run2Only(number);
+  HorseFieldText run2_only = BlockOf(2, run2);
+  HorseFieldText record = [run2_only](int number) -> Text {
+    if (number >= 201 && number <= 305) return number == 201 ? Text(u"04") : run2_only(number + 105);
+    return run2_only(number);
   };
   model::Meeting m;
   PastRunTables& past_runs = m.Group<PastRunTables>();

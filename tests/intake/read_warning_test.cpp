@@ -88,42 +88,42 @@ class ReadWarningWindowTest : public ::testing::Test {
 
   // A whole meeting in a fresh folder, picked in a freshly started data-read window.
   void Fresh() {
-    folder = temp.Path() / "meeting";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    WriteWholeMeeting(folder);
-    app = std::make_unique<program::Program>();
-    w = &app->Show<frmAg2>();
-    w->Dir1.UserPick(folder);
-    ASSERT_TRUE(w->Command1.Enabled());
+    folder_ = temp_.Path() / "meeting";
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    WriteWholeMeeting(folder_);
+    app_ = std::make_unique<program::Program>();
+    w_ = &app_->Show<frmAg2>();
+    w_->Dir1.UserPick(folder_);
+    ASSERT_TRUE(w_->Command1.Enabled());
   }
 
   // Runs both reads, damaging before the one the damage is for.
   void ReadBoth(const Damage* damage) {
-    if (damage != nullptr && damage->step == Step::kRaceCard) damage->apply(folder / damage->file);
-    w->Command1.UserClick();
-    if (damage != nullptr && damage->step == Step::kPastPerformances) damage->apply(folder / damage->file);
-    w->Command7.UserClick();
+    if (damage != nullptr && damage->step == Step::kRaceCard) damage->apply(folder_ / damage->file);
+    w_->Command1.UserClick();
+    if (damage != nullptr && damage->step == Step::kPastPerformances) damage->apply(folder_ / damage->file);
+    w_->Command7.UserClick();
   }
 
   // The same two reads without the window, so without a box.
   std::unique_ptr<model::Meeting> ReadDirectly() {
     auto meeting = std::make_unique<model::Meeting>();
-    ReadRaceCard(*meeting, folder);
-    ReadPastPerformances(*meeting, folder);
+    ReadRaceCard(*meeting, folder_);
+    ReadPastPerformances(*meeting, folder_);
     return meeting;
   }
 
-  testsupport::ScopedTempDir temp;
-  fs::path folder;
-  std::unique_ptr<shell::App> app;
-  frmAg2* w = nullptr;
+  testsupport::ScopedTempDir temp_;
+  fs::path folder_;
+  std::unique_ptr<shell::App> app_;
+  frmAg2* w_ = nullptr;
 };
 
 TEST_F(ReadWarningWindowTest, WholeFilesGiveNoBox) {
   ReadBoth(nullptr);
-  EXPECT_TRUE(app->Messages().empty());
-  EXPECT_TRUE(w->Command8.Enabled());
+  EXPECT_TRUE(app_->Messages().empty());
+  EXPECT_TRUE(w_->Command8.Enabled());
 }
 
 TEST_F(ReadWarningWindowTest, ADamagedFileGetsOneBoxAfterItsReadAndTheTablesOfTheSameRead) {
@@ -158,8 +158,8 @@ TEST_F(ReadWarningWindowTest, ADamagedFileGetsOneBoxAfterItsReadAndTheTablesOfTh
     SCOPED_TRACE(damage.what);
     Fresh();
     ReadBoth(&damage);
-    ASSERT_EQ(app->Messages().size(), 1u);
-    const ui::MessageRecord& box = app->Messages()[0];
+    ASSERT_EQ(app_->Messages().size(), 1u);
+    const ui::MessageRecord& box = app_->Messages()[0];
     EXPECT_EQ(box.style, ui::kOkOnly + ui::kExclamation);
     EXPECT_EQ(box.answer, ui::kOk);
     const Text data = damage.step == Step::kRaceCard ? kRaceCardData : kPastPerformanceData;
@@ -167,9 +167,9 @@ TEST_F(ReadWarningWindowTest, ADamagedFileGetsOneBoxAfterItsReadAndTheTablesOfTh
     EXPECT_NE(box.text.find(model::FromUtf8(std::string(damage.file) + damage.line)), Text::npos)
         << model::ToUtf8(box.text);
     // The steps went on as they always have.
-    EXPECT_TRUE(w->Command8.Enabled());
-    EXPECT_TRUE(w->Label32.Visible());
-    ExpectSameTables(app->meeting, *ReadDirectly(), damage.what);
+    EXPECT_TRUE(w_->Command8.Enabled());
+    EXPECT_TRUE(w_->Label32.Visible());
+    ExpectSameTables(app_->meeting, *ReadDirectly(), damage.what);
   }
 }
 
@@ -178,30 +178,30 @@ TEST_F(ReadWarningWindowTest, ADamagedFileGetsOneBoxAfterItsReadAndTheTablesOfTh
 // its permissions, so this case needs an ordinary user.
 TEST_F(ReadWarningWindowTest, AFileWithoutReadPermissionIsNamedAsOneThatCannotBeOpened) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
-  fs::permissions(folder / kRunnerFileName, fs::perms::none);
-  w->Command1.UserClick();
-  fs::permissions(folder / kHorseFileName, fs::perms::none);
-  w->Command7.UserClick();
-  ASSERT_EQ(app->Messages().size(), 2u);
-  EXPECT_NE(app->Messages()[0].text.find(u"kol_den2.kd2：開けません"), Text::npos);
-  EXPECT_NE(app->Messages()[1].text.find(u"kol_uma.kd2：開けません"), Text::npos);
+  fs::permissions(folder_ / kRunnerFileName, fs::perms::none);
+  w_->Command1.UserClick();
+  fs::permissions(folder_ / kHorseFileName, fs::perms::none);
+  w_->Command7.UserClick();
+  ASSERT_EQ(app_->Messages().size(), 2u);
+  EXPECT_NE(app_->Messages()[0].text.find(u"kol_den2.kd2：開けません"), Text::npos);
+  EXPECT_NE(app_->Messages()[1].text.find(u"kol_uma.kd2：開けません"), Text::npos);
 }
 
 // " 出走馬  読込", then a FIFO in place of kol_uma.kd2, then " 成   績   読込": the read returns at
 // once and reads the horse file as missing.
 TEST_F(ReadWarningWindowTest, AFifoInPlaceOfTheHorseFileReadsAsMissingAtOnce) {
-  w->Command1.UserClick();
-  fifo_guard::FifoGuard fifo(folder / kHorseFileName);
-  w->Command7.UserClick();
+  w_->Command1.UserClick();
+  fifo_guard::FifoGuard fifo(folder_ / kHorseFileName);
+  w_->Command7.UserClick();
   EXPECT_FALSE(fifo.HadToRelease());
-  ASSERT_EQ(app->Messages().size(), 1u);
-  EXPECT_NE(app->Messages()[0].text.find(u"kol_uma.kd2：開けません"), Text::npos);
-  EXPECT_TRUE(w->Command8.Enabled());
-  EXPECT_EQ(app->screen.MousePointer(), ui::pointer::kDefault);
+  ASSERT_EQ(app_->Messages().size(), 1u);
+  EXPECT_NE(app_->Messages()[0].text.find(u"kol_uma.kd2：開けません"), Text::npos);
+  EXPECT_TRUE(w_->Command8.Enabled());
+  EXPECT_EQ(app_->screen.MousePointer(), ui::pointer::kDefault);
   auto without_horses = std::make_unique<model::Meeting>();
-  ReadRaceCard(*without_horses, folder);
-  ReadPastPerformances(*without_horses, temp.Path() / "nowhere");
-  ExpectSameTables(app->meeting, *without_horses, "FIFO read as missing");
+  ReadRaceCard(*without_horses, folder_);
+  ReadPastPerformances(*without_horses, temp_.Path() / "nowhere");
+  ExpectSameTables(app_->meeting, *without_horses, "FIFO read as missing");
 }
 
 }  // namespace

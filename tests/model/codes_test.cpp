@@ -27,11 +27,11 @@ TEST(Codes, LocalAndForeignCoursesByNumber) {
 }
 
 TEST(StdCourseIndex, FollowsTheStandardTimeRowOrder) {
-  const std::u16string_view codesInRowOrder[] = {u"04", u"05", u"01", u"00", u"02",
-                                                 u"03", u"08", u"07", u"06", u"09"};
+  const std::u16string_view codes_in_row_order[] = {u"04", u"05", u"01", u"00", u"02",
+                                                    u"03", u"08", u"07", u"06", u"09"};
   for (int row = 1; row <= 10; ++row) {
-    EXPECT_EQ(StdCourseIndex(codesInRowOrder[row - 1]), row);
-    EXPECT_EQ(NameOfCode(CourseCodes, codesInRowOrder[row - 1]), StdCourseOrder[row - 1].name);
+    EXPECT_EQ(StdCourseIndex(codes_in_row_order[row - 1]), row);
+    EXPECT_EQ(NameOfCode(CourseCodes, codes_in_row_order[row - 1]), StdCourseOrder[row - 1].name);
   }
   EXPECT_EQ(StdCourseIndex(u"10"), 0);
   EXPECT_EQ(StdCourseIndex(u"  "), 0);

@@ -20,12 +20,12 @@ using analysis::frmAg3;
 class AnalysisRoad : public ::testing::Test {
  protected:
   void SetUp() override {
-    app.Start();
-    ASSERT_EQ(testsupport::RoadToAnalysisWindow(app), "");
-    ASSERT_TRUE(app.IsLoaded<frmAg3>());
+    app_.Start();
+    ASSERT_EQ(testsupport::RoadToAnalysisWindow(app_), "");
+    ASSERT_TRUE(app_.IsLoaded<frmAg3>());
   }
-  void Run(const std::string& lines) { ASSERT_EQ(testsupport::RunLines(app, lines), ""); }
-  frmAg3& Window() { return app.Form<frmAg3>(); }
+  void Run(const std::string& lines) { ASSERT_EQ(testsupport::RunLines(app_, lines), ""); }
+  frmAg3& Window() { return app_.Form<frmAg3>(); }
   // The names of frmAg3's command buttons that take a click now.
   std::vector<std::string> Open() {
     std::vector<std::string> names;
@@ -35,7 +35,7 @@ class AnalysisRoad : public ::testing::Test {
     }
     return names;
   }
-  Program app;
+  Program app_;
 };
 
 TEST_F(AnalysisRoad, EveryRaceOfTheSampleCanBeConfirmedWithItsTimeAndPace) {
@@ -44,16 +44,16 @@ TEST_F(AnalysisRoad, EveryRaceOfTheSampleCanBeConfirmedWithItsTimeAndPace) {
   for (int race = 1; race <= 12; ++race) {
     SCOPED_TRACE(race);
     Run("click frmAg3.Command16\n");
-    EXPECT_EQ(w.Label2.Caption(), app.meeting.Group<intake::RaceCardTables>().RaceSummary(race));
+    EXPECT_EQ(w.Label2.Caption(), app_.meeting.Group<intake::RaceCardTables>().RaceSummary(race));
     Run("click frmAg3.Command18\n");
-    EXPECT_EQ(analysis::AnalysedRace(app.meeting), race);
-    EXPECT_EQ(w.Label6.Caption(), app.meeting.Group<intake::RaceCardTables>().RaceEstTimeLabel(race));
-    EXPECT_EQ(w.Label7.Caption(), app.meeting.Group<intake::RaceCardTables>().RacePaceLabel(race));
+    EXPECT_EQ(analysis::AnalysedRace(app_.meeting), race);
+    EXPECT_EQ(w.Label6.Caption(), app_.meeting.Group<intake::RaceCardTables>().RaceEstTimeLabel(race));
+    EXPECT_EQ(w.Label7.Caption(), app_.meeting.Group<intake::RaceCardTables>().RacePaceLabel(race));
     EXPECT_EQ(w.MSFlexGrid3.Top(), 8500);
     Run("click frmAg3.Command19\n");
   }
-  EXPECT_TRUE(app.Messages().empty());
-  EXPECT_EQ(w.MSFlexGrid3.TextMatrix(1, 12), app.meeting.Group<intake::RaceCardTables>().RaceName(12));
+  EXPECT_TRUE(app_.Messages().empty());
+  EXPECT_EQ(w.MSFlexGrid3.TextMatrix(1, 12), app_.meeting.Group<intake::RaceCardTables>().RaceName(12));
   EXPECT_EQ(w.MSFlexGrid3.TextMatrix(5, 3), u"18");
 }
 
@@ -107,7 +107,7 @@ TEST_F(AnalysisRoad, EachStepOpensTheNext) {
   EXPECT_FALSE(w.Check6.Visible());
   // "推奨馬" opened the evaluation switch and the main window's print box.
   EXPECT_TRUE(w.Check7.Enabled());
-  EXPECT_TRUE(app.Form<shell::frmAg0>().Check1.Enabled());
+  EXPECT_TRUE(app_.Form<shell::frmAg0>().Check1.Enabled());
   // The arming option clears itself, so every click arms "ＮＥＸＴ" again.
   EXPECT_FALSE(w.Option1.Value());
   Run("click frmAg3.Command15\n");

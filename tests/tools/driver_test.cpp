@@ -26,14 +26,14 @@ struct Result {
 class DriverTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app = testwin::MakeApp();
-    testwin::Start(*app);
+    app_ = testwin::MakeApp();
+    testwin::Start(*app_);
     testwin::Events().clear();
   }
   Result Run(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    int code = RunScript(*app, in, out, err);
+    int code = RunScript(*app_, in, out, err);
     return {code, out.str(), err.str()};
   }
   // The lines of out that start with prefix.
@@ -44,7 +44,7 @@ class DriverTest : public ::testing::Test {
       if (line.rfind(prefix, 0) == 0) picked += line + "\n";
     return picked;
   }
-  std::unique_ptr<shell::App> app;
+  std::unique_ptr<shell::App> app_;
 };
 
 TEST(DriverFormat, ValuesPrintAsJsonNumbersBooleansAndColours) {
@@ -72,7 +72,7 @@ TEST(DriverFormat, SurrogatesPrintAsPairsOrAsEscapes) {
 }
 
 TEST_F(DriverTest, DumpOfAControlPrintsOneFactPerLine) {
-  auto& w = app->Form<frmTestMain>();
+  auto& w = app_->Form<frmTestMain>();
   w.Check2.SetValue(ui::kChecked);
   w.Check2.SetForeColor(0xFF0000);
   Result r = Run("dump frmTestMain.Check2\ndump frmTestMain.Option1\n");
@@ -87,7 +87,7 @@ TEST_F(DriverTest, DumpOfAControlPrintsOneFactPerLine) {
 }
 
 TEST_F(DriverTest, GridDumpPrintsShapeWidthsAndEveryCell) {
-  auto& g = app->Form<frmTestMain>().MSFlexGrid1;
+  auto& g = app_->Form<frmTestMain>().MSFlexGrid1;
   g.SetColWidth(0, 400);
   g.SetRow(2);
   g.SetCol(1);
@@ -122,7 +122,7 @@ TEST_F(DriverTest, UserCommandsActAsAUserWould) {
           "mousedown frmTestMain.MSFlexGrid1 10 20\n"
           "tick frmTestMain.Timer1 3\n");
   ASSERT_EQ(r.code, 0) << r.err;
-  auto& w = app->Form<frmTestMain>();
+  auto& w = app_->Form<frmTestMain>();
   EXPECT_EQ(w.Text1.Text(), u"two words");
   EXPECT_EQ(w.Combo1.Text(), u"  padded \u3000");
   EXPECT_EQ(w.mouse, (std::vector<std::string>{"2 1 1400.000000 230.500000", "1 0 10.000000 20.000000"}));
@@ -133,7 +133,7 @@ TEST_F(DriverTest, UserCommandsActAsAUserWould) {
 }
 
 TEST_F(DriverTest, ActionsOnDisabledControlsOrWindowsNotShownDoNothing) {
-  auto& w = app->Form<frmTestMain>();
+  auto& w = app_->Form<frmTestMain>();
   w.Command1.SetEnabled(false);
   w.Timer1.SetInterval(0);
   testwin::Events().clear();
@@ -152,11 +152,11 @@ TEST_F(DriverTest, DumpOfAWindowThatIsNotLoadedDoesNotLoadIt) {
   Result r = Run("dump frmTestSecond\ndump frmTestSecond.Command1\n");
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "frmTestSecond.Loaded\tfalse\nfrmTestSecond.Loaded\tfalse\n");
-  EXPECT_FALSE(app->IsLoaded<testwin::frmTestSecond>());
+  EXPECT_FALSE(app_->IsLoaded<testwin::frmTestSecond>());
 }
 
 TEST_F(DriverTest, WindowDumpStartsWithTheWindowsOwnStateThenEveryControl) {
-  auto& w = app->Form<frmTestMain>();
+  auto& w = app_->Form<frmTestMain>();
   w.SetTop(2072.5);
   w.Line(1000, 900, 9200, 900, ui::Rgb(0, 0, 255));
   Result r = Run("dump frmTestMain");
@@ -176,7 +176,7 @@ TEST_F(DriverTest, WindowDumpStartsWithTheWindowsOwnStateThenEveryControl) {
 }
 
 TEST_F(DriverTest, DumpTablePrintsEveryCellFirstIndexSlowest) {
-  app->meeting.Group<intake::RaceCardTables>().HorseName(1, 3) = u"サクラ\"";
+  app_->meeting.Group<intake::RaceCardTables>().HorseName(1, 3) = u"サクラ\"";
   Result r = Run("dump table HorseName\ndump table RaceDate");
   ASSERT_EQ(r.code, 0) << r.err;
   std::string horse = Lines(r.out, "HorseName[");
@@ -190,8 +190,8 @@ TEST_F(DriverTest, DumpTablePrintsEveryCellFirstIndexSlowest) {
 TEST_F(DriverTest, MessagesAreAnsweredAsScriptedAndListed) {
   Result r = Run("answer cancel\n");
   ASSERT_EQ(r.code, 0);
-  EXPECT_EQ(app->MsgBox(u"ドライブ\n読めません", ui::kRetryCancel + ui::kInformation), ui::kCancel);
-  EXPECT_EQ(app->MsgBox(u"２５００ｍ以上の解析は出来ません。！！"), ui::kOk);
+  EXPECT_EQ(app_->MsgBox(u"ドライブ\n読めません", ui::kRetryCancel + ui::kInformation), ui::kCancel);
+  EXPECT_EQ(app_->MsgBox(u"２５００ｍ以上の解析は出来ません。！！"), ui::kOk);
   r = Run("dump messages");
   EXPECT_EQ(r.out,
             "messages.Count\t2\n"
@@ -204,7 +204,7 @@ TEST_F(DriverTest, MessagesAreAnsweredAsScriptedAndListed) {
 }
 
 TEST_F(DriverTest, PrintedDocumentsAreListed) {
-  ui::Printer& p = app->printer;
+  ui::Printer& p = app_->printer;
   p.SetScaleMode(ui::kScaleMillimeters);
   p.SetPaperSize(ui::kPaperB4);
   p.SetOrientation(ui::kLandscape);
@@ -309,7 +309,7 @@ TEST_F(DriverTest, TheFirstLineThatCannotBeCarriedOutStopsTheScript) {
 }
 
 TEST_F(DriverTest, AQueuedAnswerTheBoxDoesNotOfferFailsTheLineThatShowedIt) {
-  app->Form<frmTestMain>().Command3.OnClick = [this] { app->MsgBox(u"x", ui::kOkOnly); };
+  app_->Form<frmTestMain>().Command3.OnClick = [this] { app_->MsgBox(u"x", ui::kOkOnly); };
   Result r = Run("answer retry\nclick frmTestMain.Command3\n");
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.err.rfind("line 2: the message box has no button \"retry\"", 0), 0u) << r.err;
@@ -320,8 +320,8 @@ TEST_F(DriverTest, TimingWritesOneLineOfMicrosecondsPerLineCarriedOut) {
       "# a comment\ndump frmTestMain.Check2\n\n  click frmTestMain.Command3  \nbogus\n";
   std::istringstream plain_in(script), timed_in(script);
   std::ostringstream plain_out, plain_err, timed_out, timed_err;
-  EXPECT_EQ(RunScript(*app, plain_in, plain_out, plain_err), 1);
-  EXPECT_EQ(RunScript(*app, timed_in, timed_out, timed_err, {}, {.timing = true}), 1);
+  EXPECT_EQ(RunScript(*app_, plain_in, plain_out, plain_err), 1);
+  EXPECT_EQ(RunScript(*app_, timed_in, timed_out, timed_err, {}, {.timing = true}), 1);
   EXPECT_EQ(timed_out.str(), plain_out.str());
   // Comments and blank lines take no time line; the failing line gets only its error.
   const std::regex expected(

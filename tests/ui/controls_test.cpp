@@ -12,58 +12,58 @@ using Log = std::vector<std::string>;
 class ControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app = testwin::MakeApp();
-    testwin::Start(*app);
-    w = &app->Form<frmTestMain>();
+    app_ = testwin::MakeApp();
+    testwin::Start(*app_);
+    w_ = &app_->Form<frmTestMain>();
     Events().clear();
   }
-  std::unique_ptr<shell::App> app;
-  frmTestMain* w = nullptr;
+  std::unique_ptr<shell::App> app_;
+  frmTestMain* w_ = nullptr;
 };
 
 TEST_F(ControlsTest, CheckBoxRunsItsClickOnlyWhenCodeChangesItsValue) {
-  w->Check1.SetValue(kChecked);
-  w->Check1.SetValue(kChecked);  // present value: nothing
-  w->Check1.SetValue(kGrayed);
-  w->Check1.SetValue(kUnchecked);
-  w->Check1.SetValue(kUnchecked);  // nothing
+  w_->Check1.SetValue(kChecked);
+  w_->Check1.SetValue(kChecked);  // present value: nothing
+  w_->Check1.SetValue(kGrayed);
+  w_->Check1.SetValue(kUnchecked);
+  w_->Check1.SetValue(kUnchecked);  // nothing
   EXPECT_EQ(Events(), (Log{"Check1_Click 1", "Check1_Click 2", "Check1_Click 0"}));
-  EXPECT_THROW(w->Check1.SetValue(3), std::out_of_range);
+  EXPECT_THROW(w_->Check1.SetValue(3), std::out_of_range);
 }
 
 TEST_F(ControlsTest, UserClickTogglesACheckBoxAndAGreyOneBecomesTicked) {
-  w->Check1.UserClick();
-  EXPECT_EQ(w->Check1.Value(), kChecked);
-  w->Check1.UserClick();
-  EXPECT_EQ(w->Check1.Value(), kUnchecked);
-  w->Check1.SetValue(kGrayed);
-  w->Check1.UserClick();
-  EXPECT_EQ(w->Check1.Value(), kChecked);
+  w_->Check1.UserClick();
+  EXPECT_EQ(w_->Check1.Value(), kChecked);
+  w_->Check1.UserClick();
+  EXPECT_EQ(w_->Check1.Value(), kUnchecked);
+  w_->Check1.SetValue(kGrayed);
+  w_->Check1.UserClick();
+  EXPECT_EQ(w_->Check1.Value(), kChecked);
   EXPECT_EQ(Events(), (Log{"Check1_Click 1", "Check1_Click 0", "Check1_Click 2", "Check1_Click 1"}));
 }
 
 TEST_F(ControlsTest, OptionGroupsArePerContainer) {
-  w->Option1.SetValue(true);
-  w->Option3.SetValue(true);
-  EXPECT_TRUE(w->Option1.Value());  // another container: untouched
-  w->Option2.SetValue(true);
-  EXPECT_FALSE(w->Option1.Value());
-  EXPECT_TRUE(w->Option2.Value());
-  EXPECT_TRUE(w->Option3.Value());
+  w_->Option1.SetValue(true);
+  w_->Option3.SetValue(true);
+  EXPECT_TRUE(w_->Option1.Value());  // another container: untouched
+  w_->Option2.SetValue(true);
+  EXPECT_FALSE(w_->Option1.Value());
+  EXPECT_TRUE(w_->Option2.Value());
+  EXPECT_TRUE(w_->Option3.Value());
   EXPECT_EQ(Events(), (Log{"Option1_Click", "Option3_Click", "Option2_Click"}));
-  ASSERT_EQ(w->Option1.Group().size(), 1u);
-  EXPECT_EQ(w->Option1.Group()[0], &w->Option2);
+  ASSERT_EQ(w_->Option1.Group().size(), 1u);
+  EXPECT_EQ(w_->Option1.Group()[0], &w_->Option2);
 }
 
 TEST_F(ControlsTest, ClearingOrReselectingAnOptionRunsNothing) {
-  w->Option4.SetValue(true);
+  w_->Option4.SetValue(true);
   Events().clear();
-  w->Option4.SetValue(true);
-  w->Option4.UserClick();  // the user clicks the selected one
-  w->Option4.SetValue(false);
+  w_->Option4.SetValue(true);
+  w_->Option4.UserClick();  // the user clicks the selected one
+  w_->Option4.SetValue(false);
   EXPECT_TRUE(Events().empty());
-  EXPECT_FALSE(w->Option4.Value());
-  w->Option4.UserClick();
+  EXPECT_FALSE(w_->Option4.Value());
+  w_->Option4.UserClick();
   EXPECT_EQ(Events(), (Log{"Option4_Click"}));
 }
 
@@ -96,46 +96,46 @@ TEST_F(ControlsTest, UserActionsNeedAnEnabledVisibleControlInViewOnAShownWindow)
   };
   for (const Case& c : cases) {
     SetUp();
-    c.block(*w);
-    w->Command3.UserClick();
-    w->Check2.UserClick();
+    c.block(*w_);
+    w_->Command3.UserClick();
+    w_->Check2.UserClick();
     EXPECT_TRUE(Events().empty()) << c.what;
-    EXPECT_EQ(w->Check2.Value(), kUnchecked) << c.what;
+    EXPECT_EQ(w_->Check2.Value(), kUnchecked) << c.what;
     // Code still changes a control the user cannot reach.
-    w->Check2.SetValue(kChecked);
+    w_->Check2.SetValue(kChecked);
     EXPECT_EQ(Events(), (Log{"Check2_Click"})) << c.what;
   }
 }
 
 TEST_F(ControlsTest, MenuEntriesNeedTheirWholeMenuEnabledAndSeparatorsDoNothing) {
-  w->mnuOpen.UserClick();
-  w->mnuDummy.UserClick();
-  w->mnuFile.SetEnabled(false);
-  w->mnuExit.UserClick();
-  w->mnuFile.SetEnabled(true);
-  w->mnuExit.SetEnabled(false);
-  w->mnuExit.UserClick();
+  w_->mnuOpen.UserClick();
+  w_->mnuDummy.UserClick();
+  w_->mnuFile.SetEnabled(false);
+  w_->mnuExit.UserClick();
+  w_->mnuFile.SetEnabled(true);
+  w_->mnuExit.SetEnabled(false);
+  w_->mnuExit.UserClick();
   EXPECT_EQ(Events(), (Log{"mnuOpen_Click"}));
-  EXPECT_TRUE(w->mnuDummy.IsSeparator());
-  EXPECT_EQ(w->MenuBar(), (std::vector<Menu*>{&w->mnuFile, &w->mnuPrint}));
-  EXPECT_EQ(w->mnuFile.Items(), (std::vector<Menu*>{&w->mnuOpen, &w->mnuDummy, &w->mnuExit}));
-  EXPECT_EQ(w->mnuExit.Shortcut(), "Ctrl+X");
+  EXPECT_TRUE(w_->mnuDummy.IsSeparator());
+  EXPECT_EQ(w_->MenuBar(), (std::vector<Menu*>{&w_->mnuFile, &w_->mnuPrint}));
+  EXPECT_EQ(w_->mnuFile.Items(), (std::vector<Menu*>{&w_->mnuOpen, &w_->mnuDummy, &w_->mnuExit}));
+  EXPECT_EQ(w_->mnuExit.Shortcut(), "Ctrl+X");
 }
 
 TEST_F(ControlsTest, TextBoxRunsChangeOnlyWhenItsTextChanges) {
-  w->Text1.SetText(u"a");
-  w->Text1.SetText(u"a");
-  w->Text1.UserType(u"b");
-  w->Text1.SetLocked(true);
-  w->Text1.UserType(u"c");
-  EXPECT_EQ(w->Text1.Text(), u"b");
+  w_->Text1.SetText(u"a");
+  w_->Text1.SetText(u"a");
+  w_->Text1.UserType(u"b");
+  w_->Text1.SetLocked(true);
+  w_->Text1.UserType(u"c");
+  EXPECT_EQ(w_->Text1.Text(), u"b");
   EXPECT_EQ(Events(), (Log{"Text1_Change", "Text1_Change"}));
-  w->Text1.SetFocus();
-  EXPECT_EQ(w->ActiveControl(), &w->Text1);
+  w_->Text1.SetFocus();
+  EXPECT_EQ(w_->ActiveControl(), &w_->Text1);
 }
 
 TEST_F(ControlsTest, ComboBoxChoiceTextAndTyping) {
-  ComboBox& c = w->Combo1;
+  ComboBox& c = w_->Combo1;
   EXPECT_EQ(c.ListIndex(), -1);
   c.SetListIndex(1);
   EXPECT_EQ(c.Text(), u" 稍重 ");
@@ -156,7 +156,7 @@ TEST_F(ControlsTest, ComboBoxChoiceTextAndTyping) {
 }
 
 TEST_F(ControlsTest, ListBoxInsertAndRemoveKeepTheChosenEntry) {
-  ListBox list(*w, "List1");
+  ListBox list(*w_, "List1");
   list.AddItem(u"a");
   list.AddItem(u"c");
   list.SetListIndex(1);
@@ -171,7 +171,7 @@ TEST_F(ControlsTest, ListBoxInsertAndRemoveKeepTheChosenEntry) {
 }
 
 TEST_F(ControlsTest, TimersTickOnlyWhenEnabledWithAnInterval) {
-  Timer& t = w->Timer1;
+  Timer& t = w_->Timer1;
   EXPECT_TRUE(t.Tick());
   t.SetEnabled(false);
   EXPECT_FALSE(t.Tick());
@@ -179,21 +179,21 @@ TEST_F(ControlsTest, TimersTickOnlyWhenEnabledWithAnInterval) {
   t.SetInterval(0);
   EXPECT_FALSE(t.Tick());
   t.SetInterval(400);
-  w->Hide();  // a hidden window's timer still runs
+  w_->Hide();  // a hidden window's timer still runs
   EXPECT_TRUE(t.Tick());
   EXPECT_EQ(Events(), (Log{"Timer1_Timer", "Timer1_Timer"}));
-  EXPECT_EQ(app->RunningTimers(), (std::vector<Timer*>{&t}));
+  EXPECT_EQ(app_->RunningTimers(), (std::vector<Timer*>{&t}));
   t.SetEnabled(false);
-  EXPECT_TRUE(app->RunningTimers().empty());
+  EXPECT_TRUE(app_->RunningTimers().empty());
 }
 
 TEST_F(ControlsTest, ControlsAreFoundByNameInDeclarationOrder) {
-  EXPECT_EQ(w->FindControl("Check2"), &w->Check2);
-  EXPECT_EQ(w->FindControl("Nope"), nullptr);
-  EXPECT_EQ(w->Controls().front(), &w->mnuFile);
-  EXPECT_EQ(w->Check2.Container(), &w->Frame1);
-  EXPECT_EQ(w->Check1.Container(), nullptr);
-  EXPECT_THROW(CheckBox(*w, "Check1"), std::logic_error);
+  EXPECT_EQ(w_->FindControl("Check2"), &w_->Check2);
+  EXPECT_EQ(w_->FindControl("Nope"), nullptr);
+  EXPECT_EQ(w_->Controls().front(), &w_->mnuFile);
+  EXPECT_EQ(w_->Check2.Container(), &w_->Frame1);
+  EXPECT_EQ(w_->Check1.Container(), nullptr);
+  EXPECT_THROW(CheckBox(*w_, "Check1"), std::logic_error);
 }
 
 TEST_F(ControlsTest, EachKindAnswersWhatAUserCanDoWithIt) {
@@ -220,7 +220,7 @@ TEST_F(ControlsTest, EachKindAnswersWhatAUserCanDoWithIt) {
       {"Line1", false, false, false, false, false, false, false},
   };
   for (const Case& c : cases) {
-    Control* control = w->FindControl(c.name);
+    Control* control = w_->FindControl(c.name);
     ASSERT_NE(control, nullptr) << c.name;
     const Control* read_only = control;
     EXPECT_EQ(control->AsCaptioned() != nullptr, c.captioned) << c.name;
@@ -235,9 +235,9 @@ TEST_F(ControlsTest, EachKindAnswersWhatAUserCanDoWithIt) {
 }
 
 TEST_F(ControlsTest, LabelsButtonsAndMenusAreClickedAlike) {
-  w->Label1.OnClick = [] { Events().push_back("Label1_Click"); };
+  w_->Label1.OnClick = [] { Events().push_back("Label1_Click"); };
   for (const char* name : {"Command3", "Check1", "Option3", "Label1", "mnuOpen", "Command1"}) {
-    Clickable* clickable = w->FindControl(name)->AsClickable();
+    Clickable* clickable = w_->FindControl(name)->AsClickable();
     ASSERT_NE(clickable, nullptr) << name;
     clickable->UserClick();
   }
@@ -248,16 +248,16 @@ TEST_F(ControlsTest, LabelsButtonsAndMenusAreClickedAlike) {
   EXPECT_EQ(Events()[4], "mnuOpen_Click");
   EXPECT_EQ(Events()[5], "Command1_Click");
   // Captions are one property whatever the kind, the window's included.
-  for (Captioned* captioned : std::initializer_list<Captioned*>{w, &w->Label1, &w->Frame1, &w->mnuFile}) {
+  for (Captioned* captioned : std::initializer_list<Captioned*>{w_, &w_->Label1, &w_->Frame1, &w_->mnuFile}) {
     captioned->SetCaption(u"見出し");
     EXPECT_EQ(captioned->Caption(), u"見出し");
   }
-  EXPECT_EQ(w->Option1.CheckState(), kUnchecked);
-  w->Option1.SetValue(true);
-  w->Check1.SetValue(kGrayed);
-  EXPECT_EQ(w->Option1.CheckState(), kChecked);
-  EXPECT_EQ(w->Check1.CheckState(), kGrayed);
-  EXPECT_EQ(w->Command1.CheckState(), kUnchecked);
+  EXPECT_EQ(w_->Option1.CheckState(), kUnchecked);
+  w_->Option1.SetValue(true);
+  w_->Check1.SetValue(kGrayed);
+  EXPECT_EQ(w_->Option1.CheckState(), kChecked);
+  EXPECT_EQ(w_->Check1.CheckState(), kGrayed);
+  EXPECT_EQ(w_->Command1.CheckState(), kUnchecked);
 }
 
 // A change takes the next number of its window's change clock; the frontend follows those stamps.
@@ -266,18 +266,18 @@ class ChangeStampTest : public ControlsTest {
   // Runs set twice: the first run must stamp a change of what (a control, or the window itself when
   // null), the second, with the same value, nothing.
   void ExpectStampedOnce(const char* what, Control* control, const std::function<void()>& set) {
-    uint64_t window_before = w->LastChange(), own_before = w->LastOwnChange();
+    uint64_t window_before = w_->LastChange(), own_before = w_->LastOwnChange();
     set();
-    EXPECT_GT(w->LastChange(), window_before) << what;
+    EXPECT_GT(w_->LastChange(), window_before) << what;
     if (control != nullptr) {
-      EXPECT_EQ(control->LastChange(), w->LastChange()) << what;
-      EXPECT_EQ(w->LastOwnChange(), own_before) << what << ": a control's change is not the window's own";
+      EXPECT_EQ(control->LastChange(), w_->LastChange()) << what;
+      EXPECT_EQ(w_->LastOwnChange(), own_before) << what << ": a control's change is not the window's own";
     } else {
-      EXPECT_EQ(w->LastOwnChange(), w->LastChange()) << what;
+      EXPECT_EQ(w_->LastOwnChange(), w_->LastChange()) << what;
     }
-    uint64_t after = w->LastChange();
+    uint64_t after = w_->LastChange();
     set();
-    EXPECT_EQ(w->LastChange(), after) << what << ": the same value again reports nothing";
+    EXPECT_EQ(w_->LastChange(), after) << what << ": the same value again reports nothing";
   }
 };
 
@@ -287,27 +287,27 @@ TEST_F(ChangeStampTest, SettersReportAChangeOnlyWhenTheValueChanges) {
     Control* control;
     std::function<void()> set;
   };
-  FlexGrid& g = w->MSFlexGrid1;
+  FlexGrid& g = w_->MSFlexGrid1;
   const Case cases[] = {
-      {"Left", &w->Label1, [&] { w->Label1.SetLeft(10); }},
-      {"Move", &w->Label1, [&] { w->Label1.Move(10, 20, 30, 40); }},
-      {"Visible", &w->Label1, [&] { w->Label1.SetVisible(false); }},
-      {"Enabled", &w->Command1, [&] { w->Command1.SetEnabled(false); }},
-      {"ForeColor", &w->Label1, [&] { w->Label1.SetForeColor(0xFF); }},
-      {"FontBold", &w->Label1, [&] { w->Label1.SetFontBold(true); }},
-      {"Font", &w->Label1,
+      {"Left", &w_->Label1, [&] { w_->Label1.SetLeft(10); }},
+      {"Move", &w_->Label1, [&] { w_->Label1.Move(10, 20, 30, 40); }},
+      {"Visible", &w_->Label1, [&] { w_->Label1.SetVisible(false); }},
+      {"Enabled", &w_->Command1, [&] { w_->Command1.SetEnabled(false); }},
+      {"ForeColor", &w_->Label1, [&] { w_->Label1.SetForeColor(0xFF); }},
+      {"FontBold", &w_->Label1, [&] { w_->Label1.SetFontBold(true); }},
+      {"Font", &w_->Label1,
        [&] {
-         w->Label1.SetFont(ui::Font{u"ＭＳ 明朝", 12, true});
+         w_->Label1.SetFont(ui::Font{u"ＭＳ 明朝", 12, true});
        }},
-      {"ToolTipText", &w->Command1, [&] { w->Command1.SetToolTipText(u"説明"); }},
-      {"Caption", &w->Frame1, [&] { w->Frame1.SetCaption(u"枠"); }},
-      {"Style", &w->Command1, [&] { w->Command1.SetStyle(1); }},
-      {"Value", &w->Check2, [&] { w->Check2.SetValue(kChecked); }},
-      {"Text", &w->Text1, [&] { w->Text1.SetText(u"文"); }},
-      {"ListIndex", &w->Combo1, [&] { w->Combo1.SetListIndex(1); }},
-      {"Points", &w->Line1, [&] { w->Line1.SetPoints(8000, 700, 6300, 700); }},
-      {"Interval", &w->Timer1, [&] { w->Timer1.SetInterval(100); }},
-      {"Checked", &w->mnuOpen, [&] { w->mnuOpen.SetChecked(true); }},
+      {"ToolTipText", &w_->Command1, [&] { w_->Command1.SetToolTipText(u"説明"); }},
+      {"Caption", &w_->Frame1, [&] { w_->Frame1.SetCaption(u"枠"); }},
+      {"Style", &w_->Command1, [&] { w_->Command1.SetStyle(1); }},
+      {"Value", &w_->Check2, [&] { w_->Check2.SetValue(kChecked); }},
+      {"Text", &w_->Text1, [&] { w_->Text1.SetText(u"文"); }},
+      {"ListIndex", &w_->Combo1, [&] { w_->Combo1.SetListIndex(1); }},
+      {"Points", &w_->Line1, [&] { w_->Line1.SetPoints(8000, 700, 6300, 700); }},
+      {"Interval", &w_->Timer1, [&] { w_->Timer1.SetInterval(100); }},
+      {"Checked", &w_->mnuOpen, [&] { w_->mnuOpen.SetChecked(true); }},
       {"grid Rows", &g, [&] { g.SetRows(5); }},
       {"grid FixedCols", &g, [&] { g.SetFixedCols(0); }},
       {"grid ColWidth", &g, [&] { g.SetColWidth(1, 500); }},
@@ -317,24 +317,24 @@ TEST_F(ChangeStampTest, SettersReportAChangeOnlyWhenTheValueChanges) {
       {"grid CellBackColor", &g, [&] { g.SetCellBackColor(0xFF00); }},
       {"grid GridLines", &g, [&] { g.SetGridLines(2); }},
       {"grid Clear", &g, [&] { g.Clear(); }},
-      {"window Caption", nullptr, [&] { w->SetCaption(u"別の見出し"); }},
-      {"window Move", nullptr, [&] { w->Move(100, 200, 9000, 6000); }},
-      {"window BackColor", nullptr, [&] { w->SetBackColor(0xFFFF); }},
-      {"window Enabled", nullptr, [&] { w->SetEnabled(false); }},
-      {"window ControlBox", nullptr, [&] { w->SetControlBox(false); }},
-      {"window Hide", nullptr, [&] { w->Hide(); }},
-      {"window ActiveControl", nullptr, [&] { w->Text1.SetFocus(); }},
+      {"window Caption", nullptr, [&] { w_->SetCaption(u"別の見出し"); }},
+      {"window Move", nullptr, [&] { w_->Move(100, 200, 9000, 6000); }},
+      {"window BackColor", nullptr, [&] { w_->SetBackColor(0xFFFF); }},
+      {"window Enabled", nullptr, [&] { w_->SetEnabled(false); }},
+      {"window ControlBox", nullptr, [&] { w_->SetControlBox(false); }},
+      {"window Hide", nullptr, [&] { w_->Hide(); }},
+      {"window ActiveControl", nullptr, [&] { w_->Text1.SetFocus(); }},
   };
   for (const Case& c : cases) ExpectStampedOnce(c.what, c.control, c.set);
 }
 
 TEST_F(ChangeStampTest, AnOptionClearedByItsGroupIsStampedToo) {
-  w->Option3.SetValue(true);
-  uint64_t before = w->LastChange();
-  w->Option4.SetValue(true);
-  EXPECT_GT(w->Option3.LastChange(), before);
-  EXPECT_GT(w->Option4.LastChange(), before);
-  EXPECT_LT(w->Option1.LastChange(), before);  // another group
+  w_->Option3.SetValue(true);
+  uint64_t before = w_->LastChange();
+  w_->Option4.SetValue(true);
+  EXPECT_GT(w_->Option3.LastChange(), before);
+  EXPECT_GT(w_->Option4.LastChange(), before);
+  EXPECT_LT(w_->Option1.LastChange(), before);  // another group
 }
 
 TEST(Colors, RgbPacksRedInTheLowestByte) {

@@ -7,67 +7,67 @@ namespace {
 
 class DrawingTest : public ::testing::Test {
  protected:
-  DrawingTest() : form(desktop, "frmGraph") {}
-  Desktop desktop;
-  Form form;
-  PictureBox pic{form, "Picture1"};
+  DrawingTest() : form_(desktop_, "frmGraph") {}
+  Desktop desktop_;
+  Form form_;
+  PictureBox pic_{form_, "Picture1"};
 };
 
 TEST_F(DrawingTest, LinesTakeTheirOwnColourElseTheForeColourAndThePenOfTheMoment) {
-  pic.SetDrawWidth(2);
-  pic.Box(900, 200, 6900, 2600);
-  pic.SetDrawWidth(1);
-  pic.SetDrawStyle(kDrawDot);
-  pic.Line(1200, 1400, 6600, 1400, 0xFF00);
-  ASSERT_EQ(pic.Drawing().Ops().size(), 2u);
-  const DrawOp& box = pic.Drawing().Ops()[0];
+  pic_.SetDrawWidth(2);
+  pic_.Box(900, 200, 6900, 2600);
+  pic_.SetDrawWidth(1);
+  pic_.SetDrawStyle(kDrawDot);
+  pic_.Line(1200, 1400, 6600, 1400, 0xFF00);
+  ASSERT_EQ(pic_.Drawing().Ops().size(), 2u);
+  const DrawOp& box = pic_.Drawing().Ops()[0];
   EXPECT_EQ(box.kind, DrawOpKind::kBox);
   EXPECT_EQ(box.color, colors::kBlack);
   EXPECT_EQ(box.width, 2);
   EXPECT_EQ(box.style, kDrawSolid);
-  const DrawOp& line = pic.Drawing().Ops()[1];
+  const DrawOp& line = pic_.Drawing().Ops()[1];
   EXPECT_EQ(line.color, 0xFF00u);
   EXPECT_EQ(line.style, kDrawDot);
-  EXPECT_EQ(pic.CurrentX(), 6600);  // the pen stays at the line's end
-  EXPECT_EQ(pic.CurrentY(), 1400);
+  EXPECT_EQ(pic_.CurrentX(), 6600);  // the pen stays at the line's end
+  EXPECT_EQ(pic_.CurrentY(), 1400);
 }
 
 TEST_F(DrawingTest, TextStartsAtTheCurrentPositionInTheForeColour) {
-  pic.SetForeColor(0xFF);
-  pic.SetCurrentX(1100);
-  pic.SetCurrentY(500);
-  pic.Print(u"▲");
-  const DrawOp& text = pic.Drawing().Ops().at(0);
+  pic_.SetForeColor(0xFF);
+  pic_.SetCurrentX(1100);
+  pic_.SetCurrentY(500);
+  pic_.Print(u"▲");
+  const DrawOp& text = pic_.Drawing().Ops().at(0);
   EXPECT_EQ(text.kind, DrawOpKind::kText);
   EXPECT_EQ(text.x1, 1100);
   EXPECT_EQ(text.y1, 500);
   EXPECT_EQ(text.text, u"▲");
   EXPECT_EQ(text.color, 0xFFu);
-  EXPECT_EQ(pic.CurrentX(), 0);
-  EXPECT_GT(pic.CurrentY(), 500);
+  EXPECT_EQ(pic_.CurrentX(), 0);
+  EXPECT_GT(pic_.CurrentY(), 500);
 }
 
 TEST_F(DrawingTest, SavedPictureLoadsBackAsTheBackgroundAndClearsTheDrawing) {
-  pic.Line(0, 0, 10, 10);
-  pic.Print(u"- 50");
-  ASSERT_TRUE(pic.SavePicture(u"/prog/GRAPTH1.bmp"));
-  PictureImage saved = pic.Content();
-  pic.Print(u"marker");
-  ASSERT_TRUE(pic.LoadPicture(u"/prog/GRAPTH1.bmp"));
-  EXPECT_TRUE(pic.Drawing().Ops().empty());
-  EXPECT_EQ(pic.Content(), saved);
-  EXPECT_FALSE(pic.LoadPicture(u"/prog/missing.bmp"));
-  EXPECT_EQ(pic.Content(), saved);
-  pic.Cls();
-  EXPECT_EQ(pic.BackgroundOps().size(), 2u);  // the loaded picture stays
+  pic_.Line(0, 0, 10, 10);
+  pic_.Print(u"- 50");
+  ASSERT_TRUE(pic_.SavePicture(u"/prog/GRAPTH1.bmp"));
+  PictureImage saved = pic_.Content();
+  pic_.Print(u"marker");
+  ASSERT_TRUE(pic_.LoadPicture(u"/prog/GRAPTH1.bmp"));
+  EXPECT_TRUE(pic_.Drawing().Ops().empty());
+  EXPECT_EQ(pic_.Content(), saved);
+  EXPECT_FALSE(pic_.LoadPicture(u"/prog/missing.bmp"));
+  EXPECT_EQ(pic_.Content(), saved);
+  pic_.Cls();
+  EXPECT_EQ(pic_.BackgroundOps().size(), 2u);  // the loaded picture stays
 }
 
 TEST_F(DrawingTest, PrintedOpsAreListedForTheDriver) {
-  pic.SetDrawStyle(kDrawDot);
-  pic.Line(1, 2, 3, 4);
-  pic.Print(u"t");
+  pic_.SetDrawStyle(kDrawDot);
+  pic_.Line(1, 2, 3, 4);
+  pic_.Print(u"t");
   PropertyList props;
-  ListDrawOps(pic.Drawing().Ops(), props);
+  ListDrawOps(pic_.Drawing().Ops(), props);
   std::vector<std::string> names;
   for (const Property& p : props) names.push_back(p.name);
   EXPECT_EQ(names,

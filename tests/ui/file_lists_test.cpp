@@ -16,115 +16,115 @@ using Log = std::vector<std::string>;
 class FileListsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    temp = std::make_unique<testsupport::ScopedTempDir>();
-    root = temp->Path();
-    fs::create_directories(root / "meet" / "sub");
-    fs::create_directories(root / "other");
+    temp_ = std::make_unique<testsupport::ScopedTempDir>();
+    root_ = temp_->Path();
+    fs::create_directories(root_ / "meet" / "sub");
+    fs::create_directories(root_ / "other");
     for (const char* name :
          {"kol_uma.kd2", "KOL_DEN1.KD2", "kol_den2.kd2", "notes.txt", ".hidden.kd2", "b.kd2"})
-      std::ofstream(root / "meet" / name) << "x";
-    app = testwin::MakeApp();
-    testwin::Start(*app);
-    w = &app->Form<testwin::frmTestMain>();
+      std::ofstream(root_ / "meet" / name) << "x";
+    app_ = testwin::MakeApp();
+    testwin::Start(*app_);
+    w_ = &app_->Form<testwin::frmTestMain>();
     Events().clear();
   }
   Text Shown(const fs::path& p) { return model::FromUtf8(p.generic_string()); }
 
-  std::unique_ptr<testsupport::ScopedTempDir> temp;
-  fs::path root;
-  std::unique_ptr<shell::App> app;
-  testwin::frmTestMain* w = nullptr;
+  std::unique_ptr<testsupport::ScopedTempDir> temp_;
+  fs::path root_;
+  std::unique_ptr<shell::App> app_;
+  testwin::frmTestMain* w_ = nullptr;
 };
 
 TEST_F(FileListsTest, ListsStartAtTheCurrentFolderOnTheRootDrive) {
-  EXPECT_EQ(w->Dir1.Path(), NormalizePath(fs::current_path()));
-  EXPECT_EQ(w->Drive1.Drive(), u"/");
-  EXPECT_EQ(w->Drive1.ListCount(), 1);
-  EXPECT_EQ(w->Drive1.List(0), u"/");
+  EXPECT_EQ(w_->Dir1.Path(), NormalizePath(fs::current_path()));
+  EXPECT_EQ(w_->Drive1.Drive(), u"/");
+  EXPECT_EQ(w_->Drive1.ListCount(), 1);
+  EXPECT_EQ(w_->Drive1.List(0), u"/");
 }
 
 TEST_F(FileListsTest, FileListMatchesItsPatternIgnoringCaseSortedWithoutHiddenFiles) {
-  w->File1.SetPath(root / "meet");
+  w_->File1.SetPath(root_ / "meet");
   std::vector<Text> names;
-  for (int i = 0; i < w->File1.ListCount(); ++i) names.push_back(w->File1.List(i));
+  for (int i = 0; i < w_->File1.ListCount(); ++i) names.push_back(w_->File1.List(i));
   EXPECT_EQ(names, (std::vector<Text>{u"b.kd2", u"KOL_DEN1.KD2", u"kol_den2.kd2", u"kol_uma.kd2"}));
-  w->File1.SetPattern(u"*.txt;*.KD2");
-  EXPECT_EQ(w->File1.ListCount(), 5);
-  EXPECT_THROW(w->File1.SetPath(root / "none"), PathError);
-  EXPECT_EQ(w->File1.Path(), root / "meet");  // unchanged after the failure
+  w_->File1.SetPattern(u"*.txt;*.KD2");
+  EXPECT_EQ(w_->File1.ListCount(), 5);
+  EXPECT_THROW(w_->File1.SetPath(root_ / "none"), PathError);
+  EXPECT_EQ(w_->File1.Path(), root_ / "meet");  // unchanged after the failure
 }
 
 TEST_F(FileListsTest, APickedFolderOpensThroughTheWindowsHandlersAndChangesOnce) {
-  w->Dir1.UserPick(root / "meet" / "sub" / "..");
-  EXPECT_EQ(w->Dir1.Path(), root / "meet");
-  EXPECT_EQ(w->Label1.Caption(), Shown(root / "meet"));
-  EXPECT_EQ(w->File1.ListCount(), 4);
-  ASSERT_EQ(w->Dir1.ListCount(), 1);
-  EXPECT_EQ(w->Dir1.List(0), Shown(root / "meet" / "sub"));
-  EXPECT_EQ(w->Dir1.ListPath(0), root / "meet" / "sub");
-  w->Dir1.UserPick(root / "meet");  // the same folder: clicked, but no change
+  w_->Dir1.UserPick(root_ / "meet" / "sub" / "..");
+  EXPECT_EQ(w_->Dir1.Path(), root_ / "meet");
+  EXPECT_EQ(w_->Label1.Caption(), Shown(root_ / "meet"));
+  EXPECT_EQ(w_->File1.ListCount(), 4);
+  ASSERT_EQ(w_->Dir1.ListCount(), 1);
+  EXPECT_EQ(w_->Dir1.List(0), Shown(root_ / "meet" / "sub"));
+  EXPECT_EQ(w_->Dir1.ListPath(0), root_ / "meet" / "sub");
+  w_->Dir1.UserPick(root_ / "meet");  // the same folder: clicked, but no change
   EXPECT_EQ(Events(), (Log{"Dir1_Click", "Dir1_Change", "Dir1_Click"}));
-  EXPECT_THROW(w->Dir1.UserPick(root / "meet" / "b.kd2"), PathError);
-  w->Dir1.SetEnabled(false);
-  w->Dir1.UserPick(root / "other");
-  EXPECT_EQ(w->Dir1.Path(), root / "meet");
+  EXPECT_THROW(w_->Dir1.UserPick(root_ / "meet" / "b.kd2"), PathError);
+  w_->Dir1.SetEnabled(false);
+  w_->Dir1.UserPick(root_ / "other");
+  EXPECT_EQ(w_->Dir1.Path(), root_ / "meet");
 }
 
 // A folder named in CP932 (日本), as a Windows archive unpacked here leaves it: shown with U+FFFD,
 // kept and opened by its bytes.
 TEST_F(FileListsTest, AFolderWhoseNameIsNotUtf8IsShownReplacedAndOpenedByItsBytes) {
-  const fs::path japan = root / "other" / "\x93\xfa\x96\x7b";
+  const fs::path japan = root_ / "other" / "\x93\xfa\x96\x7b";
   fs::create_directories(japan / "\x8b\xa3");
   std::ofstream(japan / "kol_uma.kd2") << "x";
-  w->Dir1.UserPick(root / "other");
-  ASSERT_EQ(w->Dir1.ListCount(), 1);
-  EXPECT_EQ(w->Dir1.List(0), Shown(root / "other") + u"/\uFFFD\uFFFD\uFFFD{");
-  EXPECT_EQ(w->Dir1.ListPath(0), japan);
-  w->Dir1.UserPick(w->Dir1.ListPath(0));
-  EXPECT_EQ(w->Dir1.Path().native(), japan.native());
-  EXPECT_EQ(w->Label1.Caption(), Shown(root / "other") + u"/\uFFFD\uFFFD\uFFFD{");
-  ASSERT_EQ(w->File1.ListCount(), 1);
-  EXPECT_EQ(w->File1.List(0), u"kol_uma.kd2");
-  ASSERT_EQ(w->Dir1.ListCount(), 1);
-  EXPECT_EQ(w->Dir1.ListPath(0), japan / "\x8b\xa3");
+  w_->Dir1.UserPick(root_ / "other");
+  ASSERT_EQ(w_->Dir1.ListCount(), 1);
+  EXPECT_EQ(w_->Dir1.List(0), Shown(root_ / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+  EXPECT_EQ(w_->Dir1.ListPath(0), japan);
+  w_->Dir1.UserPick(w_->Dir1.ListPath(0));
+  EXPECT_EQ(w_->Dir1.Path().native(), japan.native());
+  EXPECT_EQ(w_->Label1.Caption(), Shown(root_ / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+  ASSERT_EQ(w_->File1.ListCount(), 1);
+  EXPECT_EQ(w_->File1.List(0), u"kol_uma.kd2");
+  ASSERT_EQ(w_->Dir1.ListCount(), 1);
+  EXPECT_EQ(w_->Dir1.ListPath(0), japan / "\x8b\xa3");
   PropertyList props;
-  w->Dir1.ListProperties(props);
-  EXPECT_EQ(std::get<Text>(props.front().value), Shown(root / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+  w_->Dir1.ListProperties(props);
+  EXPECT_EQ(std::get<Text>(props.front().value), Shown(root_ / "other") + u"/\uFFFD\uFFFD\uFFFD{");
 }
 
 // Two names that show alike both stay in the list, each opening its own folder.
 TEST_F(FileListsTest, FoldersThatShowAlikeKeepTheirOwnPaths) {
-  fs::create_directories(root / "other" / "\x93\xfa");
-  fs::create_directories(root / "other" / "\x96\x97");
-  w->Dir1.UserPick(root / "other");
-  ASSERT_EQ(w->Dir1.ListCount(), 2);
-  EXPECT_EQ(w->Dir1.List(0), w->Dir1.List(1));
-  EXPECT_NE(w->Dir1.ListPath(0), w->Dir1.ListPath(1));
-  w->Dir1.UserPick(w->Dir1.ListPath(1));
-  EXPECT_EQ(w->Dir1.Path(), root / "other" / "\x96\x97");
+  fs::create_directories(root_ / "other" / "\x93\xfa");
+  fs::create_directories(root_ / "other" / "\x96\x97");
+  w_->Dir1.UserPick(root_ / "other");
+  ASSERT_EQ(w_->Dir1.ListCount(), 2);
+  EXPECT_EQ(w_->Dir1.List(0), w_->Dir1.List(1));
+  EXPECT_NE(w_->Dir1.ListPath(0), w_->Dir1.ListPath(1));
+  w_->Dir1.UserPick(w_->Dir1.ListPath(1));
+  EXPECT_EQ(w_->Dir1.Path(), root_ / "other" / "\x96\x97");
   // Chosen by index, as the driver and the frontend's lists choose, the entry opens by its bytes too.
-  w->Dir1.UserPick(root / "other");
-  const fs::path first = w->Dir1.ListPath(0);
-  w->Dir1.UserSelect(0);
-  EXPECT_EQ(w->Dir1.Path(), first);
+  w_->Dir1.UserPick(root_ / "other");
+  const fs::path first = w_->Dir1.ListPath(0);
+  w_->Dir1.UserSelect(0);
+  EXPECT_EQ(w_->Dir1.Path(), first);
 }
 
 TEST_F(FileListsTest, FolderFileAndDriveListsAreChosenFromAsOneKindOfList) {
-  w->Dir1.SetPath(root);
-  ListChoice& folders = *w->Dir1.AsListChoice();
+  w_->Dir1.SetPath(root_);
+  ListChoice& folders = *w_->Dir1.AsListChoice();
   ASSERT_EQ(folders.ListCount(), 2);
-  EXPECT_EQ(folders.List(0), Shown(root / "meet"));
+  EXPECT_EQ(folders.List(0), Shown(root_ / "meet"));
   EXPECT_EQ(folders.ListIndex(), -1);  // the open folder itself
   folders.UserSelect(0);               // the window's click handler opens it
-  EXPECT_EQ(w->Dir1.Path(), root / "meet");
+  EXPECT_EQ(w_->Dir1.Path(), root_ / "meet");
 
-  ListChoice& files = *w->File1.AsListChoice();
+  ListChoice& files = *w_->File1.AsListChoice();
   ASSERT_EQ(files.ListCount(), 4);
   files.UserSelect(2);
   EXPECT_EQ(files.ListIndex(), 2);
-  EXPECT_EQ(w->File1.FileName(), u"kol_den2.kd2");
+  EXPECT_EQ(w_->File1.FileName(), u"kol_den2.kd2");
 
-  ListChoice& drives = *w->Drive1.AsListChoice();
+  ListChoice& drives = *w_->Drive1.AsListChoice();
   EXPECT_EQ(drives.ListIndex(), 0);
   drives.UserSelect(0);  // the drive shown: no change
   for (ListChoice* list : {&folders, &files, &drives})
@@ -133,13 +133,13 @@ TEST_F(FileListsTest, FolderFileAndDriveListsAreChosenFromAsOneKindOfList) {
 }
 
 TEST_F(FileListsTest, AFolderThatCannotBeReadAnyMoreListsNoFileAndKeepsNoneChosen) {
-  w->File1.SetPath(root / "meet");
-  w->File1.UserSelect(1);
-  fs::remove_all(root / "meet");
-  w->File1.SetPattern(u"*.txt");
-  EXPECT_EQ(w->File1.ListCount(), 0);
-  EXPECT_EQ(w->File1.ListIndex(), -1);
-  EXPECT_EQ(w->File1.FileName(), u"");
+  w_->File1.SetPath(root_ / "meet");
+  w_->File1.UserSelect(1);
+  fs::remove_all(root_ / "meet");
+  w_->File1.SetPattern(u"*.txt");
+  EXPECT_EQ(w_->File1.ListCount(), 0);
+  EXPECT_EQ(w_->File1.ListIndex(), -1);
+  EXPECT_EQ(w_->File1.FileName(), u"");
 }
 
 // A drive that cannot be read, for the drive-change failure path.
@@ -153,9 +153,9 @@ class BrokenDriveFiles : public RealFileSystem {
 };
 
 TEST_F(FileListsTest, DriveChangeRunsOnlyOnADifferentDriveAndUnreadableFoldersThrow) {
-  app->SetFileSystem(std::make_unique<BrokenDriveFiles>());
-  DriveListBox drives(*w, "Drive2");
-  DirListBox dir(*w, "Dir2");
+  app_->SetFileSystem(std::make_unique<BrokenDriveFiles>());
+  DriveListBox drives(*w_, "Drive2");
+  DirListBox dir(*w_, "Dir2");
   drives.Move(100, 100, 1000, 300);
   int changes = 0;
   drives.OnChange = [&] { ++changes; };

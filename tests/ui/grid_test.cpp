@@ -7,93 +7,93 @@ namespace {
 
 class GridTest : public ::testing::Test {
  protected:
-  GridTest() : form(desktop, "frmGrid") {}
-  Desktop desktop;
-  Form form;
-  FlexGrid g{form, "MSFlexGrid1"};
+  GridTest() : form_(desktop_, "frmGrid") {}
+  Desktop desktop_;
+  Form form_;
+  FlexGrid g_{form_, "MSFlexGrid1"};
 };
 
 TEST_F(GridTest, StartsAsThePlatformGridAndKeepsCellsWhenReshaped) {
-  EXPECT_EQ(g.Rows(), 2);
-  EXPECT_EQ(g.Cols(), 2);
-  EXPECT_EQ(g.FixedRows(), 1);
-  EXPECT_EQ(g.FixedCols(), 1);
-  EXPECT_EQ(g.Row(), 1);
-  EXPECT_EQ(g.Col(), 1);
-  g.SetTextMatrix(1, 1, u"x");
-  g.SetRows(20);
-  g.SetCols(7);
-  EXPECT_EQ(g.TextMatrix(1, 1), u"x");
-  EXPECT_EQ(g.TextMatrix(19, 6), u"");
-  g.SetRows(1);
-  EXPECT_EQ(g.FixedRows(), 1);
-  EXPECT_EQ(g.Row(), 0);
-  EXPECT_THROW(g.TextMatrix(1, 0), std::out_of_range);
-  g.SetRows(3);
-  EXPECT_EQ(g.TextMatrix(1, 1), u"");  // a cut row comes back empty
+  EXPECT_EQ(g_.Rows(), 2);
+  EXPECT_EQ(g_.Cols(), 2);
+  EXPECT_EQ(g_.FixedRows(), 1);
+  EXPECT_EQ(g_.FixedCols(), 1);
+  EXPECT_EQ(g_.Row(), 1);
+  EXPECT_EQ(g_.Col(), 1);
+  g_.SetTextMatrix(1, 1, u"x");
+  g_.SetRows(20);
+  g_.SetCols(7);
+  EXPECT_EQ(g_.TextMatrix(1, 1), u"x");
+  EXPECT_EQ(g_.TextMatrix(19, 6), u"");
+  g_.SetRows(1);
+  EXPECT_EQ(g_.FixedRows(), 1);
+  EXPECT_EQ(g_.Row(), 0);
+  EXPECT_THROW(g_.TextMatrix(1, 0), std::out_of_range);
+  g_.SetRows(3);
+  EXPECT_EQ(g_.TextMatrix(1, 1), u"");  // a cut row comes back empty
   // No fixed rows or columns at all, as a plain text grid.
-  g.SetCols(1);
-  g.SetFixedRows(0);
-  g.SetFixedCols(0);
-  EXPECT_FALSE(g.IsFixedCell(0, 0));
-  EXPECT_THROW(g.SetFixedRows(4), std::out_of_range);
+  g_.SetCols(1);
+  g_.SetFixedRows(0);
+  g_.SetFixedCols(0);
+  EXPECT_FALSE(g_.IsFixedCell(0, 0));
+  EXPECT_THROW(g_.SetFixedRows(4), std::out_of_range);
 }
 
 TEST_F(GridTest, CellPropertiesActOnTheCurrentCellOnly) {
-  g.SetRows(8);
-  g.SetCols(7);
-  g.SetCol(3);
-  g.SetRow(0);
-  g.SetCellBackColor(0xFF00);
-  g.SetRow(1);
-  g.SetCellForeColor(0xFF);
-  g.SetCellAlignment(kFlexLeftCenter);
-  g.SetCellFontSize(7);
-  g.SetText(u"レ－ス");
-  EXPECT_EQ(g.TextMatrix(1, 3), u"レ－ス");
-  EXPECT_EQ(g.CellBackColorAt(0, 3), 0xFF00u);
-  EXPECT_EQ(g.CellForeColorAt(1, 3), 0xFFu);
-  EXPECT_EQ(g.CellAlignmentAt(1, 3), kFlexLeftCenter);
-  EXPECT_EQ(g.CellFontSizeAt(1, 3), 7);
+  g_.SetRows(8);
+  g_.SetCols(7);
+  g_.SetCol(3);
+  g_.SetRow(0);
+  g_.SetCellBackColor(0xFF00);
+  g_.SetRow(1);
+  g_.SetCellForeColor(0xFF);
+  g_.SetCellAlignment(kFlexLeftCenter);
+  g_.SetCellFontSize(7);
+  g_.SetText(u"レ－ス");
+  EXPECT_EQ(g_.TextMatrix(1, 3), u"レ－ス");
+  EXPECT_EQ(g_.CellBackColorAt(0, 3), 0xFF00u);
+  EXPECT_EQ(g_.CellForeColorAt(1, 3), 0xFFu);
+  EXPECT_EQ(g_.CellAlignmentAt(1, 3), kFlexLeftCenter);
+  EXPECT_EQ(g_.CellFontSizeAt(1, 3), 7);
   // Neighbours keep the grid's colours: fixed cells the fixed colours, the others the normal ones.
-  EXPECT_EQ(g.CellBackColorAt(0, 2), colors::kButtonFace);
-  EXPECT_EQ(g.CellBackColorAt(1, 2), colors::kWindowBackground);
-  EXPECT_EQ(g.CellForeColorAt(0, 2), colors::kButtonText);
-  g.SetColAlignment(2, kFlexCenterCenter);
-  EXPECT_EQ(g.CellAlignmentAt(5, 2), kFlexCenterCenter);
-  g.SetFontSize(10);
-  EXPECT_EQ(g.CellFontSizeAt(5, 2), 10);
-  EXPECT_EQ(g.CellFontSizeAt(1, 3), 7);
-  EXPECT_THROW(g.SetRow(8), std::out_of_range);
-  EXPECT_THROW(g.SetCol(-1), std::out_of_range);
+  EXPECT_EQ(g_.CellBackColorAt(0, 2), colors::kButtonFace);
+  EXPECT_EQ(g_.CellBackColorAt(1, 2), colors::kWindowBackground);
+  EXPECT_EQ(g_.CellForeColorAt(0, 2), colors::kButtonText);
+  g_.SetColAlignment(2, kFlexCenterCenter);
+  EXPECT_EQ(g_.CellAlignmentAt(5, 2), kFlexCenterCenter);
+  g_.SetFontSize(10);
+  EXPECT_EQ(g_.CellFontSizeAt(5, 2), 10);
+  EXPECT_EQ(g_.CellFontSizeAt(1, 3), 7);
+  EXPECT_THROW(g_.SetRow(8), std::out_of_range);
+  EXPECT_THROW(g_.SetCol(-1), std::out_of_range);
 }
 
 TEST_F(GridTest, MergeFlagsWidthsAndClear) {
-  g.SetRows(19);
-  g.SetCols(7);
-  g.SetMergeCells(kMergeRestrictColumns);
-  g.SetMergeCol(0, true);
-  g.SetMergeRow(0, true);
-  g.SetColWidth(2, 1625);
-  g.SetRowHeight(3, 300);
-  EXPECT_TRUE(g.MergeCol(0));
-  EXPECT_FALSE(g.MergeCol(1));
-  EXPECT_TRUE(g.MergeRow(0));
-  EXPECT_EQ(g.MergeCells(), kMergeRestrictColumns);
-  EXPECT_EQ(g.ColWidth(2), 1625);
-  EXPECT_EQ(g.ColWidth(3), FlexGrid::kDefaultColWidth);
-  EXPECT_EQ(g.RowHeight(3), 300);
-  EXPECT_THROW(g.SetMergeCells(5), std::out_of_range);
-  EXPECT_THROW(g.SetColWidth(7, 1), std::out_of_range);
-  g.SetTextMatrix(4, 4, u"t");
-  g.SetRow(4);
-  g.SetCol(4);
-  g.SetCellBackColor(0xFFFFFF);
-  g.Clear();
-  EXPECT_EQ(g.TextMatrix(4, 4), u"");
-  EXPECT_EQ(g.CellBackColorAt(4, 4), colors::kWindowBackground);
-  EXPECT_EQ(g.ColWidth(2), 1625);
-  EXPECT_TRUE(g.MergeCol(0));
+  g_.SetRows(19);
+  g_.SetCols(7);
+  g_.SetMergeCells(kMergeRestrictColumns);
+  g_.SetMergeCol(0, true);
+  g_.SetMergeRow(0, true);
+  g_.SetColWidth(2, 1625);
+  g_.SetRowHeight(3, 300);
+  EXPECT_TRUE(g_.MergeCol(0));
+  EXPECT_FALSE(g_.MergeCol(1));
+  EXPECT_TRUE(g_.MergeRow(0));
+  EXPECT_EQ(g_.MergeCells(), kMergeRestrictColumns);
+  EXPECT_EQ(g_.ColWidth(2), 1625);
+  EXPECT_EQ(g_.ColWidth(3), FlexGrid::kDefaultColWidth);
+  EXPECT_EQ(g_.RowHeight(3), 300);
+  EXPECT_THROW(g_.SetMergeCells(5), std::out_of_range);
+  EXPECT_THROW(g_.SetColWidth(7, 1), std::out_of_range);
+  g_.SetTextMatrix(4, 4, u"t");
+  g_.SetRow(4);
+  g_.SetCol(4);
+  g_.SetCellBackColor(0xFFFFFF);
+  g_.Clear();
+  EXPECT_EQ(g_.TextMatrix(4, 4), u"");
+  EXPECT_EQ(g_.CellBackColorAt(4, 4), colors::kWindowBackground);
+  EXPECT_EQ(g_.ColWidth(2), 1625);
+  EXPECT_TRUE(g_.MergeCol(0));
 }
 
 TEST(GridMouse, MouseDownPassesTwipsAndDoesNotMoveTheCurrentCell) {

@@ -102,19 +102,19 @@ enum Surface { kDirt = 0, kTurf = 1 };
 
 struct Course {
   const char* code;
-  bool leftHanded;
+  bool left_handed;
   std::vector<int> turf;
   std::vector<int> dirt;
-  double turfAdjust;  // seconds per 1600 m against the standard
-  double dirtAdjust;
-  int region;       // 0 west, 1 east, 2 Hokkaido
-  bool mainCourse;  // no racing in July and August
+  double turf_adjust;  // seconds per 1600 m against the standard
+  double dirt_adjust;
+  int region;        // 0 west, 1 east, 2 Hokkaido
+  bool main_course;  // no racing in July and August
 };
 
 // Whether the course holds meetings in that month.
 bool RacesIn(const Course& c, int month) {
   if (c.region == 2) return month >= 6 && month <= 9;
-  return !(c.mainCourse && (month == 7 || month == 8));
+  return !(c.main_course && (month == 7 || month == 8));
 }
 
 const std::vector<Course>& Courses() {
@@ -191,7 +191,7 @@ const std::array<std::array<double, 4>, 2> kGoingAdjust = {{{0.0, -0.4, -0.7, -0
 int ExpectedTenths(const Course& c, Surface s, int distance, ClassIndex cls, int going) {
   const double per1600 = distance / 1600.0;
   const double seconds = StandardSeconds(s, distance) +
-                         per1600 * ((s == kTurf ? c.turfAdjust : c.dirtAdjust) + kClassAdjust[cls] +
+                         per1600 * ((s == kTurf ? c.turf_adjust : c.dirt_adjust) + kClassAdjust[cls] +
                                     kGoingAdjust[s][static_cast<size_t>(going)]);
   return static_cast<int>(std::lround(seconds * 10));
 }
@@ -216,11 +216,11 @@ class NameMaker {
   // Horse names are unique within the meeting; a dam's name may recur.
   Text Horse() {
     for (;;) {
-      Text name = Compose(kPrefixes, kStems);
+      Text name = Compose(k_prefixes_, k_stems_);
       if (used_.insert(name).second) return name;
     }
   }
-  Text Dam() { return Compose(kDamPrefixes, kDamStems); }
+  Text Dam() { return Compose(k_dam_prefixes_, k_dam_stems_); }
 
  private:
   // A crown name and a stem, or two stems, at most 9 characters.
@@ -234,22 +234,22 @@ class NameMaker {
 
   Rng& rng_;
   std::set<Text> used_;
-  const std::vector<Text> kPrefixes = {u"サクラ",   u"メイショウ", u"マイネル", u"ダイワ",   u"タイキ",
-                                       u"エイシン", u"トウカイ",   u"シゲル",   u"ゴールド", u"スーパー",
-                                       u"キタサン", u"アドマイヤ", u"ナリタ",   u"ヤマニン", u"テイエム",
-                                       u"シルク",   u"マチカネ",   u"ホッコー", u"エアー",   u"ニシノ"};
-  const std::vector<Text> kStems = {
+  const std::vector<Text> k_prefixes_ = {u"サクラ",   u"メイショウ", u"マイネル", u"ダイワ",   u"タイキ",
+                                         u"エイシン", u"トウカイ",   u"シゲル",   u"ゴールド", u"スーパー",
+                                         u"キタサン", u"アドマイヤ", u"ナリタ",   u"ヤマニン", u"テイエム",
+                                         u"シルク",   u"マチカネ",   u"ホッコー", u"エアー",   u"ニシノ"};
+  const std::vector<Text> k_stems_ = {
       u"ブライト",   u"フラッシュ", u"スター",     u"キング",   u"クイーン",   u"ウイング", u"ドリーム",
       u"ハート",     u"ミラクル",   u"ファイター", u"ボス",     u"レディ",     u"プリンス", u"ダンサー",
       u"ジョイ",     u"ベスト",     u"ライト",     u"チャンプ", u"エース",     u"シャトル", u"ロマン",
       u"マーチ",     u"ワルツ",     u"カイザー",   u"ジェット", u"ビクトリー", u"ヒーロー", u"ノヴァ",
       u"アロー",     u"フォルテ",   u"リリー",     u"ルビー",   u"オーラ",     u"ブリーズ", u"ストーム",
       u"サンライズ", u"コメット",   u"オペラ",     u"タキオン", u"レグルス",   u"アトラス", u"シリウス"};
-  const std::vector<Text> kDamPrefixes = {u"ミス",     u"レディ",     u"プリンセス", u"スイート",
-                                          u"ラブリー", u"ビューティ", u"ハッピー"};
-  const std::vector<Text> kDamStems = {u"リリー", u"ルビー",   u"ローズ", u"エンジェル", u"ベル",
-                                       u"マリア", u"ソフィア", u"セレナ", u"カトレア",   u"ダイヤ",
-                                       u"パール", u"アイリス", u"ミモザ", u"ヴィオラ",   u"フローラ"};
+  const std::vector<Text> k_dam_prefixes_ = {u"ミス",     u"レディ",     u"プリンセス", u"スイート",
+                                             u"ラブリー", u"ビューティ", u"ハッピー"};
+  const std::vector<Text> k_dam_stems_ = {u"リリー", u"ルビー",   u"ローズ", u"エンジェル", u"ベル",
+                                          u"マリア", u"ソフィア", u"セレナ", u"カトレア",   u"ダイヤ",
+                                          u"パール", u"アイリス", u"ミモザ", u"ヴィオラ",   u"フローラ"};
 };
 
 const std::vector<Text> kSires = {
@@ -280,7 +280,7 @@ struct Run {
   int distance = 1600;
   int going = 0;
   ClassIndex cls = kMaiden;
-  int fieldSize = 12;
+  int field_size = 12;
   int position = 1;
   Style style = kStalker;
   // Details, filled for the five runs that the horse file lists.
@@ -288,11 +288,11 @@ struct Run {
   int pace = 1;
   int gate = 1;
   int weight = 550;
-  int bodyWeight = 460;
-  int timeTenths = 0;
-  int marginTenths = 0;
-  int first3F = 0;
-  int last3F = 0;
+  int body_weight = 460;
+  int time_tenths = 0;
+  int margin_tenths = 0;
+  int first3_f = 0;
+  int last3_f = 0;
   std::array<int, 4> corners = {0, 0, 0, 0};  // 0 = not listed
 };
 
@@ -324,7 +324,7 @@ struct Horse {
   double ability = 0.5;
   int region = 0;
   bool female = false;
-  int bodyWeight = 460;
+  int body_weight = 460;
   std::vector<Run> career;  // oldest first
 };
 
@@ -334,24 +334,24 @@ Style RunStyle(Rng& rng, Style usual) {
 }
 
 void PlaceInRace(Rng& rng, const Horse& horse, Run& run, bool won) {
-  run.fieldSize = rng.Int(run.cls <= kMaiden ? 10 : 8, 18);
+  run.field_size = rng.Int(run.cls <= kMaiden ? 10 : 8, 18);
   if (won) {
     run.position = 1;
   } else {
     const double u = std::pow(rng.Unit(), 0.6 + horse.ability * 1.2);
-    run.position = Clamp(2 + static_cast<int>((run.fieldSize - 1) * u), 2, run.fieldSize);
+    run.position = Clamp(2 + static_cast<int>((run.field_size - 1) * u), 2, run.field_size);
   }
   run.style = RunStyle(rng, horse.style);
 }
 
 // The horse's career, oldest run first, ending in the class of today's race.
-// recentDays: the dates of the five most recent runs, the last one first.
-void MakeCareer(Rng& rng, Horse& horse, ClassIndex today, int todayCourse,
-                const std::vector<long>& recentDays) {
+// recent_days: the dates of the five most recent runs, the last one first.
+void MakeCareer(Rng& rng, Horse& horse, ClassIndex today, int today_course,
+                const std::vector<long>& recent_days) {
   int wins = today == kOpen ? rng.Int(4, 7) : static_cast<int>(today) - 1;
-  const std::array<std::pair<int, int>, 6> runsByClass = {
+  const std::array<std::pair<int, int>, 6> runs_by_class = {
       {{5, 8}, {5, 10}, {6, 18}, {8, 22}, {10, 26}, {12, 30}}};
-  const int runs = std::max({rng.Int(runsByClass[today].first, runsByClass[today].second), wins + 1, 5});
+  const int runs = std::max({rng.Int(runs_by_class[today].first, runs_by_class[today].second), wins + 1, 5});
   std::vector<bool> won(static_cast<size_t>(runs), false);
   for (int placed = 0; placed < wins;) {
     const int k = rng.Int(0, runs - 1);
@@ -359,17 +359,17 @@ void MakeCareer(Rng& rng, Horse& horse, ClassIndex today, int todayCourse,
     won[static_cast<size_t>(k)] = true;
     ++placed;
   }
-  int winsSoFar = 0;
+  int wins_so_far = 0;
   for (int k = 0; k < runs; ++k) {
     Run run;
-    run.cls = k == 0 && winsSoFar == 0 ? kDebut : ClassByWins(winsSoFar);
+    run.cls = k == 0 && wins_so_far == 0 ? kDebut : ClassByWins(wins_so_far);
     run.surface = rng.Chance(0.75) ? horse.surface : static_cast<Surface>(1 - horse.surface);
     // Mostly at courses of the horse's own region, sometimes today's course, in their season.
     const int back = runs - 1 - k;
-    if (back < UmaRecord::kPastRuns) run.days = recentDays[static_cast<size_t>(back)];
+    if (back < UmaRecord::kPastRuns) run.days = recent_days[static_cast<size_t>(back)];
     const int month = back < UmaRecord::kPastRuns ? CivilFromDays(run.days).m : 0;
     for (;;) {
-      run.course = rng.Chance(0.3) ? todayCourse : rng.Int(0, 9);
+      run.course = rng.Chance(0.3) ? today_course : rng.Int(0, 9);
       const Course& at = Courses()[static_cast<size_t>(run.course)];
       if (month != 0 && !RacesIn(at, month)) continue;
       if (at.region == horse.region || at.region == 2 || rng.Chance(0.25)) break;
@@ -378,7 +378,7 @@ void MakeCareer(Rng& rng, Horse& horse, ClassIndex today, int todayCourse,
     run.distance = NearestDistance(Distances(c, run.surface), horse.distance + 200 * rng.Int(-2, 2));
     run.going = Going(rng);
     PlaceInRace(rng, horse, run, won[static_cast<size_t>(k)]);
-    if (won[static_cast<size_t>(k)]) ++winsSoFar;
+    if (won[static_cast<size_t>(k)]) ++wins_so_far;
     horse.career.push_back(run);
   }
 }
@@ -387,53 +387,53 @@ void MakeCareer(Rng& rng, Horse& horse, ClassIndex today, int todayCourse,
 void DetailRun(Rng& rng, const Horse& horse, Run& run) {
   const Course& c = Courses()[static_cast<size_t>(run.course)];
   run.pace = rng.Weighted({30, 45, 25});
-  run.gate = rng.Int(1, run.fieldSize);
+  run.gate = rng.Int(1, run.field_size);
   run.weight = (horse.female ? 540 : 560) + 5 * rng.Int(-4, 2);
-  run.bodyWeight = Clamp(horse.bodyWeight + rng.Int(-8, 8), 380, 560);
+  run.body_weight = Clamp(horse.body_weight + rng.Int(-8, 8), 380, 560);
 
   const double noise = rng.Real(-0.4, 0.4) * run.distance / 1600.0;
   const int winner = ExpectedTenths(c, run.surface, run.distance, run.cls, run.going) +
                      static_cast<int>(std::lround(noise * 10));
   int margin = 0;
   for (int p = 2; p <= run.position; ++p) margin += rng.Int(0, 4) + (p > 10 ? rng.Int(0, 5) : 0);
-  run.marginTenths = std::min(margin, 49);
-  run.timeTenths = winner + run.marginTenths;
+  run.margin_tenths = std::min(margin, 49);
+  run.time_tenths = winner + run.margin_tenths;
 
   // Corner positions follow the running style and close in on the finish at the last corner.
   const std::array<std::pair<double, double>, 4> band = {{{0.0, 0.05}, {0.1, 0.3}, {0.35, 0.65}, {0.7, 1.0}}};
   const double f = rng.Real(band[run.style].first, band[run.style].second);
-  int pos = Clamp(1 + static_cast<int>(std::lround(f * (run.fieldSize - 1))), 1, run.fieldSize);
+  int pos = Clamp(1 + static_cast<int>(std::lround(f * (run.field_size - 1))), 1, run.field_size);
   const int listed = ListedCorners(run.distance);
   for (int corner = 4 - listed; corner < 4; ++corner) {
     if (corner == 3)
       pos = (pos + run.position + 1) / 2 + rng.Int(-1, 1);
     else if (corner > 4 - listed)
       pos += rng.Int(-1, 1);
-    pos = Clamp(pos, 1, run.fieldSize);
+    pos = Clamp(pos, 1, run.field_size);
     run.corners[static_cast<size_t>(corner)] = pos;
   }
-  const int firstListed = 4 - listed;
+  const int first_listed = 4 - listed;
   // Furlong times from the average speed, shaped by surface, distance and pace.
-  double kFirst = run.surface == kTurf ? (run.distance <= 1400   ? 0.985
-                                          : run.distance <= 1800 ? 0.99
-                                                                 : 1.0)
-                                       : (run.distance <= 1400 ? 0.965 : 0.975);
-  double kLast = run.surface == kTurf ? (run.distance <= 1400   ? 1.015
-                                         : run.distance <= 1800 ? 0.985
-                                                                : 0.96)
-                                      : (run.distance <= 1400   ? 1.035
-                                         : run.distance <= 1800 ? 1.015
-                                                                : 1.0);
-  if (run.pace == 0) kFirst -= 0.015, kLast += 0.015;
-  if (run.pace == 2) kFirst += 0.02, kLast -= 0.02;
-  const double winnerAvg = winner / 10.0 * 600.0 / run.distance;
-  const int leaderFirst = static_cast<int>(std::lround(winnerAvg * kFirst * 10));
-  const int winnerLast = static_cast<int>(std::lround(winnerAvg * kLast * 10));
-  run.first3F = leaderFirst + (run.corners[static_cast<size_t>(firstListed)] - 1) + rng.Int(0, 2);
-  run.last3F = Clamp(winnerLast + run.marginTenths - (run.corners[3] - 3) + rng.Int(-2, 2), winnerLast - 15,
-                     winnerLast + 40);
+  double k_first = run.surface == kTurf ? (run.distance <= 1400   ? 0.985
+                                           : run.distance <= 1800 ? 0.99
+                                                                  : 1.0)
+                                        : (run.distance <= 1400 ? 0.965 : 0.975);
+  double k_last = run.surface == kTurf ? (run.distance <= 1400   ? 1.015
+                                          : run.distance <= 1800 ? 0.985
+                                                                 : 0.96)
+                                       : (run.distance <= 1400   ? 1.035
+                                          : run.distance <= 1800 ? 1.015
+                                                                 : 1.0);
+  if (run.pace == 0) k_first -= 0.015, k_last += 0.015;
+  if (run.pace == 2) k_first += 0.02, k_last -= 0.02;
+  const double winner_avg = winner / 10.0 * 600.0 / run.distance;
+  const int leader_first = static_cast<int>(std::lround(winner_avg * k_first * 10));
+  const int winner_last = static_cast<int>(std::lround(winner_avg * k_last * 10));
+  run.first3_f = leader_first + (run.corners[static_cast<size_t>(first_listed)] - 1) + rng.Int(0, 2);
+  run.last3_f = Clamp(winner_last + run.margin_tenths - (run.corners[3] - 3) + rng.Int(-2, 2),
+                      winner_last - 15, winner_last + 40);
   // Now and then a horse met trouble: the first listed position carries 40 more.
-  if (rng.Chance(0.02)) run.corners[static_cast<size_t>(firstListed)] += 40;
+  if (rng.Chance(0.02)) run.corners[static_cast<size_t>(first_listed)] += 40;
 }
 
 // ---- Record counts ----
@@ -456,7 +456,7 @@ Counts CountCareer(const std::vector<Run>& career) {
   Counts counts{};
   for (const Run& run : career) {
     const int f = FinishIndex(run.position);
-    const bool left = Courses()[static_cast<size_t>(run.course)].leftHanded;
+    const bool left = Courses()[static_cast<size_t>(run.course)].left_handed;
     auto add = [&](int group) { ++counts[static_cast<size_t>(group)][static_cast<size_t>(f)]; };
     add(1);
     ++counts[2][static_cast<size_t>(run.style)];
@@ -503,8 +503,8 @@ Workout MakeWorkout(Rng& rng, long days, const Text& centre) {
   Workout w;
   w.days = days;
   w.centre = centre;
-  const bool slopeCentre = centre != u"函館";
-  if (slopeCentre && rng.Chance(0.35)) {
+  const bool slope_centre = centre != u"函館";
+  if (slope_centre && rng.Chance(0.35)) {
     w.course = u"坂";
     const double g = rng.Real(12.0, 13.8);
     const double f = g + rng.Real(12.3, 13.8);
@@ -580,15 +580,15 @@ struct RaceCard {
   int runners;
 };
 
-int FrameOf(int horseNo, int runners) {
-  if (runners <= 8) return horseNo;
+int FrameOf(int horse_no, int runners) {
+  if (runners <= 8) return horse_no;
   // Frames 1..8 share the runners; the extra ones go to the outside frames.
   const int base = runners / 8;
   const int extra = runners % 8;
   int first = 1;
   for (int frame = 1; frame <= 8; ++frame) {
     const int size = base + (frame > 8 - extra ? 1 : 0);
-    if (horseNo < first + size) return frame;
+    if (horse_no < first + size) return frame;
     first += size;
   }
   return 8;
@@ -613,53 +613,53 @@ MeetingFiles GenerateMeeting(std::uint64_t seed) {
   NameMaker names(rng);
   MeetingFiles files;
 
-  const int courseIndex = rng.Int(0, 9);
-  const Course& course = Courses()[static_cast<size_t>(courseIndex)];
+  const int course_index = rng.Int(0, 9);
+  const Course& course = Courses()[static_cast<size_t>(course_index)];
   const long today = MeetingDay(rng, course);
-  const Date todayDate = CivilFromDays(today);
-  const bool oldAges = todayDate.y <= 2000;  // ages were counted one higher until 2000
-  const int meetingNo = rng.Int(1, 5);
-  const int meetingDay = 2 * rng.Int(0, 3) + (Weekday(today) == 6 ? 1 : 2);
+  const Date today_date = CivilFromDays(today);
+  const bool old_ages = today_date.y <= 2000;  // ages were counted one higher until 2000
+  const int meeting_no = rng.Int(1, 5);
+  const int meeting_day = 2 * rng.Int(0, 3) + (Weekday(today) == 6 ? 1 : 2);
 
   const std::array<ClassIndex, 12> programme = {
       kMaiden, kMaiden, kMaiden, kMaiden, k500, k500, k500, k900, k500, k900, rng.Chance(0.5) ? kOpen : k1600,
       k900};
-  const std::array<double, 12> turfShare = {0.3, 0.5, 0.6, 0.3, 0.6, 0.4, 0.6, 0.4, 0.6, 0.6, 0.8, 0.3};
-  std::set<Text> usedSpecials;
+  const std::array<double, 12> turf_share = {0.3, 0.5, 0.6, 0.3, 0.6, 0.4, 0.6, 0.4, 0.6, 0.6, 0.8, 0.3};
+  std::set<Text> used_specials;
 
   for (int r = 1; r <= 12; ++r) {
     RaceCard race;
     race.cls = programme[static_cast<size_t>(r - 1)];
-    race.surface = rng.Chance(turfShare[static_cast<size_t>(r - 1)]) ? kTurf : kDirt;
+    race.surface = rng.Chance(turf_share[static_cast<size_t>(r - 1)]) ? kTurf : kDirt;
     race.distance = rng.Pick(Distances(course, race.surface));
     race.runners = rng.Int(8, 18);
     const bool straight = course.code == std::string("07") && race.surface == kTurf && race.distance == 1000;
 
-    Text raceName;
-    const int youngAge = oldAges ? 4 : 3;
+    Text race_name;
+    const int young_age = old_ages ? 4 : 3;
     if (race.cls == kMaiden) {
-      raceName = FullWidthNumber(youngAge) + u"歳未勝利";
+      race_name = FullWidthNumber(young_age) + u"歳未勝利";
     } else if (race.cls == k500 && rng.Chance(0.6)) {
-      raceName = FullWidthNumber(youngAge + 1) + u"歳上５００万";
+      race_name = FullWidthNumber(young_age + 1) + u"歳上５００万";
     } else {
-      do raceName = rng.Pick(kSpecialNames);
-      while (!usedSpecials.insert(raceName).second);
+      do race_name = rng.Pick(kSpecialNames);
+      while (!used_specials.insert(race_name).second);
     }
 
     Den1Builder& rec = files.races.emplace_back();
     rec.SetBytes(Den1Record::kCourseCode, course.code)
-        .SetNumber(2, todayDate.y)
-        .SetNumber(Den1Record::kMeetingNo, meetingNo)
-        .SetNumber(Den1Record::kMeetingDay, meetingDay)
+        .SetNumber(2, today_date.y)
+        .SetNumber(Den1Record::kMeetingNo, meeting_no)
+        .SetNumber(Den1Record::kMeetingDay, meeting_day)
         .SetNumber(Den1Record::kRaceNo, r)
         .SetBytes(Den1Record::kRaceDate, DateCode(today))
         .SetBytes(Den1Record::kRaceFlag, "0")
-        .Set(Den1Record::kRaceName, raceName)
+        .Set(Den1Record::kRaceName, race_name)
         .SetBytes(Den1Record::kClassCode, kClassCodes[race.cls])
         .SetNumber(Den1Record::kSurfaceCode, race.surface)
-        .SetNumber(Den1Record::kDirectionCode, straight            ? 2
-                                               : course.leftHanded ? 1
-                                                                   : 0)
+        .SetNumber(Den1Record::kDirectionCode, straight             ? 2
+                                               : course.left_handed ? 1
+                                                                    : 0)
         .SetNumber(Den1Record::kDistance, race.distance)
         .SetNumber(Den1Record::kRunnerCount, race.runners)
         .SetBytes(Den1Record::kEstimatedTime,
@@ -676,40 +676,40 @@ MeetingFiles GenerateMeeting(std::uint64_t seed) {
           course.region == 2 ? rng.Int(0, 1) : (rng.Chance(0.8) ? course.region : 1 - course.region);
       const int sex = rng.Weighted({60, 35, 5});
       horse.female = sex == 1;
-      horse.bodyWeight = rng.Int(420, 520);
+      horse.body_weight = rng.Int(420, 520);
       // The five most recent runs, the last one first, each some weeks before the one after it;
       // Saturday and Sunday both race.
-      std::vector<long> recentDays;
+      std::vector<long> recent_days;
       long when = today;
       for (int k = 0; k < UmaRecord::kPastRuns; ++k) {
         when -= 7L * (k == 0 ? rng.Int(2, 8) : rng.Int(2, 10));
-        recentDays.push_back(when + (rng.Chance(0.5) ? (Weekday(when) == 6 ? 1 : -1) : 0));
+        recent_days.push_back(when + (rng.Chance(0.5) ? (Weekday(when) == 6 ? 1 : -1) : 0));
       }
-      MakeCareer(rng, horse, race.cls, courseIndex, recentDays);
+      MakeCareer(rng, horse, race.cls, course_index, recent_days);
       std::vector<Run*> recent;
       for (int k = 0; k < UmaRecord::kPastRuns; ++k) {
         recent.push_back(&horse.career[horse.career.size() - 1 - static_cast<size_t>(k)]);
         DetailRun(rng, horse, *recent.back());
       }
 
-      const int age = (race.cls == kMaiden ? 3 : rng.Int(3, race.cls >= k1600 ? 7 : 5)) + (oldAges ? 1 : 0);
-      const bool young = age - (oldAges ? 1 : 0) == 3;
+      const int age = (race.cls == kMaiden ? 3 : rng.Int(3, race.cls >= k1600 ? 7 : 5)) + (old_ages ? 1 : 0);
+      const bool young = age - (old_ages ? 1 : 0) == 3;
       int weight = (young ? 560 : 570) - (horse.female ? 20 : 0);
       if (race.cls >= k1600) weight += 5 * rng.Int(-6, 2);
       const Text name = names.Horse();
-      const std::string horseCode =
-          Digits(todayDate.y - age + (oldAges ? 1 : 0), 4).substr(2) + MarkDigits(rng, 5);
+      const std::string horse_code =
+          Digits(today_date.y - age + (old_ages ? 1 : 0), 4).substr(2) + MarkDigits(rng, 5);
 
       Den2Builder& runner = files.runners.emplace_back();
       runner.SetBytes(1, course.code)
-          .SetNumber(2, todayDate.y)
-          .SetNumber(3, meetingNo)
-          .SetNumber(4, meetingDay)
+          .SetNumber(2, today_date.y)
+          .SetNumber(3, meeting_no)
+          .SetNumber(4, meeting_day)
           .SetNumber(5, r)
           .SetBytes(6, DateCode(today))
           .SetNumber(Den2Record::kFrame, FrameOf(j, race.runners))
           .SetNumber(Den2Record::kHorseNo, j)
-          .SetBytes(Den2Record::kHorseCode, horseCode)
+          .SetBytes(Den2Record::kHorseCode, horse_code)
           .Set(Den2Record::kHorseName, name)
           .SetNumber(Den2Record::kSexCode, sex)
           .SetNumber(Den2Record::kAge, age)
@@ -735,7 +735,7 @@ MeetingFiles GenerateMeeting(std::uint64_t seed) {
       }
 
       UmaBuilder& uma = files.horses.emplace_back();
-      uma.SetBytes(1, horseCode)
+      uma.SetBytes(1, horse_code)
           .Set(UmaRecord::kHorseName, name)
           .Set(UmaRecord::kSireName, rng.Pick(kSires))
           .Set(UmaRecord::kDamName, names.Dam());
@@ -748,23 +748,23 @@ MeetingFiles GenerateMeeting(std::uint64_t seed) {
       }
       for (int b = 1; b <= UmaRecord::kPastRuns; ++b) {
         const Run& run = *recent[static_cast<size_t>(b - 1)];
-        auto field = [b](int block1Field) { return UmaRecord::RunField(b, block1Field); };
+        auto field = [b](int block1_field) { return UmaRecord::RunField(b, block1_field); };
         uma.SetBytes(field(UmaRecord::kRunCourseCode), Courses()[static_cast<size_t>(run.course)].code)
             .SetBytes(field(UmaRecord::kRunDateCode), DateCode(run.days))
             .SetBytes(field(UmaRecord::kRunClassCode), kClassCodes[run.cls])
             .SetNumber(field(UmaRecord::kRunSurfaceCode), run.surface)
             .SetNumber(field(UmaRecord::kRunDistance), run.distance)
-            .SetNumber(field(UmaRecord::kRunFieldSize), run.fieldSize)
+            .SetNumber(field(UmaRecord::kRunFieldSize), run.field_size)
             .SetNumber(field(UmaRecord::kRunPaceCode), run.pace)
             .SetNumber(field(UmaRecord::kRunGoingCode), run.going)
             .SetNumber(field(UmaRecord::kRunGate), run.gate)
             .SetNumber(field(UmaRecord::kRunWeight), run.weight)
-            .SetNumber(field(UmaRecord::kRunBodyWeight), run.bodyWeight)
+            .SetNumber(field(UmaRecord::kRunBodyWeight), run.body_weight)
             .SetNumber(field(UmaRecord::kRunPosition), run.position)
-            .SetBytes(field(UmaRecord::kRunTime), TimeCode(run.timeTenths))
-            .SetNumber(field(UmaRecord::kRunMargin), run.marginTenths)
-            .SetNumber(field(UmaRecord::kRunFirst3F), run.first3F)
-            .SetNumber(field(UmaRecord::kRunLast3F), run.last3F);
+            .SetBytes(field(UmaRecord::kRunTime), TimeCode(run.time_tenths))
+            .SetNumber(field(UmaRecord::kRunMargin), run.margin_tenths)
+            .SetNumber(field(UmaRecord::kRunFirst3F), run.first3_f)
+            .SetNumber(field(UmaRecord::kRunLast3F), run.last3_f);
         for (int corner = 1; corner <= 4; ++corner) {
           const int pos = run.corners[static_cast<size_t>(corner - 1)];
           if (pos > 0) uma.SetNumber(UmaRecord::RunCornerField(b, corner), pos);

@@ -15,14 +15,14 @@ std::string EncodeCp932(const model::Text& text) {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     char in[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
     char buf[8];
-    char* inPtr = in;
-    char* outPtr = buf;
-    size_t inLeft = sizeof in;
-    size_t outLeft = sizeof buf;
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0) {
+    char* in_ptr = in;
+    char* out_ptr = buf;
+    size_t in_left = sizeof in;
+    size_t out_left = sizeof buf;
+    if (iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<size_t>(-1) || in_left != 0) {
       out += '?';
     } else {
-      out.append(buf, sizeof buf - outLeft);
+      out.append(buf, sizeof buf - out_left);
     }
   }
   return out;
