@@ -6,8 +6,8 @@
 namespace ui {
 
 namespace palette {
-constexpr Color kBlack = 0x00000000;
-constexpr Color kWhite = 0x00FFFFFF;
+constexpr Color kBlack = colors::kBlack;
+constexpr Color kWhite = colors::kWhite;
 constexpr Color kRed = 0x000000FF;
 constexpr Color kBlue = 0x00FF0000;
 constexpr Color kGreen = 0x0000FF00;
