@@ -60,6 +60,18 @@ class RunnerTable : public TextTable {
   RunnerTable() : TextTable({{1, 12}, {1, 28}}) {}
 };
 
+// Runner 1..18: the runners of the analysed race that the analyses hold, for that race only.
+class AnalysedRunnerTable : public TextTable {
+ public:
+  AnalysedRunnerTable() : TextTable({{1, 18}}) {}
+};
+
+// Race 1..12 x runner 1..18: per-runner results the analyses keep for every race analysed.
+class AnalysedRaceRunnerTable : public TextTable {
+ public:
+  AnalysedRaceRunnerTable() : TextTable({{1, 12}, {1, 18}}) {}
+};
+
 // A single shared value.
 class SharedValue : public TextTable {
  public:
@@ -92,6 +104,8 @@ class Family {
 
 // One runner table per past run (member b = past run b, 1 = last run).
 using RunnerFamily = Family<RunnerTable>;
+using AnalysedRunnerFamily = Family<AnalysedRunnerTable>;
+using AnalysedRaceRunnerFamily = Family<AnalysedRaceRunnerTable>;
 
 // Maps each shared table's name to its cells, for the script driver and whole-table tests.
 class TableRegistry {

@@ -3,6 +3,7 @@
 #include "analysis/analysis_window_tables.h"
 #include "basetime/base_time_tables.h"
 #include "basetime/std_time_view_tables.h"
+#include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/preview_values.h"
 #include "intake/race_card_tables.h"
@@ -19,6 +20,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<basetime::StdTimeViewTables>();
   meeting.Group<model::AnalysisTables>();
   meeting.Group<analysis::AnalysisWindowTables>();
+  meeting.Group<basic::BasicAnalysisTables>();
 }
 
 }  // namespace program
