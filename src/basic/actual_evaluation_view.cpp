@@ -1,0 +1,73 @@
+#include "basic/actual_evaluation_view.h"
+
+#include "analysis/frm_ag3.h"
+#include "basic/basic_analysis_tables.h"
+#include "basic/past_run_view_tables.h"
+#include "intake/race_card_tables.h"
+#include "model/numbers.h"
+#include "ui/grid.h"
+
+namespace basic {
+
+using model::Text;
+
+namespace {
+
+constexpr int kRaces = 12;
+constexpr int kRunnersHeld = 18;
+constexpr int kRuns = 5;
+constexpr int kTitleRow = 0;
+constexpr int kHorseNoColumn = 0;
+// The blanks between the characters are ideographic ones.
+const Text kTitle = u"実\u3000評\u3000価";
+const Text kNoValue = u" --- ";
+
+// The text of a run by the numeric value of its surface-match code: on today's surface between
+// blanks, on the other surface in brackets. A code of no usable run reads " --- ", and so does a code
+// outside the five, which would otherwise leave a text of an earlier race in place.
+Text RealEvalTextOf(const Text& surface_match, const Text& turf_text, const Text& dirt_text) {
+  const double code = model::TextToNumber(surface_match);
+  if (code == 2) return u" " + turf_text + u" ";
+  if (code == 3) return u"(" + turf_text + u")";
+  if (code == 4) return u" " + dirt_text + u" ";
+  if (code == 5) return u"(" + dirt_text + u")";
+  return kNoValue;
+}
+
+void UpdateRealEvalTexts(model::Meeting& meeting, int runner) {
+  const BasicAnalysisTables& analysis = meeting.Group<BasicAnalysisTables>();
+  PastRunViewTables& views = meeting.Group<PastRunViewTables>();
+  for (int run = kRuns; run >= 1; --run) {
+    views.RealEvalText[run](runner) =
+        RealEvalTextOf(analysis.RunSurfaceMatch[run](runner), analysis.RunTurfEvalText[run](runner),
+                       analysis.RunDirtEvalText[run](runner));
+  }
+}
+
+// Column 1 is the run five back, column 5 the last run.
+int ColumnOfRun(int run) {
+  return kRuns + 1 - run;
+}
+
+void WriteRunnerRow(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runner) {
+  const int row = runner + 1;
+  grid.SetTextMatrix(row, kHorseNoColumn, meeting.Group<intake::RaceCardTables>().HorseNo(race, runner));
+  const PastRunViewTables& views = meeting.Group<PastRunViewTables>();
+  for (int run = kRuns; run >= 1; --run) {
+    grid.SetTextMatrix(row, ColumnOfRun(run), views.RealEvalText[run](runner));
+  }
+}
+
+}  // namespace
+
+void WriteActualEvalTitle(analysis::frmAg3& window) {
+  for (int column = 1; column <= kRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, kTitle);
+}
+
+void BuildActualEvalRow(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {
+  if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
+  UpdateRealEvalTexts(meeting, runner);
+  WriteRunnerRow(window.MSFlexGrid1, meeting, race, runner);
+}
+
+}  // namespace basic
