@@ -4,6 +4,7 @@
 #include "basetime/base_time_tables.h"
 #include "basetime/std_time_view_tables.h"
 #include "basic/basic_analysis_tables.h"
+#include "basic/race_run_average_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/preview_values.h"
 #include "intake/race_card_tables.h"
@@ -21,6 +22,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<model::AnalysisTables>();
   meeting.Group<analysis::AnalysisWindowTables>();
   meeting.Group<basic::BasicAnalysisTables>();
+  meeting.Group<basic::RaceRunAverageTables>();
 }
 
 }  // namespace program
