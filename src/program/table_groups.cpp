@@ -5,6 +5,7 @@
 #include "basetime/std_time_view_tables.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
+#include "basic/race_run_average_tables.h"
 #include "basic/training_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/preview_values.h"
@@ -25,6 +26,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<basic::BasicAnalysisTables>();
   meeting.Group<basic::PastRunViewTables>();
   meeting.Group<basic::TrainingTables>();
+  meeting.Group<basic::RaceRunAverageTables>();
 }
 
 }  // namespace program

@@ -12,11 +12,11 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   Program program;
   const model::TableRegistry& registry = program.meeting.Registry();
   for (const char* name :
-       {"RaceName",       "HorseName",     "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
-        "RunSummary5",    "DirtStdTime",   "TurfStdText",    "TodayGoingText",  "SelectorRace",
-        "AnalysedRace",   "AnalysisGrade", "RecommendLine5", "RunInterval1",    "RunDaysAgo5",
-        "RealEvalText3",  "TrainDate2",    "TrainTimeG3",    "TrainRemark3",    "TrainTrendWord1",
-        "TrainTrendWord3"}) {
+       {"RaceName",        "HorseName",     "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
+        "RunSummary5",     "DirtStdTime",   "TurfStdText",    "TodayGoingText",  "SelectorRace",
+        "AnalysedRace",    "AnalysisGrade", "RecommendLine5", "RunInterval1",    "RunDaysAgo5",
+        "RealEvalText3",   "TrainDate2",    "TrainTimeG3",    "TrainRemark3",    "TrainTrendWord1",
+        "TrainTrendWord3", "RaceRunAvg5"}) {
     EXPECT_NE(registry.Find(name), nullptr) << name;
   }
   EXPECT_EQ((*registry.Find("PreviewRace"))(), u"0");
