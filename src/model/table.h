@@ -66,6 +66,12 @@ class AnalysedRunnerTable : public TextTable {
   AnalysedRunnerTable() : TextTable({{1, 18}}) {}
 };
 
+// Runner 1..28: a per-runner table of the analysed race as wide as the race card.
+class FieldRunnerTable : public TextTable {
+ public:
+  FieldRunnerTable() : TextTable({{1, 28}}) {}
+};
+
 // Race 1..12 x runner 1..18: per-runner results the analyses keep for every race analysed.
 class AnalysedRaceRunnerTable : public TextTable {
  public:

@@ -12,6 +12,7 @@
 #include "intake/race_card_tables.h"
 #include "model/analysis_tables.h"
 #include "program/program.h"
+#include "secondary/secondary_analysis_tables.h"
 
 namespace program {
 
@@ -26,6 +27,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<basic::BasicAnalysisTables>();
   meeting.Group<basic::PastRunViewTables>();
   meeting.Group<basic::TrainingTables>();
+  meeting.Group<secondary::SecondaryAnalysisTables>();
   meeting.Group<basic::RaceRunAverageTables>();
 }
 

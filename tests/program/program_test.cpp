@@ -16,7 +16,8 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
         "RunSummary5",     "DirtStdTime",   "TurfStdText",    "TodayGoingText",  "SelectorRace",
         "AnalysedRace",    "AnalysisGrade", "RecommendLine5", "RunInterval1",    "RunDaysAgo5",
         "RealEvalText3",   "TrainDate2",    "TrainTimeG3",    "TrainRemark3",    "TrainTrendWord1",
-        "TrainTrendWord3", "RaceRunAvg5"}) {
+        "TrainTrendWord3", "RaceRunAvg5",   "Front3FText",    "ProvEvalSigned5", "RisePairOlder",
+        "TrainingState",   "AbilitySum"}) {
     EXPECT_NE(registry.Find(name), nullptr) << name;
   }
   EXPECT_EQ((*registry.Find("PreviewRace"))(), u"0");
