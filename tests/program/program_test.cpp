@@ -11,9 +11,12 @@ namespace {
 TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   Program program;
   const model::TableRegistry& registry = program.meeting.Registry();
-  for (const char* name : {"RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
-                           "RunSummary5", "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace",
-                           "AnalysedRace", "AnalysisGrade", "RecommendLine5"}) {
+  for (const char* name :
+       {"RaceName",         "HorseName",        "RecordCounts29", "RunTroubleFlag5",  "PreviewRace",
+        "RunSummary5",      "DirtStdTime",      "TurfStdText",    "TodayGoingText",   "SelectorRace",
+        "AnalysedRace",     "AnalysisGrade",    "RecommendLine5", "TodayDayNumber",   "TodayTurfStdTime",
+        "TodayDirtStdTime", "RunSurfaceMatch5", "RunTurfEval3",   "RunDirtEvalText1", "RunDayNumber5",
+        "RunMask"}) {
     EXPECT_NE(registry.Find(name), nullptr) << name;
   }
   EXPECT_EQ((*registry.Find("PreviewRace"))(), u"0");
