@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "analysis/analysed_race.h"
@@ -14,6 +15,7 @@
 #include "model/numbers.h"
 #include "program/program.h"
 #include "tests/support/sample_road.h"
+#include "tools/driver/script_driver.h"
 
 namespace basic {
 namespace {
@@ -84,6 +86,32 @@ TEST_F(BasicAnalysisRun, LeavesTheWindowReadyForTheSecondaryAnalysis) {
   if (runners < 18) {
     EXPECT_EQ(w.MSFlexGrid2.TextMatrix(runners + 2, 0), u"");
   }
+  // The sample's meeting is on H14.10.19; race 1 is a dirt race.
+  EXPECT_EQ(Tables().TodayDayNumber(), u"1752");
+  EXPECT_NE(Tables().TodayDirtStdTime(), u"");
+}
+
+// The tables as the script driver prints them after the road to an analysed race.
+TEST_F(BasicAnalysisRun, TheScriptDriverPrintsItsTables) {
+  std::istringstream script(
+      "select frmAg3.Combo1 2\n"
+      "click frmAg3.Command16\n"
+      "click frmAg3.Command18\n"
+      "click frmAg3.Command20\n"
+      "dump table TodayDayNumber\n"
+      "dump table TodayGoingText\n"
+      "dump table RunMask\n"
+      "dump table RunDayNumber1\n"
+      "dump table RunTurfEvalText3\n");
+  std::ostringstream out, err;
+  ASSERT_EQ(driver::RunScript(app_, script, out, err), 0) << err.str();
+  const std::string printed = out.str();
+  EXPECT_NE(printed.find("TodayDayNumber\t\"1752\"\n"), std::string::npos) << printed;
+  EXPECT_NE(printed.find("TodayGoingText\t\"  重  \"\n"), std::string::npos);
+  EXPECT_NE(printed.find("RunMask[1]\t\""), std::string::npos);
+  EXPECT_NE(printed.find("RunMask[18]\t\""), std::string::npos);
+  EXPECT_NE(printed.find("RunDayNumber1[12,18]\t\""), std::string::npos);
+  EXPECT_NE(printed.find("RunTurfEvalText3[1]\t\""), std::string::npos);
 }
 
 // What every evaluated run of every race of the sample must show, whatever its numbers: the
