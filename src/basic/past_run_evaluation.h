@@ -3,8 +3,9 @@
 // tables: each run's time behind the standard time of its own course and distance, per 1600 m,
 // carried over to today's course, then corrected for weight carried, pace, trouble and going.
 //
-// Every intermediate value is stored as its plain text and read back from it, as the analysis always
-// did: 94.3 s against a standard of 95.5 s is 12 tenths behind, not 12.000000000000028.
+// Every intermediate value is stored as its plain text (15 significant digits) and the next step reads
+// it back from there, so that a value is the one its text shows: 94.3 s against a standard of 95.5 s
+// is 12 tenths behind, not 12.000000000000028.
 
 #include "basic/day_number.h"
 #include "model/meeting.h"
