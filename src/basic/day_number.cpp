@@ -41,6 +41,10 @@ bool IsDigit(char16_t c) {
 
 }  // namespace
 
+double DayNumber(double year_offset, double days_before_month, double day) {
+  return year_offset + days_before_month + day;
+}
+
 std::optional<double> YearOffset(const Text& year_digits) {
   if (year_digits.size() != 2 || !IsDigit(year_digits[0]) || !IsDigit(year_digits[1])) return std::nullopt;
   return kDaysInYear * (model::TextToNumber(year_digits) - kFirstYear);
@@ -59,7 +63,8 @@ Text TodayDayNumberText(const Text& race_date) {
   const std::optional<double> year = era.starts_with(u'H') ? YearOffset(model::Mid(era, 2, 2)) : std::nullopt;
   const std::optional<double> month = DaysBeforeMonth(model::Mid(race_date, 5, 2));
   if (!month) return {};
-  return model::NumberToText(year.value_or(0) + *month + model::TextToNumber(model::Mid(race_date, 8, 2)));
+  return model::NumberToText(
+      DayNumber(year.value_or(0), *month, model::TextToNumber(model::Mid(race_date, 8, 2))));
 }
 
 // The date is yyMMDD: year in characters 1-2, month in 3-4, day in 5-6.
@@ -72,8 +77,8 @@ Text RunDayNumbers::Next(const Text& date_text) {
     year_offset_ = model::NumberToText(*year);
   }
   if (const std::optional<double> month = DaysBeforeMonth(model::Mid(date_text, 3, 2))) {
-    day_number_ = model::NumberToText(model::TextToNumber(year_offset_) +
-                                      model::TextToNumber(model::Mid(date_text, 5, 2)) + *month);
+    day_number_ = model::NumberToText(DayNumber(model::TextToNumber(year_offset_), *month,
+                                                model::TextToNumber(model::Mid(date_text, 5, 2))));
   }
   return day_number_;
 }

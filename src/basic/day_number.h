@@ -8,6 +8,9 @@
 
 namespace basic {
 
+// The day number of a date from its year offset, the days before its month and its day.
+double DayNumber(double year_offset, double days_before_month, double day);
+
 // 365 x (yy - 10) for a year of two digits ("10" gives 0, "09" gives -365); nothing for any other text.
 std::optional<double> YearOffset(const model::Text& year_digits);
 
