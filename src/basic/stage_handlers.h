@@ -14,6 +14,6 @@ namespace basic {
 void AttachHandlers(shell::App& app);
 
 // " 基本  解析": analyses the confirmed race and opens the way to the secondary analysis.
-void Command20_Click(analysis::frmAg3& window);
+void Command20_Click(shell::App& app, analysis::frmAg3& window);
 
 }  // namespace basic

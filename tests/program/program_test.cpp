@@ -11,13 +11,20 @@ namespace {
 TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   Program program;
   const model::TableRegistry& registry = program.meeting.Registry();
-  for (const char* name :
-       {"RaceName",        "HorseName",     "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
-        "RunSummary5",     "DirtStdTime",   "TurfStdText",    "TodayGoingText",  "SelectorRace",
-        "AnalysedRace",    "AnalysisGrade", "RecommendLine5", "RunInterval1",    "RunDaysAgo5",
-        "RealEvalText3",   "TrainDate2",    "TrainTimeG3",    "TrainRemark3",    "TrainTrendWord1",
-        "TrainTrendWord3", "RaceRunAvg5",   "Front3FText",    "ProvEvalSigned5", "RisePairOlder",
-        "TrainingState",   "AbilitySum"}) {
+  // clang-format off
+  const char* const names[] = {
+      "RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
+      "RunSummary5", "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace",
+      "AnalysedRace", "AnalysisGrade", "RecommendLine5",
+      "TodayDayNumber", "TodayTurfStdTime", "TodayDirtStdTime", "RunSurfaceMatch5", "RunTurfEval3",
+      "RunDirtEvalText1", "RunDayNumber5", "RunMask",
+      "RunInterval1", "RunDaysAgo5", "RealEvalText3",
+      "TrainDate2", "TrainTimeG3", "TrainRemark3", "TrainTrendWord1", "TrainTrendWord3",
+      "RaceRunAvg5",
+      "Front3FText", "ProvEvalSigned5", "RisePairOlder", "TrainingState", "AbilitySum",
+  };
+  // clang-format on
+  for (const char* name : names) {
     EXPECT_NE(registry.Find(name), nullptr) << name;
   }
   EXPECT_EQ((*registry.Find("PreviewRace"))(), u"0");

@@ -1,0 +1,89 @@
+#include "basic/basic_analysis_run.h"
+
+#include "analysis/analysed_race.h"
+#include "analysis/frm_ag3.h"
+#include "basic/actual_evaluation_view.h"
+#include "basic/analysis_validity.h"
+#include "basic/basic_analysis_tables.h"
+#include "basic/day_number.h"
+#include "basic/past_run_evaluation.h"
+#include "basic/race_run_averages.h"
+#include "basic/run_intervals.h"
+#include "basic/run_surface_classification.h"
+#include "basic/todays_surface_evaluations.h"
+#include "basic/training_text_parsing.h"
+#include "basic/training_trend_words.h"
+#include "intake/race_card_tables.h"
+#include "model/analysis_tables.h"
+#include "model/meeting.h"
+#include "ui/desktop.h"
+
+namespace basic {
+
+namespace {
+
+using model::Text;
+
+const Text kNoGoingMessage = u"当日の「 馬場状態 」が入力されていません";
+
+void ShowAnalysedState(analysis::frmAg3& window) {
+  window.Command19.SetEnabled(false);
+  window.Command20.SetEnabled(false);
+  window.Command5.SetEnabled(true);
+  window.Combo1.SetEnabled(false);
+}
+
+void WriteGridHeadings(analysis::frmAg3& window, const model::Meeting& meeting, int race, int runners) {
+  WriteActualEvalTitle(window);
+  const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
+  for (int runner = 1; runner <= runners; ++runner) {
+    window.MSFlexGrid2.SetTextMatrix(runner + 1, 0, card.HorseName(race, runner));
+  }
+}
+
+// Everything of one runner is done before the next runner starts.
+void AnalyseEachRunner(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners,
+                       int going_index) {
+  PastRunEvaluation evaluation(meeting, race, going_index);
+  for (int runner = 1; runner <= runners; ++runner) {
+    evaluation.EvaluatePastRuns(runner);
+    ComputeRunIntervals(meeting, race, runner);
+    BuildActualEvalRow(window, meeting, race, runner);
+  }
+}
+
+// Ticking the reliability switch colours the past-run grid as a user's tick would; clearing Option1
+// lets the user's next click on it arm ＮＥＸＴ.
+void LeaveForSecondaryAnalysis(analysis::frmAg3& window) {
+  window.Command5.SetEnabled(true);
+  window.Check2.SetValue(ui::kChecked);
+  window.Option1.SetValue(false);
+}
+
+}  // namespace
+
+void RunBasicAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
+  const int going_index = window.Combo1.ListIndex();
+  if (going_index < 0) {
+    window.GetDesktop().MsgBox(kNoGoingMessage, ui::kOkOnly);
+    return;
+  }
+  const int race = analysis::AnalysedRaceIndex(meeting);
+  if (race == 0) return;  // only a confirmation enables the button
+  const int runners = analysis::AnalysedRunnerCount(meeting);
+  meeting.Group<model::AnalysisTables>().TodayGoingText() = window.Combo1.Text();
+  ShowAnalysedState(window);
+  WriteGridHeadings(window, meeting, race, runners);
+  meeting.Group<BasicAnalysisTables>().TodayDayNumber() =
+      TodayDayNumberText(meeting.Group<intake::RaceCardTables>().RaceDate(race));
+  ClassifyRunSurfaces(meeting, race, runners);
+  AnalyseEachRunner(window, meeting, race, runners, going_index);
+  ParseTrainingTexts(meeting, race);
+  WriteTrainingTrendWords(meeting, race);
+  PickTodaysSurfaceEvaluations(meeting, race, runners);
+  ComputeRaceRunAverages(window, meeting, race, runners);
+  GradeAnalysisValidity(window, meeting, race, runners);
+  LeaveForSecondaryAnalysis(window);
+}
+
+}  // namespace basic
