@@ -66,6 +66,7 @@ TEST(CorrectedWinnerTime, WinnerIgnoresMarginLoserSubtractsIt) {
       {u"152", u"", u"02", u"0.5", u"151.5"},   // no correction written
       {u"0", u"", u"なし", u"なし", u"0"},      // a run without any data
       {u"0", u"+0.4", u"01", u"なし", u"0.4"},  // a winner without a time
+      {u"98.5", u"", u"なし", u"1.5", u"97"},   // no placing is no winner: its margin counts
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(model::ToUtf8(c.time + u" " + c.correction + u" " + c.position + u" " + c.margin));

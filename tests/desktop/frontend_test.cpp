@@ -18,6 +18,7 @@
 #include <map>
 
 #include "desktop/form_window.h"
+#include "desktop/grid_view.h"
 #include "desktop/painting.h"
 #include "tests/desktop/qt_fixture.h"
 #include "tests/support/temp_dir.h"
@@ -143,6 +144,31 @@ TEST_F(FrontendTest, GridPaintsCellColoursWhereTheCellsAre) {
   QPoint inside = area.topLeft() + QPoint(2 + 27 + 64 + 1, 2 + 16 + 16 + 1);
   EXPECT_EQ(PixelAt(image, inside.x(), inside.y()), (Rgb{255, 255, 0}));
   EXPECT_GT(CountColor(image, area, QColor(255, 255, 0)), 40 * 10);
+}
+
+TEST_F(FrontendTest, GridDrawsEqualFrameCellsAboveEachOtherAsOneCell) {
+  // The fixed frame column reads 1, 1, 2, 2, ... from row 1 on and merges equal neighbours.
+  auto* grid = dynamic_cast<GridWidget*>(WidgetOf(form_->MSFlexGrid1));
+  ASSERT_NE(grid, nullptr);
+  const std::vector<Band> rows = grid->VisibleRows();
+  const Band frames = grid->VisibleCols().at(0);
+  ASSERT_GE(rows.size(), 5u);
+  ASSERT_EQ(rows[4].index, 4);
+  NonClient nc = NonClientOf(*form_);
+  QPoint origin =
+      grid->viewport()->mapTo(&Window(), QPoint(0, 0)) + QPoint(nc.border, nc.border + nc.caption);
+  // The bottom line of row r in the frame column, from just inside its left edge to clear of the
+  // centred text.
+  const int width = frames.size / 3;
+  auto bottom_of = [&](int r) {
+    return QRect(origin.x() + frames.start + 2, origin.y() + rows[r].start + rows[r].size - 1, width, 1);
+  };
+  const QImage image = Render();
+  const QColor shadow = ToQColor(0x80000010);
+  EXPECT_EQ(CountColor(image, bottom_of(1), shadow), 0) << "frame 1 over frame 1";
+  EXPECT_EQ(CountColor(image, bottom_of(2), shadow), width) << "frame 1 over frame 2";
+  EXPECT_EQ(CountColor(image, bottom_of(3), shadow), 0) << "frame 2 over frame 2";
+  EXPECT_EQ(CountColor(image, bottom_of(0), shadow), width) << "the heading over frame 1";
 }
 
 TEST_F(FrontendTest, CheckBoxSetFromCodeShowsItsTick) {

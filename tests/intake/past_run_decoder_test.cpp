@@ -211,6 +211,7 @@ TEST(DecodePastRun, PassingOrderAndTroubleFlag) {
            {u"29", u"03", u"02", u"01", none, none},
            {u"28", u"03", u"02", u"01", u"28030201", none},
            {u"40", u"03", u"02", u"01", none, none},
+           {u"  ", u"40", u"02", u"01", none, none},  // the same without the first corner
            {u"41", u"03", u"02", u"01", u"01030201", trouble},
            {u"03", u"  ", u"02", u"01", u"03  0201", none},  // inner blanks stay
            {u"03", u"42", u"02", u"01", u"03420201", none},  // only the first position is read

@@ -221,8 +221,9 @@ TEST(RaceCardReadTest, FullWidthDigitTakesEveryTwoDigitCode) {
 TEST(RaceCardReadTest, RunnersFollowInRaceOrderAndAnEmptyRaceTakesOneRecord) {
   ScopedTempDir folder;
   // Records: race 1 = 1..18, race 2 = 19..34, race 3 (00) passes over 35, race 4 (blank)
-  // passes over 36, race 5 = 37..38.
-  card_fixture::WriteMeeting(folder.Path(), {"18", "16", "00", "  ", "02"});
+  // passes over 36, race 5 = 37..38, races 6 to 11 = 39..44, race 12 = 45..47.
+  card_fixture::WriteMeeting(folder.Path(),
+                             {"18", "16", "00", "  ", "02", "01", "01", "01", "01", "01", "01", "03"});
   model::Meeting meeting;
   intake::ReadRaceCard(meeting, folder.Path().string());
   const auto& code = Table(meeting, "HorseCode");
@@ -236,6 +237,10 @@ TEST(RaceCardReadTest, RunnersFollowInRaceOrderAndAnEmptyRaceTakesOneRecord) {
   EXPECT_EQ(code(4, 1), u"");
   EXPECT_EQ(code(5, 1), u"0000037");
   EXPECT_EQ(code(5, 2), u"0000038");
+  EXPECT_EQ(code(11, 1), u"0000044");
+  EXPECT_EQ(code(12, 1), u"0000045");
+  EXPECT_EQ(code(12, 3), u"0000047");
+  EXPECT_EQ(code(12, 4), u"");
   EXPECT_EQ(Table(meeting, "RunnerCount")(3), u"00");
   EXPECT_EQ(Table(meeting, "RunnerCount")(4), u"  ");
 }

@@ -49,6 +49,7 @@ TEST(DecodeFieldTest, UsesTheMicrosoftMapping) {
       {"\x81\x7c", u"－ "},  // full-width hyphen-minus U+FF0D, not U+2212
       {"\x81\x60", u"～ "},  // U+FF5E, not the wave dash
       {"\x87\x40", u"① "},   // NEC special characters
+      {"\x9f\x40", u"檗 "},  // 0x9F, the last lead byte before the half-width katakana
       {"\x5c\x7e", u"\\~"},  // single bytes stay ASCII
       {"\x81\x40", u"\u3000 "},
   };

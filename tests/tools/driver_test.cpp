@@ -68,6 +68,7 @@ TEST(DriverFormat, SurrogatesPrintAsPairsOrAsEscapes) {
                        u"b"),
             "\"a\\ud800b\"");
   EXPECT_EQ(JsonString(std::u16string{u'\xDC00', u'\xD83D'}), "\"\\udc00\\ud83d\"");
+  EXPECT_EQ(JsonString(std::u16string{u'\xDC00', u'\xDC00'}), "\"\\udc00\\udc00\"");  // low, low: no pair
   EXPECT_EQ(JsonString(u"\xD83D\""), "\"\\ud83d\\\"\"");
 }
 

@@ -91,6 +91,11 @@ TEST_F(ControlsTest, UserActionsNeedAnEnabledVisibleControlInViewOnAShownWindow)
          f.Command3.SetTop(2000);
          f.Check2.Move(-1000, 100);  // right edge at 0: out of view too
        }},
+      {"controls moved to their frame's right edge",
+       [](frmTestMain& f) {
+         f.Command3.SetLeft(f.Frame1.Width());
+         f.Check2.SetLeft(f.Frame1.Width());
+       }},
       {"window hidden", [](frmTestMain& f) { f.Hide(); }},
       {"window disabled", [](frmTestMain& f) { f.SetEnabled(false); }},
   };
