@@ -9,6 +9,7 @@
 #include "intake/race_card_tables.h"
 #include "model/analysis_tables.h"
 #include "program/program.h"
+#include "secondary/provisional_eval_tables.h"
 
 namespace program {
 
@@ -21,6 +22,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<model::AnalysisTables>();
   meeting.Group<analysis::AnalysisWindowTables>();
   meeting.Group<basic::BasicAnalysisTables>();
+  meeting.Group<secondary::ProvisionalEvalTables>();
 }
 
 }  // namespace program

@@ -13,7 +13,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   const model::TableRegistry& registry = program.meeting.Registry();
   for (const char* name : {"RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
                            "RunSummary5", "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace",
-                           "AnalysedRace", "AnalysisGrade", "RecommendLine5"}) {
+                           "AnalysedRace", "AnalysisGrade", "RecommendLine5", "ProvEvalText5"}) {
     EXPECT_NE(registry.Find(name), nullptr) << name;
   }
   EXPECT_EQ((*registry.Find("PreviewRace"))(), u"0");
