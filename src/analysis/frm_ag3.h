@@ -25,6 +25,7 @@ class frmAg3 : public ui::Form {
   void Command17_Click();  // DN
   void Command18_Click();  // "確定"
   void Command19_Click();  // "取消"
+  void Check2_Click();     // data reliability
 
  private:
   shell::App& app_;
