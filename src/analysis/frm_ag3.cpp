@@ -26,6 +26,7 @@ frmAg3::frmAg3(shell::App& app) : ui::Form(app, "frmAg3"), app_(app) {
   Command18.OnClick = [this] { Command18_Click(); };
   Command19.OnClick = [this] { Command19_Click(); };
   Check2.OnClick = [this] { Check2_Click(); };
+  Check6.OnClick = [this] { Check6_Click(); };
 }
 
 void frmAg3::Form_Load() {

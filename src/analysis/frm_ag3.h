@@ -26,6 +26,7 @@ class frmAg3 : public ui::Form {
   void Command18_Click();  // "確定"
   void Command19_Click();  // "取消"
   void Check2_Click();     // data reliability
+  void Check6_Click();     // the going-aptitude panel
 
  private:
   shell::App& app_;

@@ -11,9 +11,10 @@ namespace {
 TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   Program program;
   const model::TableRegistry& registry = program.meeting.Registry();
-  for (const char* name : {"RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
-                           "RunSummary5", "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace",
-                           "AnalysedRace", "AnalysisGrade", "RecommendLine5", "ProvEvalText5"}) {
+  for (const char* name :
+       {"RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace", "RunSummary5",
+        "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace", "AnalysedRace", "AnalysisGrade",
+        "RecommendLine5", "ProvEvalText5", "AptitudeDirtBad"}) {
     EXPECT_NE(registry.Find(name), nullptr) << name;
   }
   EXPECT_EQ((*registry.Find("PreviewRace"))(), u"0");
