@@ -27,6 +27,14 @@ class frmAg3 : public ui::Form {
   void Command19_Click();  // "取消"
   void Check2_Click();     // data reliability
   void Check6_Click();     // the going-aptitude panel
+  // The switches and launchers of the companion windows.
+  void Check4_Click();
+  void Check5_Click();
+  void Check7_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command13_Click();
 
  private:
   shell::App& app_;
