@@ -1,7 +1,8 @@
 #pragma once
-// The analysis window's race choice and the per-race results its race overview shows. The window
-// writes the race choice; the basic analysis writes the validity and its grade and the recommendation
-// the recommended numbers, but the overview reads them, so they sit here, below those stages.
+// The analysis window's race choice and the per-race results it shows. The window writes the race
+// choice; the basic analysis writes the validity and its grade, the recommendation the recommended
+// numbers and the going aptitudes, but the overview and the going panel read them, so they sit here,
+// below those stages.
 
 #include "model/table.h"
 
@@ -16,7 +17,16 @@
   X(model::RaceTable, AnalysisValidity)                                                                \
   X(model::RaceTable, AnalysisGrade)                                                                   \
   /* Per race: the five lines of recommended horse numbers, RecommendLine1 to RecommendLine5. */       \
-  X(model::Family<model::RaceTable>, RecommendLine)
+  X(model::Family<model::RaceTable>, RecommendLine)                                                    \
+  /* Per race and runner: the going-aptitude value on turf and on dirt for the three soft goings, */   \
+  /* as text whose leading number (with its sign) is the value; empty when the runner has no runs */   \
+  /* on that going. Written by the colouring of the recommendation, shown by the going panel. */       \
+  X(model::AnalysedRaceRunnerTable, AptitudeTurfSoft)                                                  \
+  X(model::AnalysedRaceRunnerTable, AptitudeTurfHeavy)                                                 \
+  X(model::AnalysedRaceRunnerTable, AptitudeTurfBad)                                                   \
+  X(model::AnalysedRaceRunnerTable, AptitudeDirtSoft)                                                  \
+  X(model::AnalysedRaceRunnerTable, AptitudeDirtHeavy)                                                 \
+  X(model::AnalysedRaceRunnerTable, AptitudeDirtBad)
 
 namespace analysis {
 

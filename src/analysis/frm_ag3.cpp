@@ -25,6 +25,16 @@ frmAg3::frmAg3(shell::App& app) : ui::Form(app, "frmAg3"), app_(app) {
   Command17.OnClick = [this] { Command17_Click(); };
   Command18.OnClick = [this] { Command18_Click(); };
   Command19.OnClick = [this] { Command19_Click(); };
+  Command12.OnClick = [this] { Command12_Click(); };
+  Check2.OnClick = [this] { Check2_Click(); };
+  Check4.OnClick = [this] { Check4_Click(); };
+  Check5.OnClick = [this] { Check5_Click(); };
+  Check6.OnClick = [this] { Check6_Click(); };
+  Check7.OnClick = [this] { Check7_Click(); };
+  Command6.OnClick = [this] { Command6_Click(); };
+  Command7.OnClick = [this] { Command7_Click(); };
+  Command8.OnClick = [this] { Command8_Click(); };
+  Command13.OnClick = [this] { Command13_Click(); };
 }
 
 void frmAg3::Form_Load() {

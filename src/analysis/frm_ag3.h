@@ -3,8 +3,9 @@
 // it, runs the analyses and reads their results here, and opens the companion windows from here. It
 // is loaded once per program run, by the data-read window's hand-over, and stays loaded.
 //
-// Its own handlers are the load and the race choice; the buttons of the later steps get their
-// handlers from their own stages when the program is assembled.
+// Its own handlers are the load, the race choice, the data-reliability colours, the going-aptitude
+// panel, the companion windows' switches and launchers and the reset for the next race; the buttons
+// of the analyses get their handlers from their own stages when the program is assembled.
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -25,6 +26,17 @@ class frmAg3 : public ui::Form {
   void Command17_Click();  // DN
   void Command18_Click();  // "確定"
   void Command19_Click();  // "取消"
+  void Command12_Click();  // "ＮＥＸＴ"
+  void Check2_Click();     // data reliability
+  void Check6_Click();     // the going-aptitude panel
+  // The switches and launchers of the companion windows.
+  void Check4_Click();
+  void Check5_Click();
+  void Check7_Click();
+  void Command6_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command13_Click();
 
  private:
   shell::App& app_;
@@ -137,6 +149,9 @@ class frmAg3 : public ui::Form {
   // The race choice's shared steps (frm_ag3_race_choice.cpp).
   void ShowSelectorRace();
   void RefuseConfirmation();
+  // The reset's steps on the window's own controls (next_race_reset.cpp).
+  void ClearResultsForNextRace();
+  void ResetButtonsForNextRace();
 };
 
 }  // namespace analysis

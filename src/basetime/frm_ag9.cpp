@@ -19,8 +19,6 @@ namespace {
 
 const std::array<Text, 10> kCourseNames = {u"東  京", u"中  山", u"阪  神", u"京  都", u"中  京",
                                            u"小  倉", u"札　幌", u"新　潟", u"福  島", u"函  館"};
-const Text kTurfCorner = u"(   芝   ) ";
-const Text kDirtCorner = u"( ダ－ト ) ";
 const Text kOptionCaption = u"[  標準タイムの表示  ]";
 
 constexpr ui::ControlDesign kDesign[] = {

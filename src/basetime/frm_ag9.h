@@ -13,6 +13,10 @@ class App;
 
 namespace basetime {
 
+// The grid's corner names the surface on show.
+inline const model::Text kTurfCorner = u"(   芝   ) ";
+inline const model::Text kDirtCorner = u"( ダ－ト ) ";
+
 class frmAg9 : public ui::Form {
  public:
   explicit frmAg9(shell::App& app);

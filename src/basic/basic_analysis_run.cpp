@@ -1,6 +1,7 @@
 #include "basic/basic_analysis_run.h"
 
 #include "analysis/analysed_race.h"
+#include "analysis/data_reliability.h"
 #include "analysis/frm_ag3.h"
 #include "basic/actual_evaluation_view.h"
 #include "basic/analysis_validity.h"
@@ -52,11 +53,16 @@ void AnalyseEachRunner(analysis::frmAg3& window, model::Meeting& meeting, int ra
   }
 }
 
-// Ticking the reliability switch colours the past-run grid as a user's tick would; clearing Option1
-// lets the user's next click on it arm ＮＥＸＴ.
-void LeaveForSecondaryAnalysis(analysis::frmAg3& window) {
+// The reliability colours of the race now analysed: ticking the switch colours the past-run grid as a
+// user's tick would, and when it is ticked already the colouring runs all the same, so that no colours
+// of an earlier race stay. Clearing Option1 lets the user's next click on it arm ＮＥＸＴ.
+void LeaveForSecondaryAnalysis(analysis::frmAg3& window, const model::Meeting& meeting) {
   window.Command5.SetEnabled(true);
-  window.Check2.SetValue(ui::kChecked);
+  if (window.Check2.Value() == ui::kChecked) {
+    analysis::ColourByDataReliability(window, meeting);
+  } else {
+    window.Check2.SetValue(ui::kChecked);
+  }
   window.Option1.SetValue(false);
 }
 
@@ -83,7 +89,7 @@ void RunBasicAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
   PickTodaysSurfaceEvaluations(meeting, race, runners);
   ComputeRaceRunAverages(window, meeting, race, runners);
   GradeAnalysisValidity(window, meeting, race, runners);
-  LeaveForSecondaryAnalysis(window);
+  LeaveForSecondaryAnalysis(window, meeting);
 }
 
 }  // namespace basic

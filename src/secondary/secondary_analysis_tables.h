@@ -20,9 +20,11 @@
   /* The race time level against today's standard time, as a number and as its display text. */      \
   X(model::RaceTable, RaceTimeLevel)                                                                 \
   X(model::RaceTable, RaceTimeLevelText)                                                             \
-  /* Provisional evaluations per run (damped in place) and their signed texts. */                    \
+  /* Provisional evaluations per run (damped in place), their signed texts and cell texts. */        \
   X(model::AnalysedRunnerFamily, ProvEval)                                                           \
   X(model::AnalysedRunnerFamily, ProvEvalSigned)                                                     \
+  /* The 仮評価 cell text of each run: the signed text and a one-character mark. */               \
+  X(model::AnalysedRunnerFamily, ProvEvalText)                                                       \
   /* Current ability, grade ②, and the sum and count behind the race's current-ability average. */ \
   X(model::AnalysedRunnerTable, CurrentAbility)                                                      \
   X(model::AnalysedRunnerTable, CurrentAbilityText)                                                  \

@@ -61,6 +61,19 @@ class AnalysisWindowTest : public ::testing::Test {
     WriteRaceCard(app_.meeting);
   }
   analysis::frmAg3& Open() { return app_.Show<analysis::frmAg3>(); }
+  // Steps from no race shown to race `race` and confirms it.
+  static void Confirm(analysis::frmAg3& w, int race) {
+    for (int k = 0; k < race; ++k) w.Command16.UserClick();
+    w.Command18.UserClick();
+  }
+  // Confirms race `race` and runs both analyses on it, as far as they are built; today's going is 重
+  // unless one was chosen before.
+  static void Analyse(analysis::frmAg3& w, int race) {
+    Confirm(w, race);
+    if (w.Combo1.ListIndex() < 0) w.Combo1.SetListIndex(2);
+    w.Command20.UserClick();
+    w.Command5.UserClick();
+  }
 
   program::Program app_;
 };

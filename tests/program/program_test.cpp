@@ -15,13 +15,13 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   const char* const names[] = {
       "RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
       "RunSummary5", "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace",
-      "AnalysedRace", "AnalysisGrade", "RecommendLine5",
+      "AnalysedRace", "AnalysisGrade", "RecommendLine5", "AptitudeDirtBad",
       "TodayDayNumber", "TodayTurfStdTime", "TodayDirtStdTime", "RunSurfaceMatch5", "RunTurfEval3",
       "RunDirtEvalText1", "RunDayNumber5", "RunMask",
       "RunInterval1", "RunDaysAgo5", "RealEvalText3",
       "TrainDate2", "TrainTimeG3", "TrainRemark3", "TrainTrendWord1", "TrainTrendWord3",
       "RaceRunAvg5",
-      "Front3FText", "ProvEvalSigned5", "RisePairOlder", "TrainingState", "AbilitySum",
+      "Front3FText", "ProvEvalSigned5", "ProvEvalText5", "RisePairOlder", "TrainingState", "AbilitySum",
   };
   // clang-format on
   for (const char* name : names) {
