@@ -1,0 +1,77 @@
+#include "secondary/secondary_analysis_run.h"
+
+#include "analysis/analysed_race.h"
+#include "analysis/frm_ag3.h"
+#include "model/meeting.h"
+#include "secondary/race_time_level.h"
+#include "secondary/three_furlong_values.h"
+
+namespace secondary {
+
+namespace {
+
+using model::Text;
+
+const Text kProvisionalTitle = u"仮　評　価";
+
+constexpr int kFirstRunColumn = 1;
+constexpr int kLastRunColumn = 5;
+
+// Before anything is computed: the past-run grid will show the provisional view, so its own button
+// is the one of the view group that is off; this button goes off for good.
+void ShowAnalysingState(analysis::frmAg3& window) {
+  window.Command1.SetEnabled(false);
+  window.Command2.SetEnabled(true);
+  window.Command3.SetEnabled(true);
+  window.Command4.SetEnabled(true);
+  window.Command5.SetEnabled(false);
+  window.Command6.SetEnabled(true);
+  window.Command7.SetEnabled(true);
+  window.Command8.SetEnabled(true);
+  window.Command9.SetEnabled(true);
+  window.Command13.SetEnabled(true);
+  window.Command14.SetEnabled(true);
+}
+
+void WriteProvisionalTitle(analysis::frmAg3& window) {
+  for (int column = kFirstRunColumn; column <= kLastRunColumn; ++column) {
+    window.MSFlexGrid1.SetTextMatrix(0, column, kProvisionalTitle);
+  }
+}
+
+// Each pass takes the field afresh, held to the runners the tables and grids have rows for.
+int PassRunners(const model::Meeting& meeting) {
+  return analysis::AnalysedRunnerCount(meeting);
+}
+
+void ComputeThreeFurlongPass(analysis::frmAg3& window, model::Meeting& meeting, int race) {
+  const int runners = PassRunners(meeting);
+  for (int runner = 1; runner <= runners; ++runner) ComputeThreeFurlongValues(window, meeting, race, runner);
+}
+
+}  // namespace
+
+void RunSecondaryAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
+  ShowAnalysingState(window);
+  WriteProvisionalTitle(window);
+  const int race = analysis::AnalysedRaceIndex(meeting);
+  if (race == 0) return;  // only a confirmed and analysed race enables the button
+
+  ComputeThreeFurlongPass(window, meeting, race);
+  FindRaceBestThreeFurlongs(meeting, race, PassRunners(meeting));
+  AssignRunningStyles(window, meeting, race, PassRunners(meeting));
+  ComputeRaceTimeLevel(window, meeting, race);
+
+  // STEPS TO JOIN, in this order, each pass taking PassRunners(meeting) afresh:
+  // - one pass, per runner in turn: EstimateProvisionalEvaluations, DampProvisionalEvaluations,
+  //   BuildProvisionalTexts (its grid row), ComputeCurrentAbility (with the race's running sum);
+  // - GradeCurrentAbilities, then ShowRaceClassAverage (it reads the sum of the pass above);
+  // - ComputeSixFurlongDifferences, then GradeSixFurlongDifferences;
+  // - ComputeSpeedValues, then GradeSpeedValues;
+  // - ComputeImprovementValues, then GradeImprovementValues;
+  // - ComputePredictedTimes (it reads window.Label18, written just above);
+  // - FillTrainingAndTimeColumns;
+  // - ComputeOverallCodes (it reads the four grades).
+}
+
+}  // namespace secondary
