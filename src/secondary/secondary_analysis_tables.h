@@ -23,6 +23,7 @@
   /* Provisional evaluations per run (damped in place) and their signed texts. */                    \
   X(model::AnalysedRunnerFamily, ProvEval)                                                           \
   X(model::AnalysedRunnerFamily, ProvEvalSigned)                                                     \
+  X(model::AnalysedRunnerFamily, ProvEvalText)                                                       \
   /* Current ability, grade ②, and the sum and count behind the race's current-ability average. */ \
   X(model::AnalysedRunnerTable, CurrentAbility)                                                      \
   X(model::AnalysedRunnerTable, CurrentAbilityText)                                                  \
