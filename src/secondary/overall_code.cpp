@@ -105,10 +105,9 @@ Text PredictedTimeOf(std::optional<double> base_seconds, const Text& ability) {
 }
 
 Text TrainingStateOf(const basic::TrainingTables& training, int race, int runner) {
-  if (training.TrainTrendWord1(race, runner) != kNoTrainingWord)
-    return training.TrainTrendWord1(race, runner);
-  if (training.TrainTrendWord2(race, runner) != kNoTrainingWord)
-    return training.TrainTrendWord2(race, runner);
+  for (const model::RunnerTable* word : {&training.TrainTrendWord1, &training.TrainTrendWord2}) {
+    if ((*word)(race, runner) != kNoTrainingWord) return (*word)(race, runner);
+  }
   return training.TrainTrendWord3(race, runner);
 }
 

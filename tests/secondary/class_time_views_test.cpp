@@ -233,5 +233,16 @@ TEST_F(PastRunViews, ViewsOfNoConfirmedRaceOrAFullCardStayInTheGrid) {
   EXPECT_EQ(RunnerRow(18), u"+.++.+|+.++.+|+.++.+|+.++.+|1.35.6|");
 }
 
+TEST_F(PastRunViews, TheirTablesAreFoundByNameOneRunnerTablePerRun) {
+  const model::TableRegistry& registry = app_.meeting.Registry();
+  for (int run = 1; run <= 5; ++run) {
+    const std::string number = std::to_string(run);
+    EXPECT_EQ(registry.Find("RunClassPos" + number), &Tables().RunClassPos[run]);
+    EXPECT_EQ(registry.Find("RunPredTime" + number), &Tables().RunPredTime[run]);
+  }
+  EXPECT_EQ(Tables().RunClassPos[1].CellCount(), 18u);
+  EXPECT_EQ(registry.Find("RunClassPos6"), nullptr);
+}
+
 }  // namespace
 }  // namespace secondary

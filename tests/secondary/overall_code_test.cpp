@@ -233,6 +233,17 @@ TEST_F(LateColumns, ShowTheImprovementTheTrainingStateAndThePredictedTime) {
   EXPECT_EQ(RunnerCell(3, 17), u"");
 }
 
+TEST_F(LateColumns, TheTrainingStateIsKeptPerRaceAndRunnerOfTheRaceCard) {
+  const model::TextTable* table = app_.meeting.Registry().Find("TrainingState");
+  ASSERT_EQ(table, &Tables().TrainingState);
+  EXPECT_EQ(table->CellCount(), 12u * 28u);
+  FillTrainingAndTimeColumns(Window(), app_.meeting, 12, 18);
+  EXPECT_EQ(Tables().TrainingState(12, 18), u"");
+  for (const char* name : {"PredictedTime", "OverallGrade"}) {
+    EXPECT_NE(app_.meeting.Registry().Find(name), nullptr) << name;
+  }
+}
+
 // --- Overall code
 
 struct OverallCase {
