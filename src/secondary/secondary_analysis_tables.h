@@ -49,7 +49,10 @@
   /* Predicted time, overall code of the four grades, and the training state of every race. */       \
   X(model::AnalysedRunnerTable, PredictedTime)                                                       \
   X(model::AnalysedRunnerTable, OverallGrade)                                                        \
-  X(model::RunnerTable, TrainingState)
+  X(model::RunnerTable, TrainingState)                                                               \
+  /* Class position and predicted time of each past run, as their views last showed them. */         \
+  X(model::AnalysedRunnerFamily, RunClassPos)                                                        \
+  X(model::AnalysedRunnerFamily, RunPredTime)
 
 namespace secondary {
 
