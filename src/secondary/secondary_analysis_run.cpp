@@ -3,7 +3,14 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "model/meeting.h"
+#include "secondary/current_ability.h"
+#include "secondary/improvement_value.h"
+#include "secondary/overall_code.h"
+#include "secondary/provisional_damping.h"
+#include "secondary/provisional_evaluations.h"
 #include "secondary/race_time_level.h"
+#include "secondary/six_furlong_difference.h"
+#include "secondary/speed_value.h"
 #include "secondary/three_furlong_values.h"
 
 namespace secondary {
@@ -49,6 +56,19 @@ void ComputeThreeFurlongPass(analysis::frmAg3& window, model::Meeting& meeting, 
   for (int runner = 1; runner <= runners; ++runner) ComputeThreeFurlongValues(window, meeting, race, runner);
 }
 
+// The main pass: everything of one runner's runs and current ability before the next runner, the
+// race's running sum of current abilities starting afresh.
+void EvaluateEachRunner(analysis::frmAg3& window, model::Meeting& meeting, int race) {
+  ResetAbilityAverage(meeting);
+  const int runners = PassRunners(meeting);
+  for (int runner = 1; runner <= runners; ++runner) {
+    EstimateProvisionalEvaluations(meeting, race, runner);
+    DampProvisionalEvaluations(meeting, race, runner);
+    BuildProvisionalTexts(window, meeting, race, runner);
+    ComputeCurrentAbility(meeting, race, runner);
+  }
+}
+
 }  // namespace
 
 void RunSecondaryAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
@@ -62,16 +82,18 @@ void RunSecondaryAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
   AssignRunningStyles(window, meeting, race, PassRunners(meeting));
   ComputeRaceTimeLevel(window, meeting, race);
 
-  // STEPS TO JOIN, in this order, each pass taking PassRunners(meeting) afresh:
-  // - one pass, per runner in turn: EstimateProvisionalEvaluations, DampProvisionalEvaluations,
-  //   BuildProvisionalTexts (its grid row), ComputeCurrentAbility (with the race's running sum);
-  // - GradeCurrentAbilities, then ShowRaceClassAverage (it reads the sum of the pass above);
-  // - ComputeSixFurlongDifferences, then GradeSixFurlongDifferences;
-  // - ComputeSpeedValues, then GradeSpeedValues;
-  // - ComputeImprovementValues, then GradeImprovementValues;
-  // - ComputePredictedTimes (it reads window.Label18, written just above);
-  // - FillTrainingAndTimeColumns;
-  // - ComputeOverallCodes (it reads the four grades).
+  EvaluateEachRunner(window, meeting, race);
+  GradeCurrentAbilities(window, meeting, race, PassRunners(meeting));
+  ShowRaceClassAverage(window, meeting, race);
+  ComputeSixFurlongDifferences(meeting, race, PassRunners(meeting));
+  GradeSixFurlongDifferences(window, meeting, race, PassRunners(meeting));
+  ComputeSpeedValues(meeting, race, PassRunners(meeting));
+  GradeSpeedValues(window, meeting, race, PassRunners(meeting));
+  ComputeImprovementValues(meeting, race, PassRunners(meeting));
+  GradeImprovementValues(meeting, race, PassRunners(meeting));
+  ComputePredictedTimes(window, meeting, race, PassRunners(meeting));  // reads Label18, written above
+  FillTrainingAndTimeColumns(window, meeting, race, PassRunners(meeting));
+  ComputeOverallCodes(window, meeting, race, PassRunners(meeting));
 }
 
 }  // namespace secondary

@@ -3,6 +3,8 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "analysis/past_run_views.h"
+#include "secondary/class_time_views.h"
+#include "secondary/secondary_analysis_run.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "shell/app.h"
 
@@ -13,20 +15,14 @@ void AttachHandlers(shell::App& app) {
     auto& window = static_cast<analysis::frmAg3&>(form);
     window.Command5.OnClick = [&app, &window] { Command5_Click(app, window); };
     window.Command1.OnClick = [&app, &window] { Command1_Click(app, window); };
-    window.Command3.OnClick = [&window] { Command3_Click(window); };
-    window.Command4.OnClick = [&window] { Command4_Click(window); };
+    window.Command3.OnClick = [&app, &window] { Command3_Click(app, window); };
+    window.Command4.OnClick = [&app, &window] { Command4_Click(app, window); };
   });
 }
 
-// The values are still to come; the click already leaves the window as the analysis will: its own
-// view ("仮評価") shown, the other views, the launchers and "色分け" open.
+// "  ２次   解析": the secondary analysis of the analysed race; the past-run grid ends on its own view.
 void Command5_Click(shell::App& app, analysis::frmAg3& window) {
-  window.Command5.SetEnabled(false);
-  Command1_Click(app, window);
-  for (ui::CommandButton* button :
-       {&window.Command6, &window.Command7, &window.Command8, &window.Command13, &window.Command9}) {
-    button->SetEnabled(true);
-  }
+  RunSecondaryAnalysis(window, app.meeting);
 }
 
 void Command1_Click(shell::App& app, analysis::frmAg3& window) {
@@ -37,13 +33,14 @@ void Command1_Click(shell::App& app, analysis::frmAg3& window) {
       analysis::AnalysedRunnerCount(app.meeting));
 }
 
-// The views' texts are still to come.
-void Command3_Click(analysis::frmAg3& window) {
-  analysis::PressViewButton(window, window.Command3);
+// "クラス": the class positions of the runs.
+void Command3_Click(shell::App& app, analysis::frmAg3& window) {
+  ShowClassView(window, app.meeting);
 }
 
-void Command4_Click(analysis::frmAg3& window) {
-  analysis::PressViewButton(window, window.Command4);
+// "タイム": the predicted times of the runs.
+void Command4_Click(shell::App& app, analysis::frmAg3& window) {
+  ShowTimeView(window, app.meeting);
 }
 
 }  // namespace secondary

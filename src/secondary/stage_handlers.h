@@ -19,7 +19,7 @@ void Command5_Click(shell::App& app, analysis::frmAg3& window);
 // "仮評価": the provisional evaluations of the analysed race's runs in the past-run grid.
 void Command1_Click(shell::App& app, analysis::frmAg3& window);
 // "クラス" and "タイム": two views of the past-run grid, in the group of the view buttons.
-void Command3_Click(analysis::frmAg3& window);
-void Command4_Click(analysis::frmAg3& window);
+void Command3_Click(shell::App& app, analysis::frmAg3& window);
+void Command4_Click(shell::App& app, analysis::frmAg3& window);
 
 }  // namespace secondary

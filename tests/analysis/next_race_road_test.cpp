@@ -140,7 +140,7 @@ TEST_F(NextRaceRoad, TwoRacesAnalysedAndResetForTheNext) {
   }
   EXPECT_EQ(w.MSFlexGrid1.TextMatrix(18, 1), u"earlier race");
   EXPECT_EQ(w.MSFlexGrid2.TextMatrix(18, 0), u"earlier race");
-  EXPECT_EQ(w.MSFlexGrid1.TextMatrix(0, 1), u"仮  評  価");
+  EXPECT_EQ(w.MSFlexGrid1.TextMatrix(0, 1), u"仮　評　価");  // the secondary analysis's own title
 
   // Controls back to selection.
   EXPECT_EQ(OpenButtons(), (std::vector<std::string>{"Command16", "Command19"}));

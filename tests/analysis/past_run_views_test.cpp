@@ -63,11 +63,11 @@ TEST_F(PastRunViewTest, EachViewDisablesItsOwnButtonAndEnablesTheOtherFour) {
 
 TEST_F(PastRunViewTest, ProvisionalEvaluationsFillTheRunnerRowsOldestRunFirst) {
   frmAg3& w = Open();
+  Analyse(w, 3);  // 9 runners
   auto& prov = app_.meeting.Group<secondary::SecondaryAnalysisTables>().ProvEvalText;
   for (int b = 1; b <= 5; ++b) {
     for (int i = 1; i <= 18; ++i) prov[b](i) = RunMark(i, b);
   }
-  Analyse(w, 3);  // 9 runners
   ui::FlexGrid& grid = w.MSFlexGrid1;
   grid.SetTextMatrix(3, 0, u"kept");
   grid.SetTextMatrix(11, 2, u"race before");
