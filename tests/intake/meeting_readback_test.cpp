@@ -16,6 +16,7 @@
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/text.h"
+#include "tests/support/temp_dir.h"
 #include "tools/writer/meeting_generator.h"
 
 namespace {
@@ -110,14 +111,10 @@ void ExpectParseableWorkout(const Text& text, const Text& race_date, const std::
 
 class GeneratedMeetingTest : public ::testing::TestWithParam<std::uint64_t> {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::path(::testing::TempDir()) / ("generated_meeting_" + std::to_string(GetParam()));
-    std::filesystem::remove_all(dir_);
-    writer::GenerateMeeting(GetParam()).Write(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string File(const char* name) const { return (dir_ / name).string(); }
-  std::filesystem::path dir_;
+  // Each test of a seed has a folder of its own: ctest runs them as parallel processes.
+  void SetUp() override { writer::GenerateMeeting(GetParam()).Write(dir_.Path()); }
+  std::string File(const char* name) const { return (dir_.Path() / name).string(); }
+  testsupport::ScopedTempDir dir_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GeneratedMeetingTest, ::testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 20240601),
@@ -287,8 +284,8 @@ std::string Slurp(const std::filesystem::path& path) {
 }
 
 TEST(MeetingGeneratorTest, TheSameSeedGivesTheSameFiles) {
-  const auto dir = std::filesystem::path(::testing::TempDir()) / "meeting_seeds";
-  std::filesystem::remove_all(dir);
+  const testsupport::ScopedTempDir temp;
+  const std::filesystem::path& dir = temp.Path();
   writer::GenerateMeeting(5).Write(dir / "a");
   writer::GenerateMeeting(5).Write(dir / "b");
   writer::GenerateMeeting(6).Write(dir / "c");
@@ -296,15 +293,14 @@ TEST(MeetingGeneratorTest, TheSameSeedGivesTheSameFiles) {
     EXPECT_EQ(Slurp(dir / "a" / name), Slurp(dir / "b" / name)) << name;
     EXPECT_NE(Slurp(dir / "a" / name), Slurp(dir / "c" / name)) << name;
   }
-  std::filesystem::remove_all(dir);
 }
 
 // The committed sample is what `make-meeting sample --seed 1` writes.
 TEST(MeetingGeneratorTest, TheCommittedSampleIsSeedOne) {
   const std::filesystem::path sample = std::filesystem::path(TARVELO_SOURCE_DIR) / "sample";
   const std::filesystem::path tool = std::filesystem::path(TARVELO_BINARY_DIR) / "make-meeting";
-  const auto dir = std::filesystem::path(::testing::TempDir()) / "meeting_seed_one";
-  std::filesystem::remove_all(dir);
+  const testsupport::ScopedTempDir temp;
+  const std::filesystem::path dir = temp.Path() / "meeting";
   if (std::filesystem::exists(tool)) {
     ASSERT_EQ(std::system((tool.string() + " " + dir.string() + " --seed 1").c_str()), 0);
   } else {

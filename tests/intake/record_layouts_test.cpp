@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "intake/record_file.h"
+#include "tests/support/temp_dir.h"
 #include "tools/writer/record_writer.h"
 
 namespace {
@@ -28,8 +29,8 @@ struct Placement {
 // then reads the field of record 2.
 template <class Layout>
 void ExpectPlacements(const std::vector<Placement>& placements) {
-  const auto path =
-      std::filesystem::path(::testing::TempDir()) / ("layout_" + std::to_string(Layout::kLength) + ".kd2");
+  const testsupport::ScopedTempDir temp;
+  const auto path = temp.Path() / ("layout_" + std::to_string(Layout::kLength) + ".kd2");
   for (const Placement& p : placements) {
     std::string bytes(2 * Layout::kLength, ' ');
     std::string marker;
