@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
@@ -92,6 +93,32 @@ TEST_F(BasicAnalysisRun, LeavesTheWindowReadyForTheSecondaryAnalysis) {
 }
 
 // The tables as the script driver prints them after the road to an analysed race.
+// The reliability colours at the end are those of the race just analysed, also when the switch was
+// ticked before the click (so that ticking it ran nothing new).
+TEST_F(BasicAnalysisRun, EndsWithTheReliabilityColoursOfThisRaceAlsoWhenTheSwitchWasTicked) {
+  Confirm(3);
+  Run("select frmAg3.Combo1 0\n"
+      "click frmAg3.Command20\n"
+      "click frmAg3.Option1\n"
+      "click frmAg3.Command12\n"  // ＮＥＸＴ unticks the switch
+      "click frmAg3.Check2\n");   // ticked again, while race 3 is still the analysed race
+  Confirm(1);
+  Run("click frmAg3.Command20\n");
+  ASSERT_EQ(Window().Check2.Value(), ui::kChecked);
+  ui::FlexGrid& grid = Window().MSFlexGrid1;
+  auto colours = [&grid] {
+    std::vector<ui::Color> all;
+    for (int r = 2; r <= 19; ++r) {
+      for (int c = 1; c <= 5; ++c) all.push_back(grid.CellBackColorAt(r, c));
+    }
+    return all;
+  };
+  const std::vector<ui::Color> at_end = colours();
+  Run("click frmAg3.Check2\n"    // cleared
+      "click frmAg3.Check2\n");  // and coloured afresh for race 1
+  EXPECT_EQ(at_end, colours());
+}
+
 TEST_F(BasicAnalysisRun, TheScriptDriverPrintsItsTables) {
   std::istringstream script(
       "select frmAg3.Combo1 2\n"
