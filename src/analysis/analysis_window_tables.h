@@ -19,7 +19,7 @@
   /* Per race: the five lines of recommended horse numbers, RecommendLine1 to RecommendLine5. */       \
   X(model::Family<model::RaceTable>, RecommendLine)                                                    \
   /* Per race and runner: the going-aptitude value on turf and on dirt for the three soft goings, */   \
-  /* as text whose leading number (with its sign) is the value; empty when the runner has no runs */   \
+  /* as text whose leading number (with its sign) is the value; "---" when the runner has no runs */   \
   /* on that going. Written by the colouring of the recommendation, shown by the going panel. */       \
   X(model::AnalysedRaceRunnerTable, AptitudeTurfSoft)                                                  \
   X(model::AnalysedRaceRunnerTable, AptitudeTurfHeavy)                                                 \

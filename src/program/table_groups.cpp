@@ -12,6 +12,7 @@
 #include "intake/race_card_tables.h"
 #include "model/analysis_tables.h"
 #include "program/program.h"
+#include "recommend/colouring_tables.h"
 #include "secondary/secondary_analysis_tables.h"
 
 namespace program {
@@ -29,6 +30,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<basic::TrainingTables>();
   meeting.Group<secondary::SecondaryAnalysisTables>();
   meeting.Group<basic::RaceRunAverageTables>();
+  meeting.Group<recommend::ColouringTables>();
 }
 
 }  // namespace program

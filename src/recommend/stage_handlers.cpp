@@ -1,17 +1,12 @@
 #include "recommend/stage_handlers.h"
 
 #include "analysis/frm_ag3.h"
+#include "recommend/colouring_run.h"
 #include "recommend/print_analysis_sheet.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
 
 namespace recommend {
-
-namespace {
-
-constexpr int kGoodGoing = 0;  // "  良  " in the going list
-
-}  // namespace
 
 void AttachHandlers(shell::App& app) {
   app.AttachHandlers("frmAg0", [](shell::App& app, ui::Form& form) {
@@ -19,7 +14,7 @@ void AttachHandlers(shell::App& app) {
   });
   app.AttachHandlers("frmAg3", [](shell::App& app, ui::Form& form) {
     auto& window = static_cast<analysis::frmAg3&>(form);
-    window.Command9.OnClick = [&window] { Command9_Click(window); };
+    window.Command9.OnClick = [&app, &window] { Command9_Click(app, window); };
     window.Command10.OnClick = [&window] { Command10_Click(window); };
     window.Command11.OnClick = [&app, &window] { Command11_Click(app, window); };
     window.Command15.OnClick = [&window] { Command15_Click(window); };
@@ -28,13 +23,9 @@ void AttachHandlers(shell::App& app) {
   });
 }
 
-// The colour bands are still to come; the click already brings the navigation switches into view and
-// opens the filter. On good going the going-aptitude switch has nothing to show and goes for the rest
-// of the run.
-void Command9_Click(analysis::frmAg3& window) {
-  window.Frame1.Move(9850, 0, 2900, 1100);
-  window.Command10.SetEnabled(true);
-  if (window.Combo1.ListIndex() == kGoodGoing) window.Check6.SetVisible(false);
+// "色分け": the colour bands and what goes with them, then the navigation switches and the filter.
+void Command9_Click(shell::App& app, analysis::frmAg3& window) {
+  RunColouring(window, app.meeting, app.screen);
 }
 
 // The filtering of the runner grid is still to come; the click already opens the recommendation.

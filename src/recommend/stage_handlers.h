@@ -14,8 +14,9 @@ namespace recommend {
 // recommendation and colour release run the handlers below.
 void AttachHandlers(shell::App& app);
 
-// "色分け": brings the navigation switches into view and opens the filter.
-void Command9_Click(analysis::frmAg3& window);
+// "色分け": bands the runner grid, computes the overall evaluations and going aptitudes, brings the
+// navigation switches into view and opens the filter.
+void Command9_Click(shell::App& app, analysis::frmAg3& window);
 // "絞込み": opens the recommendation.
 void Command10_Click(analysis::frmAg3& window);
 // "推奨馬": opens the evaluation switch and the main window's print box.

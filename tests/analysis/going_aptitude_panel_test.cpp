@@ -48,6 +48,10 @@ class GoingAptitudePanelTest : public AnalysisWindowTest {
  protected:
   void SetUp() override {
     AnalysisWindowTest::SetUp();
+    WriteAptitudes();
+  }
+  // The panel's cases in race 3's aptitudes of runners 1 to 9.
+  void WriteAptitudes() {
     analysis::AnalysisWindowTables& t = app_.meeting.Group<analysis::AnalysisWindowTables>();
     for (int i = 1; i <= 9; ++i) {
       t.AptitudeTurfSoft(3, i) = Tagged(i, u"ts");
@@ -65,6 +69,7 @@ class GoingAptitudePanelTest : public AnalysisWindowTest {
     w.Combo1.UserSelect(going);
     Analyse(w, 3);
     w.Command9.UserClick();
+    WriteAptitudes();  // in place of those "色分け" computed from the horse file
     return w;
   }
   static std::vector<ui::Color> Column(const ui::FlexGrid& grid, int c) {

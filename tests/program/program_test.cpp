@@ -22,6 +22,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
       "TrainDate2", "TrainTimeG3", "TrainRemark3", "TrainTrendWord1", "TrainTrendWord3",
       "RaceRunAvg5",
       "Front3FText", "ProvEvalSigned5", "ProvEvalText5", "RisePairOlder", "TrainingState", "AbilitySum",
+      "PointFront", "OverallGap", "ScoreBin1", "ScoreBin11", "AptitudeTurfGood",
   };
   // clang-format on
   for (const char* name : names) {

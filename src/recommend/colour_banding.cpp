@@ -1,0 +1,207 @@
+#include "recommend/colour_banding.h"
+
+#include <algorithm>
+
+#include "basic/past_run_view_tables.h"
+#include "model/numbers.h"
+#include "recommend/best_value_bands.h"
+#include "recommend/colouring_tables.h"
+#include "secondary/secondary_analysis_tables.h"
+#include "ui/palette.h"
+
+namespace recommend {
+
+namespace {
+
+using model::Text;
+using secondary::SecondaryAnalysisTables;
+
+constexpr int kRaces = 12;
+constexpr int kRunnersHeld = 18;
+constexpr int kRestColumn = 3;
+constexpr int kFirstRiseColumn = 14;
+constexpr int kLastRiseColumn = 15;
+
+const Text kTopMark = u"\u25CE";     // ◎
+const Text kSecondMark = u"\u25B3";  // △
+
+// Rests longer than this and shorter than kLongRest are marked green; from kLongRest on red.
+constexpr double kShortRest = 45;
+constexpr double kLongRest = 90;
+
+// Improvement grades: from 5 band A, from 2 band B, from 0 band C; a higher digit is better.
+constexpr double kRiseBandA = 5;
+constexpr double kRiseBandB = 2;
+constexpr double kRiseBandC = 0;
+
+using SourceTable = model::AnalysedRunnerTable SecondaryAnalysisTables::*;
+using MarkTable = model::AnalysedRaceRunnerTable ColouringTables::*;
+
+// One value column (or pair of columns) judged by one source table.
+struct BandedColumns {
+  SourceTable source;
+  const char16_t* skip;
+  BandRule rule;
+  int first_column;
+  int last_column;
+  int strip_column;  // painted blue in bands A and B; 0 for none
+  MarkTable marks;   // "◎" in band A, "△" in band B; nullptr for none
+};
+
+constexpr BandWidths kValueNarrow = {6, 12, 18};
+constexpr BandWidths kValueWide = {8, 16, 24};
+
+const BandedColumns kSpeedValue = {&SecondaryAnalysisTables::SpeedValue,
+                                   u"***",
+                                   {100, true, 18, kValueNarrow, kValueWide},
+                                   1,
+                                   2,
+                                   0,
+                                   nullptr};
+const BandedColumns kCurrentAbility = {&SecondaryAnalysisTables::CurrentAbility,
+                                       u"***",
+                                       {100, true, 18, kValueNarrow, kValueWide},
+                                       4,
+                                       5,
+                                       0,
+                                       nullptr};
+const BandedColumns kFront3F = {&SecondaryAnalysisTables::Front3FText,
+                                u" **.*",
+                                {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.2, 1.8}},
+                                7,
+                                7,
+                                0,
+                                &ColouringTables::PointFront};
+// The back and total 3F take a wider band B than the front when the field is thin.
+const BandedColumns kBack3F = {&SecondaryAnalysisTables::Back3FText,
+                               u" **.*",
+                               {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
+                               8,
+                               8,
+                               0,
+                               &ColouringTables::PointCloser};
+const BandedColumns kTotal6F = {&SecondaryAnalysisTables::Total6FText,
+                                u"**.*",
+                                {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
+                                9,
+                                9,
+                                0,
+                                nullptr};
+// The differences already count from the race's best six furlongs, so the best is 0.
+const BandedColumns kSixFurlongDiff = {
+    &SecondaryAnalysisTables::Diff6FText, u"**", {0, false, 12, {4, 8, 12}, {6, 12, 18}}, 10, 11, 0, nullptr};
+// The predicted time is judged by the current ability, with its own start and widths.
+const BandedColumns kPredictedTime = {&SecondaryAnalysisTables::CurrentAbility,
+                                      u"***",
+                                      {300, true, 24, {6, 14, 24}, {8, 18, 30}},
+                                      19,
+                                      19,
+                                      20,
+                                      nullptr};
+
+// A cell is coloured as the current cell, column first.
+void Paint(ui::FlexGrid& grid, int runner, int column, ui::Color colour) {
+  grid.SetCol(column);
+  grid.SetRow(runner + 1);
+  grid.SetCellBackColor(colour);
+}
+
+ui::Color BandColour(Band band) {
+  switch (band) {
+    case Band::kA:
+      return ui::palette::kPink;
+    case Band::kB:
+      return ui::palette::kLightYellow;
+    default:
+      return ui::palette::kLightCyan;
+  }
+}
+
+FieldValues ValuesOf(const SecondaryAnalysisTables& tables, const BandedColumns& banded, int runners) {
+  const model::AnalysedRunnerTable& source = tables.*banded.source;
+  FieldValues values;
+  for (int runner = 1; runner <= runners; ++runner) {
+    const Text& text = source(runner);
+    if (text == banded.skip) {
+      values.push_back(std::nullopt);
+    } else {
+      values.push_back(model::TextToNumber(text));
+    }
+  }
+  return values;
+}
+
+void WriteMark(ColouringTables& marks, const BandedColumns& banded, int race, int runner, Band band) {
+  if (banded.marks == nullptr) return;
+  if (band == Band::kA) (marks.*banded.marks)(race, runner) = kTopMark;
+  if (band == Band::kB) (marks.*banded.marks)(race, runner) = kSecondMark;
+}
+
+void PaintBands(ui::FlexGrid& grid, model::Meeting& meeting, const BandedColumns& banded, int race,
+                int runners) {
+  const std::vector<Band> bands =
+      BestValueBands(ValuesOf(meeting.Group<SecondaryAnalysisTables>(), banded, runners), banded.rule);
+  ColouringTables& marks = meeting.Group<ColouringTables>();
+  for (int runner = 1; runner <= runners; ++runner) {
+    const Band band = bands[static_cast<size_t>(runner - 1)];
+    if (band == Band::kNone) continue;
+    for (int column = banded.first_column; column <= banded.last_column; ++column) {
+      Paint(grid, runner, column, BandColour(band));
+    }
+    if (banded.strip_column != 0 && band != Band::kC)
+      Paint(grid, runner, banded.strip_column, ui::palette::kBlue);
+    WriteMark(marks, banded, race, runner, band);
+  }
+}
+
+void PaintRestMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners) {
+  const auto& intervals = meeting.Group<basic::PastRunViewTables>().RunInterval[1];
+  for (int runner = 1; runner <= runners; ++runner) {
+    const double days = model::TextToNumber(intervals(race, runner));
+    if (days >= kLongRest) {
+      Paint(grid, runner, kRestColumn, ui::palette::kRed);
+    } else if (days > kShortRest) {
+      Paint(grid, runner, kRestColumn, ui::palette::kGreen);
+    }
+  }
+}
+
+Band RiseBand(double grade) {
+  if (grade >= kRiseBandA) return Band::kA;
+  if (grade >= kRiseBandB) return Band::kB;
+  if (grade >= kRiseBandC) return Band::kC;
+  return Band::kNone;
+}
+
+void PaintImprovementBands(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runners) {
+  const SecondaryAnalysisTables& tables = meeting.Group<SecondaryAnalysisTables>();
+  ColouringTables& marks = meeting.Group<ColouringTables>();
+  for (int runner = 1; runner <= runners; ++runner) {
+    const Text& grade = tables.GradeRise(runner);
+    if (grade == u"*" || grade == u"-") continue;
+    const Band band = RiseBand(model::TextToNumber(grade));
+    if (band == Band::kNone) continue;
+    for (int column = kFirstRiseColumn; column <= kLastRiseColumn; ++column) {
+      Paint(grid, runner, column, BandColour(band));
+    }
+    if (band == Band::kA) marks.PointForm(race, runner) = kTopMark;
+  }
+}
+
+}  // namespace
+
+void PaintValueBands(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runners) {
+  if (race < 1 || race > kRaces) return;
+  runners = std::clamp(runners, 0, kRunnersHeld);
+  PaintBands(grid, meeting, kSpeedValue, race, runners);
+  PaintRestMarks(grid, meeting, race, runners);
+  PaintBands(grid, meeting, kCurrentAbility, race, runners);
+  PaintBands(grid, meeting, kFront3F, race, runners);
+  PaintBands(grid, meeting, kBack3F, race, runners);
+  PaintBands(grid, meeting, kTotal6F, race, runners);
+  PaintBands(grid, meeting, kSixFurlongDiff, race, runners);
+  PaintImprovementBands(grid, meeting, race, runners);
+  PaintBands(grid, meeting, kPredictedTime, race, runners);
+}
+
+}  // namespace recommend
