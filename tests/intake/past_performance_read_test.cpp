@@ -91,6 +91,17 @@ TEST(WalkHorseRecords, ALastRaceOfNineLeavesTheRestUnread) {
   EXPECT_EQ(m.Group<PastRunTables>().UmaHorseName(9, 9), u"H45");
 }
 
+TEST(WalkHorseRecords, TheRunnersOfRaceTwelveAreKeptToo) {
+  model::Meeting m;
+  SetCounts(m, {u"01", u"02", u"03", u"04", u"05", u"06", u"07", u"08", u"09", u"10", u"11", u"12"});
+  FakeHorseFile file{78};
+  WalkHorseRecords(m, file.Reader());
+  EXPECT_EQ(file.reads, Range(1, 78));
+  const PastRunTables& past_runs = m.Group<PastRunTables>();
+  EXPECT_EQ(past_runs.UmaHorseName(12, 1), u"H67");
+  EXPECT_EQ(past_runs.UmaHorseName(12, 12), u"H78");
+}
+
 TEST(WalkHorseRecords, RunnersBeyondTwentyEightTakeTheirRecordsButNoCells) {
   model::Meeting m;
   SetCounts(m, {u"30", u"02", u"99", u"01"});
