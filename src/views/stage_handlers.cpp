@@ -3,15 +3,18 @@
 #include <optional>
 #include <utility>
 
+#include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
+#include "views/individual_data.h"
 
 namespace views {
 
 namespace {
 
+constexpr int kLastRunner = 18;   // the detail windows hold at most 18 runners
 constexpr double kRowBand = 230;  // the runner grid's rows, all shown without scrolling
 
 // The column whose band holds x, each band from its left edge (included) to the next; -1 when x lies
@@ -45,22 +48,33 @@ std::optional<ui::Color> PaletteColour(const analysis::frmAg3& window) {
   return std::nullopt;
 }
 
+// Before any race is confirmed no table position exists for the runner: the window stays as it is.
+void PressHorseName(shell::App& app, int j) {
+  const int race = analysis::AnalysedRaceIndex(app.meeting);
+  if (race == 0 || j < 1 || j > kLastRunner) return;
+  FillIndividualData(app, race, j);
+}
+
 }  // namespace
 
 void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg3", [](shell::App&, ui::Form& form) {
+  app.AttachHandlers("frmAg3", [](shell::App& owner, ui::Form& form) {
     auto& window = static_cast<analysis::frmAg3&>(form);
-    window.MSFlexGrid2.OnMouseDown = [&window](int, int, double x, double y) {
-      MSFlexGrid2_MouseDown(window, x, y);
+    window.MSFlexGrid2.OnMouseDown = [&owner, &window](int, int, double x, double y) {
+      MSFlexGrid2_MouseDown(owner, window, x, y);
     };
   });
 }
 
-// The horse names' graphs and individual data are still to come.
-void MSFlexGrid2_MouseDown(analysis::frmAg3& window, double x, double y) {
+// The horse names' graphs are still to come.
+void MSFlexGrid2_MouseDown(shell::App& app, analysis::frmAg3& window, double x, double y) {
   ui::FlexGrid& grid = window.MSFlexGrid2;
   const int col = ColumnAt(grid, x);
   const int row = RowAt(grid, y);
+  if (col == 0 && row >= 2) {
+    PressHorseName(app, row - 1);
+    return;
+  }
   if (col <= 0 || row < 0) return;
   const std::optional<ui::Color> colour = PaletteColour(window);
   if (!colour) return;
