@@ -5,6 +5,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/past_run_views.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
@@ -30,14 +31,6 @@ const Text kNoEvaluation = u"---";
 const Text kCountsToday = u"5";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
-
-// The view buttons are a group: the one of the view on show is disabled, the other four enabled.
-void PressViewButton(analysis::frmAg3& window, const ui::CommandButton& pressed) {
-  for (ui::CommandButton* button :
-       {&window.Command1, &window.Command2, &window.Command3, &window.Command4, &window.Command14}) {
-    button->SetEnabled(button != &pressed);
-  }
-}
 
 void WriteTitle(analysis::frmAg3& window, const Text& title) {
   for (int column = 1; column <= kRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, title);
@@ -111,7 +104,7 @@ Text PredictedTimeOfRun(std::optional<double> standard_seconds, const Text& eval
 }  // namespace
 
 void ShowClassView(analysis::frmAg3& window, model::Meeting& meeting) {
-  PressViewButton(window, window.Command3);
+  analysis::PressViewButton(window, window.Command3);
   WriteTitle(window, kClassTitle);
   const int race = analysis::AnalysedRaceIndex(meeting);
   const int runners = analysis::AnalysedRunnerCount(meeting);
@@ -130,7 +123,7 @@ void ShowClassView(analysis::frmAg3& window, model::Meeting& meeting) {
 }
 
 void ShowTimeView(analysis::frmAg3& window, model::Meeting& meeting) {
-  PressViewButton(window, window.Command4);
+  analysis::PressViewButton(window, window.Command4);
   WriteTitle(window, kTimeTitle);
   const int race = analysis::AnalysedRaceIndex(meeting);
   const int runners = analysis::AnalysedRunnerCount(meeting);
