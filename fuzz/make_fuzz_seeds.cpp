@@ -1,12 +1,12 @@
 // make-fuzz-seeds OUTDIR [SAMPLE_FOLDER]: writes the seed corpora of the fuzz targets,
 // OUTDIR/record_decode (single records) and OUTDIR/road (whole meetings, see meeting_input.h):
 // small meetings made with the record writer, the corner cases of the runner walk, and, when
-// given, the sample meeting whole and cut short.
+// given, the sample meeting whole, cut short and filled to 12 races of 28 runners.
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -122,11 +122,6 @@ fuzz::MeetingBytes BytesOf(const writer::MeetingFiles& files) {
   return {Bytes(files.races), Bytes(files.runners), Bytes(files.horses)};
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void WriteSeed(const fs::path& dir, const std::string& name, const std::string& bytes) {
   fs::create_directories(dir);
   std::ofstream(dir / name, std::ios::binary | std::ios::trunc) << bytes;
@@ -173,13 +168,18 @@ int main(int argc, char** argv) {
 
   if (argc == 3) {
     const fs::path sample = argv[2];
-    fuzz::MeetingBytes m{ReadFile(sample / writer::kRaceFileName), ReadFile(sample / writer::kRunnerFileName),
-                         ReadFile(sample / writer::kHorseFileName)};
+    fuzz::MeetingBytes m;
+    try {
+      m = writer::ReadMeetingBytes(sample);
+    } catch (const std::exception&) {
+    }
     if (m.race.empty() || m.runner.empty() || m.horse.empty()) {
       std::cerr << "make-fuzz-seeds: no meeting in " << sample << '\n';
       return 1;
     }
     WriteMeetingSeeds(out, "sample", m);
+    // The largest meeting the files allow, so that the road meets 12 races of 28 runners.
+    WriteSeed(out / "road", "sample-12x28", fuzz::JoinInput(writer::FullCardOf(m)));
     // The sample's first races only: its runner and horse files end early.
     m.runner.resize(std::min(m.runner.size(), 20 * static_cast<size_t>(N::kLength)));
     m.horse.resize(std::min(m.horse.size(), 20 * static_cast<size_t>(U::kLength)));

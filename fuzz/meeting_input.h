@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string>
 
+#include "tools/writer/full_card.h"
+
 namespace fuzz {
 
-struct MeetingBytes {
-  std::string race, runner, horse;
-};
+using writer::MeetingBytes;
 
 inline MeetingBytes SplitInput(const uint8_t* data, size_t size) {
   size_t at = 0;

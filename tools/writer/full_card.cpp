@@ -1,4 +1,4 @@
-#include "bench/bench_meetings.h"
+#include "tools/writer/full_card.h"
 
 #include <algorithm>
 #include <fstream>
@@ -12,7 +12,7 @@
 #include "model/numbers.h"
 #include "tools/writer/record_writer.h"
 
-namespace bench {
+namespace writer {
 
 namespace {
 
@@ -52,44 +52,45 @@ int RunnerCountOf(const std::string& race) {
 
 }  // namespace
 
-fs::path SampleFolder() {
-  return fs::path(TARVELO_SOURCE_DIR) / "sample";
+MeetingBytes ReadMeetingBytes(const fs::path& folder) {
+  return {ReadFile(folder / kRaceFileName), ReadFile(folder / kRunnerFileName),
+          ReadFile(folder / kHorseFileName)};
 }
 
-void WriteFullCard(const fs::path& sample, const fs::path& out) {
-  const std::string races = ReadFile(sample / writer::kRaceFileName);
-  const std::string runners = ReadFile(sample / writer::kRunnerFileName);
-  const std::string horses = ReadFile(sample / writer::kHorseFileName);
-  std::string races_out, runners_out, horses_out;
+void WriteMeetingBytes(const fs::path& folder, const MeetingBytes& files) {
+  fs::create_directories(folder);
+  WriteBytes(folder / kRaceFileName, files.race);
+  WriteBytes(folder / kRunnerFileName, files.runner);
+  WriteBytes(folder / kHorseFileName, files.horse);
+}
+
+MeetingBytes FullCardOf(const MeetingBytes& meeting) {
+  MeetingBytes out;
   // The records of each race's runners, found by the walk the readers make.
   long first = 1;
   std::vector<std::pair<long, int>> race_runners;  // first record, runner count
-  for (int r = 1; r <= kRaces; ++r) {
-    const int count = RunnerCountOf(Record<intake::Den1Record>(races, r));
+  for (int r = 1; r <= kFullCardRaces; ++r) {
+    const int count = RunnerCountOf(Record<intake::Den1Record>(meeting.race, r));
     race_runners.emplace_back(first, count);
     first += count >= 1 ? count : 1;
   }
-  for (int r = 1; r <= kRaces; ++r) {
-    std::string race = Record<intake::Den1Record>(races, r);
-    SetDigits<intake::Den1Record>(race, intake::Den1Record::kRunnerCount, kMostRunners);
-    races_out += race;
-    // A race without runners borrows race 1's.
+  for (int r = 1; r <= kFullCardRaces; ++r) {
+    std::string race = Record<intake::Den1Record>(meeting.race, r);
+    SetDigits<intake::Den1Record>(race, intake::Den1Record::kRunnerCount, kFullCardRunners);
+    out.race += race;
     auto [record, count] = race_runners[static_cast<size_t>(r - 1)];
     if (count < 1) std::tie(record, count) = race_runners.front();
-    if (count < 1) throw std::runtime_error("the sample's first race has no runners");
-    for (int j = 1; j <= kMostRunners; ++j) {
+    if (count < 1) throw std::runtime_error("the meeting's first race has no runners");
+    for (int j = 1; j <= kFullCardRunners; ++j) {
       const long n = record + (j - 1) % count;
-      std::string runner = Record<intake::Den2Record>(runners, n);
+      std::string runner = Record<intake::Den2Record>(meeting.runner, n);
       SetDigits<intake::Den2Record>(runner, intake::Den2Record::kHorseNo, j);
-      SetDigits<intake::Den2Record>(runner, intake::Den2Record::kFrame, (j - 1) * 8 / kMostRunners + 1);
-      runners_out += runner;
-      horses_out += Record<intake::UmaRecord>(horses, n);
+      SetDigits<intake::Den2Record>(runner, intake::Den2Record::kFrame, (j - 1) * 8 / kFullCardRunners + 1);
+      out.runner += runner;
+      out.horse += Record<intake::UmaRecord>(meeting.horse, n);
     }
   }
-  fs::create_directories(out);
-  writer::WriteBytes(out / writer::kRaceFileName, races_out);
-  writer::WriteBytes(out / writer::kRunnerFileName, runners_out);
-  writer::WriteBytes(out / writer::kHorseFileName, horses_out);
+  return out;
 }
 
-}  // namespace bench
+}  // namespace writer
