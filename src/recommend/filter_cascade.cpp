@@ -6,6 +6,7 @@
 #include "basic/past_run_view_tables.h"
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
+#include "recommend/rest_mark.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "ui/palette.h"
 
@@ -30,10 +31,6 @@ constexpr ui::Color kEliminated = ui::Rgb(230, 230, 230);
 constexpr double kSpeedMargin = 10;
 constexpr double kAbilityMargin = 12;
 constexpr double kMostSixFurlongDiff = 14;
-// Rests longer than this and shorter than kLongRest are marked green; from kLongRest on red, and
-// such a runner is out.
-constexpr double kShortRest = 45;
-constexpr double kLongRest = 90;
 
 // The columns a criterion turns green when it passes.
 struct PassColumns {
@@ -93,19 +90,6 @@ void PaintCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int race, i
   }
 }
 
-// Every runner, out or not: a long rest shows over the cascade's colour.
-void PaintRestMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners) {
-  const auto& intervals = meeting.Group<basic::PastRunViewTables>().RunInterval[1];
-  for (int runner = 1; runner <= runners; ++runner) {
-    const double days = model::TextToNumber(intervals(race, runner));
-    if (days >= kLongRest) {
-      Paint(grid, runner, kRestColumn, ui::palette::kRed);
-    } else if (days > kShortRest) {
-      Paint(grid, runner, kRestColumn, ui::palette::kGreen);
-    }
-  }
-}
-
 void PaintAbilityMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int runners) {
   const SecondaryAnalysisTables& tables = meeting.Group<SecondaryAnalysisTables>();
   FieldValues values;
@@ -130,7 +114,8 @@ void PaintFilterCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int r
   if (race < 1 || race > kRaces) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   PaintCascade(grid, meeting, race, runners);
-  PaintRestMarks(grid, meeting, race, runners);
+  // Every runner, out or not: the rest shows over the cascade's colour.
+  PaintRestMarks(grid, meeting, race, runners, kRestColumn);
   PaintAbilityMarks(grid, meeting, runners);
 }
 
