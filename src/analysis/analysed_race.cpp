@@ -32,6 +32,14 @@ void SetAnalysedRace(model::Meeting& meeting, double race) {
   meeting.Group<AnalysisWindowTables>().AnalysedRace() = model::NumberToText(race);
 }
 
+bool SecondaryAnalysisDone(const model::Meeting& meeting) {
+  return meeting.Group<AnalysisWindowTables>().SecondaryAnalysisDone() == u"1";
+}
+
+void SetSecondaryAnalysisDone(model::Meeting& meeting, bool done) {
+  meeting.Group<AnalysisWindowTables>().SecondaryAnalysisDone() = done ? u"1" : u"";
+}
+
 int AnalysedRaceIndex(const model::Meeting& meeting) {
   const double race = std::nearbyint(AnalysedRace(meeting));
   if (race < 1 || race > kRaces) return 0;

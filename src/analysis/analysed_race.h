@@ -1,7 +1,7 @@
 #pragma once
 // The race the analysis window works on: the selector that UP and DN step, and the confirmed race
-// that every per-race and per-runner table of the analyses is indexed by. The only place that reads
-// and writes those two shared values.
+// that every per-race and per-runner table of the analyses is indexed by, and whether the secondary
+// analysis has run for it. The only place that reads and writes those shared values.
 
 #include "model/meeting.h"
 
@@ -14,6 +14,10 @@ void SetSelectorRace(model::Meeting& meeting, double race);
 // The confirmed race: 0 until the first confirmation, then 1 to 12; never cleared.
 double AnalysedRace(const model::Meeting& meeting);
 void SetAnalysedRace(model::Meeting& meeting, double race);
+
+// Whether the secondary analysis has run for the confirmed race since its confirmation.
+bool SecondaryAnalysisDone(const model::Meeting& meeting);
+void SetSecondaryAnalysisDone(model::Meeting& meeting, bool done);
 
 // The confirmed race as a table index: the nearest whole number, 0 while no race 1 to 12 is confirmed.
 int AnalysedRaceIndex(const model::Meeting& meeting);

@@ -12,6 +12,9 @@
   /* The confirmed race, which indexes every per-race and per-runner table of the analyses; 0 until */ \
   /* the first confirmation, never cleared. */                                                         \
   X(model::SharedValue, AnalysedRace)                                                                  \
+  /* "1" once the secondary analysis has run for the confirmed race, "" from the next "確定" or */   \
+  /* "ＮＥＸＴ" on, so that the colouring is not opened again over another race's tables. */       \
+  X(model::SharedValue, SecondaryAnalysisDone)                                                         \
   /* Per race analysed in the program run: the validity score and its grade; a race counts as */       \
   /* analysed once both are non-empty. */                                                              \
   X(model::RaceTable, AnalysisValidity)                                                                \

@@ -58,6 +58,7 @@ void frmAg3::Command18_Click() {
   Label2.SetForeColor(ui::palette::kBlue);
   HideRaceOverview(MSFlexGrid3);
   SetAnalysedRace(app_.meeting, SelectorRace(app_.meeting));
+  SetSecondaryAnalysisDone(app_.meeting, false);
   const int race = AnalysedRaceIndex(app_.meeting);
   const intake::RaceCardTables& card = app_.meeting.Group<intake::RaceCardTables>();
   Label6.SetCaption(card.RaceEstTimeLabel(race));

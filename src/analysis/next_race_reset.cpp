@@ -49,6 +49,7 @@ void UnloadCompanion(shell::App& app, std::string_view name) {
 void frmAg3::Command12_Click() {
   ClearResultsForNextRace();
   ResetButtonsForNextRace();
+  SetSecondaryAnalysisDone(app_.meeting, false);
   Check2.SetValue(ui::kUnchecked);
   shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
   main_window.Check1.SetValue(ui::kUnchecked);

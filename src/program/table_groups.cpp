@@ -13,6 +13,7 @@
 #include "model/analysis_tables.h"
 #include "program/program.h"
 #include "recommend/colouring_tables.h"
+#include "recommend/recommendation_tables.h"
 #include "secondary/secondary_analysis_tables.h"
 
 namespace program {
@@ -31,6 +32,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<secondary::SecondaryAnalysisTables>();
   meeting.Group<basic::RaceRunAverageTables>();
   meeting.Group<recommend::ColouringTables>();
+  meeting.Group<recommend::RecommendationTables>();
 }
 
 }  // namespace program

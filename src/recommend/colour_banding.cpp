@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "basic/past_run_view_tables.h"
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
 #include "recommend/colouring_tables.h"
+#include "recommend/rest_mark.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "ui/palette.h"
 
@@ -24,10 +24,6 @@ constexpr int kLastRiseColumn = 15;
 
 const Text kTopMark = u"\u25CE";     // ◎
 const Text kSecondMark = u"\u25B3";  // △
-
-// Rests longer than this and shorter than kLongRest are marked green; from kLongRest on red.
-constexpr double kShortRest = 45;
-constexpr double kLongRest = 90;
 
 // Improvement grades: from 5 band A, from 2 band B, from 0 band C; a higher digit is better.
 constexpr double kRiseBandA = 5;
@@ -154,18 +150,6 @@ void PaintBands(ui::FlexGrid& grid, model::Meeting& meeting, const BandedColumns
   }
 }
 
-void PaintRestMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners) {
-  const auto& intervals = meeting.Group<basic::PastRunViewTables>().RunInterval[1];
-  for (int runner = 1; runner <= runners; ++runner) {
-    const double days = model::TextToNumber(intervals(race, runner));
-    if (days >= kLongRest) {
-      Paint(grid, runner, kRestColumn, ui::palette::kRed);
-    } else if (days > kShortRest) {
-      Paint(grid, runner, kRestColumn, ui::palette::kGreen);
-    }
-  }
-}
-
 Band RiseBand(double grade) {
   if (grade >= kRiseBandA) return Band::kA;
   if (grade >= kRiseBandB) return Band::kB;
@@ -194,7 +178,7 @@ void PaintValueBands(ui::FlexGrid& grid, model::Meeting& meeting, int race, int 
   if (race < 1 || race > kRaces) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   PaintBands(grid, meeting, kSpeedValue, race, runners);
-  PaintRestMarks(grid, meeting, race, runners);
+  PaintRestMarks(grid, meeting, race, runners, kRestColumn);
   PaintBands(grid, meeting, kCurrentAbility, race, runners);
   PaintBands(grid, meeting, kFront3F, race, runners);
   PaintBands(grid, meeting, kBack3F, race, runners);

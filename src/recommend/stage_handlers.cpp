@@ -1,10 +1,16 @@
 #include "recommend/stage_handlers.h"
 
+#include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "recommend/colour_release.h"
 #include "recommend/colouring_run.h"
+#include "recommend/filter_cascade.h"
 #include "recommend/print_analysis_sheet.h"
+#include "recommend/recommended_horses.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
+#include "ui/palette.h"
+#include "ui/services.h"
 
 namespace recommend {
 
@@ -15,9 +21,9 @@ void AttachHandlers(shell::App& app) {
   app.AttachHandlers("frmAg3", [](shell::App& app, ui::Form& form) {
     auto& window = static_cast<analysis::frmAg3&>(form);
     window.Command9.OnClick = [&app, &window] { Command9_Click(app, window); };
-    window.Command10.OnClick = [&window] { Command10_Click(window); };
+    window.Command10.OnClick = [&app, &window] { Command10_Click(app, window); };
     window.Command11.OnClick = [&app, &window] { Command11_Click(app, window); };
-    window.Command15.OnClick = [&window] { Command15_Click(window); };
+    window.Command15.OnClick = [&app, &window] { Command15_Click(app, window); };
     window.Check1.OnClick = [&window] { Check1_Click(window); };
     window.Option1.OnClick = [&window] { Option1_Click(window); };
   });
@@ -28,20 +34,28 @@ void Command9_Click(shell::App& app, analysis::frmAg3& window) {
   RunColouring(window, app.meeting, app.screen);
 }
 
-// The filtering of the runner grid is still to come; the click already opens the recommendation.
-void Command10_Click(analysis::frmAg3& window) {
+// "絞込み" runs once per "色分け".
+void Command10_Click(shell::App& app, analysis::frmAg3& window) {
+  app.screen.SetMousePointer(ui::pointer::kHourglass);
+  window.Command10.SetEnabled(false);
+  PaintFilterCascade(window.MSFlexGrid2, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
+                     analysis::AnalysedRunnerCount(app.meeting));
+  app.screen.SetMousePointer(ui::pointer::kDefault);
   window.Command11.SetEnabled(true);
 }
 
-// Choosing the recommended numbers is still to come; the click already opens the evaluation switch
-// and the main window's print box.
+// "推奨馬" runs once per "絞込み"; with or without a recommendation it opens the evaluation switch and
+// the main window's print box.
 void Command11_Click(shell::App& app, analysis::frmAg3& window) {
+  window.Command11.SetEnabled(false);
+  RecommendHorses(window.MSFlexGrid2, window.Text1, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
+                  analysis::AnalysedRunnerCount(app.meeting));
   window.Check7.SetEnabled(true);
   app.Form<shell::frmAg0>().Check1.SetEnabled(true);
 }
 
-void Command15_Click(analysis::frmAg3& window) {
-  window.Check7.SetEnabled(false);
+void Command15_Click(shell::App& app, analysis::frmAg3& window) {
+  ReleaseColours(window, app.Form<shell::frmAg0>(), app.meeting, app.screen);
 }
 
 void Check1_Click(analysis::frmAg3& window) {

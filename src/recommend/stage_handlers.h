@@ -17,13 +17,15 @@ void AttachHandlers(shell::App& app);
 // "色分け": bands the runner grid, computes the overall evaluations and going aptitudes, brings the
 // navigation switches into view and opens the filter.
 void Command9_Click(shell::App& app, analysis::frmAg3& window);
-// "絞込み": opens the recommendation.
-void Command10_Click(analysis::frmAg3& window);
-// "推奨馬": opens the evaluation switch and the main window's print box.
+// "絞込み": paints the filter cascade over the colours and opens the recommendation.
+void Command10_Click(shell::App& app, analysis::frmAg3& window);
+// "推奨馬": chooses and shows the recommended runners, then opens the evaluation switch and the main
+// window's print box.
 void Command11_Click(shell::App& app, analysis::frmAg3& window);
-// "色解除": closes the evaluation switch.
-void Command15_Click(analysis::frmAg3& window);
-// The captionless check box: a tick arms "色解除".
+// "色解除": whitens the runner rows, empties the recommended numbers, locks printing and the evaluation
+// switch and opens "色分け" again.
+void Command15_Click(shell::App& app, analysis::frmAg3& window);
+// The captionless check box: a tick arms "色解除"; clearing it closes nothing.
 void Check1_Click(analysis::frmAg3& window);
 // The captionless option button: every click arms "ＮＥＸＴ".
 void Option1_Click(analysis::frmAg3& window);

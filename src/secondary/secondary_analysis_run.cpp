@@ -94,6 +94,7 @@ void RunSecondaryAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
   ComputePredictedTimes(window, meeting, race, PassRunners(meeting));  // reads Label18, written above
   FillTrainingAndTimeColumns(window, meeting, race, PassRunners(meeting));
   ComputeOverallCodes(window, meeting, race, PassRunners(meeting));
+  analysis::SetSecondaryAnalysisDone(meeting, true);
 }
 
 }  // namespace secondary

@@ -129,7 +129,10 @@ TEST_F(NextRaceRoad, TwoRacesAnalysedAndResetForTheNext) {
     EXPECT_EQ(overview.CellBackColorAt(5, race) == ui::palette::kLightCyan, analysed) << race;
     EXPECT_EQ(overview.TextMatrix(8, race), analysed ? model::NumberToText(80 + race) + u" 良" : u"") << race;
   }
-  EXPECT_EQ(overview.TextMatrix(9, 7), u" 1 2");
+  // "推奨馬" has rewritten the race's first line since; the overview shows it behind a blank.
+  const model::Text& line = app_.meeting.Group<analysis::AnalysisWindowTables>().RecommendLine[1](7);
+  EXPECT_NE(line, u"1 2");
+  EXPECT_EQ(overview.TextMatrix(9, 7), u" " + line);
 
   // Runner rows 2 to 16 empty and white; rows further down keep what an earlier race left.
   for (int r = 2; r <= 16; ++r) {

@@ -82,17 +82,16 @@ TEST_F(AnalysisRoad, EachStepOpensTheNext) {
        {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command10", "Command13",
         "Command14"}},
       {"click frmAg3.Command10",
-       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command10", "Command11",
-        "Command13", "Command14"}},
+       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command11", "Command13",
+        "Command14"}},
       {"click frmAg3.Command11",
-       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command10", "Command11",
-        "Command13", "Command14"}},
+       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command13", "Command14"}},
       {"click frmAg3.Check1",
-       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command10", "Command11",
-        "Command13", "Command14", "Command15"}},
+       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command13", "Command14",
+        "Command15"}},
       {"click frmAg3.Option1",
-       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command10", "Command11",
-        "Command12", "Command13", "Command14", "Command15"}},
+       {"Command1", "Command2", "Command3", "Command6", "Command7", "Command8", "Command12", "Command13",
+        "Command14", "Command15"}},
   };
   for (const RoadStep& step : steps) {
     SCOPED_TRACE(step.line);
@@ -110,7 +109,12 @@ TEST_F(AnalysisRoad, EachStepOpensTheNext) {
   EXPECT_TRUE(app_.Form<shell::frmAg0>().Check1.Enabled());
   // The arming option clears itself, so every click arms "ＮＥＸＴ" again.
   EXPECT_FALSE(w.Option1.Value());
+  // "色解除" closes them again and opens "色分け" once more.
   Run("click frmAg3.Command15\n");
+  EXPECT_EQ(Open(),
+            (std::vector<std::string>{"Command1", "Command2", "Command3", "Command6", "Command7", "Command8",
+                                      "Command9", "Command12", "Command13", "Command14"}));
+  EXPECT_FALSE(app_.Form<shell::frmAg0>().Check1.Enabled());
   EXPECT_FALSE(w.Check7.Enabled());
   EXPECT_EQ(w.Check7.Value(), 0);
 }

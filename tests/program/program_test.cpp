@@ -15,7 +15,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
   const char* const names[] = {
       "RaceName", "HorseName", "RecordCounts29", "RunTroubleFlag5", "PreviewRace",
       "RunSummary5", "DirtStdTime", "TurfStdText", "TodayGoingText", "SelectorRace",
-      "AnalysedRace", "AnalysisGrade", "RecommendLine5", "AptitudeDirtBad",
+      "AnalysedRace", "SecondaryAnalysisDone", "AnalysisGrade", "RecommendLine5", "AptitudeDirtBad",
       "TodayDayNumber", "TodayTurfStdTime", "TodayDirtStdTime", "RunSurfaceMatch5", "RunTurfEval3",
       "RunDirtEvalText1", "RunDayNumber5", "RunMask",
       "RunInterval1", "RunDaysAgo5", "RealEvalText3",
@@ -23,6 +23,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
       "RaceRunAvg5",
       "Front3FText", "ProvEvalSigned5", "ProvEvalText5", "RisePairOlder", "TrainingState", "AbilitySum",
       "PointFront", "OverallGap", "ScoreBin1", "ScoreBin11", "AptitudeTurfGood",
+      "RecommendCutoff", "RecommendedNo",
   };
   // clang-format on
   for (const char* name : names) {
