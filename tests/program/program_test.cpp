@@ -23,6 +23,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
       "RaceRunAvg5",
       "Front3FText", "ProvEvalSigned5", "ProvEvalText5", "RisePairOlder", "TrainingState", "AbilitySum",
       "PointFront", "OverallGap", "ScoreBin1", "ScoreBin11", "AptitudeTurfGood",
+      "UsableRunCount", "UsableRunValue", "RunMean", "RunBest", "RunWorst", "RunSpread",
   };
   // clang-format on
   for (const char* name : names) {
