@@ -3,8 +3,8 @@
 #include <array>
 
 #include "analysis/analysed_race.h"
+#include "navigator/window_place.h"
 #include "shell/app.h"
-#include "shell/frame_geometry.h"
 #include "ui/design.h"
 
 namespace navigator {
@@ -20,7 +20,6 @@ constexpr int kNavigatorCols = 13;
 constexpr double kShownTop = 500;
 constexpr double kHiddenTop = 5600;    // just below the window
 constexpr double kHiddenTop2 = 10400;  // further below
-constexpr double kAnalysisWindowOffset = 1425;
 
 constexpr ui::ControlDesign kDesign[] = {
     {.name = "frmAg13", .place = {{0, 0, 11425, 5500}}, .caption = u"    ＜  軸馬　解析ナビ　＞  "},
@@ -98,7 +97,7 @@ frmAg13::frmAg13(shell::App& app) : ui::Form(app, "frmAg13"), app_(app) {
 }
 
 void frmAg13::Form_Load() {
-  Place();
+  PlaceOverAnalysisWindow(*this, app_.screen);
   Command1.SetEnabled(false);
   LayOutStatisticsGrid();
   LayOutNavigatorGrid(MSFlexGrid2, DistanceCategory::kShort);
@@ -113,14 +112,6 @@ ui::FlexGrid& frmAg13::NavigatorGrid(DistanceCategory category) {
   if (category == DistanceCategory::kMiddle) return MSFlexGrid3;
   if (category == DistanceCategory::kLong) return MSFlexGrid4;
   return MSFlexGrid2;
-}
-
-void frmAg13::Place() {
-  SetHeight(5500);
-  SetWidth(11425);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + shell::kMainWindowHeight + kAnalysisWindowOffset);
-  SetLeft(origin.left);
 }
 
 void frmAg13::LayOutStatisticsGrid() {

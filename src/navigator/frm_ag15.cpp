@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "navigator/window_place.h"
 #include "shell/app.h"
-#include "shell/frame_geometry.h"
 #include "ui/design.h"
 
 namespace navigator {
@@ -15,7 +15,6 @@ namespace {
 constexpr char16_t kFace[] = u"ＭＳ Ｐゴシック";
 constexpr int kRows = 20;
 constexpr int kCols = 11;
-constexpr double kAnalysisWindowOffset = 1425;
 
 constexpr ui::ControlDesign kDesign[] = {
     {.name = "frmAg15", .place = {{0, 0, 11425, 5500}}, .caption = u"  ＜   解析ナビ  評価システム  ＞"},
@@ -61,17 +60,8 @@ frmAg15::frmAg15(shell::App& app) : ui::Form(app, "frmAg15"), app_(app) {
 }
 
 void frmAg15::Form_Load() {
-  Place();
+  PlaceOverAnalysisWindow(*this, app_.screen);
   LayOutGrid();
-}
-
-// The navigator's place and size: shown together, they cover each other.
-void frmAg15::Place() {
-  SetHeight(5500);
-  SetWidth(11425);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + shell::kMainWindowHeight + kAnalysisWindowOffset);
-  SetLeft(origin.left);
 }
 
 void frmAg15::LayOutGrid() {

@@ -19,7 +19,6 @@ class frmAg15 : public ui::Form {
   void Form_Load() override;
 
  private:
-  void Place();
   void LayOutGrid();
 
   shell::App& app_;
