@@ -239,6 +239,14 @@ TEST_F(AxisNavigationTest, RunsOncePerLoadAndKeepsItsGridWhileHidden) {
   w.Command1.UserClick();
   EXPECT_EQ(w.MSFlexGrid3.TextMatrix(2, 2), u"Ａ軸");
   EXPECT_EQ(w.MSFlexGrid3.CellBackColorAt(2, 4), ui::palette::kGreen);
+
+  // Unloaded, as the reset for the next race does, the next showing starts afresh.
+  w.Unload();
+  navigator::frmAg13& fresh = Navigator();
+  EXPECT_TRUE(fresh.Command2.Enabled());
+  EXPECT_FALSE(fresh.Command1.Enabled());
+  EXPECT_EQ(fresh.MSFlexGrid3.TextMatrix(2, 2), u"");
+  EXPECT_EQ(fresh.MSFlexGrid3.CellBackColorAt(2, 4), fresh.MSFlexGrid3.BackColor());
 }
 
 }  // namespace
