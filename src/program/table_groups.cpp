@@ -11,6 +11,7 @@
 #include "intake/preview_values.h"
 #include "intake/race_card_tables.h"
 #include "model/analysis_tables.h"
+#include "navigator/navigator_tables.h"
 #include "program/program.h"
 #include "recommend/colouring_tables.h"
 #include "recommend/recommendation_tables.h"
@@ -33,6 +34,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<basic::RaceRunAverageTables>();
   meeting.Group<recommend::ColouringTables>();
   meeting.Group<recommend::RecommendationTables>();
+  meeting.Group<navigator::NavigatorTables>();
 }
 
 }  // namespace program

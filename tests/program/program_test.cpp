@@ -24,6 +24,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
       "Front3FText", "ProvEvalSigned5", "ProvEvalText5", "RisePairOlder", "TrainingState", "AbilitySum",
       "PointFront", "OverallGap", "ScoreBin1", "ScoreBin11", "AptitudeTurfGood",
       "RecommendCutoff", "RecommendedNo",
+      "UsableRunCount", "UsableRunValue", "RunMean", "RunBest", "RunWorst", "RunSpread",
   };
   // clang-format on
   for (const char* name : names) {
