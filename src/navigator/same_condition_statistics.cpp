@@ -27,7 +27,7 @@ double LeadingNumber(const Text& text) {
   return model::TextToNumber(text);
 }
 
-// The shortest usable run's text, first in slot order on a tie.
+// The text of the usable run with the smallest (best) value, first in slot order on a tie.
 const Text& SmallestRun(const std::vector<Text>& runs) {
   return *std::min_element(runs.begin(), runs.end(),
                            [](const Text& a, const Text& b) { return LeadingNumber(a) < LeadingNumber(b); });
