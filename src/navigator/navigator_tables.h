@@ -1,8 +1,8 @@
 #pragma once
 // What the navigator's "解析" leaves of the analysed race: per race and runner how many past runs
-// are usable (evaluated, on today's surface at a central course, within 300 m of today's distance) and their mean,
-// best, worst and half range; the usable runs' texts themselves sit in one table shared by all races.
-// Nothing clears them.
+// are usable (evaluated, on today's surface at a central course, within 300 m of today's distance)
+// and their mean, best, worst and half range; the usable runs' texts themselves sit in one table
+// shared by all races. Nothing clears them.
 
 #include "model/table.h"
 
