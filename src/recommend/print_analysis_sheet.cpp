@@ -19,15 +19,10 @@ using model::Text;
 
 namespace {
 
-struct PlacedText {
-  Text text;
-  double x, y;
-};
-
-const PlacedText kTitle = {u"[ 競馬予想プログラム （ Tarvelo　Ver 1.0 ）]", 27, 8};
+const ui::PlacedText kTitle = {u"[ 競馬予想プログラム （ Tarvelo　Ver 1.0 ）]", 27, 8};
 
 // The race data block's captions, each beside the value printed later at the same y.
-const std::array<PlacedText, 14> kCaptions = {{
+const std::array<ui::PlacedText, 14> kCaptions = {{
     {u"（開 催 日）", 28, 18},
     {u"（競 馬 場）", 80, 18},
     {u"（ﾚ-ｽ NO）", 122, 18},
@@ -46,7 +41,7 @@ const std::array<PlacedText, 14> kCaptions = {{
 
 // The runner table's headings, two lines where a column's heading has two words.
 // clang-format off
-const std::array<PlacedText, 20> kHeadings = {{
+const std::array<ui::PlacedText, 20> kHeadings = {{
     {u"馬番", 26, 63},
     {u" ＜仮評価値＞", 81, 54},
     {u"  馬        名", 38, 63},
@@ -103,12 +98,6 @@ constexpr RunnerColumns kColumns = {.number = 27,
                                     .overall_code = 249,
                                     .overall_eval = 260};
 
-void PrintAt(ui::Printer& printer, double x, double y, const Text& text) {
-  printer.SetCurrentX(x);
-  printer.SetCurrentY(y);
-  printer.Print(text);
-}
-
 void SetUpPage(ui::Printer& printer) {
   printer.SetScaleMode(ui::kScaleMillimeters);
   printer.SetPaperSize(ui::kPaperA4);
@@ -117,9 +106,9 @@ void SetUpPage(ui::Printer& printer) {
 }
 
 void PrintFixedTexts(ui::Printer& printer) {
-  PrintAt(printer, kTitle.x, kTitle.y, kTitle.text);
-  for (const PlacedText& caption : kCaptions) PrintAt(printer, caption.x, caption.y, caption.text);
-  for (const PlacedText& heading : kHeadings) PrintAt(printer, heading.x, heading.y, heading.text);
+  printer.PrintAt(kTitle);
+  for (const ui::PlacedText& caption : kCaptions) printer.PrintAt(caption);
+  for (const ui::PlacedText& heading : kHeadings) printer.PrintAt(heading);
 }
 
 void PrintRules(ui::Printer& printer) {
@@ -136,23 +125,23 @@ void PrintRules(ui::Printer& printer) {
 void PrintRaceData(const model::Meeting& meeting, const analysis::frmAg3& window, ui::Printer& printer,
                    int race) {
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
-  PrintAt(printer, 55, 18, card.RaceDate(race));
-  PrintAt(printer, 108, 18, card.RaceCourseName(race));
-  PrintAt(printer, 143, 18, card.RaceNoLabel(race));
-  PrintAt(printer, 55, 24, card.RaceClassLabel(race));
-  PrintAt(printer, 107, 24, card.RaceSurfaceLabel(race));
-  PrintAt(printer, 55, 30, card.RaceDistanceLabel(race) + u" m");
-  PrintAt(printer, 105, 30, meeting.Group<model::AnalysisTables>().TodayGoingText());
-  PrintAt(printer, 55, 36, card.RunnerCount(race));
-  PrintAt(printer, 113, 36, window.Label6.Caption());
-  PrintAt(printer, 113, 42, window.Label7.Caption());
-  PrintAt(printer, 227, 24, u"  " + window.Label36.Caption() + u"  " + window.Label37.Caption());
-  PrintAt(printer, 227, 30, window.Label18.Caption());
-  PrintAt(printer, 229, 36, window.Label24.Caption() + u"  " + window.Label25.Caption());
-  PrintAt(printer, 135, 42, window.Text1.Text());
-  PrintAt(printer, 75, 65, window.Label21.Caption());
-  PrintAt(printer, 87, 65, window.Label22.Caption());
-  PrintAt(printer, 99, 65, window.Label23.Caption());
+  printer.PrintAt(55, 18, card.RaceDate(race));
+  printer.PrintAt(108, 18, card.RaceCourseName(race));
+  printer.PrintAt(143, 18, card.RaceNoLabel(race));
+  printer.PrintAt(55, 24, card.RaceClassLabel(race));
+  printer.PrintAt(107, 24, card.RaceSurfaceLabel(race));
+  printer.PrintAt(55, 30, card.RaceDistanceLabel(race) + u" m");
+  printer.PrintAt(105, 30, meeting.Group<model::AnalysisTables>().TodayGoingText());
+  printer.PrintAt(55, 36, card.RunnerCount(race));
+  printer.PrintAt(113, 36, window.Label6.Caption());
+  printer.PrintAt(113, 42, window.Label7.Caption());
+  printer.PrintAt(227, 24, u"  " + window.Label36.Caption() + u"  " + window.Label37.Caption());
+  printer.PrintAt(227, 30, window.Label18.Caption());
+  printer.PrintAt(229, 36, window.Label24.Caption() + u"  " + window.Label25.Caption());
+  printer.PrintAt(135, 42, window.Text1.Text());
+  printer.PrintAt(75, 65, window.Label21.Caption());
+  printer.PrintAt(87, 65, window.Label22.Caption());
+  printer.PrintAt(99, 65, window.Label23.Caption());
 }
 
 void PrintRunnerRow(const model::Meeting& meeting, ui::Printer& printer, int race, int runner) {
@@ -160,25 +149,25 @@ void PrintRunnerRow(const model::Meeting& meeting, ui::Printer& printer, int rac
   const RunnerColumns& c = kColumns;
   const double y = kFirstRowY + kRowPitch * (runner - 1);
   const Text number = model::NumberToSpacedText(runner);
-  PrintAt(printer, c.number, y, number);
-  PrintAt(printer, c.name, y, meeting.Group<intake::RaceCardTables>().HorseName(race, runner));
-  for (int k = 0; k < 3; ++k) PrintAt(printer, c.runs[k], y, t.ProvEvalText[3 - k](runner));
-  PrintAt(printer, c.speed, y, t.SpeedValueText(runner));
-  PrintAt(printer, c.grade_speed, y, t.GradeSpeed(runner));
-  PrintAt(printer, c.ability, y, t.CurrentAbilityText(runner));
-  PrintAt(printer, c.grade_ability, y, t.GradeAbility(runner));
-  PrintAt(printer, c.total_6f, y, t.Total6FText(runner));
-  PrintAt(printer, c.grade_3f, y, t.Grade3F(runner));
-  PrintAt(printer, c.front_3f, y, t.Front3FText(runner));
-  PrintAt(printer, c.back_3f, y, t.Back3FText(runner));
-  PrintAt(printer, c.rise, y, t.RiseValue(runner));
-  PrintAt(printer, c.grade_rise, y, t.GradeRise(runner));
-  PrintAt(printer, c.training, y, t.TrainingState(race, runner));
-  PrintAt(printer, c.number_again, y, number);
-  PrintAt(printer, c.predicted, y, t.PredictedTime(runner));
-  PrintAt(printer, c.overall_code, y, t.OverallGrade(runner));
+  printer.PrintAt(c.number, y, number);
+  printer.PrintAt(c.name, y, meeting.Group<intake::RaceCardTables>().HorseName(race, runner));
+  for (int k = 0; k < 3; ++k) printer.PrintAt(c.runs[k], y, t.ProvEvalText[3 - k](runner));
+  printer.PrintAt(c.speed, y, t.SpeedValueText(runner));
+  printer.PrintAt(c.grade_speed, y, t.GradeSpeed(runner));
+  printer.PrintAt(c.ability, y, t.CurrentAbilityText(runner));
+  printer.PrintAt(c.grade_ability, y, t.GradeAbility(runner));
+  printer.PrintAt(c.total_6f, y, t.Total6FText(runner));
+  printer.PrintAt(c.grade_3f, y, t.Grade3F(runner));
+  printer.PrintAt(c.front_3f, y, t.Front3FText(runner));
+  printer.PrintAt(c.back_3f, y, t.Back3FText(runner));
+  printer.PrintAt(c.rise, y, t.RiseValue(runner));
+  printer.PrintAt(c.grade_rise, y, t.GradeRise(runner));
+  printer.PrintAt(c.training, y, t.TrainingState(race, runner));
+  printer.PrintAt(c.number_again, y, number);
+  printer.PrintAt(c.predicted, y, t.PredictedTime(runner));
+  printer.PrintAt(c.overall_code, y, t.OverallGrade(runner));
   const Text& overall = meeting.Group<ColouringTables>().OverallEval(runner);
-  PrintAt(printer, c.overall_eval, y, model::NumberToPatternText(model::TextToNumber(overall), u"000"));
+  printer.PrintAt(c.overall_eval, y, model::NumberToPatternText(model::TextToNumber(overall), u"000"));
 }
 
 }  // namespace

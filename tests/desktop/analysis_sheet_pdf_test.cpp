@@ -31,18 +31,6 @@
 namespace qtui::testing {
 namespace {
 
-std::optional<std::string> PdfText(const QString& pdf, const char* options) {
-  std::string command = std::string("pdftotext ") + options + " '" + pdf.toStdString() + "' - 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return std::nullopt;
-  std::string out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  if (pclose(pipe) != 0) return std::nullopt;
-  return out;
-}
-
 constexpr int kRace = 1;
 
 // The sample's race through every step up to "推奨馬", with the print box ticked.

@@ -17,7 +17,7 @@
 #include "recommend/colouring_tables.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "shell/frm_ag0.h"
-#include "tests/support/text_printer.h"
+#include "tests/support/printed_ops.h"
 #include "ui/grid.h"
 
 namespace recommend {
@@ -25,38 +25,16 @@ namespace {
 
 using model::Text;
 
-// One recorded operation, comparable as a whole: a text at its top left, or a line.
-struct Op {
-  std::string kind;
-  double x1, y1, x2, y2;
-  Text text;
-  bool operator==(const Op&) const = default;
-};
-
-[[maybe_unused]] void PrintTo(const Op& op, std::ostream* out) {
-  std::ostream& os = *out;
-  os << op.kind << " (" << op.x1 << ", " << op.y1 << ")";
-  if (op.kind == "line") os << "-(" << op.x2 << ", " << op.y2 << ")";
-  os << ' ';
-  testsupport::PrintText(op.text, &os);
-}
+using Op = testsupport::PrintedOp;
 
 Op TextAt(double x, double y, const Text& text) {
-  return {"text", x, y, 0, 0, text};
+  return testsupport::PrintedText(x, y, text);
 }
 Op LineOf(double x1, double y1, double x2, double y2) {
-  return {"line", x1, y1, x2, y2, u""};
+  return testsupport::PrintedLine(x1, y1, x2, y2);
 }
-
 std::vector<Op> OpsOf(const ui::PrintedDocument& doc) {
-  std::vector<Op> ops;
-  for (const ui::DrawOp& op : doc.ops) {
-    if (op.kind == ui::DrawOpKind::kText)
-      ops.push_back(TextAt(op.x1, op.y1, op.text));
-    else
-      ops.push_back(LineOf(op.x1, op.y1, op.x2, op.y2));
-  }
-  return ops;
+  return testsupport::PrintedOpsOf(doc);
 }
 
 void Append(std::vector<Op>& to, const std::vector<Op>& ops) {
