@@ -14,14 +14,9 @@ using model::Text;
 
 namespace {
 
-struct PlacedText {
-  Text text;
-  double x, y;
-};
+const ui::PlacedText kTitle = {u"[ 競馬予想プログラム （ Tarvelo　Ver 1.0 ）]", 27, 8};
 
-const PlacedText kTitle = {u"[ 競馬予想プログラム （ Tarvelo　Ver 1.0 ）]", 27, 8};
-
-const std::array<PlacedText, 8> kFieldLabels = {{
+const std::array<ui::PlacedText, 8> kFieldLabels = {{
     {u"（開 催 日）", 28, 18},
     {u"（競 馬 場）", 28, 24},
     {u"（ﾚ-ｽ   NO）", 80, 24},
@@ -32,7 +27,7 @@ const std::array<PlacedText, 8> kFieldLabels = {{
     {u"（頭　　数）", 28, 42},
 }};
 
-const std::array<PlacedText, 6> kColumnHeads = {{
+const std::array<ui::PlacedText, 6> kColumnHeads = {{
     {u"馬番", 1, 63},
     {u"＜５走前＞", 37, 63},
     {u"＜４走前＞", 102, 63},
@@ -52,22 +47,16 @@ constexpr double kRunnerNoX = 2;
 // Five runs back at the left, the last run at the right.
 constexpr std::array<double, 5> kSummaryX = {13, 81, 149, 217, 285};
 
-void PrintAt(ui::Printer& printer, double x, double y, const Text& text) {
-  printer.SetCurrentX(x);
-  printer.SetCurrentY(y);
-  printer.Print(text);
-}
-
 void PrintRaceData(const model::Meeting& meeting, ui::Printer& printer, int race) {
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
-  PrintAt(printer, 55, 18, card.RaceDate(race));
-  PrintAt(printer, 55, 24, card.RaceCourseName(race));
-  PrintAt(printer, 105, 24, card.RaceNoLabel(race));
-  PrintAt(printer, 55, 30, card.RaceClassLabel(race));
-  PrintAt(printer, 107, 30, card.RaceSurfaceLabel(race));
-  PrintAt(printer, 55, 36, card.RaceDistanceLabel(race));
-  PrintAt(printer, 105, 36, meeting.Group<model::AnalysisTables>().TodayGoingText());
-  PrintAt(printer, 55, 42, card.RunnerCount(race));
+  printer.PrintAt(55, 18, card.RaceDate(race));
+  printer.PrintAt(55, 24, card.RaceCourseName(race));
+  printer.PrintAt(105, 24, card.RaceNoLabel(race));
+  printer.PrintAt(55, 30, card.RaceClassLabel(race));
+  printer.PrintAt(107, 30, card.RaceSurfaceLabel(race));
+  printer.PrintAt(55, 36, card.RaceDistanceLabel(race));
+  printer.PrintAt(105, 36, meeting.Group<model::AnalysisTables>().TodayGoingText());
+  printer.PrintAt(55, 42, card.RunnerCount(race));
 }
 
 void PrintRunnerRows(const model::Meeting& meeting, ui::Printer& printer, int race) {
@@ -75,8 +64,8 @@ void PrintRunnerRows(const model::Meeting& meeting, ui::Printer& printer, int ra
   const int runners = LastRunnerOf(meeting, race);
   for (int i = 1; i <= runners; ++i) {
     const double y = kFirstRowY + kRowPitch * (i - 1);
-    PrintAt(printer, kRunnerNoX, y, model::NumberToSpacedText(i));
-    for (int k = 5; k >= 1; --k) PrintAt(printer, kSummaryX[5 - k], y, base.RunSummary[k](race, i));
+    printer.PrintAt(kRunnerNoX, y, model::NumberToSpacedText(i));
+    for (int k = 5; k >= 1; --k) printer.PrintAt(kSummaryX[5 - k], y, base.RunSummary[k](race, i));
   }
 }
 
@@ -86,9 +75,9 @@ void PrintRaceRunRecords(const model::Meeting& meeting, ui::Printer& printer, in
   printer.SetScaleMode(ui::kScaleMillimeters);
   printer.SetPaperSize(ui::kPaperB4);
   printer.SetOrientation(ui::kLandscape);
-  PrintAt(printer, kTitle.x, kTitle.y, kTitle.text);
-  for (const PlacedText& label : kFieldLabels) PrintAt(printer, label.x, label.y, label.text);
-  for (const PlacedText& head : kColumnHeads) PrintAt(printer, head.x, head.y, head.text);
+  printer.PrintAt(kTitle);
+  for (const ui::PlacedText& label : kFieldLabels) printer.PrintAt(label);
+  for (const ui::PlacedText& head : kColumnHeads) printer.PrintAt(head);
   printer.Line(kRuleLeft, kRuleAboveHeads, kRuleRight, kRuleAboveHeads);
   printer.Line(kRuleLeft, kRuleBelowHeads, kRuleRight, kRuleBelowHeads);
   for (int m = 0; m < kRuledRows; ++m) {

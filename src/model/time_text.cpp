@@ -7,6 +7,19 @@
 
 namespace model {
 
+namespace {
+
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+}  // namespace
+
+bool IsTimeText(const Text& text) {
+  return text.size() == 6 && IsDigit(text[0]) && text[1] == u'.' && IsDigit(text[2]) && IsDigit(text[3]) &&
+         text[4] == u'.' && IsDigit(text[5]);
+}
+
 Text SecondsToTimeText(const Text& TimeArg) {  // NOLINT(readability-identifier-naming)
   double seconds = TextToNumber(TimeArg);
   if (seconds < 60) return u"0." + Trim(TimeArg);

@@ -10,4 +10,7 @@ namespace model {
 Text SecondsToTimeText(
     const Text& TimeArg);  // NOLINT(readability-identifier-naming): the name the rules give
 
+// A minute digit, a point, two digits of seconds, a point and a tenths digit ("1.36.2", "0.56.8").
+bool IsTimeText(const Text& text);
+
 }  // namespace model

@@ -7,8 +7,11 @@ class App;
 
 namespace recommend {
 
-// Prints the sheet (A4 landscape) from the analysis window's results and the shared tables, and
-// returns when it has been sent. Reports no failure of its own.
+// Rewrites the predicted times of the analysed race's runners from the analysis window's base time,
+// then prints and ends one A4 landscape document in millimetres at 9 points: the title, the race
+// data with their captions, the runner table's headings and rules, and one row per runner (at most
+// 18). Every text is one print at its place, an empty one too. Nothing is printed or changed while
+// no race is confirmed. A printout that fails is told by the frontend; nothing comes back here.
 void PrintAnalysisSheet(shell::App& app);
 
 }  // namespace recommend

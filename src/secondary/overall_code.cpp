@@ -79,20 +79,10 @@ Text ClassPositionOnSurface(const Text& surface, const Text& course, const Text&
   return kNoClassPosition;
 }
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
-// A minute digit, a point, two digits of seconds, a point and a tenths digit ("1.36.2", "0.56.8").
-bool IsTimeText(const Text& time) {
-  return time.size() == 6 && IsDigit(time[0]) && time[1] == u'.' && IsDigit(time[2]) && IsDigit(time[3]) &&
-         time[4] == u'.' && IsDigit(time[5]);
-}
-
 // The race's base time in seconds from Label18 ("  1.36.2"); none while it shows no time.
 std::optional<double> BaseTimeSeconds(const Text& caption) {
   const Text time = model::Trim(caption);
-  if (!IsTimeText(time)) return std::nullopt;
+  if (!model::IsTimeText(time)) return std::nullopt;
   return 60 * model::TextToNumber(time.substr(0, 1)) + model::TextToNumber(time.substr(2, 4));
 }
 

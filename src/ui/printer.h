@@ -14,6 +14,12 @@ enum PrinterScale { kScaleTwips = 1, kScalePoints = 2, kScalePixels = 3, kScaleM
 enum PaperSizeValue { kPaperLetter = 1, kPaperA4 = 9, kPaperB4 = 12 };
 enum OrientationValue { kPortrait = 1, kLandscape = 2 };
 
+// A fixed text of a printed form and the top left it is printed at.
+struct PlacedText {
+  Text text;
+  double x, y;
+};
+
 struct PrintedDocument {
   int scale_mode = kScaleTwips;
   int paper_size = kPaperA4;
@@ -40,6 +46,13 @@ class Printer {
 
   // Prints text with its top left at the current position, then moves to the start of the next line.
   void Print(const Text& text) { page_.Print(text); }
+  // Sets the current position, then prints text there: how a form places each of its texts.
+  void PrintAt(double x, double y, const Text& text) {
+    SetCurrentX(x);
+    SetCurrentY(y);
+    Print(text);
+  }
+  void PrintAt(const PlacedText& placed) { PrintAt(placed.x, placed.y, placed.text); }
   // A line with the default pen; the current position moves to (x2, y2).
   void Line(double x1, double y1, double x2, double y2) { page_.Line(x1, y1, x2, y2); }
   // Ends the document: it is recorded with the present settings and handed to the sink. A document

@@ -12,7 +12,7 @@
 #include "model/analysis_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
-#include "tests/support/text_printer.h"
+#include "tests/support/printed_ops.h"
 
 namespace basetime {
 namespace {
@@ -20,38 +20,16 @@ namespace {
 using model::Text;
 using testing::BuiltCheckWindow;
 
-// One recorded operation, comparable as a whole: a text at its top left, or a line.
-struct Op {
-  std::string kind;
-  double x1, y1, x2, y2;
-  Text text;
-  bool operator==(const Op&) const = default;
-};
-
-[[maybe_unused]] void PrintTo(const Op& op, std::ostream* out) {
-  std::ostream& os = *out;
-  os << op.kind << " (" << op.x1 << ", " << op.y1 << ")";
-  if (op.kind == "line") os << "-(" << op.x2 << ", " << op.y2 << ")";
-  os << ' ';
-  testsupport::PrintText(op.text, &os);
-}
+using Op = testsupport::PrintedOp;
 
 Op TextAt(double x, double y, const Text& text) {
-  return {"text", x, y, 0, 0, text};
+  return testsupport::PrintedText(x, y, text);
 }
 Op Rule(double y) {
-  return {"line", 1, y, 352, y, u""};
+  return testsupport::PrintedLine(1, y, 352, y);
 }
-
 std::vector<Op> OpsOf(const ui::PrintedDocument& doc) {
-  std::vector<Op> ops;
-  for (const ui::DrawOp& op : doc.ops) {
-    if (op.kind == ui::DrawOpKind::kText)
-      ops.push_back(TextAt(op.x1, op.y1, op.text));
-    else
-      ops.push_back({"line", op.x1, op.y1, op.x2, op.y2, u""});
-  }
-  return ops;
+  return testsupport::PrintedOpsOf(doc);
 }
 
 // Title, field labels and column heads, then the 20 rules: the same on every sheet.

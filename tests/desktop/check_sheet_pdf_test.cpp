@@ -22,18 +22,6 @@
 namespace qtui::testing {
 namespace {
 
-std::optional<std::string> PdfText(const QString& pdf, const char* options) {
-  std::string command = std::string("pdftotext ") + options + " '" + pdf.toStdString() + "' - 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return std::nullopt;
-  std::string out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  if (pclose(pipe) != 0) return std::nullopt;
-  return out;
-}
-
 TEST(CheckSheetPdf, SampleRaceOnePrintsWithItsTextsInPlace) {
   if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
   Application();

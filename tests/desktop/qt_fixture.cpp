@@ -1,5 +1,6 @@
 #include "tests/desktop/qt_fixture.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "program/program.h"
@@ -141,6 +142,18 @@ std::unique_ptr<shell::App> MakeApp() {
   auto app = std::make_unique<program::Program>();
   app->RegisterForm<SampleForm>("frmSample");
   return app;
+}
+
+std::optional<std::string> PdfText(const QString& pdf, const char* options) {
+  std::string command = std::string("pdftotext ") + options + " '" + pdf.toStdString() + "' - 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return std::nullopt;
+  std::string out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+  if (pclose(pipe) != 0) return std::nullopt;
+  return out;
 }
 
 }  // namespace qtui::testing

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QString>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "desktop/frontend.h"
 #include "shell/app.h"
@@ -68,5 +71,8 @@ class SampleForm : public ui::Form {
 
 // An App with the sample window registered as "frmSample".
 std::unique_ptr<shell::App> MakeApp();
+
+// What pdftotext with these options gives for a PDF file; nothing when it cannot be run.
+std::optional<std::string> PdfText(const QString& pdf, const char* options);
 
 }  // namespace qtui::testing

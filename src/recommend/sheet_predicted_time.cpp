@@ -1,0 +1,56 @@
+#include "recommend/sheet_predicted_time.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/numbers.h"
+#include "model/text_ops.h"
+#include "model/time_text.h"
+#include "secondary/secondary_analysis_tables.h"
+
+namespace recommend {
+
+using model::Text;
+
+namespace {
+
+constexpr int kRunnersHeld = 18;
+constexpr double kTenthsPerMinute = 600;
+constexpr double kTenthsPerSecond = 10;
+
+const Text kNoAbility = u"***";
+const Text kNoPredictedTime = u"*.**.*";
+
+// Whole tenths of a second as minutes, two-digit seconds and tenths ("2.00.3").
+Text TenthsToTimeText(double tenths) {
+  const double minutes = model::FloorNumber(tenths / kTenthsPerMinute);
+  const double within_minute = tenths - minutes * kTenthsPerMinute;
+  const double seconds = model::FloorNumber(within_minute / kTenthsPerSecond);
+  const double tenth = within_minute - seconds * kTenthsPerSecond;
+  return model::NumberToText(minutes) + u"." + model::NumberToPatternText(seconds, u"00") + u"." +
+         model::NumberToText(tenth);
+}
+
+}  // namespace
+
+Text SheetPredictedTime(const Text& base_time_caption, const Text& current_ability) {
+  const Text base = model::Trim(base_time_caption);
+  if (!model::IsTimeText(base) || current_ability == kNoAbility) return kNoPredictedTime;
+  const double seconds = model::TextToNumber(base.substr(2, 4)) + model::TextToNumber(current_ability) / 10;
+  if (!std::isfinite(seconds)) return kNoPredictedTime;
+  // The seconds are rounded as the pattern "0.0" shows them, then counted in whole tenths.
+  const double rounded = model::TextToNumber(model::NumberToPatternText(seconds, u"0.0"));
+  const double tenths =
+      std::round(model::TextToNumber(base.substr(0, 1)) * kTenthsPerMinute + rounded * kTenthsPerSecond);
+  if (!std::isfinite(tenths) || tenths <= 0) return kNoPredictedTime;
+  return TenthsToTimeText(tenths);
+}
+
+void RecomputePredictedTimes(model::Meeting& meeting, const Text& base_time_caption, int runners) {
+  auto& t = meeting.Group<secondary::SecondaryAnalysisTables>();
+  for (int runner = 1; runner <= std::clamp(runners, 0, kRunnersHeld); ++runner) {
+    t.PredictedTime(runner) = SheetPredictedTime(base_time_caption, t.CurrentAbility(runner));
+  }
+}
+
+}  // namespace recommend

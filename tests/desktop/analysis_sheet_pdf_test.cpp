@@ -1,0 +1,134 @@
+// The analysis sheet of a sample race printed by the desktop: into a PDF on an A4 landscape page
+// with its texts, and into a folder that cannot take it, which is told and changes nothing else.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/analysed_race.h"
+#include "analysis/frm_ag3.h"
+#include "desktop/offscreen.h"
+#include "desktop/painting.h"
+#include "desktop/printing.h"
+#include "model/meeting.h"
+#include "model/table.h"
+#include "model/text.h"
+#include "model/text_ops.h"
+#include "program/program.h"
+#include "secondary/secondary_analysis_tables.h"
+#include "shell/frm_ag0.h"
+#include "tests/desktop/qt_fixture.h"
+#include "tests/support/sample_road.h"
+#include "ui/grid.h"
+
+namespace qtui::testing {
+namespace {
+
+constexpr int kRace = 1;
+
+// The sample's race through every step up to "推奨馬", with the print box ticked.
+void ReadyToPrint(program::Program& app) {
+  app.Start();
+  ASSERT_EQ(testsupport::RoadToAnalysisWindow(app), "");
+  std::string lines = "select frmAg3.Combo1 0\n";
+  for (int k = 0; k < kRace; ++k) lines += "click frmAg3.Command16\n";
+  lines +=
+      "click frmAg3.Command18\nclick frmAg3.Command20\nclick frmAg3.Command5\nclick frmAg3.Command9\n"
+      "click frmAg3.Command10\nclick frmAg3.Command11\nclick frmAg0.Check1\n";
+  ASSERT_EQ(testsupport::RunLines(app, lines), "");
+}
+
+// Every cell of every registered table, by table name.
+std::vector<std::pair<std::string, std::vector<model::Text>>> AllCells(const model::Meeting& meeting) {
+  std::vector<std::pair<std::string, std::vector<model::Text>>> cells;
+  for (const std::string& name : meeting.Registry().Names()) {
+    const model::TextTable& table = *meeting.Registry().Find(name);
+    std::vector<model::Text> texts;
+    for (size_t k = 0; k < table.CellCount(); ++k) texts.push_back(table.CellAt(k));
+    cells.emplace_back(name, std::move(texts));
+  }
+  return cells;
+}
+
+void ClickPrint(program::Program& app) {
+  ui::Desktop::EventScope scope(app);
+  app.Form<shell::frmAg0>().Command4.UserClick();
+}
+
+TEST(AnalysisSheetPdf, SampleRacePrintsOnAnA4LandscapePage) {
+  if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  Application();
+  program::Program app;
+  ReadyToPrint(app);
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+  ASSERT_EQ(PrintTo(app, pdf.toStdString()), "");
+  ClickPrint(app);
+  ASSERT_EQ(app.printer.Documents().size(), 1u);
+  EXPECT_TRUE(app.Messages().empty());
+
+  std::optional<std::string> layout = PdfText(pdf, "-layout");
+  ASSERT_TRUE(layout);
+  // Texts without kanji: the PDF's text layer gives some kanji back as radicals of the same shape.
+  const auto& t = app.meeting.Group<secondary::SecondaryAnalysisTables>();
+  const analysis::frmAg3& w = app.Form<analysis::frmAg3>();
+  std::vector<model::Text> expected = {u"Tarvelo", u"Time", model::Trim(w.Label18.Caption())};
+  const int runners = analysis::AnalysedRunnerCount(app.meeting);
+  ASSERT_GT(runners, 0);
+  for (int i = 1; i <= runners; ++i) expected.push_back(t.PredictedTime(i));
+  for (const model::Text& text : expected) {
+    EXPECT_NE(layout->find(model::ToUtf8(text)), std::string::npos) << model::ToUtf8(text) << "\n" << *layout;
+  }
+  std::optional<std::string> info = PdfText(pdf, "-bbox");
+  ASSERT_TRUE(info);
+  // A4 landscape: 297 x 210 mm, that is about 842 x 595 points.
+  EXPECT_NE(info->find("<page width=\"842"), std::string::npos) << info->substr(0, 400);
+  EXPECT_NE(info->find("height=\"595"), std::string::npos) << info->substr(0, 400);
+  if (const char* keep = std::getenv("TARVELO_KEEP_PDF")) QFile::copy(pdf, QString::fromUtf8(keep));
+}
+
+TEST(AnalysisSheetPdf, AFailedPrintIsToldAndChangesNothingElse) {
+  Application();
+  // Two runs of the same road: one prints, the other cannot write its file.
+  program::Program printed, failed;
+  ReadyToPrint(printed);
+  ReadyToPrint(failed);
+  QTemporaryDir dir;
+  const QString missing = dir.filePath(QStringLiteral("no-such-folder"));
+  DesktopPrinting good(printed, dir.path(), false);
+  DesktopPrinting bad(failed, missing, false);
+  printed.printer.SetSink([&](const ui::PrintedDocument& doc) { good.Print(doc); });
+  failed.printer.SetSink([&](const ui::PrintedDocument& doc) { bad.Print(doc); });
+  ClickPrint(printed);
+  ClickPrint(failed);
+
+  EXPECT_TRUE(printed.Messages().empty());
+  ASSERT_EQ(failed.Messages().size(), 1u);
+  const QString text = ToQString(failed.Messages()[0].text);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("印刷できませんでした。\nファイル：") + missing))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("理由："))) << text.toStdString();
+
+  // Tables, the runner grid and the print controls end as after a print that worked.
+  EXPECT_EQ(AllCells(failed.meeting), AllCells(printed.meeting));
+  const auto& fw = failed.Form<analysis::frmAg3>();
+  const auto& pw = printed.Form<analysis::frmAg3>();
+  for (int r = 0; r < pw.MSFlexGrid2.Rows(); ++r) {
+    for (int c = 0; c < pw.MSFlexGrid2.Cols(); ++c)
+      EXPECT_EQ(fw.MSFlexGrid2.TextMatrix(r, c), pw.MSFlexGrid2.TextMatrix(r, c)) << r << ", " << c;
+  }
+  auto& main = failed.Form<shell::frmAg0>();
+  EXPECT_FALSE(main.Command4.Enabled());
+  EXPECT_TRUE(main.Check1.Enabled());
+  EXPECT_EQ(main.Check1.Value(), ui::kUnchecked);
+}
+
+}  // namespace
+}  // namespace qtui::testing
