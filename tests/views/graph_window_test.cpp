@@ -146,9 +146,9 @@ class GraphWindow : public ::testing::Test {
   }
 
   void Confirm() { analysis::SetAnalysedRace(app_.meeting, kRace); }
-  void Press(double x, double y) { grid().UserMouseDown(1, 0, x, y); }
-  ui::FlexGrid& grid() { return window_.MSFlexGrid2; }
-  frmAg14& graph() { return app_.Form<frmAg14>(); }
+  void Press(double x, double y) { Grid().UserMouseDown(1, 0, x, y); }
+  ui::FlexGrid& Grid() { return window_.MSFlexGrid2; }
+  frmAg14& Graph() { return app_.Form<frmAg14>(); }
 
   testsupport::ScopedTempDir folder_;
   program::Program app_;
@@ -156,7 +156,7 @@ class GraphWindow : public ::testing::Test {
 };
 
 TEST_F(GraphWindow, LoadsWithBothEmptyFrames) {
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   EXPECT_EQ(g.Caption(), u"  <  グラフ表示  >");
   EXPECT_EQ(g.Width(), 7275);
   EXPECT_EQ(g.Height(), 6615);
@@ -215,7 +215,7 @@ TEST_F(GraphWindow, LoadsWithBothEmptyFrames) {
 TEST_F(GraphWindow, PlotsTheRunnerOnTheRestoredFrames) {
   Confirm();
   Press(kNameX, RowY(3));
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   EXPECT_FALSE(g.Visible());
   EXPECT_EQ(g.Caption(), u" < グラフ表示 >  ABCDEFGHIJ  牝  4才  ( 父\u3000SIRE       )  ( 母 DAMNAMELON )");
   // The frames are the background now; the drawing is the plot alone.
@@ -242,7 +242,7 @@ TEST_F(GraphWindow, PlotsTheRunnerOnTheRestoredFrames) {
 TEST_F(GraphWindow, RunnerNeverAnalysedGetsOnlyCaptionAndRaceLines) {
   Confirm();
   Press(kNameX, RowY(5));
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   EXPECT_TRUE(g.Caption().starts_with(u" < グラフ表示 >  Debut  "));
   EXPECT_EQ(Describe(g.Picture1.Drawing().Ops()),
             (std::vector<std::string>{"line 1200,1600 6600,1600 #00FF00 w1 solid",
@@ -271,7 +271,7 @@ TEST_F(GraphWindow, RaceLinesFollowTheRaceSurface) {
 TEST_F(GraphWindow, OtherPressesWipeThePlotAndKeepTheCaption) {
   Confirm();
   Press(kNameX, RowY(3));
-  const Text caption = graph().Caption();
+  const Text caption = Graph().Caption();
   const Text filled = app_.Form<frmAg8>().MSFlexGrid1.TextMatrix(0, 1);
   struct Case {
     double x, y;
@@ -285,24 +285,24 @@ TEST_F(GraphWindow, OtherPressesWipeThePlotAndKeepTheCaption) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
     Press(kNameX, RowY(3));
-    grid().SetCol(7);
-    grid().SetRow(3);
-    grid().SetCellBackColor(ui::palette::kWhite);
+    Grid().SetCol(7);
+    Grid().SetRow(3);
+    Grid().SetCellBackColor(ui::palette::kWhite);
     Press(c.x, c.y);
-    frmAg14& g = graph();
+    frmAg14& g = Graph();
     EXPECT_TRUE(g.Picture1.Drawing().Ops().empty());
     EXPECT_TRUE(g.Picture2.Drawing().Ops().empty());
     EXPECT_EQ(g.Picture1.BackgroundOps().size(), 46u);
     EXPECT_EQ(g.Caption(), caption);
     EXPECT_EQ(app_.Form<frmAg8>().MSFlexGrid1.TextMatrix(0, 1), filled);
-    EXPECT_EQ(grid().CellBackColorAt(3, 7), c.paints ? ui::palette::kPink : ui::palette::kWhite);
+    EXPECT_EQ(Grid().CellBackColorAt(3, 7), c.paints ? ui::palette::kPink : ui::palette::kWhite);
   }
 }
 
 TEST_F(GraphWindow, NamePressBeforeAnyRaceIsConfirmedOnlyRestoresTheFrames) {
   Press(kNameX, RowY(3));
   ASSERT_TRUE(app_.IsLoaded<frmAg14>());
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   EXPECT_FALSE(g.Visible());
   EXPECT_EQ(g.Caption(), u"  <  グラフ表示  >");
   EXPECT_EQ(g.Picture1.BackgroundOps().size(), 46u);
@@ -311,7 +311,7 @@ TEST_F(GraphWindow, NamePressBeforeAnyRaceIsConfirmedOnlyRestoresTheFrames) {
   EXPECT_FALSE(app_.IsLoaded<frmAg8>());
   // Palette painting works all the same.
   Press(3500, RowY(3));
-  EXPECT_EQ(grid().CellBackColorAt(3, 7), ui::palette::kPink);
+  EXPECT_EQ(Grid().CellBackColorAt(3, 7), ui::palette::kPink);
 }
 
 // The files themselves: the headless program's bitmap store, as the script driver uses it.
@@ -329,7 +329,7 @@ std::optional<ui::Raster> ReadBitmap(const fs::path& path) {
 }
 
 TEST_F(FrameFiles, AreWrittenToTheProgramFolderAndReadBack) {
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   const std::vector<ui::DrawOp> frame1 = g.Picture1.Drawing().Ops();
   for (const char* name : {"GRAPTH1.bmp", "GRAPTH2.bmp"}) {
     const std::optional<ui::Raster> bitmap = ReadBitmap(folder_.Path() / name);
@@ -366,12 +366,12 @@ TEST_F(FrameFiles, AreWrittenToTheProgramFolderAndReadBack) {
 }
 
 TEST_F(FrameFiles, LoadingAgainWritesTheSameFiles) {
-  graph();
+  Graph();
   std::ifstream first_in(folder_.Path() / "GRAPTH2.bmp", std::ios::binary);
   const std::string first((std::istreambuf_iterator<char>(first_in)), std::istreambuf_iterator<char>());
   app_.UnloadIfLoaded<frmAg14>();
   fs::remove(folder_.Path() / "GRAPTH2.bmp");
-  graph();
+  Graph();
   std::ifstream second_in(folder_.Path() / "GRAPTH2.bmp", std::ios::binary);
   const std::string second((std::istreambuf_iterator<char>(second_in)), std::istreambuf_iterator<char>());
   EXPECT_FALSE(first.empty());
@@ -384,7 +384,7 @@ TEST_F(FrameFiles, AnUnwritableProgramFolderSendsThemToTheDataFolder) {
   app_.SetProgramFolder(ui::DisplayPath(folder_.Path() / "plain"));
   Confirm();
   Press(kNameX, RowY(3));
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   EXPECT_TRUE(ReadBitmap(data_home_ / "tarvelo" / "GRAPTH1.bmp"));
   EXPECT_TRUE(ReadBitmap(data_home_ / "tarvelo" / "GRAPTH2.bmp"));
   EXPECT_EQ(g.Frame1().Path(), ui::DisplayPath(data_home_ / "tarvelo" / "GRAPTH1.bmp"));
@@ -398,7 +398,7 @@ TEST_F(FrameFiles, NoWritableFolderAtAllKeepsTheFramesInMemory) {
   ScopedEnv unwritable("XDG_DATA_HOME", (folder_.Path() / "plain" / "data").string());
   Confirm();
   Press(kNameX, RowY(3));
-  frmAg14& g = graph();
+  frmAg14& g = Graph();
   EXPECT_TRUE(g.Frame1().Path().empty());
   EXPECT_EQ(g.Picture1.BackgroundOps().size(), 46u);
   EXPECT_EQ(g.Picture2.BackgroundOps().size(), 59u);
