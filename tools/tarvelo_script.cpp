@@ -3,11 +3,13 @@
 #include <charconv>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "program/program.h"
 #include "shell/app.h"
 #include "tools/driver/script_driver.h"
+#include "ui/bitmap_file.h"
 #ifdef TARVELO_WITH_QT
 #include "desktop/offscreen.h"
 #endif
@@ -114,6 +116,8 @@ int main(int argc, char** argv) {
   try {
     program::Program app;
     app.screen.SetSizePixels(width, height);
+    // Pictures are saved as real bitmap files in the program's folder (the current one).
+    app.SetPictureStore(std::make_unique<ui::BitmapFilePictureStore>());
     app.Start();
     driver::FrontendHooks hooks;
 #ifdef TARVELO_WITH_QT

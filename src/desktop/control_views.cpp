@@ -690,7 +690,8 @@ class PictureWidget : public QWidget {
     QRect client = rect().adjusted(inset, inset, -inset, -inset);
     p.setClipRect(client);
     p.translate(client.topLeft());
-    PaintDrawOps(p, picture_.BackgroundOps(), picture_.ScaleMode(), picture_.Font());
+    PaintPictureImage(p, picture_.BackgroundRaster(), picture_.BackgroundOps(), picture_.ScaleMode(),
+                      picture_.Font());
     PaintDrawOps(p, picture_.Drawing().Ops(), picture_.ScaleMode(), picture_.Font());
   }
 

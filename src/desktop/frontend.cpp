@@ -1,5 +1,6 @@
 #include "desktop/frontend.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -81,6 +82,8 @@ void Frontend::UseDesktopServices(const QString& print_folder) {
     desktop_.screen.SetSizePixels(size.width(), size.height());
   }
   desktop_.SetPictureStore(std::make_unique<ImagePictureStore>());
+  // The program keeps its picture files beside itself (else in the user's data folder).
+  desktop_.SetProgramFolder(FromQString(QCoreApplication::applicationDirPath()));
   printing_ = std::make_unique<DesktopPrinting>(desktop_, print_folder);
   desktop_.printer.SetSink([this](const ui::PrintedDocument& doc) { printing_->Print(doc); });
 }

@@ -31,8 +31,8 @@ class Frontend : public Dispatcher {
   Frontend& operator=(const Frontend&) = delete;
 
   // The desktop's own services: message boxes as dialogs, the real screen's size, pictures saved as
-  // bitmap files, and printing to the default printer (or to a PDF file in print_folder when there is
-  // none).
+  // bitmap files beside the program, and printing to the default printer (or to a PDF file in print_folder
+  // when there is none).
   void UseDesktopServices(const QString& print_folder);
 
   void Dispatch(const std::function<void()>& action) override;

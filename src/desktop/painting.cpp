@@ -328,4 +328,35 @@ void PaintDrawOps(QPainter& painter, const std::vector<ui::DrawOp>& ops, int sca
   painter.restore();
 }
 
+QImage ToQImage(const ui::Raster& raster) {
+  QImage image(raster.width, raster.height, QImage::Format_RGB32);
+  for (int y = 0; y < raster.height; ++y) {
+    for (int x = 0; x < raster.width; ++x) {
+      image.setPixelColor(x, y, ToQColor(raster.pixels[static_cast<size_t>(y) * raster.width + x]));
+    }
+  }
+  return image;
+}
+
+ui::Raster FromQImage(const QImage& image) {
+  ui::Raster raster;
+  if (image.isNull()) return raster;
+  raster.width = image.width();
+  raster.height = image.height();
+  raster.pixels.reserve(static_cast<size_t>(raster.width) * raster.height);
+  for (int y = 0; y < raster.height; ++y) {
+    for (int x = 0; x < raster.width; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      raster.pixels.push_back(ui::Rgb(c.red(), c.green(), c.blue()));
+    }
+  }
+  return raster;
+}
+
+void PaintPictureImage(QPainter& painter, const ui::Raster& raster, const std::vector<ui::DrawOp>& ops,
+                       int scale_mode, const ui::Font& font) {
+  if (!raster.Empty()) painter.drawImage(QPoint(0, 0), ToQImage(raster));
+  PaintDrawOps(painter, ops, scale_mode, font);
+}
+
 }  // namespace qtui

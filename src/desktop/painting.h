@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPalette>
 #include <QRect>
 #include <QString>
@@ -79,5 +80,11 @@ double PixelsPerUnit(int scale_mode);
 void PaintDrawOps(QPainter& painter, const std::vector<ui::DrawOp>& ops, int scale_mode,
                   const ui::Font& font);
 Qt::PenStyle PenStyleOf(int draw_style);
+// A picture's pixels as an image, and an image's pixels as a picture's.
+QImage ToQImage(const ui::Raster& raster);
+ui::Raster FromQImage(const QImage& image);
+// A saved picture as it shows: its loaded pixels, then its operations, from the painter's origin.
+void PaintPictureImage(QPainter& painter, const ui::Raster& raster, const std::vector<ui::DrawOp>& ops,
+                       int scale_mode, const ui::Font& font);
 
 }  // namespace qtui

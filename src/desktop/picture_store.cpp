@@ -15,10 +15,19 @@ bool ImagePictureStore::Save(const ui::Text& path, const ui::PictureImage& image
   bitmap.fill(ToQColor(image.back_color));
   {
     QPainter painter(&bitmap);
-    PaintDrawOps(painter, image.ops, ui::kScaleTwips, ui::Font{});
+    PaintPictureImage(painter, image.raster, image.ops, ui::kScaleTwips, ui::Font{});
   }
-  if (!bitmap.save(ToQString(path), "BMP")) return false;
-  return MemoryPictureStore::Save(path, image);
+  return bitmap.save(ToQString(path), "BMP");
+}
+
+std::optional<ui::PictureImage> ImagePictureStore::Load(const ui::Text& path) {
+  QImage bitmap;
+  if (!bitmap.load(ToQString(path))) return std::nullopt;
+  ui::PictureImage image;
+  image.raster = FromQImage(bitmap.convertToFormat(QImage::Format_RGB32));
+  image.width = image.raster.width * kTwipsPerPixel;
+  image.height = image.raster.height * kTwipsPerPixel;
+  return image;
 }
 
 }  // namespace qtui

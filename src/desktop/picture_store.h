@@ -1,16 +1,18 @@
 #pragma once
-// Saved pictures on the desktop: written as bitmap files through QImage, and kept as drawings too, so
-// that a picture loaded back in the same run is the same drawing, not its pixels.
+// Saved pictures on the desktop: bitmap files written and read through QImage. A picture loaded back
+// is the file's pixels, so it looks as it did when it was saved, whoever wrote the file.
 
 #include "ui/picture.h"
 
 namespace qtui {
 
-// Loads what this run saved (the drawings the memory store keeps); nothing for any other path.
-class ImagePictureStore : public ui::MemoryPictureStore {
+class ImagePictureStore : public ui::PictureStore {
  public:
-  // False when the file cannot be written; only a written picture is kept.
+  // Renders the picture (background, loaded pixels, drawing) and writes it as a BMP file; false when
+  // the file cannot be written.
   bool Save(const ui::Text& path, const ui::PictureImage& image) override;
+  // The file's pixels, at 15 twips each; nothing when no image can be read from path.
+  std::optional<ui::PictureImage> Load(const ui::Text& path) override;
 };
 
 }  // namespace qtui

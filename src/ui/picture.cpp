@@ -170,6 +170,7 @@ PictureImage PictureBox::Content() const {
   image.back_color = BackColor();
   image.width = Width();
   image.height = Height();
+  image.raster = background_raster_;
   image.ops = background_ops_;
   image.ops.insert(image.ops.end(), canvas_.Ops().begin(), canvas_.Ops().end());
   return image;
@@ -182,11 +183,16 @@ bool PictureBox::SavePicture(const Text& path) {
 bool PictureBox::LoadPicture(const Text& path) {
   std::optional<PictureImage> image = GetDesktop().Pictures().Load(path);
   if (!image) return false;
-  background_ops_ = std::move(image->ops);
+  ShowPicture(std::move(*image), path);
+  return true;
+}
+
+void PictureBox::ShowPicture(PictureImage image, const Text& path) {
+  background_raster_ = std::move(image.raster);
+  background_ops_ = std::move(image.ops);
   picture_path_ = path;
   canvas_.Cls();
   Changed();
-  return true;
 }
 
 void PictureBox::ListProperties(PropertyList& out) const {
@@ -199,6 +205,8 @@ void PictureBox::ListProperties(PropertyList& out) const {
   out.push_back({"CurrentY", canvas_.CurrentY()});
   out.push_back({"Picture", picture_path_});
   out.push_back({"PictureOps", static_cast<double>(background_ops_.size())});
+  out.push_back({"PicturePixels", model::FromUtf8(std::to_string(background_raster_.width) + "x" +
+                                                  std::to_string(background_raster_.height))});
   ListDrawOps(canvas_.Ops(), out);
 }
 

@@ -38,10 +38,20 @@ struct DrawOp {
 const char* DrawOpKindName(DrawOpKind kind);
 const char* DrawStyleName(int style);
 
-// What a saved picture holds: its background and everything drawn on it.
+// Pixels row by row from the top left, as a bitmap file holds them.
+struct Raster {
+  int width = 0, height = 0;
+  std::vector<Color> pixels;
+  bool Empty() const { return pixels.empty(); }
+  bool operator==(const Raster&) const = default;
+};
+
+// What a saved picture holds: its background and everything drawn on it. A picture read from a
+// bitmap file is its pixels (raster) alone; one kept as a drawing has operations only.
 struct PictureImage {
   Color back_color = colors::kWhite;
   double width = 0, height = 0;
+  Raster raster;  // under the operations
   std::vector<DrawOp> ops;
   bool operator==(const PictureImage&) const = default;
 };
@@ -158,7 +168,10 @@ class PictureBox : public Control {
   // Loads a saved picture as the background and clears the drawing; false (nothing changed) when
   // no picture can be read from path.
   bool LoadPicture(const Text& path);
-  // The background picture's operations (empty when none is loaded).
+  // Makes image the background, as LoadPicture does with what it reads, and clears the drawing.
+  void ShowPicture(PictureImage image, const Text& path);
+  // The background picture's pixels and operations (empty when none is loaded).
+  const Raster& BackgroundRaster() const { return background_raster_; }
   const std::vector<DrawOp>& BackgroundOps() const { return background_ops_; }
   const Text& PicturePath() const { return picture_path_; }
 
@@ -170,6 +183,7 @@ class PictureBox : public Control {
 
  private:
   Canvas canvas_;
+  Raster background_raster_;
   std::vector<DrawOp> background_ops_;
   Text picture_path_;
   int border_style_ = 1;

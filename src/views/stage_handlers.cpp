@@ -1,5 +1,6 @@
 #include "views/stage_handlers.h"
 
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -8,35 +9,24 @@
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
+#include "views/frm_ag14.h"
 #include "views/individual_data.h"
+#include "views/runner_graph.h"
 
 namespace views {
 
 namespace {
 
-constexpr int kLastRunner = 18;   // the detail windows hold at most 18 runners
-constexpr double kRowBand = 230;  // the runner grid's rows, all shown without scrolling
+constexpr int kRowCount = 20;     // the runner grid's rows, all shown without scrolling
+constexpr double kRowBand = 230;  // twips per row
+constexpr int kFirstRunnerRow = 2;
 
-// The column whose band holds x, each band from its left edge (included) to the next; -1 when x lies
-// left of the first column's edge or right of the last column.
-int ColumnAt(const ui::FlexGrid& grid, double x) {
-  if (x <= 0) return -1;
-  double right = 0;
-  for (int c = 0; c < grid.Cols(); ++c) {
-    right += grid.ColWidth(c);
-    if (x < right) return c;
-  }
-  return -1;
-}
+// The left edges of columns 0 to 21 and the right edge of column 21, as the analysis window lays
+// out its runner grid.
+constexpr double kColumnEdges[] = {0,    1575, 2125, 2425, 2475, 3025, 3325, 3375, 3850, 4325, 4800, 5100,
+                                   5400, 5900, 5950, 6500, 6800, 6850, 7350, 7400, 8075, 8125, 8675};
 
-// The row whose band holds y; -1 below the last row.
-int RowAt(const ui::FlexGrid& grid, double y) {
-  if (y < kRowBand) return 0;
-  const double row = model::FloorNumber(y / kRowBand);
-  return row < grid.Rows() ? static_cast<int>(row) : -1;
-}
-
-// The colour of the chosen palette option, tested in the palette's order; none when none is chosen.
+// The palette options, tested in this order, and the colour each paints.
 std::optional<ui::Color> PaletteColour(const analysis::frmAg3& window) {
   const std::pair<const ui::OptionButton*, ui::Color> palette[] = {
       {&window.Option2, ui::palette::kPink},      {&window.Option3, ui::palette::kLightYellow},
@@ -48,14 +38,38 @@ std::optional<ui::Color> PaletteColour(const analysis::frmAg3& window) {
   return std::nullopt;
 }
 
-// Before any race is confirmed no table position exists for the runner: the window stays as it is.
-void PressHorseName(shell::App& app, int j) {
+void PaintCell(analysis::frmAg3& window, GridCell cell) {
+  const std::optional<ui::Color> colour = PaletteColour(window);
+  if (!colour) return;
+  ui::FlexGrid& grid = window.MSFlexGrid2;
+  grid.SetCol(cell.col);
+  grid.SetRow(cell.row);
+  grid.SetCellBackColor(*colour);
+}
+
+// Before any race is confirmed there is no race to read: the press ends with the restored frames.
+void PressHorseName(shell::App& app, frmAg14& graph, int j) {
   const int race = analysis::AnalysedRaceIndex(app.meeting);
-  if (race == 0 || j < 1 || j > kLastRunner) return;
+  if (race == 0) return;
   FillIndividualData(app, race, j);
+  PlotRunner(app.meeting, graph, race, j);
 }
 
 }  // namespace
+
+std::optional<GridCell> RunnerGridCellAt(double x, double y) {
+  // Written so that a NaN falls in no band.
+  if (!(x > kColumnEdges[0]) || !(y < kRowBand * kRowCount)) return std::nullopt;
+  GridCell cell;
+  cell.row = y < kRowBand ? 0 : static_cast<int>(model::FloorNumber(y / kRowBand));
+  for (int c = 1; c < static_cast<int>(std::size(kColumnEdges)); ++c) {
+    if (x < kColumnEdges[c]) {
+      cell.col = c - 1;
+      return cell;
+    }
+  }
+  return std::nullopt;
+}
 
 void AttachHandlers(shell::App& app) {
   app.AttachHandlers("frmAg3", [](shell::App& owner, ui::Form& form) {
@@ -66,21 +80,16 @@ void AttachHandlers(shell::App& app) {
   });
 }
 
-// The horse names' graphs are still to come.
 void MSFlexGrid2_MouseDown(shell::App& app, analysis::frmAg3& window, double x, double y) {
-  ui::FlexGrid& grid = window.MSFlexGrid2;
-  const int col = ColumnAt(grid, x);
-  const int row = RowAt(grid, y);
-  if (col == 0 && row >= 2) {
-    PressHorseName(app, row - 1);
-    return;
+  frmAg14& graph = app.Form<frmAg14>();
+  graph.RestoreFrames();
+  const std::optional<GridCell> cell = RunnerGridCellAt(x, y);
+  if (!cell) return;
+  if (cell->col != 0) {
+    PaintCell(window, *cell);
+  } else if (cell->row >= kFirstRunnerRow) {
+    PressHorseName(app, graph, cell->row - 1);
   }
-  if (col <= 0 || row < 0) return;
-  const std::optional<ui::Color> colour = PaletteColour(window);
-  if (!colour) return;
-  grid.SetCol(col);
-  grid.SetRow(row);
-  grid.SetCellBackColor(*colour);
 }
 
 }  // namespace views

@@ -1,0 +1,209 @@
+#include "ui/bitmap_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "ui/file_lists.h"
+#include "ui/services.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kFileHeaderSize = 14;
+constexpr int kInfoHeaderSize = 40;
+constexpr int kMaxSide = 1 << 15;  // far beyond any picture; guards the size of what is read
+
+void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
+  for (int k = 0; k < bytes; ++k) out.push_back(static_cast<char>((value >> (8 * k)) & 0xFF));
+}
+
+uint32_t GetLittleEndian(std::string_view in, size_t at, int bytes) {
+  uint32_t value = 0;
+  for (int k = bytes - 1; k >= 0; --k) value = (value << 8) | static_cast<unsigned char>(in[at + k]);
+  return value;
+}
+
+int RowBytes(int width, int bytes_per_pixel) {
+  return (width * bytes_per_pixel + 3) / 4 * 4;
+}
+
+int ToPixel(double twips) {
+  return static_cast<int>(std::lround(twips / Screen::kTwipsPerPixel));
+}
+
+void Plot(Raster& raster, int x, int y, int width, Color color) {
+  const int from = -(width - 1) / 2;
+  for (int dy = from; dy < from + width; ++dy) {
+    for (int dx = from; dx < from + width; ++dx) {
+      const int px = x + dx;
+      const int py = y + dy;
+      if (px < 0 || py < 0 || px >= raster.width || py >= raster.height) continue;
+      raster.pixels[static_cast<size_t>(py) * raster.width + px] = color;
+    }
+  }
+}
+
+// Bresenham's line; a styled line leaves every other pixel out.
+void DrawLine(Raster& raster, const DrawOp& op, double x1, double y1, double x2, double y2) {
+  int x = ToPixel(x1), y = ToPixel(y1);
+  const int to_x = ToPixel(x2), to_y = ToPixel(y2);
+  const int dx = std::abs(to_x - x), dy = -std::abs(to_y - y);
+  const int step_x = x < to_x ? 1 : -1, step_y = y < to_y ? 1 : -1;
+  int error = dx + dy;
+  for (int k = 0;; ++k) {
+    if (op.style == kDrawSolid || k % 2 == 0) Plot(raster, x, y, op.width, op.color);
+    if (x == to_x && y == to_y) break;
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += step_x;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += step_y;
+    }
+  }
+}
+
+void DrawBox(Raster& raster, const DrawOp& op) {
+  if (op.filled) {
+    const int left = std::min(ToPixel(op.x1), ToPixel(op.x2)),
+              right = std::max(ToPixel(op.x1), ToPixel(op.x2));
+    const int top = std::min(ToPixel(op.y1), ToPixel(op.y2)),
+              bottom = std::max(ToPixel(op.y1), ToPixel(op.y2));
+    for (int y = top; y <= bottom; ++y)
+      for (int x = left; x <= right; ++x) Plot(raster, x, y, 1, op.color);
+    return;
+  }
+  DrawLine(raster, op, op.x1, op.y1, op.x2, op.y1);
+  DrawLine(raster, op, op.x2, op.y1, op.x2, op.y2);
+  DrawLine(raster, op, op.x2, op.y2, op.x1, op.y2);
+  DrawLine(raster, op, op.x1, op.y2, op.x1, op.y1);
+}
+
+std::optional<std::string> ReadFile(const Text& path) {
+  std::ifstream in(PathOfText(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(bytes).str();
+}
+
+}  // namespace
+
+std::string EncodeBitmap(const Raster& raster) {
+  const int row_bytes = RowBytes(raster.width, 3);
+  const auto data_size = static_cast<uint32_t>(row_bytes * raster.height);
+  std::string out;
+  out.reserve(kFileHeaderSize + kInfoHeaderSize + data_size);
+  out += "BM";
+  PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize + data_size, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize, 4);
+  PutLittleEndian(out, kInfoHeaderSize, 4);
+  PutLittleEndian(out, static_cast<uint32_t>(raster.width), 4);
+  PutLittleEndian(out, static_cast<uint32_t>(raster.height), 4);
+  PutLittleEndian(out, 1, 2);   // planes
+  PutLittleEndian(out, 24, 2);  // bits per pixel
+  PutLittleEndian(out, 0, 4);   // no compression
+  PutLittleEndian(out, data_size, 4);
+  PutLittleEndian(out, 3780, 4);  // 96 dots per inch, in dots per metre
+  PutLittleEndian(out, 3780, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 0, 4);
+  for (int y = raster.height - 1; y >= 0; --y) {
+    for (int x = 0; x < raster.width; ++x) {
+      const Color c = raster.pixels[static_cast<size_t>(y) * raster.width + x];
+      out.push_back(static_cast<char>((c >> 16) & 0xFF));  // blue
+      out.push_back(static_cast<char>((c >> 8) & 0xFF));   // green
+      out.push_back(static_cast<char>(c & 0xFF));          // red
+    }
+    out.append(static_cast<size_t>(row_bytes - raster.width * 3), '\0');
+  }
+  return out;
+}
+
+std::optional<Raster> DecodeBitmap(std::string_view bytes) {
+  if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes.substr(0, 2) != "BM") return std::nullopt;
+  const uint32_t offset = GetLittleEndian(bytes, 10, 4);
+  const auto width = static_cast<int32_t>(GetLittleEndian(bytes, 18, 4));
+  const auto height = static_cast<int32_t>(GetLittleEndian(bytes, 22, 4));
+  const uint32_t bits = GetLittleEndian(bytes, 28, 2);
+  const uint32_t compression = GetLittleEndian(bytes, 30, 4);
+  const bool top_down = height < 0;
+  const int64_t rows = top_down ? -static_cast<int64_t>(height) : height;
+  if (width <= 0 || rows <= 0 || width > kMaxSide || rows > kMaxSide) return std::nullopt;
+  if ((bits != 24 && bits != 32) || (compression != 0 && !(bits == 32 && compression == 3)))
+    return std::nullopt;
+  const int bytes_per_pixel = static_cast<int>(bits / 8);
+  const int row_bytes = RowBytes(width, bytes_per_pixel);
+  if (offset > bytes.size() || (bytes.size() - offset) / row_bytes < static_cast<size_t>(rows))
+    return std::nullopt;
+  Raster raster;
+  raster.width = width;
+  raster.height = static_cast<int>(rows);
+  raster.pixels.resize(static_cast<size_t>(width) * raster.height);
+  for (int row = 0; row < raster.height; ++row) {
+    const size_t at = offset + static_cast<size_t>(row) * row_bytes;
+    const int y = top_down ? row : raster.height - 1 - row;
+    for (int x = 0; x < width; ++x) {
+      const size_t p = at + static_cast<size_t>(x) * bytes_per_pixel;
+      const uint32_t blue = static_cast<unsigned char>(bytes[p]);
+      const uint32_t green = static_cast<unsigned char>(bytes[p + 1]);
+      const uint32_t red = static_cast<unsigned char>(bytes[p + 2]);
+      raster.pixels[static_cast<size_t>(y) * width + x] = (blue << 16) | (green << 8) | red;
+    }
+  }
+  return raster;
+}
+
+Raster RasterOf(const PictureImage& image) {
+  Raster raster;
+  raster.width = std::clamp(ToPixel(image.width), 1, kMaxSide);
+  raster.height = std::clamp(ToPixel(image.height), 1, kMaxSide);
+  raster.pixels.assign(static_cast<size_t>(raster.width) * raster.height, image.back_color);
+  for (int y = 0; y < std::min(raster.height, image.raster.height); ++y) {
+    for (int x = 0; x < std::min(raster.width, image.raster.width); ++x) {
+      raster.pixels[static_cast<size_t>(y) * raster.width + x] =
+          image.raster.pixels[static_cast<size_t>(y) * image.raster.width + x];
+    }
+  }
+  for (const DrawOp& op : image.ops) {
+    if (op.kind == DrawOpKind::kLine) DrawLine(raster, op, op.x1, op.y1, op.x2, op.y2);
+    if (op.kind == DrawOpKind::kBox) DrawBox(raster, op);
+  }
+  return raster;
+}
+
+bool BitmapFilePictureStore::Save(const Text& path, const PictureImage& image) {
+  std::string bytes = EncodeBitmap(RasterOf(image));
+  {
+    std::ofstream out(PathOfText(path), std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) return false;
+  }
+  saved_[path] = Saved{std::move(bytes), image};
+  return true;
+}
+
+std::optional<PictureImage> BitmapFilePictureStore::Load(const Text& path) {
+  const std::optional<std::string> bytes = ReadFile(path);
+  if (!bytes) return std::nullopt;
+  if (auto it = saved_.find(path); it != saved_.end() && it->second.bytes == *bytes) return it->second.image;
+  std::optional<Raster> raster = DecodeBitmap(*bytes);
+  if (!raster) return std::nullopt;
+  PictureImage image;
+  image.width = raster->width * Screen::kTwipsPerPixel;
+  image.height = raster->height * Screen::kTwipsPerPixel;
+  image.raster = std::move(*raster);
+  return image;
+}
+
+}  // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+// Bitmap files (BMP) for the headless program's saved pictures: 24-bit, uncompressed. The headless
+// program has no fonts, so its bitmaps hold the background, lines and boxes but no texts; what a
+// picture looked like is kept beside the file, and a file read back unchanged gives that drawing.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/picture.h"
+
+namespace ui {
+
+// A 24-bit bottom-up BMP of the raster.
+std::string EncodeBitmap(const Raster& raster);
+// An uncompressed 24- or 32-bit BMP, bottom-up or top-down; nothing for anything else.
+std::optional<Raster> DecodeBitmap(std::string_view bytes);
+// The picture in pixels (15 twips each): background colour, loaded pixels, lines and boxes with their
+// widths and styles (every style but solid drawn dotted); texts are left out.
+Raster RasterOf(const PictureImage& image);
+
+// Saves pictures as bitmap files at their paths and loads them back. A file this store wrote and that
+// still holds the same bytes loads as the drawing that was saved; any other bitmap loads as pixels.
+class BitmapFilePictureStore : public PictureStore {
+ public:
+  bool Save(const Text& path, const PictureImage& image) override;
+  std::optional<PictureImage> Load(const Text& path) override;
+
+ private:
+  struct Saved {
+    std::string bytes;
+    PictureImage image;
+  };
+  std::map<Text, Saved> saved_;
+};
+
+}  // namespace ui
