@@ -14,6 +14,7 @@
 #include "program/program.h"
 #include "recommend/colouring_tables.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "views/training_view_tables.h"
 
 namespace program {
 
@@ -31,6 +32,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<secondary::SecondaryAnalysisTables>();
   meeting.Group<basic::RaceRunAverageTables>();
   meeting.Group<recommend::ColouringTables>();
+  meeting.Group<views::TrainingViewTables>();
 }
 
 }  // namespace program

@@ -23,6 +23,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
       "RaceRunAvg5",
       "Front3FText", "ProvEvalSigned5", "ProvEvalText5", "RisePairOlder", "TrainingState", "AbilitySum",
       "PointFront", "OverallGap", "ScoreBin1", "ScoreBin11", "AptitudeTurfGood",
+      "TrainCourseText1", "TrainCourseText2", "TrainCourseText3",
   };
   // clang-format on
   for (const char* name : names) {
