@@ -298,6 +298,11 @@ TEST_F(TrainingWindow, LoadShowsTheFlatViewOfEveryRunner) {
   EXPECT_FALSE(w.Option2.Value());
   EXPECT_EQ(w.MSFlexGrid1.Top(), 585);
   EXPECT_EQ(w.MSFlexGrid2.Top(), 5640);
+  // 1024 x 768 pixels: the frame's corner at (1180, 822.5) twips.
+  EXPECT_EQ(w.Top(), 822.5 + 2575);
+  EXPECT_EQ(w.Left(), 1180 + 755);
+  EXPECT_EQ(w.Width(), 12200);
+  EXPECT_EQ(w.Height(), 5575);
   ExpectRows(w.MSFlexGrid1, FlatRows(u"7a回"), "flat");
   for (int r = 6; r < 20; ++r) EXPECT_EQ(RowOf(w.MSFlexGrid1, r), Row(23, E)) << r;
   EXPECT_EQ(MergedRows(w.MSFlexGrid1), Merged({0, 3, 4, 5}));
