@@ -16,6 +16,7 @@
 #include "recommend/colouring_tables.h"
 #include "recommend/recommendation_tables.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "views/training_view_tables.h"
 
 namespace program {
 
@@ -35,6 +36,7 @@ void CreateTableGroups(model::Meeting& meeting) {
   meeting.Group<recommend::ColouringTables>();
   meeting.Group<recommend::RecommendationTables>();
   meeting.Group<navigator::NavigatorTables>();
+  meeting.Group<views::TrainingViewTables>();
 }
 
 }  // namespace program

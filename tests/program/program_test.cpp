@@ -25,6 +25,7 @@ TEST(Program, RegistersATableOfEveryGroupAtStartUp) {
       "PointFront", "OverallGap", "ScoreBin1", "ScoreBin11", "AptitudeTurfGood",
       "RecommendCutoff", "RecommendedNo",
       "UsableRunCount", "UsableRunValue", "RunMean", "RunBest", "RunWorst", "RunSpread",
+      "TrainCourseText1", "TrainCourseText2", "TrainCourseText3",
   };
   // clang-format on
   for (const char* name : names) {

@@ -1,0 +1,47 @@
+#include "views/slope_counts.h"
+
+#include <algorithm>
+
+#include "model/text_ops.h"
+#include "views/training_workouts.h"
+
+namespace views {
+
+using model::Text;
+
+namespace {
+
+constexpr int kRaces = 12;
+constexpr int kRunners = 28;
+
+const Text kRunsMark = u"回";
+
+bool IsAsciiDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// How many ASCII digits stand just before position p (1-based).
+int DigitsBefore(const Text& text, int p) {
+  int count = 0;
+  while (count < p - 1 && IsAsciiDigit(text[static_cast<size_t>(p - 2 - count)])) ++count;
+  return count;
+}
+
+}  // namespace
+
+Text ShortenSlopeCount(const Text& slot) {
+  const int p = model::InStr(slot, kRunsMark);
+  if (p <= 1) return slot;
+  const int kept = std::max(DigitsBefore(slot, p), 1);
+  return model::Mid(slot, p - kept, kept) + kRunsMark;
+}
+
+void ShortenSlopeCounts(model::Meeting& meeting, int race, int runner) {
+  if (race < 1 || race > kRaces || runner < 1 || runner > kRunners) return;
+  for (int k = 1; k <= kWorkouts; ++k) {
+    Text& slot = TablesOfWorkout(meeting, k).slot_c(race, runner);
+    slot = ShortenSlopeCount(slot);
+  }
+}
+
+}  // namespace views
