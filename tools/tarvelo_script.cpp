@@ -1,6 +1,7 @@
 // tarvelo-script [--screen WxH] [--timing] SCRIPT|-: runs the program headless and acts on it from a
 // script; --timing writes each line's wall time to standard error; --help lists every command.
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -116,7 +117,11 @@ int main(int argc, char** argv) {
   try {
     program::Program app;
     app.screen.SetSizePixels(width, height);
-    // Pictures are saved as real bitmap files in the program's folder (the current one).
+    // Pictures are saved as real bitmap files in the program's folder, the one this executable lies
+    // in (as the desktop program's), never wherever the script happens to be run from.
+    std::error_code no_self;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", no_self);
+    if (!no_self) app.SetProgramFolder(model::FromUtf8(self.parent_path().string()));
     app.SetPictureStore(std::make_unique<ui::BitmapFilePictureStore>());
     app.Start();
     driver::FrontendHooks hooks;
