@@ -1,6 +1,7 @@
 #pragma once
-// The printer records documents: the settings as they stand when a document ends and every print
-// and line call in order. The frontend renders ended documents; tests assert on the record.
+// The printer records documents: the settings as they stand when a document ends, the settings made
+// for it in the order they were made, and every print and line call in order. The frontend renders ended
+// documents; tests assert on the record.
 
 #include <functional>
 #include <vector>
@@ -20,6 +21,15 @@ struct PlacedText {
   double x, y;
 };
 
+// One setting made on the printer, kept so that a form's set-up order can be checked.
+struct PrinterSetting {
+  enum Kind { kScaleMode, kPaperSize, kOrientation, kFontSize };
+  Kind kind;
+  double value;
+  bool operator==(const PrinterSetting&) const = default;
+};
+const char* PrinterSettingName(PrinterSetting::Kind kind);
+
 struct PrintedDocument {
   int scale_mode = kScaleTwips;
   int paper_size = kPaperA4;
@@ -27,18 +37,20 @@ struct PrintedDocument {
   double font_size = 9;
   // Texts (kind kText, top left in x1, y1) and lines, in the document's scale.
   std::vector<DrawOp> ops;
+  // The settings made since the document before it ended, in order.
+  std::vector<PrinterSetting> settings;
 };
 
 class Printer {
  public:
   int ScaleMode() const { return page_.ScaleMode(); }
-  void SetScaleMode(int mode) { page_.SetScaleMode(mode); }
+  void SetScaleMode(int mode);
   int PaperSize() const { return paper_size_; }
   void SetPaperSize(int size);
   int Orientation() const { return orientation_; }
   void SetOrientation(int orientation);
   double FontSize() const { return page_.FontSize(); }
-  void SetFontSize(double points) { page_.SetFontSize(points); }
+  void SetFontSize(double points);
   double CurrentX() const { return page_.CurrentX(); }
   double CurrentY() const { return page_.CurrentY(); }
   void SetCurrentX(double x) { page_.SetCurrentX(x); }
@@ -69,6 +81,7 @@ class Printer {
  private:
   int paper_size_ = kPaperA4;
   int orientation_ = kPortrait;
+  std::vector<PrinterSetting> settings_;
   // The document in progress, drawn with the default pen in the system font's size.
   Canvas page_;
   std::vector<PrintedDocument> documents_;

@@ -197,6 +197,13 @@ TEST_F(AnalysisSheet, PrintsOneA4LandscapePageWithEveryTextAtItsPlace) {
   EXPECT_EQ(doc.paper_size, ui::kPaperA4);
   EXPECT_EQ(doc.orientation, ui::kLandscape);
   EXPECT_EQ(doc.font_size, 9);
+  // The sheet's own set-up comes last, millimetres first so that every position is in them.
+  const std::vector<ui::PrinterSetting> setup = {{ui::PrinterSetting::kScaleMode, ui::kScaleMillimeters},
+                                                 {ui::PrinterSetting::kPaperSize, ui::kPaperA4},
+                                                 {ui::PrinterSetting::kOrientation, ui::kLandscape},
+                                                 {ui::PrinterSetting::kFontSize, 9}};
+  ASSERT_GE(doc.settings.size(), setup.size());
+  EXPECT_EQ(std::vector<ui::PrinterSetting>(doc.settings.end() - 4, doc.settings.end()), setup);
   for (const ui::DrawOp& op : doc.ops) {
     if (op.kind == ui::DrawOpKind::kText) {
       EXPECT_EQ(op.font_size, 9) << model::ToUtf8(op.text);

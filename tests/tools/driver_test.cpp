@@ -216,13 +216,17 @@ TEST_F(DriverTest, PrintedDocumentsAreListed) {
   p.Line(20, 30, 270, 30);
   p.EndDoc();
   Result r = Run("dump printed");
-  EXPECT_EQ(
-      r.out,
-      "printed.Count\t1\nprinted[1].ScaleMode\t6\nprinted[1].PaperSize\t12\nprinted[1].Orientation\t2\n"
-      "printed[1].FontSize\t9\nprinted[1].Ops\t2\nprinted[1].Op[1].Kind\t\"text\"\nprinted[1].Op[1].X\t27.5\n"
-      "printed[1].Op[1].Y\t10\nprinted[1].Op[1].Text\t\"…\"\nprinted[1].Op[2].Kind\t\"line\"\n"
-      "printed[1].Op[2].X1\t20\nprinted[1].Op[2].Y1\t30\nprinted[1].Op[2].X2\t270\nprinted[1].Op[2]."
-      "Y2\t30\n");
+  EXPECT_EQ(r.out,
+            "printed.Count\t1\nprinted[1].ScaleMode\t6\nprinted[1].PaperSize\t12\nprinted[1].Orientation\t2\n"
+            "printed[1].FontSize\t9\nprinted[1].Settings\t4\nprinted[1].Setting[1].Kind\t\"ScaleMode\"\n"
+            "printed[1].Setting[1].Value\t6\nprinted[1].Setting[2].Kind\t\"PaperSize\"\nprinted[1].Setting[2]"
+            ".Value\t12\n"
+            "printed[1].Setting[3].Kind\t\"Orientation\"\nprinted[1].Setting[3].Value\t2\n"
+            "printed[1].Setting[4].Kind\t\"FontSize\"\nprinted[1].Setting[4].Value\t9\n"
+            "printed[1].Ops\t2\nprinted[1].Op[1].Kind\t\"text\"\nprinted[1].Op[1].X\t27.5\n"
+            "printed[1].Op[1].Y\t10\nprinted[1].Op[1].Text\t\"…\"\nprinted[1].Op[2].Kind\t\"line\"\n"
+            "printed[1].Op[2].X1\t20\nprinted[1].Op[2].Y1\t30\nprinted[1].Op[2].X2\t270\nprinted[1].Op[2]."
+            "Y2\t30\n");
 }
 
 TEST_F(DriverTest, FolderPicksInTheLoadedFolderList) {

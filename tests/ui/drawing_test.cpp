@@ -104,6 +104,14 @@ TEST(Printer, RecordsEachDocumentWithItsSettingsAtTheEnd) {
   EXPECT_EQ(d.ops[1].x2, 271);
   EXPECT_EQ(sunk, (std::vector<size_t>{2}));
   EXPECT_TRUE(p.PendingOps().empty());
+  // Each setting as it was made, in order; the next document starts a list of its own.
+  EXPECT_EQ(d.settings, (std::vector<PrinterSetting>{{PrinterSetting::kScaleMode, kScaleMillimeters},
+                                                     {PrinterSetting::kPaperSize, kPaperA4},
+                                                     {PrinterSetting::kOrientation, kLandscape},
+                                                     {PrinterSetting::kFontSize, 9}}));
+  p.Print(u"x");
+  p.EndDoc();
+  EXPECT_TRUE(p.Documents()[1].settings.empty());
 }
 
 TEST(MessageBoxes, AnswerFromTheQueueElseWithTheFirstButton) {

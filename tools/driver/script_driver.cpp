@@ -428,6 +428,12 @@ void DumpPrinted(const shell::App& app, std::ostream& out) {
     Fact(out, p + ".PaperSize", std::to_string(doc.paper_size));
     Fact(out, p + ".Orientation", std::to_string(doc.orientation));
     Fact(out, p + ".FontSize", PlainNumber(doc.font_size));
+    Fact(out, p + ".Settings", std::to_string(doc.settings.size()));
+    for (size_t k = 0; k < doc.settings.size(); ++k) {
+      const std::string q = p + ".Setting[" + std::to_string(k + 1) + "]";
+      Fact(out, q + ".Kind", JsonString(model::FromUtf8(ui::PrinterSettingName(doc.settings[k].kind))));
+      Fact(out, q + ".Value", PlainNumber(doc.settings[k].value));
+    }
     Fact(out, p + ".Ops", std::to_string(doc.ops.size()));
     for (size_t k = 0; k < doc.ops.size(); ++k) {
       const ui::DrawOp& op = doc.ops[k];
