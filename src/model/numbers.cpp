@@ -1,6 +1,7 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -21,22 +22,49 @@ struct DecimalForm {
   int point = 0;
 };
 
-// The value rounded to 15 significant digits, exactly as the decimal text shows it.
-DecimalForm ToDecimalForm(double value) {
+// Digits and exponent of d.ddd...e[+-]xx as std::to_chars writes it in scientific form.
+DecimalForm FromScientific(bool negative, const char* first, const char* last) {
   DecimalForm form;
-  if (value == 0) return form;
-  form.negative = value < 0;
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                           kSignificantDigits - 1);
-  std::string text(buf, res.ptr);  // d.dddddddddddddde[+-]xx
-  size_t e = text.find('e');
+  form.negative = negative;
+  const char* e = std::find(first, last, 'e');
   int exponent = 0;
-  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
-  form.digits = text.substr(0, 1) + text.substr(2, e - 2);
+  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), last, exponent);
+  form.digits.assign(first, 1);
+  if (e - first > 2) form.digits.append(first + 2, e);
   while (!form.digits.empty() && form.digits.back() == '0') form.digits.pop_back();
   form.point = exponent + 1;
   return form;
+}
+
+// A whole number below 10^15 shows all its digits.
+constexpr double kWholeLimit = 1e15;
+
+// The value rounded to 15 significant digits, exactly as the decimal text shows it.
+DecimalForm ToDecimalForm(double value) {
+  if (value == 0) return {};
+  const bool negative = value < 0;
+  const double magnitude = std::fabs(value);
+  char buf[64];
+  if (magnitude < kWholeLimit && magnitude == std::floor(magnitude)) {
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(magnitude));
+    DecimalForm form;
+    form.negative = negative;
+    form.point = static_cast<int>(res.ptr - buf);
+    form.digits.assign(buf, res.ptr);
+    while (form.digits.back() == '0') form.digits.pop_back();
+    return form;
+  }
+  // The shortest text that reads back as the value lies within half a unit in its last binary
+  // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
+  if (std::isnormal(magnitude)) {
+    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    const char* e = std::find(buf, res.ptr, 'e');
+    const long digit_count = e - buf - (e - buf > 1 ? 1 : 0);
+    if (digit_count <= kSignificantDigits) return FromScientific(negative, buf, res.ptr);
+  }
+  auto res =
+      std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
+  return FromScientific(negative, buf, res.ptr);
 }
 
 std::string Zeros(long count) {
@@ -112,6 +140,12 @@ std::int64_t ReadExponent(NumberScanner& scan) {
   return negative ? -exponent : exponent;
 }
 
+// The powers of ten that a double holds exactly.
+constexpr std::int64_t kExactPowers = 22;
+constexpr std::array<double, kExactPowers + 1> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The double nearest to digits x 10^(point - digit count + exponent), out of range giving
 // infinity or zero.
 double DecimalToDouble(bool negative, const std::string& digits, std::int64_t point, std::int64_t exponent) {
@@ -122,6 +156,20 @@ double DecimalToDouble(bool negative, const std::string& digits, std::int64_t po
   double infinity = negative ? -kInfinity : kInfinity;
   if (scale > 400) return infinity;
   if (scale < -400) return 0;
+
+  // Up to 15 digits are exact in a double, as is every power of ten up to 10^22; one multiplication
+  // or division of the two rounds once, to the same nearest double as reading the text.
+  const size_t count = digits.size() - first;
+  const std::int64_t shift = scale - static_cast<std::int64_t>(count);
+  if (count <= static_cast<size_t>(kSignificantDigits) && shift >= -kExactPowers && shift <= kExactPowers) {
+    std::uint64_t whole = 0;
+    for (size_t i = first; i < digits.size(); ++i)
+      whole = whole * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    const double power = kPowersOfTen[static_cast<size_t>(shift < 0 ? -shift : shift)];
+    const double magnitude =
+        shift < 0 ? static_cast<double>(whole) / power : static_cast<double>(whole) * power;
+    return negative ? -magnitude : magnitude;
+  }
 
   std::string ascii = (negative ? "-0." : "0.") + digits.substr(first) + "e" + std::to_string(scale);
   double value = 0;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <string>
 
 #include "tests/support/case_names.h"
 #include "tests/support/text_printer.h"
@@ -74,6 +76,22 @@ TEST(TextToNumber, ReadsLongDigitRuns) {
   EXPECT_EQ(TextToNumber(Text(5000, u'0') + u"7"), 7);
 }
 
+// The fast reading of short texts and the general one must agree wherever they meet: up to and
+// beyond 15 digits, and powers of ten up to and beyond 10^22.
+TEST(TextToNumber, ReadsTheNearestDoubleAroundFifteenDigitsAndExactPowers) {
+  const std::string digits = "9007199254740993123";
+  for (size_t count = 1; count <= digits.size(); ++count) {
+    for (int exponent = -26; exponent <= 26; ++exponent) {
+      for (const char* sign : {"", "-"}) {
+        const std::string ascii = sign + digits.substr(0, count) + "e" + std::to_string(exponent);
+        double expected = 0;
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), expected);
+        EXPECT_EQ(TextToNumber(Text(ascii.begin(), ascii.end())), expected) << ascii;
+      }
+    }
+  }
+}
+
 struct FormatCase {
   double value;
   const char16_t* plain;
@@ -108,7 +126,15 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{999999999999999.9, u"1000000000000000", u" 1000000000000000"},
                     FormatCase{1.0 / 3, u"0.333333333333333", u" .333333333333333"},
                     FormatCase{-2.0 / 3, u"-0.666666666666667", u"-.666666666666667"},
-                    FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"}),
+                    FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"},
+                    // Around 15 digits: whole numbers, and fractions of 15 and 16 digits.
+                    FormatCase{999999999999999, u"999999999999999", u" 999999999999999"},
+                    FormatCase{1e15 + 2, u"1000000000000000", u" 1000000000000000"},
+                    FormatCase{-1e15 - 6, u"-1000000000000010", u"-1000000000000010"},
+                    FormatCase{0.123456789012345, u"0.123456789012345", u" .123456789012345"},
+                    FormatCase{0.1234567890123456, u"0.123456789012346", u" .123456789012346"},
+                    FormatCase{72.3, u"72.3", u" 72.3"},
+                    FormatCase{-1.0 / 7, u"-0.142857142857143", u"-.142857142857143"}),
     [](const auto& info) { return testsupport::CaseName(info.param.value); });
 
 TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
