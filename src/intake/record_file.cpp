@@ -126,26 +126,24 @@ void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t le
 
 model::Text DecodeField(const unsigned char* bytes, int width) {
   const Cp932Table& table = Table();
-  model::Text text;
-  text.reserve(static_cast<size_t>(width > 0 ? width : 0));
-  int doubles = 0;
+  // Every character takes one byte or two and each double-byte one is followed by one blank, so the
+  // text is exactly as wide as the field: the characters are written over blanks.
+  model::Text text(static_cast<size_t>(width > 0 ? width : 0), u' ');
+  char16_t* out = text.data();
   for (int i = 0; i < width; ++i) {
     const unsigned char b = bytes[i];
     if (IsLeadByte(b)) {
       // A lead byte without a trail byte after it stands alone; the next byte is read on its own.
       if (i + 1 < width && IsTrailByte(bytes[i + 1])) {
-        text.push_back(table.Pair(b, bytes[i + 1]));
-        ++doubles;
+        *out++ = table.Pair(b, bytes[i + 1]);
         ++i;
       } else {
-        text.push_back(kReplacement);
+        *out++ = kReplacement;
       }
     } else {
-      text.push_back(table.Single(b));
+      *out++ = table.Single(b);
     }
   }
-  // One blank per double-byte character keeps the text as long as the field is wide.
-  text.append(static_cast<size_t>(doubles), u' ');
   return text;
 }
 
