@@ -39,21 +39,26 @@ DecimalForm FromScientific(bool negative, const char* first, const char* last) {
 // A whole number below 10^15 shows all its digits.
 constexpr double kWholeLimit = 1e15;
 
+// Digits of a whole number as 0.<digits> x 10^point, shifted by decimals places.
+DecimalForm FromWhole(bool negative, std::uint64_t whole, int decimals) {
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, whole);
+  DecimalForm form;
+  form.negative = negative;
+  form.point = static_cast<int>(res.ptr - buf) - decimals;
+  form.digits.assign(buf, res.ptr);
+  while (form.digits.back() == '0') form.digits.pop_back();
+  return form;
+}
+
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
 DecimalForm ToDecimalForm(double value) {
   if (value == 0) return {};
   const bool negative = value < 0;
   const double magnitude = std::fabs(value);
   char buf[64];
-  if (magnitude < kWholeLimit && magnitude == std::floor(magnitude)) {
-    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(magnitude));
-    DecimalForm form;
-    form.negative = negative;
-    form.point = static_cast<int>(res.ptr - buf);
-    form.digits.assign(buf, res.ptr);
-    while (form.digits.back() == '0') form.digits.pop_back();
-    return form;
-  }
+  if (magnitude < kWholeLimit && magnitude == std::floor(magnitude))
+    return FromWhole(negative, static_cast<std::uint64_t>(magnitude), 0);
   // The shortest text that reads back as the value lies within half a unit in its last binary
   // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
   if (std::isnormal(magnitude)) {
@@ -302,6 +307,15 @@ Text FormatFractionPart(const Text& pattern, const std::string& digits) {
   return out;
 }
 
+// Placeholders "0" alone, with at most the one point at point_at ("00", "000.0"): the integer digits
+// padded with zeros to as many as stand before the point, and every fraction digit after it.
+bool IsZerosPattern(const Text& pattern, size_t point_at) {
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] != u'0' && i != point_at) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 Text NumberToPatternText(double value, const Text& pattern) {
@@ -310,10 +324,10 @@ Text NumberToPatternText(double value, const Text& pattern) {
   if (point_at == Text::npos && std::none_of(pattern.begin(), pattern.end(), IsPlaceholder)) {
     return NumberToText(value);  // nothing to format by
   }
-  Text integer_pattern = pattern.substr(0, point_at);
-  Text fraction_pattern = point_at == Text::npos ? Text() : pattern.substr(point_at + 1);
   size_t decimals = 0;
-  for (char16_t c : fraction_pattern) decimals += IsPlaceholder(c) ? 1 : 0;
+  if (point_at != Text::npos)
+    decimals = static_cast<size_t>(std::count_if(pattern.begin() + static_cast<std::ptrdiff_t>(point_at) + 1,
+                                                 pattern.end(), IsPlaceholder));
 
   // Round half away from zero on the decimal digits the number shows, not on its binary value.
   DecimalForm form = ToDecimalForm(value);
@@ -331,8 +345,20 @@ Text NumberToPatternText(double value, const Text& pattern) {
   bool is_zero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
 
   Text out = form.negative && !is_zero ? u"-" : u"";
+  if (IsZerosPattern(pattern, point_at)) {
+    // What the general writing gives for such a pattern, without its passes over the pattern.
+    const size_t slots = point_at == Text::npos ? pattern.size() : point_at;
+    if (integer.size() < slots) out.append(slots - integer.size(), u'0');
+    out.append(integer.begin(), integer.end());
+    if (point_at != Text::npos) {
+      out.push_back(u'.');
+      out.append(fraction.begin(), fraction.end());
+    }
+    return out;
+  }
+  const Text integer_pattern = pattern.substr(0, point_at);
   out += FormatIntegerPart(integer_pattern, integer);
-  if (point_at != Text::npos) out += u"." + FormatFractionPart(fraction_pattern, fraction);
+  if (point_at != Text::npos) out += u"." + FormatFractionPart(pattern.substr(point_at + 1), fraction);
   return out;
 }
 
