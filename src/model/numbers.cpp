@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -51,6 +52,21 @@ DecimalForm FromWhole(bool negative, std::uint64_t whole, int decimals) {
   return form;
 }
 
+// A value of one to three decimals: m / 10^k reading back as the value means the decimal m x 10^-k
+// lies within half a unit in the value's last binary place, so with 15 digits or fewer it is the
+// value rounded to 15 digits.
+std::optional<DecimalForm> FewDecimals(bool negative, double magnitude) {
+  constexpr std::array<double, 4> kScales = {1, 10, 100, 1000};
+  for (int k = 1; k <= 3; ++k) {
+    const double scale = kScales[static_cast<size_t>(k)];
+    const double whole = std::nearbyint(magnitude * scale);
+    if (whole >= kWholeLimit) return std::nullopt;
+    if (whole < 1) continue;
+    if (whole / scale == magnitude) return FromWhole(negative, static_cast<std::uint64_t>(whole), k);
+  }
+  return std::nullopt;
+}
+
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
 DecimalForm ToDecimalForm(double value) {
   if (value == 0) return {};
@@ -59,6 +75,9 @@ DecimalForm ToDecimalForm(double value) {
   char buf[64];
   if (magnitude < kWholeLimit && magnitude == std::floor(magnitude))
     return FromWhole(negative, static_cast<std::uint64_t>(magnitude), 0);
+  if (std::isnormal(magnitude)) {
+    if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
+  }
   // The shortest text that reads back as the value lies within half a unit in its last binary
   // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
   if (std::isnormal(magnitude)) {
