@@ -162,7 +162,9 @@ model::Text DecodeField(const unsigned char* bytes, int width) {
   char16_t* out = text.data();
   for (int i = 0; i < width; ++i) {
     const unsigned char b = bytes[i];
-    if (IsLeadByte(b)) {
+    if (b < 0x80) {
+      *out++ = static_cast<char16_t>(b);  // ASCII, the usual byte, maps to itself
+    } else if (IsLeadByte(b)) {
       // A lead byte without a trail byte after it stands alone; the next byte is read on its own.
       if (i + 1 < width && IsTrailByte(bytes[i + 1])) {
         *out++ = table.Pair(b, bytes[i + 1]);
