@@ -202,9 +202,8 @@ double DecimalToDouble(bool negative, const std::string& digits, std::int64_t po
   return value == 0 ? 0 : value;  // no negative zero from a text
 }
 
-}  // namespace
-
-double TextToNumber(const Text& text) {
+// Any text, by the scanner.
+double ScanTextToNumber(const Text& text) {
   NumberScanner scan(text);
   bool negative = ReadSign(scan);
   std::string digits;  // every digit before the exponent, leading zeros included
@@ -220,6 +219,53 @@ double TextToNumber(const Text& text) {
   if (digits.empty()) return 0;
   if (point < 0) point = static_cast<std::int64_t>(digits.size());
   return DecimalToDouble(negative, digits, point, ReadExponent(scan));
+}
+
+// The usual cell text, read in one pass: at most 15 significant digits, at most 22 of them after the
+// point and no exponent. It gives what DecimalToDouble gives for it; any other text reads as nullopt.
+std::optional<double> ReadShortNumber(const Text& text) {
+  const size_t size = text.size();
+  size_t at = 0;
+  auto skip_blanks = [&] {
+    while (at < size && text[at] == u' ') ++at;
+  };
+  skip_blanks();
+  bool negative = false;
+  if (at < size && (text[at] == u'+' || text[at] == u'-')) {
+    negative = text[at] == u'-';
+    ++at;
+  }
+  std::uint64_t whole = 0;
+  int significant = 0;
+  int after_point = 0;
+  bool point = false;
+  for (skip_blanks(); at < size; skip_blanks()) {
+    const char16_t c = text[at];
+    if (IsDigit(c)) {
+      if (whole != 0 || c != u'0') {
+        if (++significant > kSignificantDigits) return std::nullopt;
+        whole = whole * 10 + static_cast<std::uint64_t>(c - u'0');
+      }
+      if (point) ++after_point;
+    } else if (c == u'.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    ++at;
+  }
+  if (at < size && (text[at] == u'E' || text[at] == u'e')) return std::nullopt;
+  if (whole == 0) return 0.0;  // no digits, or zeros only
+  if (after_point > kExactPowers) return std::nullopt;
+  const double magnitude = static_cast<double>(whole) / kPowersOfTen[static_cast<size_t>(after_point)];
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double TextToNumber(const Text& text) {
+  if (std::optional<double> value = ReadShortNumber(text)) return *value;
+  return ScanTextToNumber(text);
 }
 
 Text NumberToText(double value) {
