@@ -105,6 +105,32 @@ RecordFile::~RecordFile() {
   if (fd_ >= 0) ::close(fd_);
 }
 
+namespace {
+// Large enough that a walk through a meeting's records takes a handful of reads, small enough to
+// stay a plain heap block.
+constexpr std::size_t kBlockBytes = 64 * 1024;
+}  // namespace
+
+std::size_t RecordFile::LoadBlock(std::uint64_t offset, std::size_t length) {
+  constexpr auto kLargestEnd = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+  const std::size_t wanted =
+      static_cast<std::size_t>(std::min<std::uint64_t>(std::max(length, kBlockBytes), kLargestEnd - offset));
+  if (block_capacity_ < wanted) {
+    block_ = std::make_unique_for_overwrite<unsigned char[]>(wanted);
+    block_capacity_ = wanted;
+  }
+  block_offset_ = offset;
+  block_filled_ = 0;
+  while (block_filled_ < wanted) {
+    const ssize_t got = ::pread(fd_, block_.get() + block_filled_, wanted - block_filled_,
+                                static_cast<off_t>(offset + block_filled_));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;  // the end of the file, or a read error: the rest stays unread
+    block_filled_ += static_cast<std::size_t>(got);
+  }
+  return block_filled_;
+}
+
 void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t length) {
   constexpr auto kLargestEnd = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
   if (offset > kLargestEnd - length) {
@@ -113,12 +139,16 @@ void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t le
   }
   use_.needed = std::max(use_.needed, offset + length);
   if (fd_ < 0) return;
-  std::size_t done = 0;
-  while (done < length) {
-    const ssize_t got = ::pread(fd_, out + done, length - done, static_cast<off_t>(offset + done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;  // the end of the file, or a read error: the rest stays blank
-    done += static_cast<std::size_t>(got);
+  // Served from the block only when it holds every byte asked for; otherwise read afresh from the
+  // offset, so that whatever lies at or beyond the end is found as a record-by-record read finds it.
+  const bool held = offset >= block_offset_ && offset - block_offset_ <= block_filled_ &&
+                    length <= block_filled_ - (offset - block_offset_);
+  std::size_t done = length;
+  if (held) {
+    std::copy_n(block_.get() + (offset - block_offset_), length, out);
+  } else {
+    done = std::min(LoadBlock(offset, length), length);
+    std::copy_n(block_.get(), done, out);
   }
   // A file that has shrunk since it was opened ends where the read found its end.
   if (done < length) use_.size = std::min(use_.size, offset + done);
@@ -126,26 +156,26 @@ void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t le
 
 model::Text DecodeField(const unsigned char* bytes, int width) {
   const Cp932Table& table = Table();
-  model::Text text;
-  text.reserve(static_cast<size_t>(width > 0 ? width : 0));
-  int doubles = 0;
+  // Every character takes one byte or two and each double-byte one is followed by one blank, so the
+  // text is exactly as wide as the field: the characters are written over blanks.
+  model::Text text(static_cast<size_t>(width > 0 ? width : 0), u' ');
+  char16_t* out = text.data();
   for (int i = 0; i < width; ++i) {
     const unsigned char b = bytes[i];
-    if (IsLeadByte(b)) {
+    if (b < 0x80) {
+      *out++ = static_cast<char16_t>(b);  // ASCII, the usual byte, maps to itself
+    } else if (IsLeadByte(b)) {
       // A lead byte without a trail byte after it stands alone; the next byte is read on its own.
       if (i + 1 < width && IsTrailByte(bytes[i + 1])) {
-        text.push_back(table.Pair(b, bytes[i + 1]));
-        ++doubles;
+        *out++ = table.Pair(b, bytes[i + 1]);
         ++i;
       } else {
-        text.push_back(kReplacement);
+        *out++ = kReplacement;
       }
     } else {
-      text.push_back(table.Single(b));
+      *out++ = table.Single(b);
     }
   }
-  // One blank per double-byte character keeps the text as long as the field is wide.
-  text.append(static_cast<size_t>(doubles), u' ');
   return text;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "model/text.h"
@@ -49,8 +50,16 @@ class RecordFile {
   const RecordFileUse& Use() const { return use_; }
 
  private:
+  // Reads ahead from offset into the block, at least length bytes' worth; how many the file gave.
+  std::size_t LoadBlock(std::uint64_t offset, std::size_t length);
+
   int fd_ = -1;
   RecordFileUse use_;
+  // The bytes read ahead: records are read in order, so one read serves many of them.
+  std::unique_ptr<unsigned char[]> block_;
+  std::size_t block_capacity_ = 0;
+  std::uint64_t block_offset_ = 0;
+  std::size_t block_filled_ = 0;
 };
 
 // Reads records by number (from 1) into one buffer; Layout gives kLength and kFields

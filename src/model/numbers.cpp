@@ -1,10 +1,12 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -21,22 +23,72 @@ struct DecimalForm {
   int point = 0;
 };
 
-// The value rounded to 15 significant digits, exactly as the decimal text shows it.
-DecimalForm ToDecimalForm(double value) {
+// Digits and exponent of d.ddd...e[+-]xx as std::to_chars writes it in scientific form.
+DecimalForm FromScientific(bool negative, const char* first, const char* last) {
   DecimalForm form;
-  if (value == 0) return form;
-  form.negative = value < 0;
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                           kSignificantDigits - 1);
-  std::string text(buf, res.ptr);  // d.dddddddddddddde[+-]xx
-  size_t e = text.find('e');
+  form.negative = negative;
+  const char* e = std::find(first, last, 'e');
   int exponent = 0;
-  std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
-  form.digits = text.substr(0, 1) + text.substr(2, e - 2);
+  std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), last, exponent);
+  form.digits.assign(first, 1);
+  if (e - first > 2) form.digits.append(first + 2, e);
   while (!form.digits.empty() && form.digits.back() == '0') form.digits.pop_back();
   form.point = exponent + 1;
   return form;
+}
+
+// A whole number below 10^15 shows all its digits.
+constexpr double kWholeLimit = 1e15;
+
+// Digits of a whole number as 0.<digits> x 10^point, shifted by decimals places.
+DecimalForm FromWhole(bool negative, std::uint64_t whole, int decimals) {
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, whole);
+  DecimalForm form;
+  form.negative = negative;
+  form.point = static_cast<int>(res.ptr - buf) - decimals;
+  form.digits.assign(buf, res.ptr);
+  while (form.digits.back() == '0') form.digits.pop_back();
+  return form;
+}
+
+// A value of one to three decimals: m / 10^k reading back as the value means the decimal m x 10^-k
+// lies within half a unit in the value's last binary place, so with 15 digits or fewer it is the
+// value rounded to 15 digits.
+std::optional<DecimalForm> FewDecimals(bool negative, double magnitude) {
+  constexpr std::array<double, 4> kScales = {1, 10, 100, 1000};
+  for (int k = 1; k <= 3; ++k) {
+    const double scale = kScales[static_cast<size_t>(k)];
+    const double whole = std::nearbyint(magnitude * scale);
+    if (whole >= kWholeLimit) return std::nullopt;
+    if (whole < 1) continue;
+    if (whole / scale == magnitude) return FromWhole(negative, static_cast<std::uint64_t>(whole), k);
+  }
+  return std::nullopt;
+}
+
+// The value rounded to 15 significant digits, exactly as the decimal text shows it.
+DecimalForm ToDecimalForm(double value) {
+  if (value == 0) return {};
+  const bool negative = value < 0;
+  const double magnitude = std::fabs(value);
+  char buf[64];
+  if (magnitude < kWholeLimit && magnitude == std::floor(magnitude))
+    return FromWhole(negative, static_cast<std::uint64_t>(magnitude), 0);
+  if (std::isnormal(magnitude)) {
+    if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
+  }
+  // The shortest text that reads back as the value lies within half a unit in its last binary
+  // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
+  if (std::isnormal(magnitude)) {
+    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    const char* e = std::find(buf, res.ptr, 'e');
+    const long digit_count = e - buf - (e - buf > 1 ? 1 : 0);
+    if (digit_count <= kSignificantDigits) return FromScientific(negative, buf, res.ptr);
+  }
+  auto res =
+      std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kSignificantDigits - 1);
+  return FromScientific(negative, buf, res.ptr);
 }
 
 std::string Zeros(long count) {
@@ -112,6 +164,12 @@ std::int64_t ReadExponent(NumberScanner& scan) {
   return negative ? -exponent : exponent;
 }
 
+// The powers of ten that a double holds exactly.
+constexpr std::int64_t kExactPowers = 22;
+constexpr std::array<double, kExactPowers + 1> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // The double nearest to digits x 10^(point - digit count + exponent), out of range giving
 // infinity or zero.
 double DecimalToDouble(bool negative, const std::string& digits, std::int64_t point, std::int64_t exponent) {
@@ -123,6 +181,20 @@ double DecimalToDouble(bool negative, const std::string& digits, std::int64_t po
   if (scale > 400) return infinity;
   if (scale < -400) return 0;
 
+  // Up to 15 digits are exact in a double, as is every power of ten up to 10^22; one multiplication
+  // or division of the two rounds once, to the same nearest double as reading the text.
+  const size_t count = digits.size() - first;
+  const std::int64_t shift = scale - static_cast<std::int64_t>(count);
+  if (count <= static_cast<size_t>(kSignificantDigits) && shift >= -kExactPowers && shift <= kExactPowers) {
+    std::uint64_t whole = 0;
+    for (size_t i = first; i < digits.size(); ++i)
+      whole = whole * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    const double power = kPowersOfTen[static_cast<size_t>(shift < 0 ? -shift : shift)];
+    const double magnitude =
+        shift < 0 ? static_cast<double>(whole) / power : static_cast<double>(whole) * power;
+    return negative ? -magnitude : magnitude;
+  }
+
   std::string ascii = (negative ? "-0." : "0.") + digits.substr(first) + "e" + std::to_string(scale);
   double value = 0;
   auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
@@ -130,9 +202,8 @@ double DecimalToDouble(bool negative, const std::string& digits, std::int64_t po
   return value == 0 ? 0 : value;  // no negative zero from a text
 }
 
-}  // namespace
-
-double TextToNumber(const Text& text) {
+// Any text, by the scanner.
+double ScanTextToNumber(const Text& text) {
   NumberScanner scan(text);
   bool negative = ReadSign(scan);
   std::string digits;  // every digit before the exponent, leading zeros included
@@ -148,6 +219,53 @@ double TextToNumber(const Text& text) {
   if (digits.empty()) return 0;
   if (point < 0) point = static_cast<std::int64_t>(digits.size());
   return DecimalToDouble(negative, digits, point, ReadExponent(scan));
+}
+
+// The usual cell text, read in one pass: at most 15 significant digits, at most 22 of them after the
+// point and no exponent. It gives what DecimalToDouble gives for it; any other text reads as nullopt.
+std::optional<double> ReadShortNumber(const Text& text) {
+  const size_t size = text.size();
+  size_t at = 0;
+  auto skip_blanks = [&] {
+    while (at < size && text[at] == u' ') ++at;
+  };
+  skip_blanks();
+  bool negative = false;
+  if (at < size && (text[at] == u'+' || text[at] == u'-')) {
+    negative = text[at] == u'-';
+    ++at;
+  }
+  std::uint64_t whole = 0;
+  int significant = 0;
+  int after_point = 0;
+  bool point = false;
+  for (skip_blanks(); at < size; skip_blanks()) {
+    const char16_t c = text[at];
+    if (IsDigit(c)) {
+      if (whole != 0 || c != u'0') {
+        if (++significant > kSignificantDigits) return std::nullopt;
+        whole = whole * 10 + static_cast<std::uint64_t>(c - u'0');
+      }
+      if (point) ++after_point;
+    } else if (c == u'.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    ++at;
+  }
+  if (at < size && (text[at] == u'E' || text[at] == u'e')) return std::nullopt;
+  if (whole == 0) return 0.0;  // no digits, or zeros only
+  if (after_point > kExactPowers) return std::nullopt;
+  const double magnitude = static_cast<double>(whole) / kPowersOfTen[static_cast<size_t>(after_point)];
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double TextToNumber(const Text& text) {
+  if (std::optional<double> value = ReadShortNumber(text)) return *value;
+  return ScanTextToNumber(text);
 }
 
 Text NumberToText(double value) {
@@ -254,6 +372,15 @@ Text FormatFractionPart(const Text& pattern, const std::string& digits) {
   return out;
 }
 
+// Placeholders "0" alone, with at most the one point at point_at ("00", "000.0"): the integer digits
+// padded with zeros to as many as stand before the point, and every fraction digit after it.
+bool IsZerosPattern(const Text& pattern, size_t point_at) {
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] != u'0' && i != point_at) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 Text NumberToPatternText(double value, const Text& pattern) {
@@ -262,10 +389,10 @@ Text NumberToPatternText(double value, const Text& pattern) {
   if (point_at == Text::npos && std::none_of(pattern.begin(), pattern.end(), IsPlaceholder)) {
     return NumberToText(value);  // nothing to format by
   }
-  Text integer_pattern = pattern.substr(0, point_at);
-  Text fraction_pattern = point_at == Text::npos ? Text() : pattern.substr(point_at + 1);
   size_t decimals = 0;
-  for (char16_t c : fraction_pattern) decimals += IsPlaceholder(c) ? 1 : 0;
+  if (point_at != Text::npos)
+    decimals = static_cast<size_t>(std::count_if(pattern.begin() + static_cast<std::ptrdiff_t>(point_at) + 1,
+                                                 pattern.end(), IsPlaceholder));
 
   // Round half away from zero on the decimal digits the number shows, not on its binary value.
   DecimalForm form = ToDecimalForm(value);
@@ -283,8 +410,20 @@ Text NumberToPatternText(double value, const Text& pattern) {
   bool is_zero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
 
   Text out = form.negative && !is_zero ? u"-" : u"";
+  if (IsZerosPattern(pattern, point_at)) {
+    // What the general writing gives for such a pattern, without its passes over the pattern.
+    const size_t slots = point_at == Text::npos ? pattern.size() : point_at;
+    if (integer.size() < slots) out.append(slots - integer.size(), u'0');
+    out.append(integer.begin(), integer.end());
+    if (point_at != Text::npos) {
+      out.push_back(u'.');
+      out.append(fraction.begin(), fraction.end());
+    }
+    return out;
+  }
+  const Text integer_pattern = pattern.substr(0, point_at);
   out += FormatIntegerPart(integer_pattern, integer);
-  if (point_at != Text::npos) out += u"." + FormatFractionPart(fraction_pattern, fraction);
+  if (point_at != Text::npos) out += u"." + FormatFractionPart(pattern.substr(point_at + 1), fraction);
   return out;
 }
 

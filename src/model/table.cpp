@@ -8,19 +8,13 @@ TextTable::TextTable(std::vector<IndexRange> dims) : dims_(std::move(dims)) {
   cells_.assign(n, Text());
 }
 
-size_t TextTable::Flat(std::initializer_list<int> idx) const {
-  if (idx.size() != dims_.size()) throw std::out_of_range("table index count");
-  size_t flat = 0;
-  size_t d = 0;
-  for (int i : idx) {
-    const auto& r = dims_[d++];
-    if (i < r.lo || i > r.hi) {
-      throw std::out_of_range("table index " + std::to_string(i) + " outside " + std::to_string(r.lo) + ".." +
-                              std::to_string(r.hi));
-    }
-    flat = flat * static_cast<size_t>(r.size()) + static_cast<size_t>(i - r.lo);
-  }
-  return flat;
+void TextTable::ThrowIndexCount() {
+  throw std::out_of_range("table index count");
+}
+
+void TextTable::ThrowIndexOutside(int i, const IndexRange& range) {
+  throw std::out_of_range("table index " + std::to_string(i) + " outside " + std::to_string(range.lo) + ".." +
+                          std::to_string(range.hi));
 }
 
 std::vector<int> TextTable::IndicesOf(size_t flat) const {

@@ -43,7 +43,20 @@ class TextTable {
   void Clear();
 
  private:
-  size_t Flat(std::initializer_list<int> idx) const;
+  // Inline, since every cell access passes here; the failures stay out of line.
+  size_t Flat(std::initializer_list<int> idx) const {
+    if (idx.size() != dims_.size()) ThrowIndexCount();
+    size_t flat = 0;
+    const IndexRange* r = dims_.data();
+    for (int i : idx) {
+      if (i < r->lo || i > r->hi) ThrowIndexOutside(i, *r);
+      flat = flat * static_cast<size_t>(r->size()) + static_cast<size_t>(i - r->lo);
+      ++r;
+    }
+    return flat;
+  }
+  [[noreturn]] static void ThrowIndexCount();
+  [[noreturn]] static void ThrowIndexOutside(int i, const IndexRange& range);
   std::vector<IndexRange> dims_;
   std::vector<Text> cells_ = std::vector<Text>(1);
 };

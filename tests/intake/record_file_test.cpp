@@ -199,6 +199,34 @@ TEST_F(RecordReaderTest, AFifoInPlaceOfTheFileReadsAsMissingWithoutWaiting) {
   EXPECT_FALSE(reader.Use().Complete());
 }
 
+// Records are read ahead in large blocks; every record must still read as itself, in any order,
+// whether it lies inside a block, across the end of one, or is cut by the end of the file.
+TEST_F(RecordReaderTest, ReadsEveryRecordOfAFileManyReadsLongInAnyOrder) {
+  constexpr long kRecords = 50000;  // 300,000 bytes
+  auto record_text = [](long n) {
+    std::string digits = std::to_string(n % 1000000);
+    return std::string(6 - digits.size(), '0') + digits;
+  };
+  std::string content;
+  for (long n = 1; n <= kRecords; ++n) content += record_text(n);
+  content.resize(content.size() - 3);  // the last record is cut after 3 bytes
+  intake::RecordReader<TinyRecord> reader(Write("many.kd2", content));
+  auto expect_record = [&](long n) {
+    reader.Read(n);
+    const std::string text = n < kRecords    ? record_text(n)
+                             : n == kRecords ? record_text(n).substr(0, 3) + "   "
+                                             : std::string(6, ' ');
+    ASSERT_EQ(reader.Field(1), model::FromUtf8(text.substr(0, 2))) << n;
+    ASSERT_EQ(reader.Field(2), model::FromUtf8(text.substr(2))) << n;
+  };
+  for (long n = 1; n <= kRecords + 2; ++n) expect_record(n);
+  for (long n = kRecords + 2; n >= 1; n -= 7) expect_record(n);
+  for (long n : {kRecords, 1L, 10923L, 10922L, 21846L, kRecords - 1, kRecords + 1, 2L}) expect_record(n);
+  EXPECT_EQ(reader.Use().size, content.size());
+  EXPECT_EQ(reader.Use().needed, static_cast<std::uint64_t>(kRecords + 2) * TinyRecord::kLength);
+  EXPECT_FALSE(reader.Use().Complete());
+}
+
 // What a reader tells of the file after reading some records of it.
 TEST_F(RecordReaderTest, TellsWhetherTheFileOpenedAndHeldEveryRecordAskedFor) {
   struct Case {

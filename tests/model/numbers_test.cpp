@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <string>
 
 #include "tests/support/case_names.h"
 #include "tests/support/text_printer.h"
@@ -74,6 +76,22 @@ TEST(TextToNumber, ReadsLongDigitRuns) {
   EXPECT_EQ(TextToNumber(Text(5000, u'0') + u"7"), 7);
 }
 
+// The fast reading of short texts and the general one must agree wherever they meet: up to and
+// beyond 15 digits, and powers of ten up to and beyond 10^22.
+TEST(TextToNumber, ReadsTheNearestDoubleAroundFifteenDigitsAndExactPowers) {
+  const std::string digits = "9007199254740993123";
+  for (size_t count = 1; count <= digits.size(); ++count) {
+    for (int exponent = -26; exponent <= 26; ++exponent) {
+      for (const char* sign : {"", "-"}) {
+        const std::string ascii = sign + digits.substr(0, count) + "e" + std::to_string(exponent);
+        double expected = 0;
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), expected);
+        EXPECT_EQ(TextToNumber(Text(ascii.begin(), ascii.end())), expected) << ascii;
+      }
+    }
+  }
+}
+
 struct FormatCase {
   double value;
   const char16_t* plain;
@@ -94,21 +112,30 @@ TEST_P(NumberToTextTest, WritesShortestDecimalWithFifteenDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberToTextTest,
-    testing::Values(FormatCase{0, u"0", u" 0"}, FormatCase{-0.0, u"0", u" 0"}, FormatCase{1, u"1", u" 1"},
-                    FormatCase{-1, u"-1", u"-1"}, FormatCase{58, u"58", u" 58"},
-                    FormatCase{0.5, u"0.5", u" .5"}, FormatCase{-0.5, u"-0.5", u"-.5"},
-                    FormatCase{96.3, u"96.3", u" 96.3"}, FormatCase{-1234.5, u"-1234.5", u"-1234.5"},
-                    FormatCase{0.1 + 0.2, u"0.3", u" .3"},
-                    FormatCase{1e20, u"100000000000000000000", u" 100000000000000000000"},
-                    FormatCase{1e-7, u"0.0000001", u" .0000001"},
-                    FormatCase{-1.5e-5, u"-0.000015", u"-.000015"},
-                    FormatCase{123456789012345, u"123456789012345", u" 123456789012345"},
-                    // The 16th digit is rounded away.
-                    FormatCase{1234567890123456, u"1234567890123460", u" 1234567890123460"},
-                    FormatCase{999999999999999.9, u"1000000000000000", u" 1000000000000000"},
-                    FormatCase{1.0 / 3, u"0.333333333333333", u" .333333333333333"},
-                    FormatCase{-2.0 / 3, u"-0.666666666666667", u"-.666666666666667"},
-                    FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"}),
+    testing::Values(
+        FormatCase{0, u"0", u" 0"}, FormatCase{-0.0, u"0", u" 0"}, FormatCase{1, u"1", u" 1"},
+        FormatCase{-1, u"-1", u"-1"}, FormatCase{58, u"58", u" 58"}, FormatCase{0.5, u"0.5", u" .5"},
+        FormatCase{-0.5, u"-0.5", u"-.5"}, FormatCase{96.3, u"96.3", u" 96.3"},
+        FormatCase{-1234.5, u"-1234.5", u"-1234.5"}, FormatCase{0.1 + 0.2, u"0.3", u" .3"},
+        FormatCase{1e20, u"100000000000000000000", u" 100000000000000000000"},
+        FormatCase{1e-7, u"0.0000001", u" .0000001"}, FormatCase{-1.5e-5, u"-0.000015", u"-.000015"},
+        FormatCase{123456789012345, u"123456789012345", u" 123456789012345"},
+        // The 16th digit is rounded away.
+        FormatCase{1234567890123456, u"1234567890123460", u" 1234567890123460"},
+        FormatCase{999999999999999.9, u"1000000000000000", u" 1000000000000000"},
+        FormatCase{1.0 / 3, u"0.333333333333333", u" .333333333333333"},
+        FormatCase{-2.0 / 3, u"-0.666666666666667", u"-.666666666666667"},
+        FormatCase{55.05, u"55.05", u" 55.05"}, FormatCase{100.25, u"100.25", u" 100.25"},
+        // Around 15 digits: whole numbers, and fractions of 15 and 16 digits.
+        FormatCase{999999999999999, u"999999999999999", u" 999999999999999"},
+        FormatCase{1e15 + 2, u"1000000000000000", u" 1000000000000000"},
+        FormatCase{-1e15 - 6, u"-1000000000000010", u"-1000000000000010"},
+        FormatCase{0.123456789012345, u"0.123456789012345", u" .123456789012345"},
+        FormatCase{0.1234567890123456, u"0.123456789012346", u" .123456789012346"},
+        FormatCase{72.3, u"72.3", u" 72.3"}, FormatCase{0.001, u"0.001", u" .001"},
+        FormatCase{-1234.567, u"-1234.567", u"-1234.567"}, FormatCase{0.0005, u"0.0005", u" .0005"},
+        FormatCase{0.1 + 0.7, u"0.8", u" .8"}, FormatCase{4.35 * 100, u"435", u" 435"},
+        FormatCase{-1.0 / 7, u"-0.142857142857143", u"-.142857142857143"}),
     [](const auto& info) { return testsupport::CaseName(info.param.value); });
 
 TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
@@ -171,6 +198,9 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{-5, u"000.0", u"-005.0"}, PatternCase{-0.04, u"000.0", u"000.0"},
         PatternCase{-0.4, u"0", u"0"}, PatternCase{-0.05, u"0.0", u"-0.1"}, PatternCase{-0.5, u"#.0", u"-.5"},
         PatternCase{-0.0, u"0.0", u"0.0"},
+        // Patterns of "0" alone, with and without a point.
+        PatternCase{72.34, u"000.0", u"072.3"}, PatternCase{0.25, u".0", u".3"}, PatternCase{5, u".", u"5."},
+        PatternCase{-1234.96, u"00.00", u"-1234.96"}, PatternCase{-7, u"00", u"-07"},
         // Without placeholders there is nothing to format by.
         PatternCase{12.5, u"", u"12.5"}),
     [](const auto& info) {
