@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <sstream>
 
 #include "ui/file_lists.h"
@@ -17,6 +18,11 @@ namespace {
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kMaxSide = 1 << 15;  // far beyond any picture; guards the size of what is read
+constexpr uint32_t kBitFields = 3;
+// Where the red, green and blue masks of a bit-field bitmap lie: after a 40-byte header, or inside
+// any longer one, at the same place.
+constexpr size_t kMasksAt = kFileHeaderSize + kInfoHeaderSize;
+constexpr size_t kMasksSize = 12;
 
 void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
   for (int k = 0; k < bytes; ++k) out.push_back(static_cast<char>((value >> (8 * k)) & 0xFF));
@@ -28,8 +34,22 @@ uint32_t GetLittleEndian(std::string_view in, size_t at, int bytes) {
   return value;
 }
 
-int RowBytes(int width, int bytes_per_pixel) {
-  return (width * bytes_per_pixel + 3) / 4 * 4;
+uint64_t RowBytes(int width, int bytes_per_pixel) {
+  return (static_cast<uint64_t>(width) * static_cast<uint64_t>(bytes_per_pixel) + 3) / 4 * 4;
+}
+
+bool HoldsRaster(const Raster& raster) {
+  return raster.width >= 1 && raster.height >= 1 && raster.width <= kMaxSide && raster.height <= kMaxSide &&
+         raster.pixels.size() == static_cast<size_t>(raster.width) * static_cast<size_t>(raster.height);
+}
+
+// Only the masks of blue, green and red bytes in that order, the layout of an uncompressed 32-bit
+// bitmap, can be read; any other layout is no bitmap this reader knows.
+bool HasPlainMasks(std::string_view bytes) {
+  if (bytes.size() < kMasksAt + kMasksSize) return false;
+  return GetLittleEndian(bytes, kMasksAt, 4) == 0x00FF0000 &&
+         GetLittleEndian(bytes, kMasksAt + 4, 4) == 0x0000FF00 &&
+         GetLittleEndian(bytes, kMasksAt + 8, 4) == 0x000000FF;
 }
 
 int ToPixel(double twips) {
@@ -98,12 +118,15 @@ std::optional<std::string> ReadFile(const Text& path) {
 }  // namespace
 
 std::string EncodeBitmap(const Raster& raster) {
-  const int row_bytes = RowBytes(raster.width, 3);
-  const auto data_size = static_cast<uint32_t>(row_bytes * raster.height);
+  if (!HoldsRaster(raster)) return {};
+  const uint64_t row_bytes = RowBytes(raster.width, 3);
+  const uint64_t data_size = row_bytes * static_cast<uint64_t>(raster.height);
+  const uint64_t file_size = kFileHeaderSize + kInfoHeaderSize + data_size;
+  if (file_size > std::numeric_limits<uint32_t>::max()) return {};
   std::string out;
-  out.reserve(kFileHeaderSize + kInfoHeaderSize + data_size);
+  out.reserve(static_cast<size_t>(file_size));
   out += "BM";
-  PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize + data_size, 4);
+  PutLittleEndian(out, static_cast<uint32_t>(file_size), 4);
   PutLittleEndian(out, 0, 4);
   PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize, 4);
   PutLittleEndian(out, kInfoHeaderSize, 4);
@@ -112,7 +135,7 @@ std::string EncodeBitmap(const Raster& raster) {
   PutLittleEndian(out, 1, 2);   // planes
   PutLittleEndian(out, 24, 2);  // bits per pixel
   PutLittleEndian(out, 0, 4);   // no compression
-  PutLittleEndian(out, data_size, 4);
+  PutLittleEndian(out, static_cast<uint32_t>(data_size), 4);
   PutLittleEndian(out, 3780, 4);  // 96 dots per inch, in dots per metre
   PutLittleEndian(out, 3780, 4);
   PutLittleEndian(out, 0, 4);
@@ -124,7 +147,7 @@ std::string EncodeBitmap(const Raster& raster) {
       out.push_back(static_cast<char>((c >> 8) & 0xFF));   // green
       out.push_back(static_cast<char>(c & 0xFF));          // red
     }
-    out.append(static_cast<size_t>(row_bytes - raster.width * 3), '\0');
+    out.append(static_cast<size_t>(row_bytes) - static_cast<size_t>(raster.width) * 3, '\0');
   }
   return out;
 }
@@ -132,6 +155,7 @@ std::string EncodeBitmap(const Raster& raster) {
 std::optional<Raster> DecodeBitmap(std::string_view bytes) {
   if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes.substr(0, 2) != "BM") return std::nullopt;
   const uint32_t offset = GetLittleEndian(bytes, 10, 4);
+  const uint32_t header_size = GetLittleEndian(bytes, 14, 4);
   const auto width = static_cast<int32_t>(GetLittleEndian(bytes, 18, 4));
   const auto height = static_cast<int32_t>(GetLittleEndian(bytes, 22, 4));
   const uint32_t bits = GetLittleEndian(bytes, 28, 2);
@@ -139,18 +163,24 @@ std::optional<Raster> DecodeBitmap(std::string_view bytes) {
   const bool top_down = height < 0;
   const int64_t rows = top_down ? -static_cast<int64_t>(height) : height;
   if (width <= 0 || rows <= 0 || width > kMaxSide || rows > kMaxSide) return std::nullopt;
-  if ((bits != 24 && bits != 32) || (compression != 0 && !(bits == 32 && compression == 3)))
-    return std::nullopt;
+  // The older 12-byte header keeps its sides in 16 bits elsewhere: not read.
+  if (header_size < static_cast<uint32_t>(kInfoHeaderSize)) return std::nullopt;
+  const bool bit_fields = bits == 32 && compression == kBitFields;
+  if ((bits != 24 && bits != 32) || (compression != 0 && !bit_fields)) return std::nullopt;
+  if (bit_fields && !HasPlainMasks(bytes)) return std::nullopt;
+  // The pixels start after the headers (and the masks that follow a 40-byte one) and lie within the file.
+  uint64_t pixels_from = uint64_t{kFileHeaderSize} + header_size;
+  if (bit_fields && header_size == static_cast<uint32_t>(kInfoHeaderSize)) pixels_from += kMasksSize;
+  if (offset < pixels_from || offset > bytes.size()) return std::nullopt;
   const int bytes_per_pixel = static_cast<int>(bits / 8);
-  const int row_bytes = RowBytes(width, bytes_per_pixel);
-  if (offset > bytes.size() || (bytes.size() - offset) / row_bytes < static_cast<size_t>(rows))
-    return std::nullopt;
+  const uint64_t row_bytes = RowBytes(width, bytes_per_pixel);
+  if ((bytes.size() - offset) / row_bytes < static_cast<uint64_t>(rows)) return std::nullopt;
   Raster raster;
   raster.width = width;
   raster.height = static_cast<int>(rows);
   raster.pixels.resize(static_cast<size_t>(width) * raster.height);
   for (int row = 0; row < raster.height; ++row) {
-    const size_t at = offset + static_cast<size_t>(row) * row_bytes;
+    const size_t at = offset + static_cast<size_t>(row) * static_cast<size_t>(row_bytes);
     const int y = top_down ? row : raster.height - 1 - row;
     for (int x = 0; x < width; ++x) {
       const size_t p = at + static_cast<size_t>(x) * bytes_per_pixel;
@@ -183,6 +213,7 @@ Raster RasterOf(const PictureImage& image) {
 
 bool BitmapFilePictureStore::Save(const Text& path, const PictureImage& image) {
   std::string bytes = EncodeBitmap(RasterOf(image));
+  if (bytes.empty()) return false;
   {
     std::ofstream out(PathOfText(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;

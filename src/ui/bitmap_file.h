@@ -12,9 +12,12 @@
 
 namespace ui {
 
-// A 24-bit bottom-up BMP of the raster.
+// A 24-bit bottom-up BMP of the raster; empty for a raster no bitmap file can hold (a side below 1 or
+// beyond 32768 pixels, or pixels that do not fill its sides).
 std::string EncodeBitmap(const Raster& raster);
-// An uncompressed 24- or 32-bit BMP, bottom-up or top-down; nothing for anything else.
+// An uncompressed 24- or 32-bit BMP, bottom-up or top-down, or a 32-bit one whose bit fields are the
+// plain blue, green, red bytes; nothing for anything else, for headers whose sizes or pixel offset do
+// not fit the file.
 std::optional<Raster> DecodeBitmap(std::string_view bytes);
 // The picture in pixels (15 twips each): background colour, loaded pixels, lines and boxes with their
 // widths and styles (every style but solid drawn dotted); texts are left out.

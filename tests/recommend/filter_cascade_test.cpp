@@ -114,6 +114,7 @@ TEST_F(FilterCascade, EachCriterionGreensWhatPassesAndGreysFromTheFirstFailureOn
       {"out at once, rest of 46: green mark", {u"***", u"100", u"0", u"9", u"46"}, "xxxxxxxxxxxxxxxxxgx"},
       {"out at once, rest of 45: no mark", {u"***", u"100", u"0", u"9", u"45"}, "xxxxxxxxxxxxxxxxxxx"},
       {"out at once, 200 days: red mark", {u"***", u"100", u"0", u"9", u"200"}, "xxxxxxxxxxxxxxxxxrx"},
+      {"out at once, no earlier run: no mark", {u"***", u"100", u"0", u"9", u"---"}, "xxxxxxxxxxxxxxxxxxx"},
   };
   std::vector<Runner> runners;
   for (const Case& c : cases) runners.push_back(c.runner);

@@ -192,6 +192,15 @@ TEST_F(RecommendHorsesOnARace, NoRunnerAtFiftyShowsNoneAndBlanksTheLaterLines) {
   EXPECT_EQ(Grid().TextMatrix(2, 21), u"49");
 }
 
+// Four runners (target 2), bins giving a cut-off of 3: the two at 170 would make four, so both stay out.
+TEST_F(RecommendHorsesOnARace, ATieCrossingTheCutoffLeavesBothTiedRunnersOut) {
+  Enter({u"200", u"180", u"170", u"170"}, {2, 1});
+  RecommendHorses(Grid(), Window().Text1, app_.meeting, kRace, 4);
+  EXPECT_EQ(Recommendation().RecommendCutoff(kRace), u"3");
+  EXPECT_EQ(Window().Text1.Text(), u" 01/02 ");
+  EXPECT_EQ(OverallColours(5), "rr...");
+}
+
 TEST_F(RecommendHorsesOnARace, SixteenRecommendedFillTheFifthLineWithTheRest) {
   Enter(std::vector<Text>(16, u"200"), {16});
   RecommendHorses(Grid(), Window().Text1, app_.meeting, kRace, 16);
@@ -224,6 +233,23 @@ TEST_F(RecommendHorsesOnARace, TheClickCountsTheFieldTheAnalysisHolds) {
 
   EXPECT_EQ(Recommendation().RecommendCutoff(kRace), u"7");
   EXPECT_EQ(Window().Text1.Text(), u" 01/02/03 /04/05/06 /07 ");
+  EXPECT_FALSE(Window().Command11.Enabled());
+  EXPECT_TRUE(Window().Check7.Enabled());
+  EXPECT_TRUE(main_window.Check1.Enabled());
+}
+
+// A click that recommends no one still opens the evaluation switch and the main window's print box.
+TEST_F(RecommendHorsesOnARace, AClickWithoutRecommendationStillOpensThePrintBox) {
+  app_.meeting.Group<analysis::AnalysisWindowTables>().AnalysedRace() = u"6";
+  app_.meeting.Group<intake::RaceCardTables>().RunnerCount(kRace) = u"03";
+  Enter({u"49", u"0", u"10"}, {1, 0, 0, 0, 1, 1});
+  shell::frmAg0& main_window = app_.Form<shell::frmAg0>();
+  Window().Check7.SetEnabled(false);
+  main_window.Check1.SetEnabled(false);
+  Window().Command11.SetEnabled(true);
+  Command11_Click(app_, Window());
+
+  EXPECT_EQ(Window().Text1.Text(), kNone);
   EXPECT_FALSE(Window().Command11.Enabled());
   EXPECT_TRUE(Window().Check7.Enabled());
   EXPECT_TRUE(main_window.Check1.Enabled());

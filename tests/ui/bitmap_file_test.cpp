@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "ui/palette.h"
@@ -44,6 +45,92 @@ TEST(BitmapFile, AnythingElseReadsAsNothing) {
                                huge,
                                offset_beyond};
   for (const std::string& bytes : cases) EXPECT_FALSE(DecodeBitmap(bytes)) << bytes.size();
+}
+
+void PutAt(std::string& bytes, size_t at, uint32_t value) {
+  for (size_t k = 0; k < 4; ++k) bytes[at + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+}
+
+// Headers that claim more than the file holds, or sizes that would overflow a 32-bit count, read as
+// nothing and read nothing beyond the file.
+TEST(BitmapFile, HostileHeadersReadAsNothing) {
+  const std::string good = EncodeBitmap(Raster{2, 2, {1, 2, 3, 4}});
+  struct Case {
+    const char* what;
+    size_t at;
+    uint32_t value;
+  };
+  const Case cases[] = {
+      {"the largest sides held, a few bytes of pixels", 18, 1u << 15},
+      {"the largest height held", 22, 1u << 15},
+      {"the largest height held, top-down", 22, static_cast<uint32_t>(-(1 << 15))},
+      {"the most negative height", 22, 0x80000000u},
+      {"a negative width", 18, 0xFFFFFFFEu},
+      {"pixels from the last byte on", 10, 69},
+      {"pixels from past the end", 10, 71},
+      {"pixels from the far end of the offset range", 10, 0xFFFFFFFFu},
+      {"pixels inside the headers", 10, 14},
+      {"the older 12-byte header", 14, 12},
+      {"a header past the end", 14, 0xFFFFFFF0u},
+  };
+  for (const Case& c : cases) {
+    std::string bytes = good;
+    PutAt(bytes, c.at, c.value);
+    EXPECT_FALSE(DecodeBitmap(bytes)) << c.what;
+  }
+  // Both sides at their largest with the pixels of a 32-bit one: still only as much as the file holds.
+  std::string wide = good;
+  PutAt(wide, 18, 1u << 15);
+  PutAt(wide, 22, 1u << 15);
+  wide[28] = 32;
+  EXPECT_FALSE(DecodeBitmap(wide));
+}
+
+// A 32-bit bitmap of two pixels in one row, with its compression and, after the 40-byte header, the
+// red, green and blue masks.
+std::string ThirtyTwoBit(uint32_t compression, uint32_t red, uint32_t green, uint32_t blue) {
+  std::string bytes = EncodeBitmap(Raster{2, 1, {0, 0}}).substr(0, 54);
+  const bool masks = compression == 3;
+  PutAt(bytes, 10, masks ? 66 : 54);
+  PutAt(bytes, 18, 2);
+  PutAt(bytes, 22, 1);
+  bytes[28] = 32;
+  PutAt(bytes, 30, compression);
+  if (masks) {
+    bytes.append(12, '\0');
+    PutAt(bytes, 54, red);
+    PutAt(bytes, 58, green);
+    PutAt(bytes, 62, blue);
+  }
+  // Blue, green, red, unused: a red pixel, then a blue one.
+  bytes += std::string("\x00\x00\xFF\x00\xFF\x00\x00\x00", 8);
+  PutAt(bytes, 2, static_cast<uint32_t>(bytes.size()));
+  return bytes;
+}
+
+TEST(BitmapFile, ThirtyTwoBitsReadOnlyWithThePlainByteOrder) {
+  const Raster red_blue{2, 1, {palette::kRed, palette::kBlue}};
+  EXPECT_EQ(DecodeBitmap(ThirtyTwoBit(0, 0, 0, 0)), red_blue);
+  EXPECT_EQ(DecodeBitmap(ThirtyTwoBit(3, 0x00FF0000, 0x0000FF00, 0x000000FF)), red_blue);
+  // Masks in another order, or not whole bytes, would give other colours: not read at all.
+  EXPECT_FALSE(DecodeBitmap(ThirtyTwoBit(3, 0x000000FF, 0x0000FF00, 0x00FF0000)));
+  EXPECT_FALSE(DecodeBitmap(ThirtyTwoBit(3, 0xFF000000, 0x00FF0000, 0x0000FF00)));
+  EXPECT_FALSE(DecodeBitmap(ThirtyTwoBit(3, 0x3FF00000, 0x000FFC00, 0x000003FF)));
+  // Masks claimed but the pixels start where the masks lie.
+  std::string overlapping = ThirtyTwoBit(3, 0x00FF0000, 0x0000FF00, 0x000000FF);
+  PutAt(overlapping, 10, 54);
+  EXPECT_FALSE(DecodeBitmap(overlapping));
+}
+
+TEST(BitmapFile, WritesNothingForARasterNoFileCanHold) {
+  const Raster cases[] = {
+      {0, 0, {}},
+      {2, 2, {1, 2, 3}},  // pixels short of the sides
+      {-1, -1, {1}},
+      {(1 << 15) + 1, 1, {}},
+  };
+  for (const Raster& raster : cases)
+    EXPECT_EQ(EncodeBitmap(raster), "") << raster.width << "x" << raster.height;
 }
 
 // A level line at y from x1 to x2.

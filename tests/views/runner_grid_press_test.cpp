@@ -64,10 +64,12 @@ TEST(RunnerGridPress, TheChosenPaletteOptionGivesTheColour) {
     g.UserMouseDown(1, 0, 2000, 1000);
     EXPECT_EQ(g.CellBackColorAt(4, 1), colour) << option->Name();
   }
-  // With no option chosen nothing is painted.
+  // With no option chosen a cell never painted keeps its colour.
+  const ui::Color plain = g.CellBackColorAt(8, 1);
+  for (const auto& [option, colour] : palette) ASSERT_NE(plain, colour) << option->Name();
   w.Option2.SetValue(false);
-  g.UserMouseDown(2, 1, 2000, 1000);
-  EXPECT_EQ(g.CellBackColorAt(4, 1), ui::Rgb(255, 192, 255));
+  g.UserMouseDown(2, 1, 2000, 2000);
+  EXPECT_EQ(g.CellBackColorAt(8, 1), plain);
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ using Row = std::vector<Text>;
 const Text kRunsMark = u"回";
 const Text kSlope = u"坂";
 const Text kRemark = u"中間軽め";
+const Text kRemark2 = u"放牧明け";
+const Text kRemark3 = u"脚元不安";
 
 Text Blanks(int n) {
   return model::Spaces(n);
@@ -137,8 +139,9 @@ class TrainingWindow : public ::testing::Test {
   // never found. Runner 3: no workout 1 but a remark, a workout of 1999 whose remark is two blanks,
   // a slope workout counted in two digits. Runner 4: a workout 1 of 1999 with a blank remark, a slope
   // workout whose count has nothing before its mark, a flat workout whose 6F slot holds the mark.
+  // Runner 5: a slope workout, then two not held, each with a remark of its own.
   void WriteFixtureRace() {
-    SetRunnerCount(kRace, 4);
+    SetRunnerCount(kRace, 5);
     analysis::SetAnalysedRace(app_.meeting, kRace);
     const Text no_remark = Blanks(40);
     Put(kRace, 1, 1,
@@ -169,6 +172,13 @@ class TrainingWindow : public ::testing::Test {
     Put(kRace, 4, 3,
         {u"20001208", u"笠松", u"芝", u"不", u" 7a" + kRunsMark, u" 71.0", u" 56.0", u" 41.0", u" 13.5",
          u"\u3000一杯 ", u"  "});
+    Put(kRace, 5, 1,
+        {u"20001222", u"美南", kSlope, u"  ", u" 4" + kRunsMark + u"  ", u"", u"53.0", u"38.8", u"12.7",
+         u"一杯", no_remark});
+    Put(kRace, 5, 2,
+        {Blanks(8), Blanks(6), u"  ", u"  ", Blanks(6), Blanks(6), Blanks(6), Blanks(6), Blanks(6), Blanks(6),
+         kRemark2 + Blanks(32)});
+    Put(kRace, 5, 3, {u"19991130", u"栗東", u"Ｂ", u"良", u"", u"", u"", u"", u"", u"", kRemark3 + u"  "});
   }
 
   frmAg12& Open() { return app_.Show<frmAg12>(); }
@@ -235,6 +245,9 @@ std::vector<Row> FlatRows(const Text& runner4_6f) {
        u"41.0",
        u"13.5",
        u"\u3000一杯"},
+      {B, B,        B,        B,        B,        B,        B,        B,
+       B, kRemark2, kRemark2, kRemark2, kRemark2, kRemark2, kRemark2, B,
+       B, kRemark3, kRemark3, kRemark3, kRemark3, kRemark3, kRemark3},
   };
 }
 
@@ -269,6 +282,9 @@ std::vector<Row> SlopeRows() {
        E, E,       E,       u"12/09南坂", twelve,  u"51.0", u"37.5", u"12.2", u"強め", E, E},
       {E, E, E, E, E, E, E, u"12/15プ坂", u"回", u"53.3", u"39.9", u"13.3", u"馬なり", E, E,
        E, E, E, E, E, E, E},
+      {u"12/22南坂", u"4回",   u"53.0",  u"38.8",  u"12.7",  u"一杯", E, E,
+       kRemark2,     kRemark2, kRemark2, kRemark2, kRemark2, E,       E, kRemark3,
+       kRemark3,     kRemark3, kRemark3, kRemark3, E,        E},
   };
 }
 
@@ -280,16 +296,17 @@ std::vector<bool> Merged(std::initializer_list<int> rows) {
 
 TEST_F(TrainingWindow, BuildsTheCourseTextsOfTheThreeWorkouts) {
   Open();
-  const Text expected[4][3] = {
+  const Text expected[5][3] = {
       {u"12/24栗CW良", u"12/17南Ｗ重", u"12/10函ダ稍"},
       {u"12/23栗坂", u"12/16北Ｂ良", u"  "},
       {u"  ", u" 栗Ｂ良", u"12/09南坂"},
       {u" 栗CW良", u"12/15プ坂", u"12/08笠芝不"},
+      {u"12/22南坂", u"  ", u" 栗Ｂ良"},
   };
-  for (int i = 1; i <= 4; ++i) {
+  for (int i = 1; i <= 5; ++i) {
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(CourseText(k, kRace, i), expected[i - 1][k - 1]) << i << "," << k;
   }
-  EXPECT_EQ(CourseText(1, kRace, 5), u"");
+  EXPECT_EQ(CourseText(1, kRace, 6), u"");
 }
 
 TEST_F(TrainingWindow, LoadShowsTheFlatViewOfEveryRunner) {
@@ -304,8 +321,8 @@ TEST_F(TrainingWindow, LoadShowsTheFlatViewOfEveryRunner) {
   EXPECT_EQ(w.Width(), 12200);
   EXPECT_EQ(w.Height(), 5575);
   ExpectRows(w.MSFlexGrid1, FlatRows(u"7a回"), "flat");
-  for (int r = 6; r < 20; ++r) EXPECT_EQ(RowOf(w.MSFlexGrid1, r), Row(23, E)) << r;
-  EXPECT_EQ(MergedRows(w.MSFlexGrid1), Merged({0, 3, 4, 5}));
+  for (int r = 7; r < 20; ++r) EXPECT_EQ(RowOf(w.MSFlexGrid1, r), Row(23, E)) << r;
+  EXPECT_EQ(MergedRows(w.MSFlexGrid1), Merged({0, 3, 4, 5, 6}));
   for (int r = 2; r < 20; ++r) EXPECT_EQ(RowOf(w.MSFlexGrid2, r), Row(22, E)) << r;
   EXPECT_EQ(MergedRows(w.MSFlexGrid2), Merged({0}));
 }
@@ -321,7 +338,7 @@ TEST_F(TrainingWindow, SlopeViewShortensTheCountsAndShowsTheSlopeWorkouts) {
   EXPECT_EQ(w.MSFlexGrid1.Width(), 12000);
   EXPECT_EQ(w.MSFlexGrid1.Height(), 4600);
   ExpectRows(w.MSFlexGrid2, SlopeRows(), "slope");
-  EXPECT_EQ(MergedRows(w.MSFlexGrid2), Merged({0, 3, 4, 5}));
+  EXPECT_EQ(MergedRows(w.MSFlexGrid2), Merged({0, 3, 4, 5, 6}));
 
   // Slot C of every workout of every runner, rewritten in the shared tables.
   EXPECT_EQ(Table("TrainTimeC", 1)(kRace, 2), u"3回");
@@ -401,7 +418,7 @@ TEST_F(TrainingWindow, ViewsKeepTheRaceOfTheLoad) {
   w.Option2.UserClick();
   w.Option1.UserClick();
   ExpectRows(w.MSFlexGrid2, SlopeRows(), "slope");
-  for (int r = 6; r < 20; ++r) EXPECT_EQ(RowOf(w.MSFlexGrid2, r), Row(22, E)) << r;
+  for (int r = 7; r < 20; ++r) EXPECT_EQ(RowOf(w.MSFlexGrid2, r), Row(22, E)) << r;
   ExpectRows(w.MSFlexGrid1, FlatRows(u"a回"), "flat");
   EXPECT_EQ(Table("TrainTimeC", 1)(kOther, 1), u" 9回  ");
   EXPECT_EQ(CourseText(1, kOther, 1), u"");
