@@ -140,14 +140,17 @@ std::string EncodeBitmap(const Raster& raster) {
   PutLittleEndian(out, 3780, 4);
   PutLittleEndian(out, 0, 4);
   PutLittleEndian(out, 0, 4);
-  for (int y = raster.height - 1; y >= 0; --y) {
+  // Rows bottom-up, padding zeroed; written in place, as a byte-by-byte append costs most of a save.
+  const size_t header_size = out.size();
+  out.resize(static_cast<size_t>(file_size), '\0');
+  char* row = out.data() + header_size;
+  for (int y = raster.height - 1; y >= 0; --y, row += row_bytes) {
+    const Color* pixel = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
     for (int x = 0; x < raster.width; ++x) {
-      const Color c = raster.pixels[static_cast<size_t>(y) * raster.width + x];
-      out.push_back(static_cast<char>((c >> 16) & 0xFF));  // blue
-      out.push_back(static_cast<char>((c >> 8) & 0xFF));   // green
-      out.push_back(static_cast<char>(c & 0xFF));          // red
+      row[3 * x] = static_cast<char>((pixel[x] >> 16) & 0xFF);     // blue
+      row[3 * x + 1] = static_cast<char>((pixel[x] >> 8) & 0xFF);  // green
+      row[3 * x + 2] = static_cast<char>(pixel[x] & 0xFF);         // red
     }
-    out.append(static_cast<size_t>(row_bytes) - static_cast<size_t>(raster.width) * 3, '\0');
   }
   return out;
 }
