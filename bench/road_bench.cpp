@@ -1,7 +1,9 @@
 // tarvelo-bench [benchmark flags]: the cost of the road from the data folder to the base times,
 // on the sample meeting and on a meeting of 12 races of 28 runners. Beside each step it measures
-// the floor, the least the road must do (read the three files and decode the fields it uses),
-// and ends with a table of the steps and the road's ratio to that floor.
+// the floor, the least the road must do (read the three files and decode the fields it uses), and
+// the whole meeting analysed after the road, every user action timed on its own. It ends with a table
+// of the steps, the road's ratio to that floor, the analysis's ratio to the road, and the user actions.
+// tarvelo-bench --whole-meeting DIR writes the 12 x 28 meeting and the whole-meeting scripts into DIR.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -16,10 +18,14 @@
 #include <set>
 #include <span>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basetime/base_time_build.h"
+#include "bench/whole_meeting.h"
+#include "bench/whole_meeting_actions.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
 #include "intake/record_file.h"
@@ -187,15 +193,7 @@ void StepBenchmark(benchmark::State& state, Step step, const fs::path& folder) {
 // --- The road: the program driven as a user drives it, from its start to the analysis window
 
 void Road(benchmark::State& state, const fs::path& folder) {
-  const std::string road =
-      "click frmAg1.Command1\n"
-      "folder " +
-      folder.generic_string() +
-      "\n"
-      "click frmAg2.Command1\n"
-      "click frmAg2.Command7\n"
-      "click frmAg2.Command8\n"
-      "tick frmAg2.Timer1 2\n";
+  const std::string road = bench::RoadLines(folder);
   for (auto _ : state) {
     program::Program app;
     app.Start();
@@ -218,7 +216,8 @@ constexpr Row kRows[] = {{"floor (read + decode the road's fields)", "floor"},
                          {"race-card read", "race_card_read"},
                          {"past-performance read", "past_performance_read"},
                          {"base-time build", "base_time_build"},
-                         {"road (headless App)", "road"}};
+                         {"road (headless App)", "road"},
+                         {"whole-meeting analysis (after the road)", "whole_meeting"}};
 constexpr std::span<const Row> kSteps(kRows + 1, 3);
 const std::vector<std::string> kMeetings = {"sample", "12x28"};
 
@@ -242,18 +241,24 @@ class SummaryReporter : public benchmark::ConsoleReporter {
   }
 
   void PrintSummary(std::ostream& out) const {
-    out << "\n" << std::left << std::setw(36) << "milliseconds per run";
+    out << "\n" << std::left << std::setw(40) << "milliseconds per run";
     for (const std::string& m : kMeetings) out << std::right << std::setw(12) << m;
     out << "\n";
     for (const Row& row : kRows) {
-      out << std::left << std::setw(36) << row.label;
+      out << std::left << std::setw(40) << row.label;
       for (const std::string& m : kMeetings) out << Cell(Milliseconds(Name(row, m)));
       out << "\n";
     }
-    out << std::left << std::setw(36) << "road / floor";
+    out << std::left << std::setw(40) << "road / floor";
     for (const std::string& m : kMeetings) {
       const double road = Milliseconds("road/" + m), floor = Milliseconds("floor/" + m);
       out << Cell(road > 0 && floor > 0 ? road / floor : -1);
+    }
+    out << "\n";
+    out << std::left << std::setw(40) << "whole-meeting analysis / road";
+    for (const std::string& m : kMeetings) {
+      const double whole = Milliseconds("whole_meeting/" + m), road = Milliseconds("road/" + m);
+      out << Cell(whole > 0 && road > 0 ? whole / road : -1);
     }
     out << "\n";
     for (const std::string& m : kMeetings) {
@@ -302,15 +307,35 @@ void Register(const std::string& meeting, const fs::path& folder) {
                                folder)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark(("road/" + meeting).c_str(), Road, folder)->Unit(benchmark::kMillisecond);
+  bench::RegisterWholeMeeting(meeting, folder);
+}
+
+// --whole-meeting DIR: the 12 x 28 meeting and a whole-meeting script for each meeting, to run with
+// tarvelo-script --timing.
+int WriteWholeMeetingScripts(const fs::path& sample, const fs::path& dir) {
+  try {
+    writer::WriteMeetingBytes(dir / "12x28", writer::FullCardOf(writer::ReadMeetingBytes(sample)));
+    for (const auto& [name, folder] : {std::pair{"sample", sample}, std::pair{"12x28", dir / "12x28"}}) {
+      std::ofstream script(dir / (std::string(name) + ".script"));
+      script << bench::WholeMeetingScript(fs::absolute(folder), 12);
+      if (!script) throw std::runtime_error("cannot write " + (dir / name).string() + ".script");
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "tarvelo-bench: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
   const fs::path sample = fs::path(TARVELO_SOURCE_DIR) / "sample";
+  if (argc == 3 && std::string(argv[1]) == "--whole-meeting")
+    return WriteWholeMeetingScripts(sample, argv[2]);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   const fs::path full = fs::temp_directory_path() / ("tarvelo-bench-" + std::to_string(getpid()));
   try {
     writer::WriteMeetingBytes(full, writer::FullCardOf(writer::ReadMeetingBytes(sample)));
@@ -324,6 +349,7 @@ int main(int argc, char** argv) {
   SummaryReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintSummary(std::cout);
+  bench::PrintActionSummary(std::cout, kMeetings);
   benchmark::Shutdown();
   fs::remove_all(full);
   return 0;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks of the road; arguments go to Google Benchmark
+# Builds and runs the benchmarks of the road and of the whole meeting analysed after it; arguments go
+# to Google Benchmark
 # (for example --benchmark_filter=road or --benchmark_min_time=0.01).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <sstream>
+#include <string>
+#include <system_error>
 
 #include "ui/file_lists.h"
 #include "ui/services.h"
@@ -115,6 +118,26 @@ std::optional<std::string> ReadFile(const Text& path) {
   return std::move(bytes).str();
 }
 
+// An existing file is written over in place and then cut to length: emptying it first makes the file
+// system flush it to disk on close, which costs milliseconds on every save of a frame.
+bool WriteFile(const Text& path, const std::string& bytes) {
+  const std::filesystem::path file = PathOfText(path);
+  {
+    std::fstream over(file, std::ios::binary | std::ios::in | std::ios::out);
+    if (!over) {
+      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+      if (!out) return false;
+      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+      return static_cast<bool>(out.flush());
+    }
+    over.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!over.flush()) return false;
+  }
+  std::error_code failed;
+  std::filesystem::resize_file(file, bytes.size(), failed);
+  return !failed;
+}
+
 }  // namespace
 
 std::string EncodeBitmap(const Raster& raster) {
@@ -140,14 +163,17 @@ std::string EncodeBitmap(const Raster& raster) {
   PutLittleEndian(out, 3780, 4);
   PutLittleEndian(out, 0, 4);
   PutLittleEndian(out, 0, 4);
-  for (int y = raster.height - 1; y >= 0; --y) {
+  // Rows bottom-up, padding zeroed; written in place, as a byte-by-byte append costs most of a save.
+  const size_t header_size = out.size();
+  out.resize(static_cast<size_t>(file_size), '\0');
+  char* row = out.data() + header_size;
+  for (int y = raster.height - 1; y >= 0; --y, row += row_bytes) {
+    const Color* pixel = raster.pixels.data() + static_cast<size_t>(y) * raster.width;
     for (int x = 0; x < raster.width; ++x) {
-      const Color c = raster.pixels[static_cast<size_t>(y) * raster.width + x];
-      out.push_back(static_cast<char>((c >> 16) & 0xFF));  // blue
-      out.push_back(static_cast<char>((c >> 8) & 0xFF));   // green
-      out.push_back(static_cast<char>(c & 0xFF));          // red
+      row[3 * x] = static_cast<char>((pixel[x] >> 16) & 0xFF);     // blue
+      row[3 * x + 1] = static_cast<char>((pixel[x] >> 8) & 0xFF);  // green
+      row[3 * x + 2] = static_cast<char>(pixel[x] & 0xFF);         // red
     }
-    out.append(static_cast<size_t>(row_bytes) - static_cast<size_t>(raster.width) * 3, '\0');
   }
   return out;
 }
@@ -214,12 +240,7 @@ Raster RasterOf(const PictureImage& image) {
 bool BitmapFilePictureStore::Save(const Text& path, const PictureImage& image) {
   std::string bytes = EncodeBitmap(RasterOf(image));
   if (bytes.empty()) return false;
-  {
-    std::ofstream out(PathOfText(path), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) return false;
-  }
+  if (!WriteFile(path, bytes)) return false;
   saved_[path] = Saved{std::move(bytes), image};
   return true;
 }

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "tests/support/temp_dir.h"
 #include "ui/palette.h"
 
 namespace ui {
@@ -170,6 +174,34 @@ TEST(BitmapFile, RastersLinesWithTheirWidthAndStyle) {
   EXPECT_EQ(wide.pixels[10], colors::kBlack);
   EXPECT_EQ(wide.pixels[20], colors::kBlack);
   EXPECT_EQ(wide.pixels[0], palette::kWhite);
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A save over an older file leaves exactly the new bitmap, whether the old one was longer or shorter,
+// and a save over something that is no file fails.
+TEST(BitmapFile, SavingOverAFileLeavesExactlyTheNewBitmap) {
+  testsupport::ScopedTempDir folder;
+  PictureImage image;
+  image.back_color = palette::kWhite;
+  image.width = 150;
+  image.height = 60;
+  image.ops = {Line(0, 30, 135, palette::kRed, 1, kDrawSolid)};
+  const std::string bitmap = EncodeBitmap(RasterOf(image));
+  BitmapFilePictureStore store;
+  for (size_t old_size : {size_t{0}, bitmap.size() / 2, bitmap.size() * 3}) {
+    SCOPED_TRACE(old_size);
+    const std::filesystem::path path = folder.Path() / "FRAME.bmp";
+    std::ofstream(path, std::ios::binary) << std::string(old_size, '\xAB');
+    EXPECT_TRUE(store.Save(model::FromUtf8(path.string()), image));
+    EXPECT_EQ(FileBytes(path), bitmap);
+    EXPECT_EQ(store.Load(model::FromUtf8(path.string())), image);
+  }
+  std::filesystem::create_directory(folder.Path() / "folder.bmp");
+  EXPECT_FALSE(store.Save(model::FromUtf8((folder.Path() / "folder.bmp").string()), image));
 }
 
 }  // namespace
