@@ -143,6 +143,10 @@ const Plan kEveryStep = {1, 0, 0, 0, 30, 54, 92, 76, 2, 1, 0, 1, 30, 54, 92, 76,
 const Plan kOtherPaths = {0x42, 0x5A, 0x29, 4, 0,  0,  255, 255, 0x1C, 0x63, 0x96, 5, 200, 40,  30, 200,
                           0x31, 0x1F, 0x40, 1, 30, 10, 130, 250, 0x8C, 0xE2, 0x12, 2, 30,  120, 60, 90};
 
+// "ＮＥＸＴ" before any race is chosen, then "取消" and "確定" with no race shown.
+const Plan kNextFirst = {0, 0, 0, 0, 0,  0,  0,  0,  0, 0, 0x40, 0, 0, 0, 0, 0,
+                         1, 0, 0, 0, 30, 54, 92, 76, 0, 0, 0,    0, 0, 0, 0, 0};
+
 std::string WithPlan(const fuzz::MeetingBytes& m, const Plan& plan) {
   return fuzz::JoinInput(m) + std::string(plan.begin(), plan.end());
 }
@@ -182,6 +186,7 @@ int main(int argc, char** argv) {
   WriteMeetingSeeds(out, "short-files", short_files);
   WriteSeed(out / "road", "empty-files", fuzz::JoinInput({}));
   WriteSeed(out / "program", "empty-files", WithPlan({}, kEveryStep));
+  WriteSeed(out / "program", "next-first", WithPlan(BytesOf(Meeting({2, 1}, 3)), kNextFirst));
 
   if (argc == 3) {
     const fs::path sample = argv[2];
