@@ -1,5 +1,6 @@
 // make-fuzz-seeds OUTDIR [SAMPLE_FOLDER]: writes the seed corpora of the fuzz targets,
-// OUTDIR/record_decode (single records) and OUTDIR/road (whole meetings, see meeting_input.h):
+// OUTDIR/record_decode (single records), OUTDIR/road (whole meetings, see meeting_input.h) and
+// OUTDIR/program (whole meetings, each with plans of races to analyse, see program_fuzz.cpp):
 // small meetings made with the record writer, the corner cases of the runner walk, and, when
 // given, the sample meeting whole, cut short and filled to 12 races of 28 runners.
 #include <algorithm>
@@ -133,8 +134,27 @@ std::string RecordAt(const std::string& file, size_t length, size_t n) {
   return file.substr((n - 1) * length, length);
 }
 
+// Plans for the program target, four races of eight bytes each (see program_fuzz.cpp).
+using Plan = std::vector<unsigned char>;
+// Races 1 to 4 each through every step, with a press on a horse name and one on a value cell.
+const Plan kEveryStep = {1, 0, 0, 0, 30, 54, 92, 76, 2, 1, 0, 1, 30, 54, 92, 76,
+                         3, 2, 0, 2, 30, 54, 92, 76, 4, 3, 0, 3, 30, 54, 92, 76};
+// Other goings, options and views, stops along the chain, "取消", DN and presses off the grid.
+const Plan kOtherPaths = {0x42, 0x5A, 0x29, 4, 0,  0,  255, 255, 0x1C, 0x63, 0x96, 5, 200, 40,  30, 200,
+                          0x31, 0x1F, 0x40, 1, 30, 10, 130, 250, 0x8C, 0xE2, 0x12, 2, 30,  120, 60, 90};
+
+// "ＮＥＸＴ" before any race is chosen, then "取消" and "確定" with no race shown.
+const Plan kNextFirst = {0, 0, 0, 0, 0,  0,  0,  0,  0, 0, 0x40, 0, 0, 0, 0, 0,
+                         1, 0, 0, 0, 30, 54, 92, 76, 0, 0, 0,    0, 0, 0, 0, 0};
+
+std::string WithPlan(const fuzz::MeetingBytes& m, const Plan& plan) {
+  return fuzz::JoinInput(m) + std::string(plan.begin(), plan.end());
+}
+
 void WriteMeetingSeeds(const fs::path& out, const std::string& name, const fuzz::MeetingBytes& m) {
   WriteSeed(out / "road", name, fuzz::JoinInput(m));
+  WriteSeed(out / "program", name, WithPlan(m, kEveryStep));
+  WriteSeed(out / "program", name + "-other-paths", WithPlan(m, kOtherPaths));
   for (size_t n : {1, 2}) {
     const std::string tag = name + "-" + std::to_string(n);
     if (auto r = RecordAt(m.race, R::kLength, n); !r.empty())
@@ -165,6 +185,8 @@ int main(int argc, char** argv) {
   short_files.horse.resize(3 * U::kLength + 7);
   WriteMeetingSeeds(out, "short-files", short_files);
   WriteSeed(out / "road", "empty-files", fuzz::JoinInput({}));
+  WriteSeed(out / "program", "empty-files", WithPlan({}, kEveryStep));
+  WriteSeed(out / "program", "next-first", WithPlan(BytesOf(Meeting({2, 1}, 3)), kNextFirst));
 
   if (argc == 3) {
     const fs::path sample = argv[2];
@@ -180,10 +202,12 @@ int main(int argc, char** argv) {
     WriteMeetingSeeds(out, "sample", m);
     // The largest meeting the files allow, so that the road meets 12 races of 28 runners.
     WriteSeed(out / "road", "sample-12x28", fuzz::JoinInput(writer::FullCardOf(m)));
+    WriteSeed(out / "program", "sample-12x28", WithPlan(writer::FullCardOf(m), kEveryStep));
     // The sample's first races only: its runner and horse files end early.
     m.runner.resize(std::min(m.runner.size(), 20 * static_cast<size_t>(N::kLength)));
     m.horse.resize(std::min(m.horse.size(), 20 * static_cast<size_t>(U::kLength)));
     WriteSeed(out / "road", "sample-cut", fuzz::JoinInput(m));
+    WriteSeed(out / "program", "sample-cut", WithPlan(m, kOtherPaths));
   }
   return 0;
 }

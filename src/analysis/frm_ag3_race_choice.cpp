@@ -50,6 +50,9 @@ void frmAg3::Command17_Click() {
 }
 
 void frmAg3::Command18_Click() {
+  // "ＮＥＸＴ" before any race was chosen, then "取消", opens this with no race to confirm.
+  const double selector = SelectorRace(app_.meeting);
+  if (selector < kFirstRace || selector > kLastRace) return;
   Command16.SetEnabled(false);
   Command17.SetEnabled(false);
   Command18.SetEnabled(false);

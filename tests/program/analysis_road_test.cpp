@@ -119,6 +119,22 @@ TEST_F(AnalysisRoad, EachStepOpensTheNext) {
   EXPECT_EQ(w.Check7.Value(), 0);
 }
 
+// "ＮＥＸＴ" armed and pressed before any race was chosen leaves "取消" open, and "取消" opens "確定";
+// with no race chosen the confirmation has nothing to confirm and leaves everything as it is.
+TEST_F(AnalysisRoad, ConfirmationWithoutAnyChosenRaceDoesNothing) {
+  Run("click frmAg3.Option1\n"
+      "click frmAg3.Command12\n"
+      "click frmAg3.Command19\n"
+      "click frmAg3.Command18\n");
+  EXPECT_EQ(analysis::AnalysedRace(app_.meeting), 0);
+  EXPECT_FALSE(Window().Command20.Enabled());
+  EXPECT_TRUE(app_.Messages().empty());
+  // UP still starts at race 1, and that race confirms as usual.
+  Run("click frmAg3.Command16\nclick frmAg3.Command18\n");
+  EXPECT_EQ(analysis::AnalysedRace(app_.meeting), 1);
+  EXPECT_TRUE(Window().Command20.Enabled());
+}
+
 TEST_F(AnalysisRoad, ColouringOnOtherGoingKeepsTheGoingSwitch) {
   Run("select frmAg3.Combo1 2\n"
       "click frmAg3.Command16\n"
