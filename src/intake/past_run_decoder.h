@@ -39,4 +39,48 @@ inline constexpr int kBlockStep = UmaRecord::kRunFieldStep;
 // the record. r 1..12, j 1..28, b 1..5.
 void DecodePastRun(const HorseFieldText& record, PastRunTables& tables, int r, int j, int b);
 
+// A HorseFieldText as a field source for CopyRawPastRun: FieldInto(k, out) writes field k over
+// out, AppendField(k, out) adds it at out's end.
+struct FieldTextSource {
+  const HorseFieldText& field;
+  void FieldInto(int number, model::Text& out) const { out = field(number); }
+  void AppendField(int number, model::Text& out) const { out += field(number); }
+};
+
+// Copies block b's fields of a record into cell (r, j) of member b of the raw past-run families.
+// The source writes straight into the cells (FieldInto, as FieldTextSource), so that a cell
+// holding a text of the same width takes the new one without a new text being made.
+template <class Source>
+void CopyRawPastRun(const Source& record, PastRunTables& t, int r, int j, int b) {
+  using U = UmaRecord;
+  const auto copy = [&](model::RunnerFamily& family, int block1_field) {
+    record.FieldInto(U::RunField(b, block1_field), family[b](r, j));
+  };
+  copy(t.RunCourseCode, U::kRunCourseCode);
+  copy(t.RunDateCode, U::kRunDateCode);
+  copy(t.RunClassCode, U::kRunClassCode);
+  copy(t.RunSurfaceCode, U::kRunSurfaceCode);
+  copy(t.RunDistance, U::kRunDistance);
+  copy(t.RunFieldSize, U::kRunFieldSize);
+  copy(t.RunPaceCode, U::kRunPaceCode);
+  copy(t.RunGoingCode, U::kRunGoingCode);
+  copy(t.RunGate, U::kRunGate);
+  copy(t.RunWeight, U::kRunWeight);
+  copy(t.RunBodyWeight, U::kRunBodyWeight);
+  copy(t.RunPosition, U::kRunPosition);
+  copy(t.RunTime, U::kRunTime);
+  copy(t.RunMargin, U::kRunMargin);
+  copy(t.RunFirst3F, U::kRunFirst3F);
+  copy(t.RunLast3F, U::kRunLast3F);
+  copy(t.RunCorner1_, U::kRunCorner1);
+  copy(t.RunCorner2_, U::kRunCorner1 + 1);
+  copy(t.RunCorner3_, U::kRunCorner1 + 2);
+  copy(t.RunCorner4_, U::kRunCorner1 + 3);
+}
+
+// Writes cell (r, j) of member b of every display past-run family from the raw cells of the
+// same run (as CopyRawPastRun leaves them). A display cell whose code is outside its list is
+// left as it is.
+void ShowPastRun(PastRunTables& t, int r, int j, int b);
+
 }  // namespace intake

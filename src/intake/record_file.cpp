@@ -154,12 +154,15 @@ void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t le
   if (done < length) use_.size = std::min(use_.size, offset + done);
 }
 
-model::Text DecodeField(const unsigned char* bytes, int width) {
+namespace {
+
+// Decodes the field into out, which has room for width characters; every character takes one
+// byte or two and each double-byte one is followed by one blank, so the text is exactly as wide
+// as the field.
+void DecodeTo(const unsigned char* bytes, int width, char16_t* out) {
+  if (width <= 0) return;
   const Cp932Table& table = Table();
-  // Every character takes one byte or two and each double-byte one is followed by one blank, so the
-  // text is exactly as wide as the field: the characters are written over blanks.
-  model::Text text(static_cast<size_t>(width > 0 ? width : 0), u' ');
-  char16_t* out = text.data();
+  char16_t* const end = out + width;
   for (int i = 0; i < width; ++i) {
     const unsigned char b = bytes[i];
     if (b < 0x80) {
@@ -176,7 +179,30 @@ model::Text DecodeField(const unsigned char* bytes, int width) {
       *out++ = table.Single(b);
     }
   }
+  std::fill(out, end, u' ');
+}
+
+size_t WidthOf(int width) {
+  return static_cast<size_t>(width > 0 ? width : 0);
+}
+
+}  // namespace
+
+model::Text DecodeField(const unsigned char* bytes, int width) {
+  model::Text text(WidthOf(width), u' ');
+  DecodeTo(bytes, width, text.data());
   return text;
+}
+
+void DecodeFieldInto(const unsigned char* bytes, int width, model::Text& out) {
+  out.resize(WidthOf(width));
+  DecodeTo(bytes, width, out.data());
+}
+
+void AppendDecodedField(const unsigned char* bytes, int width, model::Text& out) {
+  const size_t old_size = out.size();
+  out.resize(old_size + WidthOf(width));
+  DecodeTo(bytes, width, out.data() + old_size);
 }
 
 }  // namespace intake

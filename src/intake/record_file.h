@@ -24,6 +24,10 @@ struct FieldSpec {
 // Decodes one field's bytes from CP932; the text gets one trailing blank per double-byte
 // character, so it has exactly as many characters as the field has bytes.
 model::Text DecodeField(const unsigned char* bytes, int width);
+// The same text written over out (for a cell that already holds a text: no new text is made).
+void DecodeFieldInto(const unsigned char* bytes, int width, model::Text& out);
+// The same text added at the end of out.
+void AppendDecodedField(const unsigned char* bytes, int width, model::Text& out);
 
 // How a read went with one record file, for the warning after a read step.
 struct RecordFileUse {
@@ -81,6 +85,15 @@ class RecordReader {
   model::Text Field(int number) const {
     const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
     return DecodeField(buffer_.data() + f.first - 1, f.width);
+  }
+  // Field(number) written over out, or added at its end.
+  void FieldInto(int number, model::Text& out) const {
+    const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
+    DecodeFieldInto(buffer_.data() + f.first - 1, f.width, out);
+  }
+  void AppendField(int number, model::Text& out) const {
+    const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
+    AppendDecodedField(buffer_.data() + f.first - 1, f.width, out);
   }
   const std::array<unsigned char, Layout::kLength>& Buffer() const { return buffer_; }
   const RecordFileUse& Use() const { return file_.Use(); }
