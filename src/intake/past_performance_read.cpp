@@ -1,5 +1,7 @@
 #include "intake/past_performance_read.h"
 
+#include <array>
+
 #include "intake/meeting_files.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
@@ -13,7 +15,7 @@ namespace {
 constexpr int kRaces = 12;
 constexpr int kPastRuns = UmaRecord::kPastRuns;
 
-// Source: a record source as RecordReader<UmaRecord> (Read, FieldInto, AppendField).
+// Source: a record source as RecordReader<UmaRecord> (Read, FieldInto, JoinedFieldsInto).
 template <class Source>
 void CopyHeader(const Source& record, PastRunTables& t, int r, int j) {
   using U = UmaRecord;
@@ -23,13 +25,9 @@ void CopyHeader(const Source& record, PastRunTables& t, int r, int j) {
   for (int k = 1; k <= t.RecordCounts.Count(); ++k) {
     const int g = U::kRecordCountsGroup[static_cast<size_t>(k)];
     // RecordCountsText, built in the cell itself.
-    model::Text& cell = t.RecordCounts[k](r, j);
-    cell.clear();
-    record.AppendField(U::CountField(g, 1), cell);
-    for (int c = 2; c <= 4; ++c) {
-      cell += u'-';
-      record.AppendField(U::CountField(g, c), cell);
-    }
+    const std::array<int, 4> counts{U::CountField(g, 1), U::CountField(g, 2), U::CountField(g, 3),
+                                    U::CountField(g, 4)};
+    record.JoinedFieldsInto(counts, u'-', t.RecordCounts[k](r, j));
   }
 }
 

@@ -75,9 +75,45 @@ void AppendWhole(int value, int digits, Text& out) {
   out.append(first, end);
 }
 
+// A display text of at most 16 characters, built on the stack and then written over its cell at
+// once. Callers keep within the 16.
+class ShortText {
+ public:
+  ShortText& Add(View text) {
+    size_ = static_cast<size_t>(std::copy(text.begin(), text.end(), chars_.begin() + size_) - chars_.begin());
+    return *this;
+  }
+  ShortText& Add(char16_t c) {
+    chars_[size_++] = c;
+    return *this;
+  }
+  // A whole number of at most six digits, with at least `digits` of them.
+  ShortText& AddWhole(int value, int digits) {
+    std::array<char16_t, 8> reversed{};
+    size_t n = 0;
+    do {
+      reversed[n++] = static_cast<char16_t>(u'0' + value % 10);
+      value /= 10;
+      --digits;
+    } while (value > 0 || digits > 0);
+    while (n > 0) chars_[size_++] = reversed[--n];
+    return *this;
+  }
+  void WriteTo(Text& cell) const { cell.assign(chars_.data(), size_); }
+
+ private:
+  std::array<char16_t, 16> chars_{};
+  size_t size_ = 0;
+};
+
+// Whether NumberToPatternText(v, "00") is v's digits, at least two of them (AddWhole(v, 2)).
+bool IsPlainWhole(double v) {
+  return v >= 0 && v < 1e6 && v == static_cast<int>(v) && !std::signbit(v);
+}
+
 // A number as NumberToPatternText(v, "00") writes it.
 void AppendTwoDigitPattern(double v, Text& out) {
-  if (v >= 0 && v < 1e6 && v == static_cast<int>(v) && !std::signbit(v)) {
+  if (IsPlainWhole(v)) {
     AppendWhole(static_cast<int>(v), 2, out);
   } else {
     out += model::NumberToPatternText(v, u"00");
@@ -117,6 +153,10 @@ void ShowDate(const Text& raw, Text& cell) {
     return;
   }
   const double y = NumberOf(MidView(raw, 1, 4));
+  if (y >= 2000 && IsPlainWhole(y - 1988)) {
+    ShortText().AddWhole(static_cast<int>(y - 1988), 2).Add(MidView(raw, 5, 4)).WriteTo(cell);
+    return;
+  }
   cell.clear();
   if (y >= 2000) {
     AppendTwoDigitPattern(y - 1988, cell);
@@ -158,8 +198,10 @@ void ShowWeight(const Text& raw, Text& cell) {
     return;
   }
   const View tenths = MidView(raw, 3, 1);
-  cell.assign(MidView(raw, 1, 2));
-  if (tenths != u"0") cell.append(u".").append(tenths);
+  ShortText text;
+  text.Add(MidView(raw, 1, 2));
+  if (tenths != u"0") text.Add(u'.').Add(tenths);
+  text.WriteTo(cell);
 }
 
 // Positions 31 and above, "00" and blanks are not placings.
@@ -173,11 +215,13 @@ void ShowTime(const Text& raw, Text& cell) {
     cell = kNone;
     return;
   }
-  cell.assign(MidView(raw, 1, 1))
-      .append(u".")
-      .append(MidView(raw, 2, 2))
-      .append(u".")
-      .append(MidView(raw, 4, 1));
+  ShortText()
+      .Add(MidView(raw, 1, 1))
+      .Add(u'.')
+      .Add(MidView(raw, 2, 2))
+      .Add(u'.')
+      .Add(MidView(raw, 4, 1))
+      .WriteTo(cell);
 }
 
 // Tenths of a second: 005 shows as 0.5, 123 as 12.3.
@@ -189,11 +233,10 @@ void ShowTenths(const Text& raw, Text& cell) {
   const View whole = MidView(raw, 1, 2);
   int value = 0;
   if (DigitsValue(whole, value)) {
-    cell.clear();
-    AppendWhole(value, 1, cell);
-  } else {
-    cell = model::NumberToText(TextToNumber(Text(whole)));
+    ShortText().AddWhole(value, 1).Add(u'.').Add(MidView(raw, 3, 1)).WriteTo(cell);
+    return;
   }
+  cell = model::NumberToText(TextToNumber(Text(whole)));
   cell.append(u".").append(MidView(raw, 3, 1));
 }
 
@@ -258,9 +301,10 @@ void ShowTimeSeconds(const Text& time_text, Text& cell) {
   int t = 0;
   if (DigitsValue(minutes, m) && DigitsValue(seconds, ss) && DigitsValue(tenths, t) && t <= 9 && m <= 9) {
     // Whole seconds and one digit of tenths: the text NumberToText gives that sum.
-    cell.clear();
-    AppendWhole(m * 60 + ss, 1, cell);
-    if (t != 0) cell.append(u".").append(1, static_cast<char16_t>(u'0' + t));
+    ShortText text;
+    text.AddWhole(m * 60 + ss, 1);
+    if (t != 0) text.Add(u'.').Add(static_cast<char16_t>(u'0' + t));
+    text.WriteTo(cell);
     return;
   }
   const double mv = NumberOf(minutes);
@@ -272,27 +316,27 @@ void ShowTimeSeconds(const Text& time_text, Text& cell) {
 }  // namespace
 
 void ShowPastRun(PastRunTables& t, int r, int j, int b) {
-  const auto raw = [&](const model::RunnerFamily& family) -> const Text& { return family[b](r, j); };
-  const auto cell = [&](model::RunnerFamily& family) -> Text& { return family[b](r, j); };
-  ShowCourseName(raw(t.RunCourseCode), cell(t.RunCourseName));
-  ShowDate(raw(t.RunDateCode), cell(t.RunDateText));
-  ShowClassName(raw(t.RunClassCode), cell(t.RunClassName));
-  ShowListedName(raw(t.RunSurfaceCode), kSurfaceNames, cell(t.RunSurfaceName));
-  ShowRawOrNone(raw(t.RunDistance), 4, cell(t.RunDistanceText));
-  ShowRawOrNone(raw(t.RunFieldSize), 2, cell(t.RunFieldSizeText));
-  ShowListedName(raw(t.RunPaceCode), kPaceNames, cell(t.RunPaceName));
-  ShowListedName(raw(t.RunGoingCode), kGoingNames, cell(t.RunGoingName));
-  ShowRawOrNone(raw(t.RunGate), 2, cell(t.RunGateText));
-  ShowWeight(raw(t.RunWeight), cell(t.RunWeightText));
-  ShowRawOrNone(raw(t.RunBodyWeight), 3, cell(t.RunBodyWeightText));
-  ShowPosition(raw(t.RunPosition), cell(t.RunPositionText));
-  ShowTime(raw(t.RunTime), cell(t.RunTimeText));
-  ShowTenths(raw(t.RunMargin), cell(t.RunMarginText));
-  ShowTenths(raw(t.RunFirst3F), cell(t.RunFirst3FText));
-  ShowTenths(raw(t.RunLast3F), cell(t.RunLast3FText));
-  ShowPassingOrder(raw(t.RunCorner1_), raw(t.RunCorner2_), raw(t.RunCorner3_), raw(t.RunCorner4_),
-                   cell(t.RunPassingText), cell(t.RunTroubleFlag));
-  ShowTimeSeconds(raw(t.RunTimeText), cell(t.RunTimeSeconds));
+  const size_t index = RunnerCellIndex(t.RunCourseCode[b], r, j);
+  ShowCourseName(t.RunCourseCode[b].CellAt(index), t.RunCourseName[b].CellAt(index));
+  ShowDate(t.RunDateCode[b].CellAt(index), t.RunDateText[b].CellAt(index));
+  ShowClassName(t.RunClassCode[b].CellAt(index), t.RunClassName[b].CellAt(index));
+  ShowListedName(t.RunSurfaceCode[b].CellAt(index), kSurfaceNames, t.RunSurfaceName[b].CellAt(index));
+  ShowRawOrNone(t.RunDistance[b].CellAt(index), 4, t.RunDistanceText[b].CellAt(index));
+  ShowRawOrNone(t.RunFieldSize[b].CellAt(index), 2, t.RunFieldSizeText[b].CellAt(index));
+  ShowListedName(t.RunPaceCode[b].CellAt(index), kPaceNames, t.RunPaceName[b].CellAt(index));
+  ShowListedName(t.RunGoingCode[b].CellAt(index), kGoingNames, t.RunGoingName[b].CellAt(index));
+  ShowRawOrNone(t.RunGate[b].CellAt(index), 2, t.RunGateText[b].CellAt(index));
+  ShowWeight(t.RunWeight[b].CellAt(index), t.RunWeightText[b].CellAt(index));
+  ShowRawOrNone(t.RunBodyWeight[b].CellAt(index), 3, t.RunBodyWeightText[b].CellAt(index));
+  ShowPosition(t.RunPosition[b].CellAt(index), t.RunPositionText[b].CellAt(index));
+  ShowTime(t.RunTime[b].CellAt(index), t.RunTimeText[b].CellAt(index));
+  ShowTenths(t.RunMargin[b].CellAt(index), t.RunMarginText[b].CellAt(index));
+  ShowTenths(t.RunFirst3F[b].CellAt(index), t.RunFirst3FText[b].CellAt(index));
+  ShowTenths(t.RunLast3F[b].CellAt(index), t.RunLast3FText[b].CellAt(index));
+  ShowPassingOrder(t.RunCorner1_[b].CellAt(index), t.RunCorner2_[b].CellAt(index),
+                   t.RunCorner3_[b].CellAt(index), t.RunCorner4_[b].CellAt(index),
+                   t.RunPassingText[b].CellAt(index), t.RunTroubleFlag[b].CellAt(index));
+  ShowTimeSeconds(t.RunTimeText[b].CellAt(index), t.RunTimeSeconds[b].CellAt(index));
 }
 
 void DecodePastRun(const HorseFieldText& record, PastRunTables& t, int r, int j, int b) {

@@ -1,7 +1,9 @@
 #pragma once
 // Turns one past-run block of a horse record into the raw and display texts of that run.
 
+#include <cstddef>
 #include <functional>
+#include <span>
 
 #include "intake/past_run_tables.h"
 #include "intake/record_layouts.h"
@@ -40,12 +42,24 @@ inline constexpr int kBlockStep = UmaRecord::kRunFieldStep;
 void DecodePastRun(const HorseFieldText& record, PastRunTables& tables, int r, int j, int b);
 
 // A HorseFieldText as a field source for CopyRawPastRun: FieldInto(k, out) writes field k over
-// out, AppendField(k, out) adds it at out's end.
+// out; JoinedFieldsInto writes the texts of several fields, joined by a separator.
 struct FieldTextSource {
   const HorseFieldText& field;
   void FieldInto(int number, model::Text& out) const { out = field(number); }
-  void AppendField(int number, model::Text& out) const { out += field(number); }
+  void JoinedFieldsInto(std::span<const int> numbers, char16_t separator, model::Text& out) const {
+    out.clear();
+    for (size_t k = 0; k < numbers.size(); ++k) {
+      if (k > 0) out += separator;
+      out += field(numbers[k]);
+    }
+  }
 };
+
+// Where cell (r, j) lies among a runner table's cells, the same in every runner table; r and j
+// are checked as every cell access checks them.
+inline size_t RunnerCellIndex(model::RunnerTable& table, int r, int j) {
+  return static_cast<size_t>(&table(r, j) - &table.CellAt(0));
+}
 
 // Copies block b's fields of a record into cell (r, j) of member b of the raw past-run families.
 // The source writes straight into the cells (FieldInto, as FieldTextSource), so that a cell
@@ -53,8 +67,9 @@ struct FieldTextSource {
 template <class Source>
 void CopyRawPastRun(const Source& record, PastRunTables& t, int r, int j, int b) {
   using U = UmaRecord;
+  const size_t cell = RunnerCellIndex(t.RunCourseCode[b], r, j);
   const auto copy = [&](model::RunnerFamily& family, int block1_field) {
-    record.FieldInto(U::RunField(b, block1_field), family[b](r, j));
+    record.FieldInto(U::RunField(b, block1_field), family[b].CellAt(cell));
   };
   copy(t.RunCourseCode, U::kRunCourseCode);
   copy(t.RunDateCode, U::kRunDateCode);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -163,7 +165,15 @@ void DecodeTo(const unsigned char* bytes, int width, char16_t* out) {
   if (width <= 0) return;
   const Cp932Table& table = Table();
   char16_t* const end = out + width;
-  for (int i = 0; i < width; ++i) {
+  int i = 0;
+  // ASCII, the usual byte, maps to itself: whole words of it at a time.
+  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+  for (std::uint64_t word = 0; i + 8 <= width; i += 8, out += 8) {
+    std::memcpy(&word, bytes + i, sizeof word);
+    if ((word & kHighBits) != 0) break;
+    for (int k = 0; k < 8; ++k) out[k] = static_cast<char16_t>(bytes[i + k]);
+  }
+  for (; i < width; ++i) {
     const unsigned char b = bytes[i];
     if (b < 0x80) {
       *out++ = static_cast<char16_t>(b);  // ASCII, the usual byte, maps to itself
@@ -199,10 +209,8 @@ void DecodeFieldInto(const unsigned char* bytes, int width, model::Text& out) {
   DecodeTo(bytes, width, out.data());
 }
 
-void AppendDecodedField(const unsigned char* bytes, int width, model::Text& out) {
-  const size_t old_size = out.size();
-  out.resize(old_size + WidthOf(width));
-  DecodeTo(bytes, width, out.data() + old_size);
+void DecodeFieldTo(const unsigned char* bytes, int width, char16_t* out) {
+  DecodeTo(bytes, width, out);
 }
 
 }  // namespace intake
