@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -165,15 +163,7 @@ void DecodeTo(const unsigned char* bytes, int width, char16_t* out) {
   if (width <= 0) return;
   const Cp932Table& table = Table();
   char16_t* const end = out + width;
-  int i = 0;
-  // ASCII, the usual byte, maps to itself: whole words of it at a time.
-  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
-  for (std::uint64_t word = 0; i + 8 <= width; i += 8, out += 8) {
-    std::memcpy(&word, bytes + i, sizeof word);
-    if ((word & kHighBits) != 0) break;
-    for (int k = 0; k < 8; ++k) out[k] = static_cast<char16_t>(bytes[i + k]);
-  }
-  for (; i < width; ++i) {
+  for (int i = 0; i < width; ++i) {
     const unsigned char b = bytes[i];
     if (b < 0x80) {
       *out++ = static_cast<char16_t>(b);  // ASCII, the usual byte, maps to itself
@@ -205,6 +195,13 @@ model::Text DecodeField(const unsigned char* bytes, int width) {
 }
 
 void DecodeFieldInto(const unsigned char* bytes, int width, model::Text& out) {
+  // A field of the usual widths is decoded on the stack and copied over the cell in one go.
+  std::array<char16_t, 64> decoded;  // written by DecodeTo before it is read
+  if (width > 0 && static_cast<size_t>(width) <= decoded.size()) {
+    DecodeTo(bytes, width, decoded.data());
+    out.assign(decoded.data(), static_cast<size_t>(width));
+    return;
+  }
   out.resize(WidthOf(width));
   DecodeTo(bytes, width, out.data());
 }
