@@ -89,7 +89,7 @@ class ShortText {
   }
   // A whole number of at most six digits, with at least `digits` of them.
   ShortText& AddWhole(int value, int digits) {
-    std::array<char16_t, 8> reversed{};
+    std::array<char16_t, 8> reversed;  // only the digits written are read
     size_t n = 0;
     do {
       reversed[n++] = static_cast<char16_t>(u'0' + value % 10);
@@ -102,7 +102,7 @@ class ShortText {
   void WriteTo(Text& cell) const { cell.assign(chars_.data(), size_); }
 
  private:
-  std::array<char16_t, 16> chars_{};
+  std::array<char16_t, 16> chars_;  // only the first size_ are read
   size_t size_ = 0;
 };
 
