@@ -159,7 +159,9 @@ namespace {
 // Decodes the field into out, which has room for width characters; every character takes one
 // byte or two and each double-byte one is followed by one blank, so the text is exactly as wide
 // as the field.
-void DecodeTo(const unsigned char* bytes, int width, char16_t* out) {
+// Inlined into each caller: fields are a few bytes long, so the call itself weighed as much as
+// the decoding.
+[[gnu::always_inline]] inline void DecodeTo(const unsigned char* bytes, int width, char16_t* out) {
   if (width <= 0) return;
   const Cp932Table& table = Table();
   char16_t* const end = out + width;
