@@ -56,33 +56,33 @@ bool HeiseiEra(const Text& date_code, Text& era) {
 }
 
 void ReadRace(RaceCardTables& t, const RecordReader<Den1Record>& rec, int r, Text& era) {
-  t.RaceCourseCode(r) = rec.Field(Den1Record::kCourseCode);
+  rec.FieldInto(Den1Record::kCourseCode, t.RaceCourseCode(r));
   DecodeCourseName(t.RaceCourseCode(r), t.RaceCourseName(r));
-  t.RaceMeetingNo(r) = rec.Field(Den1Record::kMeetingNo);
-  t.RaceMeetingDay(r) = rec.Field(Den1Record::kMeetingDay);
-  t.RaceNoCode(r) = rec.Field(Den1Record::kRaceNo);
+  rec.FieldInto(Den1Record::kMeetingNo, t.RaceMeetingNo(r));
+  rec.FieldInto(Den1Record::kMeetingDay, t.RaceMeetingDay(r));
+  rec.FieldInto(Den1Record::kRaceNo, t.RaceNoCode(r));
   Decode(t.RaceNoCode(r), kRaceNoLabels, t.RaceNoLabel(r));
-  t.RaceDateCode(r) = rec.Field(Den1Record::kRaceDate);
+  rec.FieldInto(Den1Record::kRaceDate, t.RaceDateCode(r));
   HeiseiEra(t.RaceDateCode(r), era);
   t.RaceDate(r) =
       era + u"." + model::Mid(t.RaceDateCode(r), 5, 2) + u"." + model::Mid(t.RaceDateCode(r), 7, 2);
-  t.RaceFlag(r) = rec.Field(Den1Record::kRaceFlag);
-  t.RaceName(r) = rec.Field(Den1Record::kRaceName);
+  rec.FieldInto(Den1Record::kRaceFlag, t.RaceFlag(r));
+  rec.FieldInto(Den1Record::kRaceName, t.RaceName(r));
   if (t.RaceName(r) == model::Spaces(14)) t.RaceName(r) = u"       ***";
-  t.RaceClassCode(r) = rec.Field(Den1Record::kClassCode);
+  rec.FieldInto(Den1Record::kClassCode, t.RaceClassCode(r));
   Decode(t.RaceClassCode(r), kClassLabels, t.RaceClassLabel(r));
-  t.RaceSurfaceCode(r) = rec.Field(Den1Record::kSurfaceCode);
+  rec.FieldInto(Den1Record::kSurfaceCode, t.RaceSurfaceCode(r));
   Decode(t.RaceSurfaceCode(r), kSurfaceLabels, t.RaceSurfaceLabel(r));
-  t.RaceDirCode(r) = rec.Field(Den1Record::kDirectionCode);
+  rec.FieldInto(Den1Record::kDirectionCode, t.RaceDirCode(r));
   Decode(t.RaceDirCode(r), kDirLabels, t.RaceDirLabel(r));
-  t.RaceDistance(r) = rec.Field(Den1Record::kDistance);
+  rec.FieldInto(Den1Record::kDistance, t.RaceDistance(r));
   t.RaceDistanceLabel(r) = t.RaceDistance(r);
-  t.RunnerCountCode(r) = rec.Field(Den1Record::kRunnerCount);
+  rec.FieldInto(Den1Record::kRunnerCount, t.RunnerCountCode(r));
   t.RunnerCount(r) = t.RunnerCountCode(r);
-  t.RaceEstTimeCode(r) = rec.Field(Den1Record::kEstimatedTime);
+  rec.FieldInto(Den1Record::kEstimatedTime, t.RaceEstTimeCode(r));
   const Text& est = t.RaceEstTimeCode(r);
   t.RaceEstTimeLabel(r) = model::Mid(est, 1, 1) + u"." + model::Mid(est, 2, 2) + u"." + model::Mid(est, 4, 1);
-  t.RacePaceCode(r) = rec.Field(Den1Record::kPaceCode);
+  rec.FieldInto(Den1Record::kPaceCode, t.RacePaceCode(r));
   Decode(t.RacePaceCode(r), kPaceLabels, t.RacePaceLabel(r));
   t.RaceSummary(r) = t.RaceNoLabel(r) + u"   " + t.RaceClassLabel(r) + u"   " + t.RaceSurfaceLabel(r) +
                      u"（ " + t.RaceDirLabel(r) + u" ）" + u"  " + t.RaceDistanceLabel(r) + u" m";
@@ -90,9 +90,15 @@ void ReadRace(RaceCardTables& t, const RecordReader<Den1Record>& rec, int r, Tex
 
 // The name ends at its first two consecutive blanks; a name that fills the field has none,
 // and then only its padding is dropped.
-Text HorseNameOf(const Text& field) {
-  const int cut = model::InStr(field, u"  ");
-  return cut > 0 ? model::Left(field, cut - 1) : model::RTrim(field);
+// Cuts the field's text in place down to the name.
+void KeepHorseName(Text& field) {
+  const size_t cut = field.find(u"  ");
+  if (cut != Text::npos) {
+    field.resize(cut);
+    return;
+  }
+  const size_t last = field.find_last_not_of(u' ');
+  field.resize(last == Text::npos ? 0 : last + 1);
 }
 
 Text WeightLabelOf(const Text& code) {
@@ -101,36 +107,37 @@ Text WeightLabelOf(const Text& code) {
 }
 
 void ReadRunner(RaceCardTables& t, const RecordReader<Den2Record>& rec, int r, int j) {
-  t.Frame(r, j) = rec.Field(Den2Record::kFrame);
-  t.HorseNo(r, j) = rec.Field(Den2Record::kHorseNo);
-  t.HorseCode(r, j) = rec.Field(Den2Record::kHorseCode);
-  t.HorseName(r, j) = HorseNameOf(rec.Field(Den2Record::kHorseName));
-  t.SexCode(r, j) = rec.Field(Den2Record::kSexCode);
+  rec.FieldInto(Den2Record::kFrame, t.Frame(r, j));
+  rec.FieldInto(Den2Record::kHorseNo, t.HorseNo(r, j));
+  rec.FieldInto(Den2Record::kHorseCode, t.HorseCode(r, j));
+  rec.FieldInto(Den2Record::kHorseName, t.HorseName(r, j));
+  KeepHorseName(t.HorseName(r, j));
+  rec.FieldInto(Den2Record::kSexCode, t.SexCode(r, j));
   Decode(t.SexCode(r, j), model::SexCodes, t.SexLabel(r, j));
-  t.AgeCode(r, j) = rec.Field(Den2Record::kAge);
+  rec.FieldInto(Den2Record::kAge, t.AgeCode(r, j));
   t.AgeLabel(r, j) = model::NumberToText(model::TextToNumber(t.AgeCode(r, j))) + u"才";
-  t.WeightCode(r, j) = rec.Field(Den2Record::kWeight);
+  rec.FieldInto(Den2Record::kWeight, t.WeightCode(r, j));
   t.WeightLabel(r, j) = WeightLabelOf(t.WeightCode(r, j));
-  t.Jockey(r, j) = rec.Field(Den2Record::kJockey);
-  t.TrainLeadChar1(r, j) = rec.Field(Den2Record::kTrainLeadChar1);
-  t.TrainLeadNumber1(r, j) = rec.Field(Den2Record::kTrainLeadNumber1);
-  t.TrainDate1(r, j) = rec.Field(Den2Record::kTrainDate1);
-  t.TrainCentre1(r, j) = rec.Field(Den2Record::kTrainCentre1);
-  t.TrainCourse1(r, j) = rec.Field(Den2Record::kTrainCourse1);
-  t.TrainGoing1(r, j) = rec.Field(Den2Record::kTrainGoing1);
-  t.TrainTimeA1(r, j) = rec.Field(Den2Record::TrainTimeField(0));
-  t.TrainTimeB1(r, j) = rec.Field(Den2Record::TrainTimeField(1));
-  t.TrainTimeC1(r, j) = rec.Field(Den2Record::TrainTimeField(2));
-  t.TrainTimeD1(r, j) = rec.Field(Den2Record::TrainTimeField(3));
-  t.TrainTimeE1(r, j) = rec.Field(Den2Record::TrainTimeField(4));
-  t.TrainTimeF1(r, j) = rec.Field(Den2Record::TrainTimeField(5));
-  t.TrainTimeG1(r, j) = rec.Field(Den2Record::TrainTimeField(6));
-  t.TrainLaneChar1(r, j) = rec.Field(Den2Record::kTrainLaneChar1);
-  t.TrainAction1(r, j) = rec.Field(Den2Record::kTrainAction1);
-  t.TrainTrendCode1(r, j) = rec.Field(Den2Record::kTrainTrendCode1);
-  t.TrainRemark1(r, j) = rec.Field(Den2Record::kTrainRemark1);
-  t.TrainText2(r, j) = rec.Field(Den2Record::kTrainText2);
-  t.TrainText3(r, j) = rec.Field(Den2Record::kTrainText3);
+  rec.FieldInto(Den2Record::kJockey, t.Jockey(r, j));
+  rec.FieldInto(Den2Record::kTrainLeadChar1, t.TrainLeadChar1(r, j));
+  rec.FieldInto(Den2Record::kTrainLeadNumber1, t.TrainLeadNumber1(r, j));
+  rec.FieldInto(Den2Record::kTrainDate1, t.TrainDate1(r, j));
+  rec.FieldInto(Den2Record::kTrainCentre1, t.TrainCentre1(r, j));
+  rec.FieldInto(Den2Record::kTrainCourse1, t.TrainCourse1(r, j));
+  rec.FieldInto(Den2Record::kTrainGoing1, t.TrainGoing1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(0), t.TrainTimeA1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(1), t.TrainTimeB1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(2), t.TrainTimeC1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(3), t.TrainTimeD1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(4), t.TrainTimeE1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(5), t.TrainTimeF1(r, j));
+  rec.FieldInto(Den2Record::TrainTimeField(6), t.TrainTimeG1(r, j));
+  rec.FieldInto(Den2Record::kTrainLaneChar1, t.TrainLaneChar1(r, j));
+  rec.FieldInto(Den2Record::kTrainAction1, t.TrainAction1(r, j));
+  rec.FieldInto(Den2Record::kTrainTrendCode1, t.TrainTrendCode1(r, j));
+  rec.FieldInto(Den2Record::kTrainRemark1, t.TrainRemark1(r, j));
+  rec.FieldInto(Den2Record::kTrainText2, t.TrainText2(r, j));
+  rec.FieldInto(Den2Record::kTrainText3, t.TrainText3(r, j));
 }
 
 Text ComposeMeetingLine(const RaceCardTables& t) {

@@ -154,12 +154,17 @@ void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t le
   if (done < length) use_.size = std::min(use_.size, offset + done);
 }
 
-model::Text DecodeField(const unsigned char* bytes, int width) {
+namespace {
+
+// Decodes the field into out, which has room for width characters; every character takes one
+// byte or two and each double-byte one is followed by one blank, so the text is exactly as wide
+// as the field.
+// Inlined into each caller: fields are a few bytes long, so the call itself weighed as much as
+// the decoding.
+[[gnu::always_inline]] inline void DecodeTo(const unsigned char* bytes, int width, char16_t* out) {
+  if (width <= 0) return;
   const Cp932Table& table = Table();
-  // Every character takes one byte or two and each double-byte one is followed by one blank, so the
-  // text is exactly as wide as the field: the characters are written over blanks.
-  model::Text text(static_cast<size_t>(width > 0 ? width : 0), u' ');
-  char16_t* out = text.data();
+  char16_t* const end = out + width;
   for (int i = 0; i < width; ++i) {
     const unsigned char b = bytes[i];
     if (b < 0x80) {
@@ -176,7 +181,35 @@ model::Text DecodeField(const unsigned char* bytes, int width) {
       *out++ = table.Single(b);
     }
   }
+  std::fill(out, end, u' ');
+}
+
+size_t WidthOf(int width) {
+  return static_cast<size_t>(width > 0 ? width : 0);
+}
+
+}  // namespace
+
+model::Text DecodeField(const unsigned char* bytes, int width) {
+  model::Text text(WidthOf(width), u' ');
+  DecodeTo(bytes, width, text.data());
   return text;
+}
+
+void DecodeFieldInto(const unsigned char* bytes, int width, model::Text& out) {
+  // A field of the usual widths is decoded on the stack and copied over the cell in one go.
+  std::array<char16_t, 64> decoded;  // written by DecodeTo before it is read
+  if (width > 0 && static_cast<size_t>(width) <= decoded.size()) {
+    DecodeTo(bytes, width, decoded.data());
+    out.assign(decoded.data(), static_cast<size_t>(width));
+    return;
+  }
+  out.resize(WidthOf(width));
+  DecodeTo(bytes, width, out.data());
+}
+
+void DecodeFieldTo(const unsigned char* bytes, int width, char16_t* out) {
+  DecodeTo(bytes, width, out);
 }
 
 }  // namespace intake

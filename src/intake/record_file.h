@@ -3,12 +3,14 @@
 // a missing file and every byte beyond a file's end read as blanks (0x20), and each reader tells
 // what it found missing.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/text.h"
@@ -24,6 +26,10 @@ struct FieldSpec {
 // Decodes one field's bytes from CP932; the text gets one trailing blank per double-byte
 // character, so it has exactly as many characters as the field has bytes.
 model::Text DecodeField(const unsigned char* bytes, int width);
+// The same text written over out (for a cell that already holds a text: no new text is made).
+void DecodeFieldInto(const unsigned char* bytes, int width, model::Text& out);
+// The same text written to out, which has room for width characters.
+void DecodeFieldTo(const unsigned char* bytes, int width, char16_t* out);
 
 // How a read went with one record file, for the warning after a read step.
 struct RecordFileUse {
@@ -82,10 +88,30 @@ class RecordReader {
     const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
     return DecodeField(buffer_.data() + f.first - 1, f.width);
   }
+  // Field(number) written over out, or added at its end.
+  void FieldInto(int number, model::Text& out) const {
+    const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
+    DecodeFieldInto(buffer_.data() + f.first - 1, f.width, out);
+  }
+  // The texts of the numbered fields joined by separator, written over out.
+  void JoinedFieldsInto(std::span<const int> numbers, char16_t separator, model::Text& out) const {
+    size_t size = numbers.empty() ? 0 : numbers.size() - 1;
+    for (const int number : numbers) size += static_cast<size_t>(std::max(Spec(number).width, 0));
+    out.resize(size);
+    char16_t* at = out.data();
+    for (size_t k = 0; k < numbers.size(); ++k) {
+      if (k > 0) *at++ = separator;
+      const FieldSpec& f = Spec(numbers[k]);
+      DecodeFieldTo(buffer_.data() + f.first - 1, f.width, at);
+      at += std::max(f.width, 0);
+    }
+  }
   const std::array<unsigned char, Layout::kLength>& Buffer() const { return buffer_; }
   const RecordFileUse& Use() const { return file_.Use(); }
 
  private:
+  static const FieldSpec& Spec(int number) { return Layout::kFields.at(static_cast<size_t>(number)); }
+
   RecordFile file_;
   std::array<unsigned char, Layout::kLength> buffer_{};
 };

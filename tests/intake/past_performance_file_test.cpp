@@ -183,5 +183,42 @@ TEST_F(PastPerformanceFileTest, AMissingFileReadsAsBlanks) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "nowhere"));
 }
 
+// The file read writes the decoded fields straight into the cells; it must give every cell exactly
+// what the field-by-field walk gives from the same bytes, whatever they are: digits, blanks,
+// Shift-JIS pairs, stray lead bytes, and a file that ends inside a record.
+TEST_F(PastPerformanceFileTest, TheFileReadGivesWhatTheFieldByFieldWalkGives) {
+  const std::string alphabet = std::string("0123456789 0123456789     -.e") + "\x82\xa0\x8e\xc5\xb1\xff\x81";
+  std::string bytes;
+  unsigned state = 12345;
+  for (long n = 0; n < 9L * U::kLength + 1000; ++n) {
+    state = state * 1103515245U + 12345U;
+    bytes += alphabet[(state >> 16) % alphabet.size()];
+  }
+  std::ofstream(dir_ / writer::kHorseFileName, std::ios::binary) << bytes;
+  model::Meeting walked;
+  for (model::Meeting* m : {&meeting_, &walked}) {
+    RaceCardTables& card = m->Group<RaceCardTables>();
+    card.RunnerCount(1) = u"03";
+    card.RunnerCount(2) = u"00";
+    card.RunnerCount(3) = u"07";
+  }
+
+  ReadPastPerformances(meeting_, dir_.string());
+  RecordReader<UmaRecord> file(dir_ / writer::kHorseFileName);
+  WalkHorseRecords(walked,
+                   {[&file](long n) { file.Read(n); }, [&file](int field) { return file.Field(field); }});
+
+  int compared = 0;
+  for (const std::string& name : walked.Registry().Names()) {
+    const model::TextTable& expected = *walked.Registry().Find(name);
+    const model::TextTable& read = *meeting_.Registry().Find(name);
+    for (size_t k = 0; k < expected.CellCount(); ++k) {
+      ASSERT_EQ(read.CellAt(k), expected.CellAt(k)) << name << " cell " << k;
+      compared += expected.CellAt(k).empty() ? 0 : 1;
+    }
+  }
+  EXPECT_GT(compared, 10 * 200);  // ten runners with cells, the last one cut short
+}
+
 }  // namespace
 }  // namespace intake

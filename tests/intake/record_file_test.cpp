@@ -136,6 +136,33 @@ TEST_F(RecordReaderTest, ReadsRecordsByNumber) {
   EXPECT_EQ(reader.Field(2), u"abcd");
 }
 
+// FieldInto and JoinedFieldsInto write over a cell that already holds a text: whatever it held,
+// longer or shorter, the cell ends up with exactly the field's text.
+TEST_F(RecordReaderTest, FieldsWrittenIntoACellReplaceWhateverItHeld) {
+  // Double-byte characters, a lead byte without its trail byte, ASCII, a record cut short.
+  intake::RecordReader<TinyRecord> reader(Write("mixed.kd2",
+                                                "\x82\xa0\x82\xa0"
+                                                "a1"
+                                                "\x81"
+                                                "01abcd"));
+  const std::vector<Text> held = {u"", u"x", u"ＡＢＣＤＥＦＧＨＩＪ" + Text(40, u'z')};
+  for (long n : {1L, 2L, 3L}) {
+    reader.Read(n);
+    for (const Text& before : held) {
+      for (int field : {1, 2}) {
+        Text cell = before;
+        reader.FieldInto(field, cell);
+        EXPECT_EQ(cell, reader.Field(field)) << "record " << n << ", field " << field;
+      }
+      Text joined = before;
+      reader.JoinedFieldsInto(std::vector<int>{2, 1, 2}, u'-', joined);
+      EXPECT_EQ(joined, reader.Field(2) + u"-" + reader.Field(1) + u"-" + reader.Field(2)) << "record " << n;
+      reader.JoinedFieldsInto(std::vector<int>{}, u'-', joined);
+      EXPECT_EQ(joined, u"");
+    }
+  }
+}
+
 TEST_F(RecordReaderTest, BytesBeyondTheEndReadAsBlanksNeverAsThePreviousRecord) {
   // One full record, then a record cut after 3 bytes.
   intake::RecordReader<TinyRecord> reader(Write("short.kd2", "01abcd02e"));
