@@ -1,8 +1,12 @@
 #include "basetime/accumulation.h"
 
+#include <optional>
+#include <utility>
+
 #include "basetime/base_time_indices.h"
 #include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
+#include "basetime/tenths_text.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -17,6 +21,7 @@ namespace {
 
 const Text kNoTimeTail = u"-----";
 const Text kZeroTime = u"000.0";
+const Text kOneRun = u"1";
 
 struct SurfaceTotals {
   ClassCellTable* sum = nullptr;
@@ -27,6 +32,12 @@ SurfaceTotals TotalsOf(BaseTimeTables& base, int surface) {
   if (surface == kTurf) return {&base.TurfTimeSum, &base.TurfTimeCount};
   if (surface == kDirt) return {&base.DirtTimeSum, &base.DirtTimeCount};
   return {};
+}
+
+// NumberToText(TextToNumber(total) + TextToNumber(added)), on tenths where they give the same text.
+Text AddedText(const Text& total, const Text& added) {
+  if (std::optional<Text> sum = SumOfTenthsTexts(total, added)) return std::move(*sum);
+  return NumberToText(TextToNumber(total) + TextToNumber(added));
 }
 
 bool ShownInGrid(int base_class, int distance, int course) {
@@ -45,11 +56,11 @@ void AccumulateRecord(BaseTimeTables& base, ClassGridWriter& grid, const Text& r
 
   Text& sum = (*totals.sum)(base_class, distance, course);
   if (base_class != 0 && distance != 0 && course != 0) {
-    sum = NumberToText(TextToNumber(sum) + TextToNumber(time_text));
+    sum = AddedText(sum, time_text);
   }
   if (tail != kNoTimeTail && tail != kZeroTime) {
     Text& count = (*totals.count)(base_class, distance, course);
-    count = NumberToText(TextToNumber(count) + 1);
+    count = AddedText(count, kOneRun);
   }
   if (ShownInGrid(base_class, distance, course)) {
     grid.SetClassCell(surface, ClassGridRow(course, base_class), ClassGridColumn(distance), sum);

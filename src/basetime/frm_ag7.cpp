@@ -1,6 +1,9 @@
 #include "basetime/frm_ag7.h"
 
+#include <algorithm>
 #include <array>
+#include <typeinfo>
+#include <vector>
 
 #include "basetime/accumulation.h"
 #include "basetime/base_time_indices.h"
@@ -246,7 +249,18 @@ void frmAg7::SetClassCell(int surface, int row, int col, const Text& text) {
 }
 
 void CheckWindowGrids::SetClassCell(int surface, int row, int col, const Text& text) {
-  app_.Form<frmAg7>().SetClassCell(surface, row, col, text);
+  Window().SetClassCell(surface, row, col, text);
+}
+
+frmAg7& CheckWindowGrids::Window() {
+  // Still the loaded check window while a check window is loaded at its address: the program loads
+  // one window per class.
+  const std::vector<ui::Form*>& loaded = app_.LoadedForms();
+  if (window_ == nullptr || std::ranges::find(loaded, window_) == loaded.end() ||
+      typeid(*window_) != typeid(frmAg7)) {
+    window_ = &app_.Form<frmAg7>();
+  }
+  return static_cast<frmAg7&>(*window_);
 }
 
 }  // namespace basetime

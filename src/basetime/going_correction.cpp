@@ -1,7 +1,10 @@
 #include "basetime/going_correction.h"
 
+#include <utility>
+
 #include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
+#include "basetime/tenths_text.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
@@ -59,6 +62,19 @@ double CorrectedWinnerTime(const Text& time_seconds, const Text& correction, con
   return TextToNumber(time_seconds) + TextToNumber(correction) - TextToNumber(margin);
 }
 
+namespace {
+
+// NumberToText of CorrectedWinnerTime, on tenths where they give the same text.
+Text CorrectedWinnerText(const Text& time_seconds, const Text& correction, const Text& position_text,
+                         const Text& margin_text) {
+  std::optional<Text> text =
+      SumLessTenthsText(time_seconds, correction, WinnerMarginText(position_text, margin_text));
+  if (text) return std::move(*text);
+  return model::NumberToText(CorrectedWinnerTime(time_seconds, correction, position_text, margin_text));
+}
+
+}  // namespace
+
 void CorrectRunTimes(model::Meeting& meeting) {
   const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
@@ -69,10 +85,9 @@ void CorrectRunTimes(model::Meeting& meeting) {
         const std::optional<Text> correction = GoingCorrectionText(
             past.RunDistance[k](r, j), past.RunSurfaceCode[k](r, j), past.RunGoingCode[k](r, j));
         if (correction) base.RunGoingCorr[k](r, j) = *correction;
-        const double winner_time =
-            CorrectedWinnerTime(past.RunTimeSeconds[k](r, j), base.RunGoingCorr[k](r, j),
+        base.RunWinTimeAdj[k](r, j) =
+            CorrectedWinnerText(past.RunTimeSeconds[k](r, j), base.RunGoingCorr[k](r, j),
                                 past.RunPositionText[k](r, j), past.RunMarginText[k](r, j));
-        base.RunWinTimeAdj[k](r, j) = model::NumberToText(winner_time);
       }
     }
   }

@@ -1,0 +1,99 @@
+#include "basetime/tenths_text.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace basetime {
+
+using model::Text;
+
+namespace {
+
+// Below 10^13 tenths a value has at most 14 significant digits. Each of the at most three
+// conversions and two additions errs by at most half a unit in the last binary place (2^-53 of
+// the value), so the double result lies within 4 x 2^-53 of the exact tenths as long as the terms
+// together are at most 1.5 times the result; that is less than half a unit in the 15th digit,
+// and NumberToText, which rounds to 15 digits, writes the exact tenths.
+constexpr std::int64_t kTenthsLimit = 10'000'000'000'000;
+// Longer texts (leading zeros) go the slow way; 15 characters cannot overflow the tenths.
+constexpr size_t kLongestPlainText = 15;
+
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Tenths of a plain non-negative decimal starting at pos: digits with at most one after the
+// point; an empty remainder is 0, as TextToNumber reads it.
+std::optional<std::int64_t> PlainTenths(const Text& text, size_t pos = 0) {
+  const size_t end = text.size();
+  if (end - pos > kLongestPlainText) return std::nullopt;
+  if (pos == end) return 0;
+  std::int64_t whole = 0;
+  size_t i = pos;
+  for (; i < end && IsDigit(text[i]); ++i) whole = whole * 10 + (text[i] - u'0');
+  if (i == pos) return std::nullopt;
+  std::int64_t tenths = whole * 10;
+  if (i < end) {
+    if (text[i] != u'.' || i + 2 != end || !IsDigit(text[i + 1])) return std::nullopt;
+    tenths += text[i + 1] - u'0';
+  }
+  if (tenths >= kTenthsLimit) return std::nullopt;
+  return tenths;
+}
+
+// A correction: blanks, then an optional sign, then a plain decimal.
+std::optional<std::int64_t> SignedTenths(const Text& text) {
+  size_t pos = 0;
+  while (pos < text.size() && text[pos] == u' ') ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
+    negative = text[pos] == u'-';
+    ++pos;
+    if (pos == text.size()) return std::nullopt;
+  }
+  const std::optional<std::int64_t> tenths = PlainTenths(text, pos);
+  if (!tenths) return std::nullopt;
+  return negative ? -*tenths : *tenths;
+}
+
+// The shortest text of the tenths, as NumberToText writes it.
+Text TenthsToText(std::int64_t tenths) {
+  const bool negative = tenths < 0;
+  const std::uint64_t magnitude = static_cast<std::uint64_t>(negative ? -tenths : tenths);
+  char16_t buf[24];
+  char16_t* end = buf + sizeof buf / sizeof buf[0];
+  char16_t* p = end;
+  if (magnitude % 10 != 0) {
+    *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+    *--p = u'.';
+  }
+  std::uint64_t whole = magnitude / 10;
+  do {
+    *--p = static_cast<char16_t>(u'0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  if (negative) *--p = u'-';
+  return Text(p, end);
+}
+
+}  // namespace
+
+std::optional<Text> SumOfTenthsTexts(const Text& a, const Text& b) {
+  const std::optional<std::int64_t> x = PlainTenths(a);
+  const std::optional<std::int64_t> y = PlainTenths(b);
+  if (!x || !y || *x + *y >= kTenthsLimit) return std::nullopt;
+  return TenthsToText(*x + *y);
+}
+
+std::optional<Text> SumLessTenthsText(const Text& a, const Text& b, const Text& c) {
+  const std::optional<std::int64_t> x = PlainTenths(a);
+  const std::optional<std::int64_t> y = SignedTenths(b);
+  const std::optional<std::int64_t> z = PlainTenths(c);
+  if (!x || !y || !z) return std::nullopt;
+  const std::int64_t result = *x + *y - *z;
+  const std::int64_t terms = *x + std::llabs(*y) + *z;
+  if (2 * terms > 3 * std::llabs(result) || std::llabs(result) >= kTenthsLimit) return std::nullopt;
+  return TenthsToText(result);
+}
+
+}  // namespace basetime

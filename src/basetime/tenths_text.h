@@ -1,0 +1,23 @@
+#pragma once
+// The sums and differences the base-time build keeps as table texts, worked on whole tenths. The
+// texts it adds are times, margins, corrections and counts of at most one decimal; on those the
+// tenths give the very text that reading both, adding the doubles and writing the result gives,
+// without the conversions. Any other text gets nothing here and takes the double arithmetic.
+
+#include <optional>
+
+#include "model/text.h"
+
+namespace basetime {
+
+// NumberToText(TextToNumber(a) + TextToNumber(b)) when a and b are both empty or plain
+// non-negative decimals (digits, at most one after a point).
+std::optional<model::Text> SumOfTenthsTexts(const model::Text& a, const model::Text& b);
+
+// NumberToText(TextToNumber(a) + TextToNumber(b) - TextToNumber(c)) when a and c are empty or
+// plain non-negative decimals, b is empty or such a decimal after blanks or a sign, and the result
+// is not much smaller than its terms (a time, its correction and its margin).
+std::optional<model::Text> SumLessTenthsText(const model::Text& a, const model::Text& b,
+                                             const model::Text& c);
+
+}  // namespace basetime

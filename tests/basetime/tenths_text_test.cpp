@@ -1,0 +1,119 @@
+#include "basetime/tenths_text.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/numbers.h"
+
+namespace basetime {
+namespace {
+
+using model::NumberToText;
+using model::Text;
+using model::TextToNumber;
+
+// What the build wrote before the tenths: the double arithmetic on the read texts.
+Text DoubleSum(const Text& a, const Text& b) {
+  return NumberToText(TextToNumber(a) + TextToNumber(b));
+}
+Text DoubleSumLess(const Text& a, const Text& b, const Text& c) {
+  return NumberToText(TextToNumber(a) + TextToNumber(b) - TextToNumber(c));
+}
+
+Text Ascii(const std::string& s) {
+  return Text(s.begin(), s.end());
+}
+
+// A plain decimal of up to digits whole digits and maybe one decimal, sometimes with leading zeros.
+Text RandomPlain(std::mt19937_64& rng, int digits) {
+  std::uniform_int_distribution<int> count(1, digits);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::string s;
+  const int n = count(rng);
+  for (int i = 0; i < n; ++i) s += static_cast<char>('0' + digit(rng));
+  if (digit(rng) < 7) s += "." + std::string(1, static_cast<char>('0' + digit(rng)));
+  return Ascii(s);
+}
+
+TEST(SumOfTenthsTexts, GivesTheDoubleArithmeticsTextOnPlainDecimals) {
+  const std::vector<std::pair<Text, Text>> cases = {
+      {u"", u"000.0"},
+      {u"", u""},
+      {u"0", u"1"},
+      {u"143.2", u"071.6"},
+      {u"0.1", u"0.2"},
+      {u"0.7", u"0.1"},
+      {u"99.9", u"0.1"},
+      {u"9999999.9", u"0.1"},
+      {u"1", u"1"},
+      {u"70", u"70.0"},
+      {u"214.8", u"071.6"},
+      {u"899999999999.9", u"0.1"},
+      {u"0.3", u"0.6"},
+      {u"4.35", u"0.1"},
+      {u"3.", u"1"},
+      {u" 1.5", u"1"},
+      {u"-1.5", u"2"},
+      {u"1e3", u"1"},
+      {u"１", u"1"},
+      {u"0000000000000001.5", u"1"},
+      {u"999999999999.9", u"0.1"},
+      {u"1.5.1", u"1"},
+      {u"nan", u"1"},
+      {u".5", u"1"},
+  };
+  for (const auto& [a, b] : cases) {
+    const std::optional<Text> sum = SumOfTenthsTexts(a, b);
+    if (sum) {
+      EXPECT_EQ(*sum, DoubleSum(a, b)) << model::ToUtf8(a) << " + " << model::ToUtf8(b);
+    }
+  }
+  // Texts the double arithmetic must handle itself.
+  for (const char16_t* odd : {u"4.35", u"3.", u" 1.5", u"-1.5", u"1e3", u"１", u".5", u"nan"})
+    EXPECT_FALSE(SumOfTenthsTexts(odd, u"1")) << model::ToUtf8(odd);
+}
+
+// Running sums as the accumulation keeps them: each new sum is read back from the text written.
+TEST(SumOfTenthsTexts, RunningSumsStayTheDoubleArithmetics) {
+  std::mt19937_64 rng(20261211);
+  for (int digits : {3, 6, 8}) {
+    Text fast, slow;
+    for (int i = 0; i < 20000; ++i) {
+      const Text time = RandomPlain(rng, digits);
+      const std::optional<Text> sum = SumOfTenthsTexts(fast, time);
+      slow = DoubleSum(slow, time);
+      ASSERT_TRUE(sum);
+      ASSERT_EQ(*sum, slow) << model::ToUtf8(fast) << " + " << model::ToUtf8(time);
+      fast = *sum;
+    }
+  }
+}
+
+TEST(SumLessTenthsText, GivesTheDoubleArithmeticsTextOnTimesCorrectionsAndMargins) {
+  std::mt19937_64 rng(7);
+  const Text signs[] = {u"", u"+", u"-", u" ", u" -"};
+  std::uniform_int_distribution<int> sign(0, 4);
+  int taken = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const Text time = RandomPlain(rng, i % 4 == 0 ? 12 : 3);
+    const Text correction = signs[sign(rng)] + RandomPlain(rng, i % 3 == 0 ? 3 : 1);
+    const Text margin = RandomPlain(rng, i % 5 == 0 ? 3 : 1);
+    if (const std::optional<Text> text = SumLessTenthsText(time, correction, margin)) {
+      ++taken;
+      ASSERT_EQ(*text, DoubleSumLess(time, correction, margin))
+          << model::ToUtf8(time) << " " << model::ToUtf8(correction) << " " << model::ToUtf8(margin);
+    }
+  }
+  EXPECT_GT(taken, 100000);
+  // A missing run (all empty) is 0; a result far below its terms goes the double way.
+  EXPECT_EQ(SumLessTenthsText(u"", u"", u""), Text(u"0"));
+  EXPECT_FALSE(SumLessTenthsText(u"1.0", u"+0.1", u"1.0"));
+  EXPECT_FALSE(SumLessTenthsText(u"76.2", u"+ 0.3", u"3.1"));
+  EXPECT_FALSE(SumLessTenthsText(u"-76.2", u"+0.3", u"3.1"));
+}
+
+}  // namespace
+}  // namespace basetime
