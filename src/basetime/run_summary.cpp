@@ -1,10 +1,13 @@
 #include "basetime/run_summary.h"
 
+#include <optional>
 #include <string_view>
+#include <utility>
 
 #include "basetime/base_time_tables.h"
 #include "basetime/going_correction.h"
 #include "basetime/runner_range.h"
+#include "basetime/tenths_text.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
@@ -39,11 +42,20 @@ std::u16string_view ClassLetter(const Text& class_name) {
   return Head(class_name, 1);
 }
 
+// A run's own time in the record.
+Text TimePiece(const Text& time_text, double time_seconds) {
+  if (std::optional<Text> piece = PaddedTenthsText(time_text, 3)) return std::move(*piece);
+  return NumberToPatternText(time_seconds, u"000.0");
+}
+
 // A run without its own time, or whose winner time comes out at 0 or below, carries "000.0" here so
 // that the accumulation neither sums nor counts a time built from the correction and margin alone.
+// (A plain winner time is never below 0, and gives "000.0" at 0.)
 Text WinnerTimePiece(double time_seconds, const Text& winner_time) {
+  if (time_seconds == 0) return u"000.0";
+  if (std::optional<Text> piece = PaddedTenthsText(winner_time, 3)) return std::move(*piece);
   const double winner = TextToNumber(winner_time);
-  if (time_seconds == 0 || winner <= 0) return u"000.0";
+  if (winner <= 0) return u"000.0";
   return NumberToPatternText(winner, u"000.0");
 }
 
@@ -66,7 +78,7 @@ Text SummaryRecord(const RunSummaryTexts& run) {
   record += Head(run.surface_name, 1);
   record += Head(run.going_name, 1);
   record += u' ';
-  record += NumberToPatternText(time_seconds, u"000.0");
+  record += TimePiece(run.time_seconds, time_seconds);
   record += u' ';
   record += WinnerMarginText(run.position_text, run.margin_text);
   record += u' ';

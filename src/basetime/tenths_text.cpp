@@ -78,6 +78,20 @@ Text TenthsToText(std::int64_t tenths) {
 
 }  // namespace
 
+std::optional<Text> PaddedTenthsText(const Text& text, size_t whole_places) {
+  const std::optional<std::int64_t> tenths = PlainTenths(text);
+  if (!tenths) return std::nullopt;
+  // Below 1 there are no whole digits: the pattern's zeros stand alone.
+  const std::int64_t whole_tenths = *tenths - *tenths % 10;
+  const Text whole = whole_tenths == 0 ? Text() : TenthsToText(whole_tenths);
+  Text padded;
+  if (whole.size() < whole_places) padded.assign(whole_places - whole.size(), u'0');
+  padded += whole;
+  padded += u'.';
+  padded += static_cast<char16_t>(u'0' + *tenths % 10);
+  return padded;
+}
+
 std::optional<Text> SumOfTenthsTexts(const Text& a, const Text& b) {
   const std::optional<std::int64_t> x = PlainTenths(a);
   const std::optional<std::int64_t> y = PlainTenths(b);

@@ -4,6 +4,7 @@
 // tenths give the very text that reading both, adding the doubles and writing the result gives,
 // without the conversions. Any other text gets nothing here and takes the double arithmetic.
 
+#include <cstddef>
 #include <optional>
 
 #include "model/text.h"
@@ -19,5 +20,10 @@ std::optional<model::Text> SumOfTenthsTexts(const model::Text& a, const model::T
 // is not much smaller than its terms (a time, its correction and its margin).
 std::optional<model::Text> SumLessTenthsText(const model::Text& a, const model::Text& b,
                                              const model::Text& c);
+
+// NumberToPatternText(TextToNumber(text), pattern) for the pattern of whole_places zeros, a point
+// and one zero ("000.0"), when the text is empty or a plain non-negative decimal: its tenths are
+// exact in the 15-digit form that the pattern rounds.
+std::optional<model::Text> PaddedTenthsText(const model::Text& text, size_t whole_places);
 
 }  // namespace basetime

@@ -115,5 +115,22 @@ TEST(SumLessTenthsText, GivesTheDoubleArithmeticsTextOnTimesCorrectionsAndMargin
   EXPECT_FALSE(SumLessTenthsText(u"-76.2", u"+0.3", u"3.1"));
 }
 
+TEST(PaddedTenthsText, GivesThePatternTextOfThePlainDecimal) {
+  std::mt19937_64 rng(11);
+  std::vector<Text> texts = {u"",    u"0",     u"0.0",  u"000.0", u"0.5",  u"7",       u"76.2",
+                             u"100", u"999.9", u"1000", u"073.1", u"0099", u"12345.6", u"999999999999.9"};
+  for (int i = 0; i < 50000; ++i) texts.push_back(RandomPlain(rng, i % 2 == 0 ? 3 : 12));
+  for (const Text& text : texts) {
+    for (size_t places : {size_t{2}, size_t{3}}) {
+      const Text pattern = Text(places, u'0') + u".0";
+      const std::optional<Text> padded = PaddedTenthsText(text, places);
+      ASSERT_TRUE(padded) << model::ToUtf8(text);
+      ASSERT_EQ(*padded, model::NumberToPatternText(TextToNumber(text), pattern)) << model::ToUtf8(text);
+    }
+  }
+  for (const char16_t* odd : {u"-1.5", u"1.25", u" 7", u"1e2", u"７"})
+    EXPECT_FALSE(PaddedTenthsText(odd, 3)) << model::ToUtf8(odd);
+}
+
 }  // namespace
 }  // namespace basetime
