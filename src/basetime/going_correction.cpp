@@ -1,5 +1,7 @@
 #include "basetime/going_correction.h"
 
+#include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "basetime/base_time_tables.h"
@@ -17,6 +19,8 @@ using model::TextToNumber;
 namespace {
 
 constexpr double kLongestCorrected = 2400;
+// Tenths that an int64 holds exactly, well inside what TenthsPatternText writes.
+constexpr double kLargestWholeTenths = 1e12;
 
 // The going term of a turf run: a share of d / 10 / 20 that grows with the going.
 std::optional<double> TurfGoingTerm(double d, const Text& going) {
@@ -35,6 +39,12 @@ std::optional<double> DirtGoingTerm(double d, const Text& going) {
   return std::nullopt;
 }
 
+// NumberToPatternText(tenths / 10, "0.0") of a whole number of tenths, written from them.
+std::optional<Text> WholeTenthsText(double tenths) {
+  if (!(std::fabs(tenths) < kLargestWholeTenths)) return std::nullopt;
+  return TenthsPatternText(static_cast<std::int64_t>(tenths), 1);
+}
+
 }  // namespace
 
 std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surface_code,
@@ -48,8 +58,10 @@ std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfac
   const std::optional<double> x = turf ? TurfGoingTerm(d, going_code) : DirtGoingTerm(d, going_code);
   if (!x) return std::nullopt;
   // The +1 moves every corrected run by at least a tenth.
-  const double c = (FloorNumber(*x) + 1) / 10;
-  return Text(turf ? u"-" : u"+") + model::NumberToPatternText(c, u"0.0");
+  const double tenths = FloorNumber(*x) + 1;
+  Text correction = turf ? u"-" : u"+";
+  if (std::optional<Text> text = WholeTenthsText(tenths)) return correction + *text;
+  return correction + model::NumberToPatternText(tenths / 10, u"0.0");
 }
 
 Text WinnerMarginText(const Text& position_text, const Text& margin_text) {

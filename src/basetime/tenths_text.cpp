@@ -78,18 +78,24 @@ Text TenthsToText(std::int64_t tenths) {
 
 }  // namespace
 
+std::optional<Text> TenthsPatternText(std::int64_t tenths, size_t whole_places) {
+  if (tenths <= -kTenthsLimit || tenths >= kTenthsLimit) return std::nullopt;
+  const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
+  // Below 1 there are no whole digits: the pattern's zeros stand alone.
+  const std::int64_t whole_tenths = magnitude - magnitude % 10;
+  const Text whole = whole_tenths == 0 ? Text() : TenthsToText(whole_tenths);
+  Text out = tenths < 0 ? u"-" : u"";
+  if (whole.size() < whole_places) out.append(whole_places - whole.size(), u'0');
+  out += whole;
+  out += u'.';
+  out += static_cast<char16_t>(u'0' + magnitude % 10);
+  return out;
+}
+
 std::optional<Text> PaddedTenthsText(const Text& text, size_t whole_places) {
   const std::optional<std::int64_t> tenths = PlainTenths(text);
   if (!tenths) return std::nullopt;
-  // Below 1 there are no whole digits: the pattern's zeros stand alone.
-  const std::int64_t whole_tenths = *tenths - *tenths % 10;
-  const Text whole = whole_tenths == 0 ? Text() : TenthsToText(whole_tenths);
-  Text padded;
-  if (whole.size() < whole_places) padded.assign(whole_places - whole.size(), u'0');
-  padded += whole;
-  padded += u'.';
-  padded += static_cast<char16_t>(u'0' + *tenths % 10);
-  return padded;
+  return TenthsPatternText(*tenths, whole_places);
 }
 
 std::optional<Text> SumOfTenthsTexts(const Text& a, const Text& b) {

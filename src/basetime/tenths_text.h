@@ -5,6 +5,7 @@
 // without the conversions. Any other text gets nothing here and takes the double arithmetic.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "model/text.h"
@@ -20,6 +21,11 @@ std::optional<model::Text> SumOfTenthsTexts(const model::Text& a, const model::T
 // is not much smaller than its terms (a time, its correction and its margin).
 std::optional<model::Text> SumLessTenthsText(const model::Text& a, const model::Text& b,
                                              const model::Text& c);
+
+// NumberToPatternText(tenths / 10.0, pattern) for the pattern of whole_places zeros, a point and
+// one zero ("0.0"), when the tenths are below 10^13 either way: the value is exact in the 15-digit
+// form that the pattern rounds.
+std::optional<model::Text> TenthsPatternText(std::int64_t tenths, size_t whole_places);
 
 // NumberToPatternText(TextToNumber(text), pattern) for the pattern of whole_places zeros, a point
 // and one zero ("000.0"), when the text is empty or a plain non-negative decimal: its tenths are

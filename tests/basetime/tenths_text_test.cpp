@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -130,6 +131,24 @@ TEST(PaddedTenthsText, GivesThePatternTextOfThePlainDecimal) {
   }
   for (const char16_t* odd : {u"-1.5", u"1.25", u" 7", u"1e2", u"７"})
     EXPECT_FALSE(PaddedTenthsText(odd, 3)) << model::ToUtf8(odd);
+}
+
+TEST(TenthsPatternText, GivesThePatternTextOfTheTenths) {
+  std::mt19937_64 rng(3);
+  std::vector<std::int64_t> tenths = {0, 1, -1, 9, 10, -10, 15, 99, 100, -105, 999, 1000, 9'999'999'999'999};
+  std::uniform_int_distribution<std::int64_t> small(-3000, 3000);
+  std::uniform_int_distribution<std::int64_t> large(-9'999'999'999'999, 9'999'999'999'999);
+  for (int i = 0; i < 50000; ++i) tenths.push_back(i % 2 == 0 ? small(rng) : large(rng));
+  for (const std::int64_t n : tenths) {
+    for (size_t places : {size_t{1}, size_t{3}}) {
+      const std::optional<Text> text = TenthsPatternText(n, places);
+      ASSERT_TRUE(text) << n;
+      ASSERT_EQ(*text, model::NumberToPatternText(static_cast<double>(n) / 10, Text(places, u'0') + u".0"))
+          << n;
+    }
+  }
+  EXPECT_FALSE(TenthsPatternText(10'000'000'000'000, 1));
+  EXPECT_FALSE(TenthsPatternText(-10'000'000'000'000, 1));
 }
 
 }  // namespace
