@@ -254,9 +254,9 @@ void CheckWindowGrids::SetClassCell(int surface, int row, int col, const Text& t
 
 frmAg7& CheckWindowGrids::Window() {
   // Still the loaded check window while a check window is loaded at its address: the program loads
-  // one window per class.
+  // one window per class. The build loads it after the others, so look from the last.
   const std::vector<ui::Form*>& loaded = app_.LoadedForms();
-  if (window_ == nullptr || std::ranges::find(loaded, window_) == loaded.end() ||
+  if (window_ == nullptr || std::find(loaded.rbegin(), loaded.rend(), window_) == loaded.rend() ||
       typeid(*window_) != typeid(frmAg7)) {
     window_ = &app_.Form<frmAg7>();
   }

@@ -68,8 +68,8 @@ struct RunSummaryTexts {
   const Text &time_seconds, &position_text, &margin_text, &going_correction, &winner_time;
 };
 
-Text SummaryRecord(const RunSummaryTexts& run) {
-  const double time_seconds = TextToNumber(run.time_seconds);
+// The record of a run whose own time reads as time_seconds.
+Text SummaryRecord(const RunSummaryTexts& run, double time_seconds) {
   Text record;
   record.reserve(kUsualRecordLength);
   record += CourseLetter(run.course_name);
@@ -99,31 +99,40 @@ bool IsUsableRun(const Text& course_name, const Text& distance_text, const Text&
 }
 
 Text RunSummaryRecord(const RunSummaryInput& run) {
-  return SummaryRecord({run.course_name, run.class_name, run.distance_text, run.surface_name, run.going_name,
-                        run.time_seconds, run.position_text, run.margin_text, run.going_correction,
-                        run.winner_time});
+  return SummaryRecord(
+      {run.course_name, run.class_name, run.distance_text, run.surface_name, run.going_name, run.time_seconds,
+       run.position_text, run.margin_text, run.going_correction, run.winner_time},
+      TextToNumber(run.time_seconds));
 }
 
 namespace {
 
 void SummarizeRun(intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
-  if (!IsUsableRun(past.RunCourseName[k](r, j), past.RunDistanceText[k](r, j), past.RunPosition[k](r, j))) {
-    base.RunSummary[k](r, j) = kUnusableRunMark;
+  const Text& course_name = past.RunCourseName[k](r, j);
+  const Text& distance_text = past.RunDistanceText[k](r, j);
+  Text& summary = base.RunSummary[k](r, j);
+  if (!IsUsableRun(course_name, distance_text, past.RunPosition[k](r, j))) {
+    summary = kUnusableRunMark;
     return;
   }
-  if (TextToNumber(past.RunTimeSeconds[k](r, j)) == 0) past.RunMarginText[k](r, j) = u"0.0";
-  base.RunSummary[k](r, j) = SummaryRecord({
-      .course_name = past.RunCourseName[k](r, j),
-      .class_name = past.RunClassName[k](r, j),
-      .distance_text = past.RunDistanceText[k](r, j),
-      .surface_name = past.RunSurfaceName[k](r, j),
-      .going_name = past.RunGoingName[k](r, j),
-      .time_seconds = past.RunTimeSeconds[k](r, j),
-      .position_text = past.RunPositionText[k](r, j),
-      .margin_text = past.RunMarginText[k](r, j),
-      .going_correction = base.RunGoingCorr[k](r, j),
-      .winner_time = base.RunWinTimeAdj[k](r, j),
-  });
+  const Text& time_text = past.RunTimeSeconds[k](r, j);
+  Text& margin_text = past.RunMarginText[k](r, j);
+  const double time_seconds = TextToNumber(time_text);
+  if (time_seconds == 0) margin_text = u"0.0";
+  summary = SummaryRecord(
+      {
+          .course_name = course_name,
+          .class_name = past.RunClassName[k](r, j),
+          .distance_text = distance_text,
+          .surface_name = past.RunSurfaceName[k](r, j),
+          .going_name = past.RunGoingName[k](r, j),
+          .time_seconds = time_text,
+          .position_text = past.RunPositionText[k](r, j),
+          .margin_text = margin_text,
+          .going_correction = base.RunGoingCorr[k](r, j),
+          .winner_time = base.RunWinTimeAdj[k](r, j),
+      },
+      time_seconds);
 }
 
 }  // namespace

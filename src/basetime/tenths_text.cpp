@@ -1,5 +1,6 @@
 #include "basetime/tenths_text.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -56,22 +57,34 @@ std::optional<std::int64_t> SignedTenths(const Text& text) {
   return negative ? -*tenths : *tenths;
 }
 
+// Room for a sign, 16 whole places or digits, the point and the tenth.
+constexpr size_t kTextRoom = 20;
+constexpr size_t kMostWholePlaces = 16;
+
+// Writes the digits of whole backwards before end, at least places of them (zeros in front);
+// returns where they start.
+char16_t* WriteWholeDigits(std::uint64_t whole, size_t places, char16_t* end) {
+  char16_t* p = end;
+  while (whole != 0) {
+    *--p = static_cast<char16_t>(u'0' + whole % 10);
+    whole /= 10;
+  }
+  while (static_cast<size_t>(end - p) < places) *--p = u'0';
+  return p;
+}
+
 // The shortest text of the tenths, as NumberToText writes it.
 Text TenthsToText(std::int64_t tenths) {
   const bool negative = tenths < 0;
   const std::uint64_t magnitude = static_cast<std::uint64_t>(negative ? -tenths : tenths);
-  char16_t buf[24];
-  char16_t* end = buf + sizeof buf / sizeof buf[0];
+  std::array<char16_t, kTextRoom> buf;
+  char16_t* const end = buf.data() + buf.size();
   char16_t* p = end;
   if (magnitude % 10 != 0) {
     *--p = static_cast<char16_t>(u'0' + magnitude % 10);
     *--p = u'.';
   }
-  std::uint64_t whole = magnitude / 10;
-  do {
-    *--p = static_cast<char16_t>(u'0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
+  p = WriteWholeDigits(magnitude / 10, 1, p);
   if (negative) *--p = u'-';
   return Text(p, end);
 }
@@ -79,17 +92,18 @@ Text TenthsToText(std::int64_t tenths) {
 }  // namespace
 
 std::optional<Text> TenthsPatternText(std::int64_t tenths, size_t whole_places) {
-  if (tenths <= -kTenthsLimit || tenths >= kTenthsLimit) return std::nullopt;
-  const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
+  if (tenths <= -kTenthsLimit || tenths >= kTenthsLimit || whole_places > kMostWholePlaces)
+    return std::nullopt;
+  const std::uint64_t magnitude = static_cast<std::uint64_t>(tenths < 0 ? -tenths : tenths);
+  std::array<char16_t, kTextRoom> buf;
+  char16_t* const end = buf.data() + buf.size();
+  char16_t* p = end;
+  *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+  *--p = u'.';
   // Below 1 there are no whole digits: the pattern's zeros stand alone.
-  const std::int64_t whole_tenths = magnitude - magnitude % 10;
-  const Text whole = whole_tenths == 0 ? Text() : TenthsToText(whole_tenths);
-  Text out = tenths < 0 ? u"-" : u"";
-  if (whole.size() < whole_places) out.append(whole_places - whole.size(), u'0');
-  out += whole;
-  out += u'.';
-  out += static_cast<char16_t>(u'0' + magnitude % 10);
-  return out;
+  p = WriteWholeDigits(magnitude / 10, whole_places, p);
+  if (tenths < 0) *--p = u'-';
+  return Text(p, end);
 }
 
 std::optional<Text> PaddedTenthsText(const Text& text, size_t whole_places) {
