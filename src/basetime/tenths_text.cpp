@@ -89,7 +89,19 @@ Text TenthsToText(std::int64_t tenths) {
   return Text(p, end);
 }
 
+constexpr std::int64_t kMostCounted = 1'000'000;
+constexpr std::int64_t kMeanTenthsLimit = 100'000;
+
 }  // namespace
+
+std::optional<std::int64_t> MeanTenths(const Text& sum, const Text& count) {
+  const std::optional<std::int64_t> sum_tenths = PlainTenths(sum);
+  const std::optional<std::int64_t> count_tenths = PlainTenths(count);
+  if (!sum_tenths || !count_tenths || *count_tenths % 10 != 0) return std::nullopt;
+  const std::int64_t counted = *count_tenths / 10;
+  if (counted < 1 || counted > kMostCounted || *sum_tenths >= kMeanTenthsLimit * counted) return std::nullopt;
+  return (2 * *sum_tenths + counted) / (2 * counted);
+}
 
 std::optional<Text> TenthsPatternText(std::int64_t tenths, size_t whole_places) {
   if (tenths <= -kTenthsLimit || tenths >= kTenthsLimit || whole_places > kMostWholePlaces)

@@ -32,4 +32,10 @@ std::optional<model::Text> TenthsPatternText(std::int64_t tenths, size_t whole_p
 // exact in the 15-digit form that the pattern rounds.
 std::optional<model::Text> PaddedTenthsText(const model::Text& text, size_t whole_places);
 
+// The mean TextToNumber(sum) / TextToNumber(count) in tenths, rounded half away from zero as
+// NumberToPatternText rounds it to one decimal, when the sum is empty or a plain non-negative
+// decimal, the count a plain whole number from 1 to 10^6 and the mean below 10^4: the nearest
+// halfway point then lies far beyond the errors of the doubles and of the 15-digit form.
+std::optional<std::int64_t> MeanTenths(const model::Text& sum, const model::Text& count);
+
 }  // namespace basetime

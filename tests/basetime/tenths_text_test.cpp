@@ -151,5 +151,43 @@ TEST(TenthsPatternText, GivesThePatternTextOfTheTenths) {
   EXPECT_FALSE(TenthsPatternText(-10'000'000'000'000, 1));
 }
 
+// The class average as the double arithmetic writes it.
+Text DoubleMean(const Text& sum, const Text& count) {
+  const double average = TextToNumber(sum) / TextToNumber(count);
+  return model::NumberToPatternText(average, average < 100 ? u"00.0" : u"000.0");
+}
+
+TEST(MeanTenths, RoundsAsThePatternRoundsTheDoubleMean) {
+  std::mt19937_64 rng(5);
+  std::uniform_int_distribution<std::int64_t> counted(1, 40);
+  std::uniform_int_distribution<std::int64_t> many(1, 1'000'000);
+  std::uniform_int_distribution<std::int64_t> time_tenths(0, 3000);
+  std::uniform_int_distribution<std::int64_t> tenth(0, 9);
+  int taken = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const std::int64_t n = i % 10 == 0 ? many(rng) : counted(rng);
+    // Sums of times, and sums that fall on or next to a halfway point.
+    std::int64_t s = n * time_tenths(rng) + tenth(rng);
+    if (i % 3 == 0) s = (n * (2 * time_tenths(rng) + 1)) / 2 + (tenth(rng) % 3) - 1;
+    if (s < 0) continue;
+    const Text sum = Ascii(std::to_string(s / 10) + "." + std::to_string(s % 10));
+    const Text count = Ascii(std::to_string(n));
+    if (const std::optional<std::int64_t> mean = MeanTenths(sum, count)) {
+      ++taken;
+      const std::optional<Text> text = TenthsPatternText(*mean, *mean < 1000 ? 2 : 3);
+      ASSERT_TRUE(text);
+      ASSERT_EQ(*text, DoubleMean(sum, count)) << model::ToUtf8(sum) << " / " << model::ToUtf8(count);
+    }
+  }
+  EXPECT_GT(taken, 150000);
+  EXPECT_EQ(MeanTenths(u"0.0", u"3"), 0);
+  EXPECT_EQ(MeanTenths(u"142.5", u"2"), 713);  // 71.25 rounds up
+  // Counts that are not whole, zero or too many, and means of 10^4 and more, take the doubles.
+  for (const auto& [sum, count] : std::vector<std::pair<Text, Text>>{
+           {u"142.5", u"2.5"}, {u"142.5", u"0"}, {u"142.5", u"1000001"}, {u"10000", u"1"}, {u"-1", u"1"}}) {
+    EXPECT_FALSE(MeanTenths(sum, count)) << model::ToUtf8(sum) << " / " << model::ToUtf8(count);
+  }
+}
+
 }  // namespace
 }  // namespace basetime
