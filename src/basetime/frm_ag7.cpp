@@ -214,8 +214,7 @@ void frmAg7::ShowWorkLine(int surface, int course, int line) {
   if (grid == nullptr) return;
   const CourseDistanceTable& work = app_.meeting.Group<BaseTimeTables>().StdTimeWork;
   for (int d = 1; d <= 12; ++d) {
-    grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d),
-                        model::NumberToPatternText(model::TextToNumber(work(course, d)), u"###.0"));
+    grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d), StandardTimeText(work(course, d)));
   }
 }
 

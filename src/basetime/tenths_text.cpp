@@ -89,6 +89,42 @@ Text TenthsToText(std::int64_t tenths) {
   return Text(p, end);
 }
 
+constexpr size_t kSignificantDigits = 15;
+constexpr size_t kMostWholeDigits = 12;
+constexpr size_t kLongestRoundedText = 32;
+
+}  // namespace
+
+std::optional<std::int64_t> RoundedTenths(const Text& text) {
+  const size_t end = text.size();
+  if (end > kLongestRoundedText) return std::nullopt;
+  std::int64_t whole = 0;
+  size_t significant = 0;
+  size_t i = 0;
+  for (; i < end && IsDigit(text[i]); ++i) {
+    if (i == kMostWholeDigits) return std::nullopt;
+    whole = whole * 10 + (text[i] - u'0');
+    if (whole != 0) ++significant;
+  }
+  if (i == 0 && end != 0) return std::nullopt;
+  std::int64_t tenth = 0;
+  bool round_up = false;
+  if (i < end) {
+    if (text[i] != u'.' || i + 1 == end) return std::nullopt;
+    for (size_t f = i + 1; f < end; ++f) {
+      if (!IsDigit(text[f])) return std::nullopt;
+      const int digit = text[f] - u'0';
+      if (significant > 0 || digit != 0) ++significant;
+      if (f == i + 1) tenth = digit;
+      if (f == i + 2) round_up = digit >= 5;
+    }
+  }
+  if (significant > kSignificantDigits) return std::nullopt;
+  return whole * 10 + tenth + (round_up ? 1 : 0);
+}
+
+namespace {
+
 constexpr std::int64_t kMostCounted = 1'000'000;
 constexpr std::int64_t kMeanTenthsLimit = 100'000;
 

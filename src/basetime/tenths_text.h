@@ -32,6 +32,12 @@ std::optional<model::Text> TenthsPatternText(std::int64_t tenths, size_t whole_p
 // exact in the 15-digit form that the pattern rounds.
 std::optional<model::Text> PaddedTenthsText(const model::Text& text, size_t whole_places);
 
+// TextToNumber(text) rounded half away from zero to tenths, as NumberToPatternText rounds it to
+// one decimal, when the text is empty or a plain non-negative decimal (any number of places) of
+// at most 15 significant digits below 10^12: such a decimal is exactly the 15-digit form of the
+// double it reads as, and the pattern rounds that form.
+std::optional<std::int64_t> RoundedTenths(const model::Text& text);
+
 // The mean TextToNumber(sum) / TextToNumber(count) in tenths, rounded half away from zero as
 // NumberToPatternText rounds it to one decimal, when the sum is empty or a plain non-negative
 // decimal, the count a plain whole number from 1 to 10^6 and the mean below 10^4: the nearest

@@ -151,6 +151,41 @@ TEST(TenthsPatternText, GivesThePatternTextOfTheTenths) {
   EXPECT_FALSE(TenthsPatternText(-10'000'000'000'000, 1));
 }
 
+TEST(RoundedTenths, RoundsAsThePatternRoundsTheReadText) {
+  std::mt19937_64 rng(9);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> whole_count(0, 12);
+  std::uniform_int_distribution<int> place_count(0, 16);
+  std::vector<Text> texts = {
+      u"",         u"0",     u"0.05",   u"0.049999",          u"72.3962",         u"59.92",
+      u"85.52025", u"99.95", u"999.95", u"0.000000000000001", u"123456789012.34", u"1.25",
+      u"1.35",     u"70",    u"0070.05"};
+  for (int i = 0; i < 100000; ++i) {
+    std::string s;
+    const int whole = whole_count(rng);
+    for (int k = 0; k < whole; ++k) s += static_cast<char>('0' + digit(rng));
+    if (s.empty()) s = "0";
+    const int places = place_count(rng);
+    if (places > 0) s += ".";
+    for (int k = 0; k < places; ++k) s += static_cast<char>('0' + digit(rng));
+    texts.push_back(Ascii(s));
+  }
+  int taken = 0;
+  for (const Text& text : texts) {
+    const std::optional<std::int64_t> tenths = RoundedTenths(text);
+    if (!tenths) continue;
+    ++taken;
+    const std::optional<Text> written = TenthsPatternText(*tenths, 0);
+    ASSERT_TRUE(written) << model::ToUtf8(text);
+    ASSERT_EQ(*written, model::NumberToPatternText(TextToNumber(text), u"###.0")) << model::ToUtf8(text);
+  }
+  EXPECT_GT(taken, 50000);
+  // More than 15 significant digits, signs, blanks, exponents and lone points take the doubles.
+  for (const char16_t* odd :
+       {u"1.0000000000000001", u"-72.4", u" 72.4", u"7e1", u".5", u"5.", u"1234567890123"})
+    EXPECT_FALSE(RoundedTenths(odd)) << model::ToUtf8(odd);
+}
+
 // The class average as the double arithmetic writes it.
 Text DoubleMean(const Text& sum, const Text& count) {
   const double average = TextToNumber(sum) / TextToNumber(count);
