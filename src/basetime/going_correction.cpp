@@ -94,12 +94,13 @@ void CorrectRunTimes(model::Meeting& meeting) {
     const int last_runner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= last_runner; ++j) {
       for (int k = 1; k <= 5; ++k) {
-        const std::optional<Text> correction = GoingCorrectionText(
+        std::optional<Text> correction = GoingCorrectionText(
             past.RunDistance[k](r, j), past.RunSurfaceCode[k](r, j), past.RunGoingCode[k](r, j));
-        if (correction) base.RunGoingCorr[k](r, j) = *correction;
+        Text& correction_cell = base.RunGoingCorr[k](r, j);
+        if (correction) correction_cell = std::move(*correction);
         base.RunWinTimeAdj[k](r, j) =
-            CorrectedWinnerText(past.RunTimeSeconds[k](r, j), base.RunGoingCorr[k](r, j),
-                                past.RunPositionText[k](r, j), past.RunMarginText[k](r, j));
+            CorrectedWinnerText(past.RunTimeSeconds[k](r, j), correction_cell, past.RunPositionText[k](r, j),
+                                past.RunMarginText[k](r, j));
       }
     }
   }
