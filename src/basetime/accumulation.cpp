@@ -1,14 +1,18 @@
 #include "basetime/accumulation.h"
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <utility>
+
 #include "basetime/base_time_indices.h"
 #include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
+#include "basetime/tenths_text.h"
 #include "model/numbers.h"
-#include "model/text_ops.h"
 
 namespace basetime {
 
-using model::Mid;
 using model::NumberToText;
 using model::Text;
 using model::TextToNumber;
@@ -17,6 +21,7 @@ namespace {
 
 const Text kNoTimeTail = u"-----";
 const Text kZeroTime = u"000.0";
+const Text kOneRun = u"1";
 
 struct SurfaceTotals {
   ClassCellTable* sum = nullptr;
@@ -29,27 +34,42 @@ SurfaceTotals TotalsOf(BaseTimeTables& base, int surface) {
   return {};
 }
 
+// NumberToText(TextToNumber(total) + TextToNumber(added)), on tenths where they give the same text.
+Text AddedText(const Text& total, const Text& added) {
+  if (std::optional<Text> sum = SumOfTenthsTexts(total, added)) return std::move(*sum);
+  return NumberToText(TextToNumber(total) + TextToNumber(added));
+}
+
 bool ShownInGrid(int base_class, int distance, int course) {
   return base_class >= 1 && base_class <= 5 && distance >= 1 && distance <= 12 && course >= 1 && course <= 10;
 }
 
+// Characters from position start (1-based), at most length of them, as Mid gives them, read in place.
+std::u16string_view Piece(std::u16string_view record, size_t start, size_t length) {
+  if (start > record.size()) return {};
+  return record.substr(start - 1, length);
+}
+
+// The last count characters, as Right gives them.
+std::u16string_view Tail(std::u16string_view record, size_t count) {
+  return record.substr(record.size() - std::min(count, record.size()));
+}
+
 void AccumulateRecord(BaseTimeTables& base, ClassGridWriter& grid, const Text& record) {
-  const Text tail = model::Right(record, 5);
-  const Text time_text = tail == kNoTimeTail ? kZeroTime : tail;
-  const int base_class = BaseClassIndexOf(Mid(record, 2, 1));
-  const int distance = StdDistanceIndexOf(Mid(record, 3, 2));
-  const int course = StdCourseIndexOf(Mid(record, 1, 1));
-  const int surface = StdSurfaceIndexOf(Mid(record, 5, 1));
+  const std::u16string_view tail = Tail(record, 5);
+  const Text& time_text = tail == kNoTimeTail ? kZeroTime : Text(tail);
+  const int base_class = BaseClassIndexOf(Piece(record, 2, 1));
+  const int distance = StdDistanceIndexOf(Piece(record, 3, 2));
+  const int course = StdCourseIndexOf(Piece(record, 1, 1));
+  const int surface = StdSurfaceIndexOf(Piece(record, 5, 1));
   const SurfaceTotals totals = TotalsOf(base, surface);
   if (totals.sum == nullptr) return;
 
   Text& sum = (*totals.sum)(base_class, distance, course);
-  if (base_class != 0 && distance != 0 && course != 0) {
-    sum = NumberToText(TextToNumber(sum) + TextToNumber(time_text));
-  }
+  if (base_class != 0 && distance != 0 && course != 0) sum = AddedText(sum, time_text);
   if (tail != kNoTimeTail && tail != kZeroTime) {
     Text& count = (*totals.count)(base_class, distance, course);
-    count = NumberToText(TextToNumber(count) + 1);
+    count = AddedText(count, kOneRun);
   }
   if (ShownInGrid(base_class, distance, course)) {
     grid.SetClassCell(surface, ClassGridRow(course, base_class), ClassGridColumn(distance), sum);

@@ -1,7 +1,12 @@
 #include "basetime/class_average.h"
 
+#include <cstdint>
+#include <optional>
+#include <utility>
+
 #include "basetime/base_time_indices.h"
 #include "basetime/base_time_tables.h"
+#include "basetime/tenths_text.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -13,6 +18,8 @@ const Text kNoClassTimeMark = u"         -";
 
 namespace {
 
+constexpr std::int64_t kHundredInTenths = 1000;
+
 // Every run that adds a non-zero time to a sum is also counted; the count test only keeps a
 // damaged table from dividing by zero.
 bool HasTime(const Text& sum, const Text& count) {
@@ -20,6 +27,11 @@ bool HasTime(const Text& sum, const Text& count) {
 }
 
 Text AverageText(const Text& sum, const Text& count) {
+  if (const std::optional<std::int64_t> tenths = MeanTenths(sum, count)) {
+    // Both patterns write three whole digits alike; they differ below 100 only.
+    if (std::optional<Text> text = TenthsPatternText(*tenths, *tenths < kHundredInTenths ? 2 : 3))
+      return std::move(*text);
+  }
   const double average = TextToNumber(sum) / TextToNumber(count);
   return model::NumberToPatternText(average, average < 100 ? u"00.0" : u"000.0");
 }

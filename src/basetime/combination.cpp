@@ -1,6 +1,7 @@
 #include "basetime/combination.h"
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 #include "basetime/base_time_indices.h"
 #include "basetime/base_time_tables.h"
@@ -13,13 +14,22 @@ using model::TextToNumber;
 
 namespace {
 
+// The non-zero class averages of a cell, in class order; no list of its own per cell.
+struct PresentAverages {
+  std::array<double, 5> values{};
+  size_t count = 0;
+  double operator[](size_t i) const { return values[i]; }
+  size_t size() const { return count; }
+};
+
 // Five or four classes drop the fastest and slowest; three average the middle one with the
 // midpoint of the outer two; two are averaged; one is taken as it is.
-double Combine(const std::vector<double>& a) {
+double Combine(const PresentAverages& a) {
   double sum = 0;
   double max = a[0];
   double min = a[0];
-  for (double v : a) {
+  for (size_t i = 0; i < a.size(); ++i) {
+    const double v = a[i];
     sum = sum + v;
     if (v > max) max = v;
     if (v < min) min = v;
@@ -41,12 +51,12 @@ double Combine(const std::vector<double>& a) {
 }
 
 Text CombinedText(const ClassCellTable& averages, int distance, int course) {
-  std::vector<double> present;
+  PresentAverages present;
   for (int b = 1; b <= 5; ++b) {
     const double value = TextToNumber(averages(b, distance, course));
-    if (value != 0) present.push_back(value);
+    if (value != 0) present.values[present.count++] = value;
   }
-  if (present.empty()) return u"0";
+  if (present.size() == 0) return u"0";
   return model::NumberToPatternText(Combine(present), u"###.0");
 }
 

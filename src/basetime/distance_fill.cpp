@@ -1,6 +1,7 @@
 #include "basetime/distance_fill.h"
 
 #include <array>
+#include <optional>
 
 #include "basetime/base_time_tables.h"
 #include "model/codes.h"
@@ -49,14 +50,23 @@ constexpr std::array<StepRule, 13> kRules = {{
 class Row {
  public:
   Row(CourseDistanceTable& work, int course) : work_(work), course_(course) {}
-  // Read through the cell's text, so a value written earlier counts as its stored digits.
-  double Value(int d) const { return TextToNumber(work_(course_, d)); }
-  bool Present(int d) const { return Value(d) != 0; }
-  void Write(int d, double value) { work_(course_, d) = NumberToText(value); }
+  // Read through the cell's text, so a value written earlier counts as its stored digits; a cell
+  // is read once until it is written.
+  double Value(int d) {
+    std::optional<double>& read = read_[static_cast<size_t>(d)];
+    if (!read) read = TextToNumber(work_(course_, d));
+    return *read;
+  }
+  bool Present(int d) { return Value(d) != 0; }
+  void Write(int d, double value) {
+    work_(course_, d) = NumberToText(value);
+    read_[static_cast<size_t>(d)].reset();
+  }
 
  private:
   CourseDistanceTable& work_;
   int course_;
+  std::array<std::optional<double>, 13> read_{};  // by distance 1..12
 };
 
 void FillSprint(Row& row) {

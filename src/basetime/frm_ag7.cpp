@@ -1,6 +1,9 @@
 #include "basetime/frm_ag7.h"
 
+#include <algorithm>
 #include <array>
+#include <typeinfo>
+#include <vector>
 
 #include "basetime/accumulation.h"
 #include "basetime/base_time_indices.h"
@@ -211,8 +214,7 @@ void frmAg7::ShowWorkLine(int surface, int course, int line) {
   if (grid == nullptr) return;
   const CourseDistanceTable& work = app_.meeting.Group<BaseTimeTables>().StdTimeWork;
   for (int d = 1; d <= 12; ++d) {
-    grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d),
-                        model::NumberToPatternText(model::TextToNumber(work(course, d)), u"###.0"));
+    grid->SetTextMatrix(ClassGridRow(course, line), ClassGridColumn(d), StandardTimeText(work(course, d)));
   }
 }
 
@@ -246,7 +248,18 @@ void frmAg7::SetClassCell(int surface, int row, int col, const Text& text) {
 }
 
 void CheckWindowGrids::SetClassCell(int surface, int row, int col, const Text& text) {
-  app_.Form<frmAg7>().SetClassCell(surface, row, col, text);
+  Window().SetClassCell(surface, row, col, text);
+}
+
+frmAg7& CheckWindowGrids::Window() {
+  // Still the loaded check window while a check window is loaded at its address: the program loads
+  // one window per class. The build loads it after the others, so look from the last.
+  const std::vector<ui::Form*>& loaded = app_.LoadedForms();
+  if (window_ == nullptr || std::find(loaded.rbegin(), loaded.rend(), window_) == loaded.rend() ||
+      typeid(*window_) != typeid(frmAg7)) {
+    window_ = &app_.Form<frmAg7>();
+  }
+  return static_cast<frmAg7&>(*window_);
 }
 
 }  // namespace basetime

@@ -70,7 +70,12 @@ class CheckWindowGrids : public ClassGridWriter {
   void SetClassCell(int surface, int row, int col, const model::Text& text) override;
 
  private:
+  frmAg7& Window();
+
   shell::App& app_;
+  // The window the last write went to; a build writes thousands of cells, and looking the window
+  // up by its class for each one cost more than the writes.
+  ui::Form* window_ = nullptr;
 };
 
 }  // namespace basetime

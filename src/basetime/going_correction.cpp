@@ -1,7 +1,12 @@
 #include "basetime/going_correction.h"
 
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
 #include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
+#include "basetime/tenths_text.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
@@ -14,6 +19,8 @@ using model::TextToNumber;
 namespace {
 
 constexpr double kLongestCorrected = 2400;
+// Tenths that an int64 holds exactly, well inside what TenthsPatternText writes.
+constexpr double kLargestWholeTenths = 1e12;
 
 // The going term of a turf run: a share of d / 10 / 20 that grows with the going.
 std::optional<double> TurfGoingTerm(double d, const Text& going) {
@@ -32,6 +39,12 @@ std::optional<double> DirtGoingTerm(double d, const Text& going) {
   return std::nullopt;
 }
 
+// NumberToPatternText(tenths / 10, "0.0") of a whole number of tenths, written from them.
+std::optional<Text> WholeTenthsText(double tenths) {
+  if (!(std::fabs(tenths) < kLargestWholeTenths)) return std::nullopt;
+  return TenthsPatternText(static_cast<std::int64_t>(tenths), 1);
+}
+
 }  // namespace
 
 std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surface_code,
@@ -45,8 +58,10 @@ std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfac
   const std::optional<double> x = turf ? TurfGoingTerm(d, going_code) : DirtGoingTerm(d, going_code);
   if (!x) return std::nullopt;
   // The +1 moves every corrected run by at least a tenth.
-  const double c = (FloorNumber(*x) + 1) / 10;
-  return Text(turf ? u"-" : u"+") + model::NumberToPatternText(c, u"0.0");
+  const double tenths = FloorNumber(*x) + 1;
+  Text correction = turf ? u"-" : u"+";
+  if (std::optional<Text> text = WholeTenthsText(tenths)) return correction + *text;
+  return correction + model::NumberToPatternText(tenths / 10, u"0.0");
 }
 
 Text WinnerMarginText(const Text& position_text, const Text& margin_text) {
@@ -59,6 +74,19 @@ double CorrectedWinnerTime(const Text& time_seconds, const Text& correction, con
   return TextToNumber(time_seconds) + TextToNumber(correction) - TextToNumber(margin);
 }
 
+namespace {
+
+// NumberToText of CorrectedWinnerTime, on tenths where they give the same text.
+Text CorrectedWinnerText(const Text& time_seconds, const Text& correction, const Text& position_text,
+                         const Text& margin_text) {
+  std::optional<Text> text =
+      SumLessTenthsText(time_seconds, correction, WinnerMarginText(position_text, margin_text));
+  if (text) return std::move(*text);
+  return model::NumberToText(CorrectedWinnerTime(time_seconds, correction, position_text, margin_text));
+}
+
+}  // namespace
+
 void CorrectRunTimes(model::Meeting& meeting) {
   const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
@@ -66,13 +94,13 @@ void CorrectRunTimes(model::Meeting& meeting) {
     const int last_runner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= last_runner; ++j) {
       for (int k = 1; k <= 5; ++k) {
-        const std::optional<Text> correction = GoingCorrectionText(
+        std::optional<Text> correction = GoingCorrectionText(
             past.RunDistance[k](r, j), past.RunSurfaceCode[k](r, j), past.RunGoingCode[k](r, j));
-        if (correction) base.RunGoingCorr[k](r, j) = *correction;
-        const double winner_time =
-            CorrectedWinnerTime(past.RunTimeSeconds[k](r, j), base.RunGoingCorr[k](r, j),
-                                past.RunPositionText[k](r, j), past.RunMarginText[k](r, j));
-        base.RunWinTimeAdj[k](r, j) = model::NumberToText(winner_time);
+        Text& correction_cell = base.RunGoingCorr[k](r, j);
+        if (correction) correction_cell = std::move(*correction);
+        base.RunWinTimeAdj[k](r, j) =
+            CorrectedWinnerText(past.RunTimeSeconds[k](r, j), correction_cell, past.RunPositionText[k](r, j),
+                                past.RunMarginText[k](r, j));
       }
     }
   }

@@ -1,15 +1,18 @@
 #include "basetime/run_summary.h"
 
+#include <optional>
+#include <string_view>
+#include <utility>
+
 #include "basetime/base_time_tables.h"
 #include "basetime/going_correction.h"
 #include "basetime/runner_range.h"
+#include "basetime/tenths_text.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
-#include "model/text_ops.h"
 
 namespace basetime {
 
-using model::Left;
 using model::NumberToPatternText;
 using model::Text;
 using model::TextToNumber;
@@ -21,31 +24,74 @@ namespace {
 constexpr double kLongestUsable = 2500;
 constexpr double kLastPosition = 28;
 
-Text CourseLetter(const Text& course_name) {
-  // 中京 and 中山 share their first character; 中京 takes the letter of its old name.
-  if (course_name == u"中京") return u"名";
-  return Left(course_name, 1);
+// The first count characters, as Left gives them, without a text of their own.
+std::u16string_view Head(const Text& text, size_t count) {
+  return std::u16string_view(text).substr(0, count);
 }
 
-Text ClassLetter(const Text& class_name) {
+std::u16string_view CourseLetter(const Text& course_name) {
+  // 中京 and 中山 share their first character; 中京 takes the letter of its old name.
+  if (course_name == u"中京") return u"名";
+  return Head(course_name, 1);
+}
+
+std::u16string_view ClassLetter(const Text& class_name) {
   if (class_name == u"500万") return u"五";
   if (class_name == u"900万") return u"九";
   if (class_name == u"1600万") return u"ジ";
-  return Left(class_name, 1);
+  return Head(class_name, 1);
+}
+
+// A run's own time in the record.
+Text TimePiece(const Text& time_text, double time_seconds) {
+  if (std::optional<Text> piece = PaddedTenthsText(time_text, 3)) return std::move(*piece);
+  return NumberToPatternText(time_seconds, u"000.0");
 }
 
 // A run without its own time, or whose winner time comes out at 0 or below, carries "000.0" here so
 // that the accumulation neither sums nor counts a time built from the correction and margin alone.
-Text WinnerTimePiece(const Text& time_seconds, const Text& winner_time) {
+// (A plain winner time is never below 0, and gives "000.0" at 0.)
+Text WinnerTimePiece(double time_seconds, const Text& winner_time) {
+  if (time_seconds == 0) return u"000.0";
+  if (std::optional<Text> piece = PaddedTenthsText(winner_time, 3)) return std::move(*piece);
   const double winner = TextToNumber(winner_time);
-  if (TextToNumber(time_seconds) == 0 || winner <= 0) return u"000.0";
+  if (winner <= 0) return u"000.0";
   return NumberToPatternText(winner, u"000.0");
+}
+
+// Room for the letters, the two five-digit times and the usual margin and correction.
+constexpr size_t kUsualRecordLength = 32;
+
+// The texts of RunSummaryInput where they stand in the tables, so that a record copies none of them.
+struct RunSummaryTexts {
+  const Text &course_name, &class_name, &distance_text, &surface_name, &going_name;
+  const Text &time_seconds, &position_text, &margin_text, &going_correction, &winner_time;
+};
+
+// The record of a run whose own time reads as time_seconds.
+Text SummaryRecord(const RunSummaryTexts& run, double time_seconds) {
+  Text record;
+  record.reserve(kUsualRecordLength);
+  record += CourseLetter(run.course_name);
+  record += ClassLetter(run.class_name);
+  record += Head(run.distance_text, 2);
+  record += Head(run.surface_name, 1);
+  record += Head(run.going_name, 1);
+  record += u' ';
+  record += TimePiece(run.time_seconds, time_seconds);
+  record += u' ';
+  record += WinnerMarginText(run.position_text, run.margin_text);
+  record += u' ';
+  record += run.going_correction;
+  record += u' ';
+  record += WinnerTimePiece(time_seconds, run.winner_time);
+  return record;
 }
 
 }  // namespace
 
 bool IsUsableRun(const Text& course_name, const Text& distance_text, const Text& raw_position) {
-  const Text course_initial = Left(course_name, 1);
+  const std::u16string_view course_initial = Head(course_name, 1);
   if (course_initial == u"な" || course_initial == u"公") return false;
   if (TextToNumber(distance_text) > kLongestUsable) return false;
   const double position = TextToNumber(raw_position);
@@ -53,44 +99,51 @@ bool IsUsableRun(const Text& course_name, const Text& distance_text, const Text&
 }
 
 Text RunSummaryRecord(const RunSummaryInput& run) {
-  return CourseLetter(run.course_name) + ClassLetter(run.class_name) + Left(run.distance_text, 2) +
-         Left(run.surface_name, 1) + Left(run.going_name, 1) + u" " +
-         NumberToPatternText(TextToNumber(run.time_seconds), u"000.0") + u" " +
-         WinnerMarginText(run.position_text, run.margin_text) + u" " + run.going_correction + u" " +
-         WinnerTimePiece(run.time_seconds, run.winner_time);
+  return SummaryRecord(
+      {run.course_name, run.class_name, run.distance_text, run.surface_name, run.going_name, run.time_seconds,
+       run.position_text, run.margin_text, run.going_correction, run.winner_time},
+      TextToNumber(run.time_seconds));
 }
 
 namespace {
 
-void SummarizeRun(model::Meeting& meeting, int r, int j, int k) {
-  intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
-  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
-  if (!IsUsableRun(past.RunCourseName[k](r, j), past.RunDistanceText[k](r, j), past.RunPosition[k](r, j))) {
-    base.RunSummary[k](r, j) = kUnusableRunMark;
+void SummarizeRun(intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
+  const Text& course_name = past.RunCourseName[k](r, j);
+  const Text& distance_text = past.RunDistanceText[k](r, j);
+  Text& summary = base.RunSummary[k](r, j);
+  if (!IsUsableRun(course_name, distance_text, past.RunPosition[k](r, j))) {
+    summary = kUnusableRunMark;
     return;
   }
-  if (TextToNumber(past.RunTimeSeconds[k](r, j)) == 0) past.RunMarginText[k](r, j) = u"0.0";
-  base.RunSummary[k](r, j) = RunSummaryRecord({
-      .course_name = past.RunCourseName[k](r, j),
-      .class_name = past.RunClassName[k](r, j),
-      .distance_text = past.RunDistanceText[k](r, j),
-      .surface_name = past.RunSurfaceName[k](r, j),
-      .going_name = past.RunGoingName[k](r, j),
-      .time_seconds = past.RunTimeSeconds[k](r, j),
-      .position_text = past.RunPositionText[k](r, j),
-      .margin_text = past.RunMarginText[k](r, j),
-      .going_correction = base.RunGoingCorr[k](r, j),
-      .winner_time = base.RunWinTimeAdj[k](r, j),
-  });
+  const Text& time_text = past.RunTimeSeconds[k](r, j);
+  Text& margin_text = past.RunMarginText[k](r, j);
+  const double time_seconds = TextToNumber(time_text);
+  if (time_seconds == 0) margin_text = u"0.0";
+  summary = SummaryRecord(
+      {
+          .course_name = course_name,
+          .class_name = past.RunClassName[k](r, j),
+          .distance_text = distance_text,
+          .surface_name = past.RunSurfaceName[k](r, j),
+          .going_name = past.RunGoingName[k](r, j),
+          .time_seconds = time_text,
+          .position_text = past.RunPositionText[k](r, j),
+          .margin_text = margin_text,
+          .going_correction = base.RunGoingCorr[k](r, j),
+          .winner_time = base.RunWinTimeAdj[k](r, j),
+      },
+      time_seconds);
 }
 
 }  // namespace
 
 void SummarizeRuns(model::Meeting& meeting) {
+  intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   for (int r = 1; r <= 12; ++r) {
     const int last_runner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= last_runner; ++j) {
-      for (int k = 1; k <= 5; ++k) SummarizeRun(meeting, r, j, k);
+      for (int k = 1; k <= 5; ++k) SummarizeRun(past, base, r, j, k);
     }
   }
 }

@@ -18,13 +18,13 @@ int HundredsBetween(int lower) {
   return lower == 1 || lower == 2 || lower == 7 ? 2 : 1;
 }
 
-void SmoothPair(CourseDistanceTable& work, int course, int lower) {
+// Moves the pair's times (low and high, as read from their cells) towards a step of 6 to 7; true
+// when it wrote them.
+bool SmoothPair(CourseDistanceTable& work, int course, int lower, double low, double high) {
   const int upper = lower + 1;
-  const double low = TextToNumber(work(course, lower));
-  const double high = TextToNumber(work(course, upper));
   const bool wide = HundredsBetween(lower) == 2;
   const double step = wide ? (high - low) / 2 : high - low;
-  if (step >= kLowestStep && step < kHighestStep) return;
+  if (step >= kLowestStep && step < kHighestStep) return false;
   if (step < kLowestStep) {
     const double shift = wide ? kLowestStep - step : (kLowestStep - step) / 2;
     work(course, lower) = NumberToText(low - shift);
@@ -34,14 +34,20 @@ void SmoothPair(CourseDistanceTable& work, int course, int lower) {
     work(course, lower) = NumberToText(low + shift);
     work(course, upper) = NumberToText(high - shift);
   }
+  return true;
 }
 
 }  // namespace
 
 void SmoothDistanceStepsPass(model::Meeting& meeting, int course) {
   CourseDistanceTable& work = meeting.Group<BaseTimeTables>().StdTimeWork;
-  if (TextToNumber(work(course, 1)) == 0) return;
-  for (int lower = 1; lower <= 11; ++lower) SmoothPair(work, course, lower);
+  double low = TextToNumber(work(course, 1));
+  if (low == 0) return;
+  for (int lower = 1; lower <= 11; ++lower) {
+    const double high = TextToNumber(work(course, lower + 1));
+    // A written time counts as its stored digits; an unwritten one is the text just read.
+    low = SmoothPair(work, course, lower, low, high) ? TextToNumber(work(course, lower + 1)) : high;
+  }
 }
 
 void SmoothDistanceSteps(model::Meeting& meeting, int course,

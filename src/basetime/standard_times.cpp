@@ -1,13 +1,27 @@
 #include "basetime/standard_times.h"
 
+#include <cstdint>
+#include <optional>
+#include <utility>
+
 #include "basetime/base_time_indices.h"
 #include "basetime/base_time_tables.h"
 #include "basetime/combination.h"
 #include "basetime/distance_fill.h"
 #include "basetime/smoothing.h"
+#include "basetime/tenths_text.h"
 #include "model/numbers.h"
 
 namespace basetime {
+
+using model::Text;
+
+Text StandardTimeText(const Text& work) {
+  if (const std::optional<std::int64_t> tenths = RoundedTenths(work)) {
+    if (std::optional<Text> text = TenthsPatternText(*tenths, 0)) return std::move(*text);
+  }
+  return model::NumberToPatternText(model::TextToNumber(work), u"###.0");
+}
 
 void StoreStandardTimes(model::Meeting& meeting, int surface, int course) {
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
@@ -15,10 +29,7 @@ void StoreStandardTimes(model::Meeting& meeting, int surface, int course) {
                                 : surface == kDirt ? &base.DirtStdTime
                                                    : nullptr;
   if (target == nullptr) return;
-  for (int d = 1; d <= 12; ++d) {
-    (*target)(course, d) =
-        model::NumberToPatternText(model::TextToNumber(base.StdTimeWork(course, d)), u"###.0");
-  }
+  for (int d = 1; d <= 12; ++d) (*target)(course, d) = StandardTimeText(base.StdTimeWork(course, d));
 }
 
 void DeriveStandardTimes(model::Meeting& meeting, const StageWatcher& after_stage) {

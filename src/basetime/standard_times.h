@@ -8,6 +8,9 @@
 
 namespace basetime {
 
+// A work cell as the standard-time tables and the check window show it: "###.0".
+model::Text StandardTimeText(const model::Text& work);
+
 // Stores the course's row of StdTimeWork into TurfStdTime (surface 1) or DirtStdTime (surface 2)
 // as "###.0"; any other surface stores nothing.
 void StoreStandardTimes(model::Meeting& meeting, int surface, int course);
