@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -80,6 +81,48 @@ std::optional<DecimalForm> FewDecimals(bool negative, double magnitude) {
   return std::nullopt;
 }
 
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::array<std::uint64_t, 16> kWholePowersOfTen = {1,
+                                                             10,
+                                                             100,
+                                                             1000,
+                                                             10000,
+                                                             100000,
+                                                             1000000,
+                                                             10000000,
+                                                             100000000,
+                                                             1000000000,
+                                                             10000000000,
+                                                             100000000000,
+                                                             1000000000000,
+                                                             10000000000000,
+                                                             100000000000000,
+                                                             1000000000000000};
+
+// Digits of a whole number above 0.
+int DigitCount(std::uint64_t whole) {
+  int count = 1;
+  while (count < 16 && whole >= kWholePowersOfTen[static_cast<size_t>(count)]) ++count;
+  return count;
+}
+
+// A value from 1 up to the whole limit rounded to 15 significant digits, exactly: the value is
+// mantissa / 2^shift, so mantissa x 10^decimals / 2^shift in 128 bits gives the 15 digits and the
+// remainder the rounding. An exact half goes to the even digit, as std::to_chars rounds.
+DecimalForm FifteenDigits(bool negative, double magnitude) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - static_cast<int>(bits >> 52);  // 3 to 52 in this range
+  const int decimals = kSignificantDigits - DigitCount(static_cast<std::uint64_t>(magnitude));
+  const Uint128 scaled = Uint128{mantissa} * kWholePowersOfTen[static_cast<size_t>(decimals)];
+  auto digits = static_cast<std::uint64_t>(scaled >> shift);
+  const Uint128 remainder = scaled & ((Uint128{1} << shift) - 1);
+  const Uint128 half = Uint128{1} << (shift - 1);
+  if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
+  return FromWhole(negative, digits, decimals);
+}
+
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
 DecimalForm ToDecimalForm(double value) {
   if (value == 0) return {};
@@ -94,6 +137,7 @@ DecimalForm ToDecimalForm(double value) {
   if (std::isnormal(magnitude)) {
     if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
   }
+  if (magnitude >= 1 && magnitude < kWholeLimit) return FifteenDigits(negative, magnitude);
   // The shortest text that reads back as the value lies within half a unit in its last binary
   // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
   if (std::isnormal(magnitude)) {
@@ -305,10 +349,17 @@ std::optional<double> ReadShortNumber(std::u16string_view text) {
 
 }  // namespace
 
+double TextToNumber(std::u16string_view text) {
+  if (std::optional<double> value = ReadShortNumber(text)) return *value;
+  return ScanTextToNumber(text);
+}
+
 double TextToNumber(const Text& text) {
-  const std::u16string_view view(text);
-  if (std::optional<double> value = ReadShortNumber(view)) return *value;
-  return ScanTextToNumber(view);
+  return TextToNumber(std::u16string_view(text));
+}
+
+double TextToNumber(const char16_t* text) {
+  return TextToNumber(std::u16string_view(text));
 }
 
 Text NumberToText(double value) {

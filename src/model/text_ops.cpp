@@ -16,6 +16,14 @@ Text Mid(const Text& text, int start, int length) {
   return Text(text.data() + from, std::min(static_cast<size_t>(length), text.size() - from));
 }
 
+std::u16string_view MidView(std::u16string_view text, int start, int length) {
+  if (length <= 0) return {};
+  start = std::max(start, 1);
+  if (start > static_cast<int>(text.size())) return {};
+  const size_t from = static_cast<size_t>(start - 1);
+  return text.substr(from, std::min(static_cast<size_t>(length), text.size() - from));
+}
+
 Text Mid(const Text& text, int start) {
   start = std::max(start, 1);
   if (start > Len(text)) return {};
