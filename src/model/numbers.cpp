@@ -202,6 +202,45 @@ Text DecimalText(const DecimalForm& f, char16_t positive_lead, bool zero_before_
   return out;
 }
 
+// Writes the digits of a whole number so that they end just before end; returns the first.
+char16_t* WriteWholeBackwards(std::uint64_t whole, char16_t* end) {
+  do {
+    *--end = static_cast<char16_t>(u'0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  return end;
+}
+
+// Room for a sign, 15 digits, a point and a decimal.
+using CommonDecimalBuffer = std::array<char16_t, 24>;
+
+// The values the tables mostly hold, whole numbers and numbers of one decimal from 1 up, written
+// straight from their digits, as DecimalText writes their decimal form. Writes them to end just before
+// end and returns the first character, or nullptr for any other value.
+char16_t* WriteCommonDecimal(double value, char16_t positive_lead, char16_t* end) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1 && magnitude < kWholeLimit)) return nullptr;
+  char16_t* first = end;
+  const auto whole = static_cast<std::uint64_t>(magnitude);
+  if (static_cast<double>(whole) == magnitude) {
+    first = WriteWholeBackwards(whole, end);
+  } else {
+    // The test FewDecimals makes first.
+    const double tenths = std::nearbyint(magnitude * 10);
+    if (!(tenths < kWholeLimit) || tenths / 10 != magnitude) return nullptr;
+    const auto scaled = static_cast<std::uint64_t>(tenths);
+    *--first = static_cast<char16_t>(u'0' + scaled % 10);
+    *--first = u'.';
+    first = WriteWholeBackwards(scaled / 10, first);
+  }
+  if (value < 0) {
+    *--first = u'-';
+  } else if (positive_lead != 0) {
+    *--first = positive_lead;
+  }
+  return first;
+}
+
 Text NonFiniteText(double value) {
   if (std::isnan(value)) return u"nan";
   return value < 0 ? u"-inf" : u"inf";
@@ -364,6 +403,10 @@ double TextToNumber(const char16_t* text) {
 
 Text NumberToText(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
+  CommonDecimalBuffer buf;
+  char16_t* const end = buf.data() + buf.size();
+  if (const char16_t* first = WriteCommonDecimal(value, 0, end))
+    return Text(first, static_cast<size_t>(end - first));
   const DecimalForm form = ToDecimalForm(value);
   if (form.count == 0) return u"0";
   return DecimalText(form, 0, true);
@@ -371,6 +414,10 @@ Text NumberToText(double value) {
 
 Text NumberToSpacedText(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
+  CommonDecimalBuffer buf;
+  char16_t* const end = buf.data() + buf.size();
+  if (const char16_t* first = WriteCommonDecimal(value, u' ', end))
+    return Text(first, static_cast<size_t>(end - first));
   const DecimalForm form = ToDecimalForm(value);
   if (form.count == 0) return u" 0";
   return DecimalText(form, u' ', false);
