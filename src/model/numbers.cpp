@@ -211,28 +211,38 @@ char16_t* WriteWholeBackwards(std::uint64_t whole, char16_t* end) {
   return end;
 }
 
-// Room for a sign, 15 digits, a point and a decimal.
+// Room for a sign, 16 digits, a point and a decimal.
 using CommonDecimalBuffer = std::array<char16_t, 24>;
 
-// The values the tables mostly hold, whole numbers and numbers of one decimal from 1 up, written
-// straight from their digits, as DecimalText writes their decimal form. Writes them to end just before
-// end and returns the first character, or nullptr for any other value.
-char16_t* WriteCommonDecimal(double value, char16_t positive_lead, char16_t* end) {
-  const double magnitude = std::fabs(value);
-  if (!(magnitude >= 1 && magnitude < kWholeLimit)) return nullptr;
-  char16_t* first = end;
+// The values the tables mostly hold: whole numbers and numbers of one decimal from 1 up.
+struct CommonDecimal {
+  std::uint64_t whole = 0;
+  int tenths = -1;  // -1 for a whole number
+};
+
+// Takes a magnitude apart by the tests ToDecimalForm makes first; nullopt for any other value.
+std::optional<CommonDecimal> SplitCommonDecimal(double magnitude) {
+  if (!(magnitude >= 1 && magnitude < kWholeLimit)) return std::nullopt;
   const auto whole = static_cast<std::uint64_t>(magnitude);
-  if (static_cast<double>(whole) == magnitude) {
-    first = WriteWholeBackwards(whole, end);
-  } else {
-    // The test FewDecimals makes first.
-    const double tenths = std::nearbyint(magnitude * 10);
-    if (!(tenths < kWholeLimit) || tenths / 10 != magnitude) return nullptr;
-    const auto scaled = static_cast<std::uint64_t>(tenths);
-    *--first = static_cast<char16_t>(u'0' + scaled % 10);
+  if (static_cast<double>(whole) == magnitude) return CommonDecimal{whole, -1};
+  // The test FewDecimals makes first.
+  const double tenths = std::nearbyint(magnitude * 10);
+  if (!(tenths < kWholeLimit) || tenths / 10 != magnitude) return std::nullopt;
+  const auto scaled = static_cast<std::uint64_t>(tenths);
+  return CommonDecimal{scaled / 10, static_cast<int>(scaled % 10)};
+}
+
+// Writes a common value straight from its digits, as DecimalText writes its decimal form, so that it
+// ends just before end; returns the first character, or nullptr for any other value.
+char16_t* WriteCommonDecimal(double value, char16_t positive_lead, char16_t* end) {
+  const std::optional<CommonDecimal> common = SplitCommonDecimal(std::fabs(value));
+  if (!common) return nullptr;
+  char16_t* first = end;
+  if (common->tenths >= 0) {
+    *--first = static_cast<char16_t>(u'0' + common->tenths);
     *--first = u'.';
-    first = WriteWholeBackwards(scaled / 10, first);
   }
+  first = WriteWholeBackwards(common->whole, first);
   if (value < 0) {
     *--first = u'-';
   } else if (positive_lead != 0) {
@@ -568,6 +578,28 @@ Text ZerosPatternText(bool negative, const RoundedDigits& digits, size_t slots, 
   return out;
 }
 
+// ZerosPatternText for a common value: at most one decimal digit decides the rounding.
+Text CommonZerosPatternText(bool negative, CommonDecimal common, size_t slots, bool has_point,
+                            size_t decimals) {
+  const int tenths = std::max(common.tenths, 0);
+  std::uint64_t integer = common.whole;
+  if (decimals == 0 && tenths >= 5) ++integer;  // half away from zero
+  CommonDecimalBuffer buf;
+  char16_t* const end = buf.data() + buf.size();
+  const char16_t* first = WriteWholeBackwards(integer, end);
+  const auto count = static_cast<size_t>(end - first);
+  const size_t integer_size = std::max(slots, count);
+  Text out((negative ? 1 : 0) + integer_size + (has_point ? 1 + decimals : 0), u'0');
+  char16_t* at = out.data();
+  if (negative) *at++ = u'-';
+  at = std::copy(first, static_cast<const char16_t*>(end), at + (integer_size - count));
+  if (has_point) {
+    *at++ = u'.';
+    if (decimals > 0) *at = static_cast<char16_t>(u'0' + tenths);
+  }
+  return out;
+}
+
 }  // namespace
 
 Text NumberToPatternText(double value, const Text& pattern) {
@@ -583,12 +615,18 @@ Text NumberToPatternText(double value, const Text& pattern) {
     decimals = static_cast<size_t>(
         std::count_if(view.begin() + static_cast<std::ptrdiff_t>(point_at) + 1, view.end(), IsPlaceholder));
 
+  const bool zeros_pattern = IsZerosPattern(view, point_at);
+  const size_t slots = has_point ? point_at : view.size();
+  if (zeros_pattern) {
+    if (const std::optional<CommonDecimal> common = SplitCommonDecimal(std::fabs(value))) {
+      return CommonZerosPatternText(value < 0, *common, slots, has_point, decimals);
+    }
+  }
+
   const DecimalForm form = ToDecimalForm(value);
   const RoundedDigits digits(form, decimals);
   const bool negative = form.negative && !digits.IsZero();
-  if (IsZerosPattern(view, point_at)) {
-    return ZerosPatternText(negative, digits, has_point ? point_at : view.size(), has_point);
-  }
+  if (zeros_pattern) return ZerosPatternText(negative, digits, slots, has_point);
   Text out = negative ? u"-" : u"";
   AppendIntegerPart(out, view.substr(0, point_at), digits.Integer());
   if (has_point) {
