@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace model {
@@ -16,11 +18,24 @@ namespace {
 constexpr int kSignificantDigits = 15;
 
 // A finite magnitude as 0.<digits> x 10^point: digits without leading or trailing zeros,
-// empty for zero.
+// none for zero. The digits stay on the stack: at most 17 of them.
 struct DecimalForm {
   bool negative = false;
-  std::string digits;
+  std::array<char, 24> digit_buf{};
+  int count = 0;
   int point = 0;
+
+  void Assign(const char* first, const char* last) {
+    count = static_cast<int>(last - first);
+    std::copy(first, last, digit_buf.begin());
+  }
+  void Append(const char* first, const char* last) {
+    std::copy(first, last, digit_buf.begin() + count);
+    count += static_cast<int>(last - first);
+  }
+  void DropTrailingZeros() {
+    while (count > 0 && digit_buf[static_cast<size_t>(count - 1)] == '0') --count;
+  }
 };
 
 // Digits and exponent of d.ddd...e[+-]xx as std::to_chars writes it in scientific form.
@@ -30,9 +45,9 @@ DecimalForm FromScientific(bool negative, const char* first, const char* last) {
   const char* e = std::find(first, last, 'e');
   int exponent = 0;
   std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), last, exponent);
-  form.digits.assign(first, 1);
-  if (e - first > 2) form.digits.append(first + 2, e);
-  while (!form.digits.empty() && form.digits.back() == '0') form.digits.pop_back();
+  form.Assign(first, first + 1);
+  if (e - first > 2) form.Append(first + 2, e);
+  form.DropTrailingZeros();
   form.point = exponent + 1;
   return form;
 }
@@ -42,13 +57,12 @@ constexpr double kWholeLimit = 1e15;
 
 // Digits of a whole number as 0.<digits> x 10^point, shifted by decimals places.
 DecimalForm FromWhole(bool negative, std::uint64_t whole, int decimals) {
-  char buf[32];
-  auto res = std::to_chars(buf, buf + sizeof buf, whole);
   DecimalForm form;
   form.negative = negative;
-  form.point = static_cast<int>(res.ptr - buf) - decimals;
-  form.digits.assign(buf, res.ptr);
-  while (form.digits.back() == '0') form.digits.pop_back();
+  auto res = std::to_chars(form.digit_buf.data(), form.digit_buf.data() + form.digit_buf.size(), whole);
+  form.count = static_cast<int>(res.ptr - form.digit_buf.data());
+  form.point = form.count - decimals;
+  form.DropTrailingZeros();
   return form;
 }
 
@@ -67,17 +81,63 @@ std::optional<DecimalForm> FewDecimals(bool negative, double magnitude) {
   return std::nullopt;
 }
 
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::array<std::uint64_t, 16> kWholePowersOfTen = {1,
+                                                             10,
+                                                             100,
+                                                             1000,
+                                                             10000,
+                                                             100000,
+                                                             1000000,
+                                                             10000000,
+                                                             100000000,
+                                                             1000000000,
+                                                             10000000000,
+                                                             100000000000,
+                                                             1000000000000,
+                                                             10000000000000,
+                                                             100000000000000,
+                                                             1000000000000000};
+
+// Digits of a whole number above 0.
+int DigitCount(std::uint64_t whole) {
+  int count = 1;
+  while (count < 16 && whole >= kWholePowersOfTen[static_cast<size_t>(count)]) ++count;
+  return count;
+}
+
+// A value from 1 up to the whole limit rounded to 15 significant digits, exactly: the value is
+// mantissa / 2^shift, so mantissa x 10^decimals / 2^shift in 128 bits gives the 15 digits and the
+// remainder the rounding. An exact half goes to the even digit, as std::to_chars rounds.
+DecimalForm FifteenDigits(bool negative, double magnitude) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - static_cast<int>(bits >> 52);  // 3 to 52 in this range
+  const int decimals = kSignificantDigits - DigitCount(static_cast<std::uint64_t>(magnitude));
+  const Uint128 scaled = Uint128{mantissa} * kWholePowersOfTen[static_cast<size_t>(decimals)];
+  auto digits = static_cast<std::uint64_t>(scaled >> shift);
+  const Uint128 remainder = scaled & ((Uint128{1} << shift) - 1);
+  const Uint128 half = Uint128{1} << (shift - 1);
+  if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
+  return FromWhole(negative, digits, decimals);
+}
+
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
 DecimalForm ToDecimalForm(double value) {
   if (value == 0) return {};
   const bool negative = value < 0;
   const double magnitude = std::fabs(value);
   char buf[64];
-  if (magnitude < kWholeLimit && magnitude == std::floor(magnitude))
-    return FromWhole(negative, static_cast<std::uint64_t>(magnitude), 0);
+  // Below the limit the conversion truncates, which for a positive value is the floor.
+  if (magnitude < kWholeLimit) {
+    const auto whole = static_cast<std::uint64_t>(magnitude);
+    if (static_cast<double>(whole) == magnitude) return FromWhole(negative, whole, 0);
+  }
   if (std::isnormal(magnitude)) {
     if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
   }
+  if (magnitude >= 1 && magnitude < kWholeLimit) return FifteenDigits(negative, magnitude);
   // The shortest text that reads back as the value lies within half a unit in its last binary
   // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
   if (std::isnormal(magnitude)) {
@@ -91,26 +151,104 @@ DecimalForm ToDecimalForm(double value) {
   return FromScientific(negative, buf, res.ptr);
 }
 
-std::string Zeros(long count) {
-  return count > 0 ? std::string(static_cast<size_t>(count), '0') : std::string();
+// How many digits stand before the point (none below 1).
+size_t IntegerDigitCount(const DecimalForm& f) {
+  return f.point > 0 ? static_cast<size_t>(f.point) : 0;
 }
 
-// Digits of the magnitude before and after the point, without sign.
-std::string IntegerDigits(const DecimalForm& f) {
-  if (f.point <= 0) return {};
-  long len = static_cast<long>(f.digits.size());
-  if (f.point >= len) return f.digits + Zeros(f.point - len);
-  return f.digits.substr(0, static_cast<size_t>(f.point));
+// How many digits stand after the point, leading zeros included.
+size_t FractionDigitCount(const DecimalForm& f) {
+  if (f.point <= 0) return static_cast<size_t>(f.count - f.point);
+  return f.point < f.count ? static_cast<size_t>(f.count - f.point) : 0;
 }
 
-std::string FractionDigits(const DecimalForm& f) {
-  if (f.point <= 0) return Zeros(-f.point) + f.digits;
-  if (static_cast<size_t>(f.point) >= f.digits.size()) return {};
-  return f.digits.substr(static_cast<size_t>(f.point));
+// Writes the digits of the magnitude before the point, without sign; returns the end.
+template <typename Char>
+Char* WriteIntegerDigits(const DecimalForm& f, Char* out) {
+  if (f.point <= 0) return out;
+  const int shown = std::min(f.point, f.count);
+  for (int i = 0; i < shown; ++i) *out++ = static_cast<Char>(f.digit_buf[static_cast<size_t>(i)]);
+  for (int i = shown; i < f.point; ++i) *out++ = Char{'0'};
+  return out;
 }
 
-Text Ascii(const std::string& s) {
-  return Text(s.begin(), s.end());
+// Writes the digits after the point; returns the end.
+template <typename Char>
+Char* WriteFractionDigits(const DecimalForm& f, Char* out) {
+  for (int i = f.point; i < 0; ++i) *out++ = Char{'0'};
+  for (int i = std::max(f.point, 0); i < f.count; ++i)
+    *out++ = static_cast<Char>(f.digit_buf[static_cast<size_t>(i)]);
+  return out;
+}
+
+// The decimal text of a form: a sign (or the given lead when not negative), the integer digits (or
+// "0" when there are none and zero_before_point) and the fraction after a point when there is one.
+// Sized first and written in place, so that a short text needs no allocation at all.
+Text DecimalText(const DecimalForm& f, char16_t positive_lead, bool zero_before_point) {
+  const bool has_lead = f.negative || positive_lead != 0;
+  const size_t integer_count = IntegerDigitCount(f);
+  const bool zero = integer_count == 0 && zero_before_point;
+  const size_t fraction_count = FractionDigitCount(f);
+  const size_t size =
+      (has_lead ? 1 : 0) + integer_count + (zero ? 1 : 0) + (fraction_count > 0 ? 1 + fraction_count : 0);
+  Text out(size, u'0');
+  char16_t* at = out.data();
+  if (has_lead) *at++ = f.negative ? u'-' : positive_lead;
+  at = zero ? at + 1 : WriteIntegerDigits(f, at);
+  if (fraction_count > 0) {
+    *at++ = u'.';
+    WriteFractionDigits(f, at);
+  }
+  return out;
+}
+
+// Writes the digits of a whole number so that they end just before end; returns the first.
+char16_t* WriteWholeBackwards(std::uint64_t whole, char16_t* end) {
+  do {
+    *--end = static_cast<char16_t>(u'0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  return end;
+}
+
+// Room for a sign, 16 digits, a point and a decimal.
+using CommonDecimalBuffer = std::array<char16_t, 24>;
+
+// The values the tables mostly hold: whole numbers and numbers of one decimal from 1 up.
+struct CommonDecimal {
+  std::uint64_t whole = 0;
+  int tenths = -1;  // -1 for a whole number
+};
+
+// Takes a magnitude apart by the tests ToDecimalForm makes first; nullopt for any other value.
+std::optional<CommonDecimal> SplitCommonDecimal(double magnitude) {
+  if (!(magnitude >= 1 && magnitude < kWholeLimit)) return std::nullopt;
+  const auto whole = static_cast<std::uint64_t>(magnitude);
+  if (static_cast<double>(whole) == magnitude) return CommonDecimal{whole, -1};
+  // The test FewDecimals makes first.
+  const double tenths = std::nearbyint(magnitude * 10);
+  if (!(tenths < kWholeLimit) || tenths / 10 != magnitude) return std::nullopt;
+  const auto scaled = static_cast<std::uint64_t>(tenths);
+  return CommonDecimal{scaled / 10, static_cast<int>(scaled % 10)};
+}
+
+// Writes a common value straight from its digits, as DecimalText writes its decimal form, so that it
+// ends just before end; returns the first character, or nullptr for any other value.
+char16_t* WriteCommonDecimal(double value, char16_t positive_lead, char16_t* end) {
+  const std::optional<CommonDecimal> common = SplitCommonDecimal(std::fabs(value));
+  if (!common) return nullptr;
+  char16_t* first = end;
+  if (common->tenths >= 0) {
+    *--first = static_cast<char16_t>(u'0' + common->tenths);
+    *--first = u'.';
+  }
+  first = WriteWholeBackwards(common->whole, first);
+  if (value < 0) {
+    *--first = u'-';
+  } else if (positive_lead != 0) {
+    *--first = positive_lead;
+  }
+  return first;
 }
 
 Text NonFiniteText(double value) {
@@ -125,7 +263,7 @@ bool IsDigit(char16_t c) {
 // Reads the text the way table cells are read: blanks are skipped wherever they stand.
 class NumberScanner {
  public:
-  explicit NumberScanner(const Text& text) : text_(text) {}
+  explicit NumberScanner(std::u16string_view text) : text_(text) {}
 
   char16_t Peek() {
     while (pos_ < text_.size() && text_[pos_] == u' ') ++pos_;
@@ -134,7 +272,7 @@ class NumberScanner {
   void Advance() { ++pos_; }
 
  private:
-  const Text& text_;
+  std::u16string_view text_;
   size_t pos_ = 0;
 };
 
@@ -202,8 +340,8 @@ double DecimalToDouble(bool negative, const std::string& digits, std::int64_t po
   return value == 0 ? 0 : value;  // no negative zero from a text
 }
 
-// Any text, by the scanner.
-double ScanTextToNumber(const Text& text) {
+// Any text, by the scanner; out of line, so that the short path needs no stack frame.
+[[gnu::noinline]] double ScanTextToNumber(std::u16string_view text) {
   NumberScanner scan(text);
   bool negative = ReadSign(scan);
   std::string digits;  // every digit before the exponent, leading zeros included
@@ -221,40 +359,37 @@ double ScanTextToNumber(const Text& text) {
   return DecimalToDouble(negative, digits, point, ReadExponent(scan));
 }
 
+// The least whole number of more than 15 digits.
+constexpr std::uint64_t kSixteenDigits = 1'000'000'000'000'000;
+
 // The usual cell text, read in one pass: at most 15 significant digits, at most 22 of them after the
 // point and no exponent. It gives what DecimalToDouble gives for it; any other text reads as nullopt.
-std::optional<double> ReadShortNumber(const Text& text) {
-  const size_t size = text.size();
-  size_t at = 0;
-  auto skip_blanks = [&] {
-    while (at < size && text[at] == u' ') ++at;
-  };
-  skip_blanks();
+std::optional<double> ReadShortNumber(std::u16string_view text) {
+  const char16_t* at = text.data();
+  const char16_t* const end = at + text.size();
+  while (at != end && *at == u' ') ++at;
   bool negative = false;
-  if (at < size && (text[at] == u'+' || text[at] == u'-')) {
-    negative = text[at] == u'-';
+  if (at != end && (*at == u'+' || *at == u'-')) {
+    negative = *at == u'-';
     ++at;
   }
   std::uint64_t whole = 0;
-  int significant = 0;
   int after_point = 0;
-  bool point = false;
-  for (skip_blanks(); at < size; skip_blanks()) {
-    const char16_t c = text[at];
-    if (IsDigit(c)) {
-      if (whole != 0 || c != u'0') {
-        if (++significant > kSignificantDigits) return std::nullopt;
-        whole = whole * 10 + static_cast<std::uint64_t>(c - u'0');
-      }
-      if (point) ++after_point;
-    } else if (c == u'.' && !point) {
-      point = true;
-    } else {
+  int point = 0;  // 1 once the point is read: every digit after it counts
+  for (; at != end; ++at) {
+    const auto digit = static_cast<unsigned>(*at) - unsigned{u'0'};
+    if (digit <= 9) {
+      // Leading zeros leave the value at 0; the 16th significant digit takes it to 10^15.
+      whole = whole * 10 + digit;
+      if (whole >= kSixteenDigits) return std::nullopt;
+      after_point += point;
+    } else if (*at == u'.' && point == 0) {
+      point = 1;
+    } else if (*at != u' ') {
       break;
     }
-    ++at;
   }
-  if (at < size && (text[at] == u'E' || text[at] == u'e')) return std::nullopt;
+  if (at != end && (*at == u'E' || *at == u'e')) return std::nullopt;
   if (whole == 0) return 0.0;  // no digits, or zeros only
   if (after_point > kExactPowers) return std::nullopt;
   const double magnitude = static_cast<double>(whole) / kPowersOfTen[static_cast<size_t>(after_point)];
@@ -263,56 +398,51 @@ std::optional<double> ReadShortNumber(const Text& text) {
 
 }  // namespace
 
-double TextToNumber(const Text& text) {
+double TextToNumber(std::u16string_view text) {
   if (std::optional<double> value = ReadShortNumber(text)) return *value;
   return ScanTextToNumber(text);
 }
 
+double TextToNumber(const Text& text) {
+  return TextToNumber(std::u16string_view(text));
+}
+
+double TextToNumber(const char16_t* text) {
+  return TextToNumber(std::u16string_view(text));
+}
+
 Text NumberToText(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
-  DecimalForm form = ToDecimalForm(value);
-  if (form.digits.empty()) return u"0";
-  std::string integer = IntegerDigits(form);
-  std::string fraction = FractionDigits(form);
-  std::string out = form.negative ? "-" : "";
-  out += integer.empty() ? "0" : integer;
-  if (!fraction.empty()) out += "." + fraction;
-  return Ascii(out);
+  CommonDecimalBuffer buf;
+  char16_t* const end = buf.data() + buf.size();
+  if (const char16_t* first = WriteCommonDecimal(value, 0, end))
+    return Text(first, static_cast<size_t>(end - first));
+  const DecimalForm form = ToDecimalForm(value);
+  if (form.count == 0) return u"0";
+  return DecimalText(form, 0, true);
 }
 
 Text NumberToSpacedText(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
-  DecimalForm form = ToDecimalForm(value);
-  if (form.digits.empty()) return u" 0";
-  std::string fraction = FractionDigits(form);
-  std::string out = form.negative ? "-" : " ";
-  out += IntegerDigits(form);
-  if (!fraction.empty()) out += "." + fraction;
-  return Ascii(out);
+  CommonDecimalBuffer buf;
+  char16_t* const end = buf.data() + buf.size();
+  if (const char16_t* first = WriteCommonDecimal(value, u' ', end))
+    return Text(first, static_cast<size_t>(end - first));
+  const DecimalForm form = ToDecimalForm(value);
+  if (form.count == 0) return u" 0";
+  return DecimalText(form, u' ', false);
 }
 
 namespace {
-
-// Adds one unit in the last place of a digit string, growing it on carry.
-void IncrementDigits(std::string& digits) {
-  for (size_t i = digits.size(); i-- > 0;) {
-    if (digits[i] != '9') {
-      ++digits[i];
-      return;
-    }
-    digits[i] = '0';
-  }
-  digits.insert(digits.begin(), '1');
-}
 
 bool IsPlaceholder(char16_t c) {
   return c == u'0' || c == u'#';
 }
 
 // Writes the integer digits under the placeholders before the point. Digits run right to left;
-// the leftmost "0" fixes how many digits are always written; digits beyond the placeholders go
-// with the leftmost one.
-Text FormatIntegerPart(const Text& pattern, std::string digits) {
+// the leftmost "0" fixes how many digits are always written (zeros fill in before the digits);
+// digits beyond the placeholders go with the leftmost one.
+void AppendIntegerPart(Text& out, std::u16string_view pattern, std::string_view digits) {
   size_t slots = 0;
   size_t always = 0;
   for (char16_t c : pattern) {
@@ -323,31 +453,30 @@ Text FormatIntegerPart(const Text& pattern, std::string digits) {
     else if (always > 0)
       ++always;
   }
-  if (digits.size() < always) digits.insert(0, always - digits.size(), '0');
+  const size_t padding = digits.size() < always ? always - digits.size() : 0;
+  const size_t written = padding + digits.size();
+  auto digit_at = [&](size_t i) { return i < padding ? u'0' : static_cast<char16_t>(digits[i - padding]); };
 
-  Text out;
+  if (slots == 0) out.append(digits.begin(), digits.end());
   size_t slot = 0;
-  size_t written = digits.size();
   for (char16_t c : pattern) {
     if (!IsPlaceholder(c)) {
       out.push_back(c);
       continue;
     }
     ++slot;
-    size_t from_right = slots - slot + 1;  // 1 for the units placeholder
+    const size_t from_right = slots - slot + 1;  // 1 for the units placeholder
     if (slot == 1 && written > slots) {
-      out += Ascii(digits.substr(0, written - slots + 1));
+      for (size_t i = 0; i < written - slots + 1; ++i) out.push_back(digit_at(i));
     } else if (from_right <= written) {
-      out.push_back(static_cast<char16_t>(digits[written - from_right]));
+      out.push_back(digit_at(written - from_right));
     }
   }
-  if (slots == 0) out.insert(0, Ascii(digits));
-  return out;
 }
 
-// Writes the fraction digits under the placeholders after the point; "#" drops trailing zeros
-// beyond the rightmost "0".
-Text FormatFractionPart(const Text& pattern, const std::string& digits) {
+// Writes the fraction digits (one for each placeholder) under the placeholders after the point;
+// "#" drops trailing zeros beyond the rightmost "0".
+void AppendFractionPart(Text& out, std::u16string_view pattern, std::string_view digits) {
   size_t always = 0;
   size_t slot = 0;
   for (char16_t c : pattern) {
@@ -356,10 +485,9 @@ Text FormatFractionPart(const Text& pattern, const std::string& digits) {
     if (c == u'0') always = slot;
   }
   size_t shown = digits.find_last_not_of('0');
-  shown = shown == std::string::npos ? 0 : shown + 1;
+  shown = shown == std::string_view::npos ? 0 : shown + 1;
   if (shown < always) shown = always;
 
-  Text out;
   slot = 0;
   for (char16_t c : pattern) {
     if (!IsPlaceholder(c)) {
@@ -369,61 +497,142 @@ Text FormatFractionPart(const Text& pattern, const std::string& digits) {
     if (slot < shown) out.push_back(static_cast<char16_t>(digits[slot]));
     ++slot;
   }
-  return out;
 }
 
 // Placeholders "0" alone, with at most the one point at point_at ("00", "000.0"): the integer digits
 // padded with zeros to as many as stand before the point, and every fraction digit after it.
-bool IsZerosPattern(const Text& pattern, size_t point_at) {
+bool IsZerosPattern(std::u16string_view pattern, size_t point_at) {
   for (size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] != u'0' && i != point_at) return false;
   }
   return true;
 }
 
+// Adds one unit in the last place of the digits; true when it carries out of the first one.
+bool IncrementDigits(char* first, char* last) {
+  while (last != first) {
+    --last;
+    if (*last != '9') {
+      ++*last;
+      return false;
+    }
+    *last = '0';
+  }
+  return true;
+}
+
+// The digits of a value rounded half away from zero to a number of decimals, on the digits its
+// decimal text shows, not on its binary value.
+class RoundedDigits {
+ public:
+  RoundedDigits(const DecimalForm& form, size_t decimals) {
+    const size_t integer_count = IntegerDigitCount(form);
+    const size_t fraction_count = FractionDigitCount(form);
+    // One place in front for a carry; the decimals and the one digit that decides the rounding.
+    const size_t size = 1 + integer_count + std::max(fraction_count, decimals + 1);
+    if (size > local_.size()) heap_.resize(size);
+    char* buf = size > local_.size() ? heap_.data() : local_.data();
+    char* digits = buf + 1;
+    char* end = WriteFractionDigits(form, WriteIntegerDigits(form, digits));
+    std::fill(end, buf + size, '0');
+    char* rounded_end = digits + integer_count + decimals;
+    const bool round_up = *rounded_end >= '5';
+    if (round_up && IncrementDigits(digits, rounded_end)) *--digits = '1';
+    std::string_view all(digits, static_cast<size_t>(rounded_end - digits));
+    integer_ = all.substr(0, all.size() - decimals);
+    fraction_ = all.substr(all.size() - decimals);
+    const size_t non_zero = integer_.find_first_not_of('0');
+    integer_ = non_zero == std::string_view::npos ? std::string_view() : integer_.substr(non_zero);
+  }
+  RoundedDigits(const RoundedDigits&) = delete;
+  RoundedDigits& operator=(const RoundedDigits&) = delete;
+
+  // Without leading zeros; empty below 1.
+  std::string_view Integer() const { return integer_; }
+  // Exactly the decimals asked for.
+  std::string_view Fraction() const { return fraction_; }
+  bool IsZero() const {
+    return integer_.empty() && fraction_.find_first_not_of('0') == std::string_view::npos;
+  }
+
+ private:
+  std::array<char, 64> local_{};
+  std::string heap_;  // only for very large or very small values, or many decimals
+  std::string_view integer_;
+  std::string_view fraction_;
+};
+
+// What the general writing gives for a pattern of zeros, sized first and written in place.
+Text ZerosPatternText(bool negative, const RoundedDigits& digits, size_t slots, bool has_point) {
+  const std::string_view integer = digits.Integer();
+  const std::string_view fraction = digits.Fraction();
+  const size_t integer_size = std::max(slots, integer.size());
+  Text out((negative ? 1 : 0) + integer_size + (has_point ? 1 + fraction.size() : 0), u'0');
+  char16_t* at = out.data();
+  if (negative) *at++ = u'-';
+  at = std::copy(integer.begin(), integer.end(), at + (integer_size - integer.size()));
+  if (has_point) {
+    *at++ = u'.';
+    std::copy(fraction.begin(), fraction.end(), at);
+  }
+  return out;
+}
+
+// ZerosPatternText for a common value: at most one decimal digit decides the rounding.
+Text CommonZerosPatternText(bool negative, CommonDecimal common, size_t slots, bool has_point,
+                            size_t decimals) {
+  const int tenths = std::max(common.tenths, 0);
+  std::uint64_t integer = common.whole;
+  if (decimals == 0 && tenths >= 5) ++integer;  // half away from zero
+  CommonDecimalBuffer buf;
+  char16_t* const end = buf.data() + buf.size();
+  const char16_t* first = WriteWholeBackwards(integer, end);
+  const auto count = static_cast<size_t>(end - first);
+  const size_t integer_size = std::max(slots, count);
+  Text out((negative ? 1 : 0) + integer_size + (has_point ? 1 + decimals : 0), u'0');
+  char16_t* at = out.data();
+  if (negative) *at++ = u'-';
+  at = std::copy(first, static_cast<const char16_t*>(end), at + (integer_size - count));
+  if (has_point) {
+    *at++ = u'.';
+    if (decimals > 0) *at = static_cast<char16_t>(u'0' + tenths);
+  }
+  return out;
+}
+
 }  // namespace
 
 Text NumberToPatternText(double value, const Text& pattern) {
   if (!std::isfinite(value)) return NonFiniteText(value);
-  size_t point_at = pattern.find(u'.');
-  if (point_at == Text::npos && std::none_of(pattern.begin(), pattern.end(), IsPlaceholder)) {
+  const std::u16string_view view(pattern);
+  const size_t point_at = view.find(u'.');
+  if (point_at == std::u16string_view::npos && std::none_of(view.begin(), view.end(), IsPlaceholder)) {
     return NumberToText(value);  // nothing to format by
   }
+  const bool has_point = point_at != std::u16string_view::npos;
   size_t decimals = 0;
-  if (point_at != Text::npos)
-    decimals = static_cast<size_t>(std::count_if(pattern.begin() + static_cast<std::ptrdiff_t>(point_at) + 1,
-                                                 pattern.end(), IsPlaceholder));
+  if (has_point)
+    decimals = static_cast<size_t>(
+        std::count_if(view.begin() + static_cast<std::ptrdiff_t>(point_at) + 1, view.end(), IsPlaceholder));
 
-  // Round half away from zero on the decimal digits the number shows, not on its binary value.
-  DecimalForm form = ToDecimalForm(value);
-  std::string integer = IntegerDigits(form);
-  std::string fraction = FractionDigits(form);
-  fraction.resize(std::max(fraction.size(), decimals + 1), '0');
-  bool round_up = fraction[decimals] >= '5';
-  fraction.resize(decimals);
-  std::string all = integer + fraction;
-  if (round_up) IncrementDigits(all);
-  integer = all.substr(0, all.size() - decimals);
-  fraction = all.substr(all.size() - decimals);
-  size_t non_zero = integer.find_first_not_of('0');
-  integer = non_zero == std::string::npos ? std::string() : integer.substr(non_zero);
-  bool is_zero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
-
-  Text out = form.negative && !is_zero ? u"-" : u"";
-  if (IsZerosPattern(pattern, point_at)) {
-    // What the general writing gives for such a pattern, without its passes over the pattern.
-    const size_t slots = point_at == Text::npos ? pattern.size() : point_at;
-    if (integer.size() < slots) out.append(slots - integer.size(), u'0');
-    out.append(integer.begin(), integer.end());
-    if (point_at != Text::npos) {
-      out.push_back(u'.');
-      out.append(fraction.begin(), fraction.end());
+  const bool zeros_pattern = IsZerosPattern(view, point_at);
+  const size_t slots = has_point ? point_at : view.size();
+  if (zeros_pattern) {
+    if (const std::optional<CommonDecimal> common = SplitCommonDecimal(std::fabs(value))) {
+      return CommonZerosPatternText(value < 0, *common, slots, has_point, decimals);
     }
-    return out;
   }
-  const Text integer_pattern = pattern.substr(0, point_at);
-  out += FormatIntegerPart(integer_pattern, integer);
-  if (point_at != Text::npos) out += u"." + FormatFractionPart(pattern.substr(point_at + 1), fraction);
+
+  const DecimalForm form = ToDecimalForm(value);
+  const RoundedDigits digits(form, decimals);
+  const bool negative = form.negative && !digits.IsZero();
+  if (zeros_pattern) return ZerosPatternText(negative, digits, slots, has_point);
+  Text out = negative ? u"-" : u"";
+  AppendIntegerPart(out, view.substr(0, point_at), digits.Integer());
+  if (has_point) {
+    out.push_back(u'.');
+    AppendFractionPart(out, view.substr(point_at + 1), digits.Fraction());
+  }
   return out;
 }
 

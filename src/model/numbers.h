@@ -8,6 +8,9 @@ namespace model {
 // Skips blanks anywhere; optional sign; digits with at most one point; optional exponent;
 // stops at the first other character; 0 for a text without digits.
 double TextToNumber(const Text& text);
+// The same for a piece of a text, read without copying it.
+double TextToNumber(std::u16string_view text);
+double TextToNumber(const char16_t* text);  // a literal would otherwise fit both of the above
 
 // Shortest decimal text with at most 15 significant digits, never in exponent form.
 Text NumberToText(double value);

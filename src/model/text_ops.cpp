@@ -12,14 +12,23 @@ Text Mid(const Text& text, int start, int length) {
   if (length <= 0) return {};
   start = std::max(start, 1);
   if (start > Len(text)) return {};
-  size_t available = text.size() - static_cast<size_t>(start - 1);
-  return text.substr(static_cast<size_t>(start - 1), std::min(static_cast<size_t>(length), available));
+  const size_t from = static_cast<size_t>(start - 1);
+  return Text(text.data() + from, std::min(static_cast<size_t>(length), text.size() - from));
+}
+
+std::u16string_view MidView(std::u16string_view text, int start, int length) {
+  if (length <= 0) return {};
+  start = std::max(start, 1);
+  if (start > static_cast<int>(text.size())) return {};
+  const size_t from = static_cast<size_t>(start - 1);
+  return text.substr(from, std::min(static_cast<size_t>(length), text.size() - from));
 }
 
 Text Mid(const Text& text, int start) {
   start = std::max(start, 1);
   if (start > Len(text)) return {};
-  return text.substr(static_cast<size_t>(start - 1));
+  const size_t from = static_cast<size_t>(start - 1);
+  return Text(text.data() + from, text.size() - from);
 }
 
 Text Left(const Text& text, int length) {
@@ -52,7 +61,9 @@ Text RTrim(const Text& text) {
 }
 
 Text Trim(const Text& text) {
-  return LTrim(RTrim(text));
+  const size_t first = text.find_first_not_of(u' ');
+  if (first == Text::npos) return {};
+  return Text(text.data() + first, text.find_last_not_of(u' ') + 1 - first);
 }
 
 Text Spaces(int count) {

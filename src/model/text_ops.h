@@ -9,6 +9,8 @@ namespace model {
 int Len(const Text& text);
 // Characters from position start (1-based), at most length of them.
 Text Mid(const Text& text, int start, int length);
+// The same characters as Mid, as a view into the text (no copy): for reading a piece of a record.
+std::u16string_view MidView(std::u16string_view text, int start, int length);
 // Characters from position start to the end.
 Text Mid(const Text& text, int start);
 Text Left(const Text& text, int length);

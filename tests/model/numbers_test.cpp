@@ -7,6 +7,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "tests/support/case_names.h"
 #include "tests/support/text_printer.h"
@@ -67,6 +68,15 @@ TEST(TextToNumber, GivesNoNegativeZero) {
   for (const char16_t* text : {u"-0", u"-.0", u"- 0", u"-1e-400", u"-"}) {
     EXPECT_FALSE(std::signbit(TextToNumber(text))) << ToUtf8(text);
   }
+}
+
+TEST(TextToNumber, ReadsOnlyThePieceItIsGiven) {
+  const Text record = u"12345 96.3e2";
+  const std::u16string_view view(record);
+  EXPECT_EQ(TextToNumber(view.substr(1, 2)), 23);
+  EXPECT_EQ(TextToNumber(view.substr(5, 5)), 96.3);  // the exponent lies outside the piece
+  EXPECT_EQ(TextToNumber(view.substr(5)), 9630);
+  EXPECT_EQ(TextToNumber(view.substr(0, 0)), 0);
 }
 
 TEST(TextToNumber, ReadsLongDigitRuns) {
@@ -135,7 +145,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{72.3, u"72.3", u" 72.3"}, FormatCase{0.001, u"0.001", u" .001"},
         FormatCase{-1234.567, u"-1234.567", u"-1234.567"}, FormatCase{0.0005, u"0.0005", u" .0005"},
         FormatCase{0.1 + 0.7, u"0.8", u" .8"}, FormatCase{4.35 * 100, u"435", u" 435"},
-        FormatCase{-1.0 / 7, u"-0.142857142857143", u"-.142857142857143"}),
+        FormatCase{-1.0 / 7, u"-0.142857142857143", u"-.142857142857143"},
+        // An exact half at the 16th digit goes to the even digit.
+        FormatCase{100000000000000.5, u"100000000000000", u" 100000000000000"},
+        FormatCase{100000000000001.5, u"100000000000002", u" 100000000000002"},
+        FormatCase{12345678901234.25, u"12345678901234.2", u" 12345678901234.2"},
+        FormatCase{-12345678901234.75, u"-12345678901234.8", u"-12345678901234.8"}),
     [](const auto& info) { return testsupport::CaseName(info.param.value); });
 
 TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {

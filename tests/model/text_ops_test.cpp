@@ -25,6 +25,7 @@ TEST(Mid, ClampsAtBothEnds) {
   };
   for (const MidCase& c : cases) {
     EXPECT_EQ(Mid(kSample, c.start, c.length), c.expected) << c.start << ", " << c.length;
+    EXPECT_EQ(MidView(kSample, c.start, c.length), c.expected) << c.start << ", " << c.length;
   }
   EXPECT_EQ(Mid(kSample, 3), u" ab");
   EXPECT_EQ(Mid(kSample, 0), kSample);
