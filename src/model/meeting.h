@@ -52,10 +52,13 @@ class Meeting {
     return index;
   }
 
+  // Stages ask for their groups inside their loops: a group already held is found inline.
   template <class G>
   G& Held() const {
+    const size_t index = GroupIndex<G>();
+    if (index < groups_.size() && groups_[index]) return static_cast<Holder<G>&>(*groups_[index]).group;
     MakeHolder make = [] { return std::unique_ptr<GroupHolder>(std::make_unique<Holder<G>>()); };
-    return static_cast<Holder<G>&>(HeldAt(GroupIndex<G>(), make)).group;
+    return static_cast<Holder<G>&>(HeldAt(index, make)).group;
   }
   // The group at index, made with make and registered when there is none yet.
   GroupHolder& HeldAt(size_t index, MakeHolder make) const;

@@ -2,11 +2,18 @@
 
 namespace model {
 
-TextTable::TextTable(std::vector<IndexRange> dims) : dims_(std::move(dims)) {
+namespace {
+
+size_t CellCountOf(const std::vector<IndexRange>& dims) {
   size_t n = 1;
-  for (const auto& d : dims_) n *= static_cast<size_t>(d.size());
-  cells_.assign(n, Text());
+  for (const auto& d : dims) n *= static_cast<size_t>(d.size());
+  return n;
 }
+
+}  // namespace
+
+// The cells are made empty in one allocation (no copies of a blank text, no regrowing).
+TextTable::TextTable(std::vector<IndexRange> dims) : dims_(std::move(dims)), cells_(CellCountOf(dims_)) {}
 
 void TextTable::ThrowIndexCount() {
   throw std::out_of_range("table index count");

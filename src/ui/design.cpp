@@ -65,6 +65,8 @@ std::optional<ui::Font> TakeFont(ControlDesign& row, const ui::Font& present) {
   return font;
 }
 
+const char* FirstUnappliedField(const ControlDesign& rest);
+
 std::string Who(const Control& control) {
   return control.Owner().Name() + "." + control.Name() + " (" + KindName(control.Kind()) + ")";
 }
@@ -80,12 +82,15 @@ void ApplyWindowDesign(Form& form, const ControlDesign& row) {
   if (auto style = Take(rest.border_style)) form.SetBorderStyle(*style);
   if (auto on = Take(rest.enabled)) form.SetEnabled(*on);
   if (auto on = Take(rest.auto_redraw)) form.Drawing().SetAutoRedraw(*on);
-  RefuseUnappliedDesign(rest, form.Name() + " (window)");
+  if (FirstUnappliedField(rest) != nullptr) RefuseUnappliedDesign(rest, form.Name() + " (window)");
 }
 
 }  // namespace
 
-void RefuseUnappliedDesign(const ControlDesign& rest, std::string_view who) {
+namespace {
+
+// The first field still set in rest, null when every field has been taken out.
+const char* FirstUnappliedField(const ControlDesign& rest) {
   const bool font = rest.font_name || rest.font_size != 0 || rest.bold || rest.italic || rest.underline;
   const std::pair<const char*, bool> fields[] = {
       {"place", rest.place.has_value()},
@@ -119,8 +124,21 @@ void RefuseUnappliedDesign(const ControlDesign& rest, std::string_view who) {
       {"auto_redraw", rest.auto_redraw.has_value()},
   };
   for (const auto& [field, set] : fields) {
-    if (set) throw std::logic_error(std::string(who) + " has no design field " + field);
+    if (set) return field;
   }
+  return nullptr;
+}
+
+// As RefuseUnappliedDesign, naming the control only when it refuses (most rows are whole).
+void RefuseUnapplied(const ControlDesign& rest, const Control& control) {
+  if (FirstUnappliedField(rest) != nullptr) RefuseUnappliedDesign(rest, Who(control));
+}
+
+}  // namespace
+
+void RefuseUnappliedDesign(const ControlDesign& rest, std::string_view who) {
+  if (const char* field = FirstUnappliedField(rest))
+    throw std::logic_error(std::string(who) + " has no design field " + field);
 }
 
 void ApplyDesign(Form& form, std::span<const ControlDesign> rows) {
@@ -151,7 +169,7 @@ void Control::ApplyDesign(const ControlDesign& row) {
   if (auto back = Take(rest.back)) SetBackColor(*back);
   if (auto on = Take(rest.visible)) SetVisible(*on);
   if (auto on = Take(rest.enabled)) SetEnabled(*on);
-  RefuseUnappliedDesign(rest, Who(*this));
+  RefuseUnapplied(rest, *this);
 }
 
 // --- Each kind's own fields
@@ -235,7 +253,7 @@ void Shape::ApplyDesign(const ControlDesign& row) {
 // A line is placed by its two ends; its place follows from them.
 void Line::ApplyDesign(const ControlDesign& row) {
   ControlDesign rest = row;
-  if (rest.place) RefuseUnappliedDesign(rest, Who(*this));
+  if (rest.place) RefuseUnapplied(rest, *this);
   if (auto p = Take(rest.points)) SetPoints(p->x1, p->y1, p->x2, p->y2);
   if (auto color = Take(rest.border_color)) SetBorderColor(*color);
   if (auto width = Take(rest.border_width)) SetBorderWidth(*width);
@@ -248,7 +266,7 @@ void Timer::ApplyDesign(const ControlDesign& row) {
   ControlDesign rest = row;
   if (auto on = Take(rest.enabled)) SetEnabled(*on);
   if (auto ms = Take(rest.interval)) SetInterval(*ms);
-  RefuseUnappliedDesign(rest, Who(*this));
+  RefuseUnapplied(rest, *this);
 }
 
 void Menu::ApplyDesign(const ControlDesign& row) {
@@ -258,7 +276,7 @@ void Menu::ApplyDesign(const ControlDesign& row) {
   if (auto on = Take(rest.checked)) SetChecked(*on);
   if (auto on = Take(rest.enabled)) SetEnabled(*on);
   if (auto on = Take(rest.visible)) SetVisible(*on);
-  RefuseUnappliedDesign(rest, Who(*this));
+  RefuseUnapplied(rest, *this);
 }
 
 // The picture's fore colour is its drawing's.

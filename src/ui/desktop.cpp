@@ -17,6 +17,8 @@ Desktop::Desktop()
 
 Desktop::~Desktop() {
   // Windows go first, the last loaded first, while the services they may use still exist.
+  tearing_down_ = true;
+  ForgetFound();
   unloaded_.clear();
   while (!owned_.empty()) owned_.pop_back();
 }
@@ -26,6 +28,7 @@ Form& Desktop::Load(std::unique_ptr<Form> form) {
   Form& f = *form;
   owned_.push_back(std::move(form));
   loaded_.push_back(&f);
+  ForgetFound();
   f.loaded_ = true;
   f.Changed();
   EventScope scope(*this);
@@ -37,6 +40,7 @@ void Desktop::Unload(Form& form) {
   auto it = std::find(loaded_.begin(), loaded_.end(), &form);
   if (it == loaded_.end()) return;
   loaded_.erase(it);
+  ForgetFound();
   for (Form* other : loaded_) {
     if (other->owner_ == &form) {
       other->owner_ = nullptr;
@@ -67,6 +71,20 @@ Form* Desktop::FindLoaded(std::string_view name) const {
   for (Form* f : loaded_)
     if (f->Name() == name) return f;
   return nullptr;
+}
+
+Form* Desktop::FindLoadedOfClass(const std::type_info* class_key, bool (*is_of_class)(Form*)) const {
+  for (const Found& found : found_)
+    if (found.class_key == class_key) return found.form;
+  Form* form = nullptr;
+  for (Form* f : loaded_) {
+    if (is_of_class(f)) {
+      form = f;
+      break;
+    }
+  }
+  if (!tearing_down_) found_.push_back({class_key, form});
+  return form;
 }
 
 std::vector<Timer*> Desktop::RunningTimers() const {

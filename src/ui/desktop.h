@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "ui/file_lists.h"
@@ -41,11 +42,12 @@ class Desktop {
   // Loaded windows in load order.
   const std::vector<Form*>& LoadedForms() const { return loaded_; }
   Form* FindLoaded(std::string_view name) const;
+  // The first loaded window that is a T. Handlers ask for the same class again and again (once per
+  // cell written), so each class's answer is kept until a window loads or unloads.
   template <class T>
   T* FindLoaded() const {
-    for (Form* f : loaded_)
-      if (auto* t = dynamic_cast<T*>(f)) return t;
-    return nullptr;
+    return static_cast<T*>(
+        FindLoadedOfClass(&typeid(T), [](Form* f) { return dynamic_cast<T*>(f) != nullptr; }));
   }
   // Every timer of the loaded windows that fires now (enabled, non-zero interval), for the frontend's
   // clock.
@@ -91,8 +93,17 @@ class Desktop {
 
  private:
   void EndEvent();
-  std::vector<std::unique_ptr<Form>> owned_;     // loaded windows
-  std::vector<Form*> loaded_;                    // load order
+  // A class is known by the address of its type_info (a second copy of one only costs a second entry).
+  Form* FindLoadedOfClass(const std::type_info* class_key, bool (*is_of_class)(Form*)) const;
+  void ForgetFound() { found_.clear(); }
+  struct Found {
+    const std::type_info* class_key;
+    Form* form;  // null: none loaded
+  };
+  mutable std::vector<Found> found_;          // answers of FindLoaded since the loaded windows last changed
+  bool tearing_down_ = false;                 // windows being destroyed: no answer is kept
+  std::vector<std::unique_ptr<Form>> owned_;  // loaded windows
+  std::vector<Form*> loaded_;                 // load order
   std::vector<std::unique_ptr<Form>> unloaded_;  // waiting for the running handler to return
   std::function<void(Form&)> unload_watcher_;
   int event_depth_ = 0;

@@ -1,7 +1,12 @@
 #include "ui/file_lists.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "ui/desktop.h"
@@ -60,19 +65,48 @@ bool ShownBefore(const Text& a_shown, const fs::path& a, const Text& b_shown, co
   return a.native() < b.native();
 }
 
-template <class Keep>
-std::vector<fs::path> ListFolder(const fs::path& path, Keep keep) {
-  std::vector<fs::path> names;
-  std::error_code ec;
-  fs::directory_iterator it(path, ec);
-  if (ec) throw PathError(ec.message());
-  // Advancing with an error code: a folder that fails part-way through its listing is reported like
-  // one that cannot be opened, never as an exception the callers do not expect.
-  for (; it != fs::directory_iterator(); it.increment(ec)) {
-    std::error_code type_ec;
-    if (keep(*it, type_ec)) names.push_back(it->path().filename());
+// What a folder entry is, as std::filesystem sees it: the type the listing gives, and for a link or
+// an entry of unknown type the type of what it leads to (nothing when that cannot be read).
+enum class EntryType { kFolder, kFile, kOther };
+
+EntryType TypeOf(const fs::path& folder, const dirent& entry) {
+  switch (entry.d_type) {
+    case DT_DIR:
+      return EntryType::kFolder;
+    case DT_REG:
+      return EntryType::kFile;
+    case DT_LNK:
+    case DT_UNKNOWN:
+      break;
+    default:
+      return EntryType::kOther;
   }
-  if (ec) throw PathError(ec.message());
+  struct stat target {};
+  if (::stat((folder / entry.d_name).c_str(), &target) != 0) return EntryType::kOther;
+  if (S_ISDIR(target.st_mode)) return EntryType::kFolder;
+  if (S_ISREG(target.st_mode)) return EntryType::kFile;
+  return EntryType::kOther;
+}
+
+// The names of a folder's entries of one type, in the order the folder gives them. Read with the
+// platform's own listing rather than a directory_iterator, which builds and parses a full path for
+// every entry; the errors are the same (the platform's, and a folder that fails part-way through its
+// listing is reported like one that cannot be opened).
+std::vector<fs::path> ListFolder(const fs::path& path, EntryType wanted) {
+  DIR* dir = ::opendir(path.c_str());
+  if (dir == nullptr) throw PathError(std::error_code(errno, std::generic_category()).message());
+  std::vector<fs::path> names;
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir);
+    if (entry == nullptr) break;
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    if (TypeOf(path, *entry) == wanted) names.emplace_back(name);
+  }
+  const int read_error = errno;
+  ::closedir(dir);
+  if (read_error != 0) throw PathError(std::error_code(read_error, std::generic_category()).message());
   return names;
 }
 
@@ -90,13 +124,11 @@ fs::path RealFileSystem::CurrentFolder() {
 }
 
 std::vector<fs::path> RealFileSystem::Folders(const fs::path& folder) {
-  return ListFolder(folder,
-                    [](const fs::directory_entry& e, std::error_code& ec) { return e.is_directory(ec); });
+  return ListFolder(folder, EntryType::kFolder);
 }
 
 std::vector<fs::path> RealFileSystem::Files(const fs::path& folder) {
-  return ListFolder(folder,
-                    [](const fs::directory_entry& e, std::error_code& ec) { return e.is_regular_file(ec); });
+  return ListFolder(folder, EntryType::kFile);
 }
 
 Text DisplayPath(const fs::path& path) {

@@ -17,6 +17,33 @@ TEST(TextTable, IsOneBasedBoundsCheckedAndStartsEmpty) {
   EXPECT_EQ(t.IndicesOf(28), (std::vector<int>{2, 1}));
 }
 
+// Reading checks the bounds as writing does, through every way in; a written cell stays where it is
+// while the others are written, and every other cell stays blank.
+TEST(TextTable, ReadsAreBoundsCheckedAndWrittenCellsStayPut) {
+  RunnerTable t;
+  const RunnerTable& read = t;
+  EXPECT_EQ(read.CellCount(), 12u * 28u);
+  EXPECT_EQ(read(12, 28), u"");
+  EXPECT_EQ(read.CellAt(12 * 28 - 1), u"");
+  EXPECT_THROW(read(0, 1), std::out_of_range);
+  EXPECT_THROW(read(1), std::out_of_range);
+  EXPECT_THROW(read.CellAt(12 * 28), std::out_of_range);
+  EXPECT_THROW(t.CellAt(12 * 28), std::out_of_range);
+  SharedValue one;
+  EXPECT_EQ(static_cast<const SharedValue&>(one)(), u"");
+  EXPECT_EQ(one.CellCount(), 1u);
+
+  Text& cell = t(3, 4);
+  cell = u"x";
+  t(12, 28) = u"y";  // a later write moves no cell
+  EXPECT_EQ(&cell, &t(3, 4));
+  EXPECT_EQ(read(3, 4), u"x");
+  EXPECT_EQ(read.CellAt(12 * 28 - 1), u"y");
+  EXPECT_EQ(read(3, 5), u"");
+  t.Clear();
+  EXPECT_EQ(read(3, 4), u"");
+}
+
 TEST(TableRegistry, FindsTablesByNameAndRefusesANameTwice) {
   RaceTable race;
   SharedValue value;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -90,6 +92,31 @@ TEST_F(FileListsTest, AFolderWhoseNameIsNotUtf8IsShownReplacedAndOpenedByItsByte
   PropertyList props;
   w_->Dir1.ListProperties(props);
   EXPECT_EQ(std::get<Text>(props.front().value), Shown(root_ / "other") + u"/\uFFFD\uFFFD\uFFFD{");
+}
+
+// Links count as what they lead to; a broken link and anything neither a folder nor a file (a pipe)
+// is in neither list.
+TEST_F(FileListsTest, LinksListAsWhatTheyLeadToAndOtherEntriesNowhere) {
+  const fs::path meet = root_ / "meet";
+  fs::create_directory_symlink(root_ / "other", meet / "to_other");
+  fs::create_symlink(meet / "b.kd2", meet / "link.kd2");
+  fs::create_symlink(meet / "gone.kd2", meet / "broken.kd2");
+  ASSERT_EQ(::mkfifo((meet / "pipe.kd2").c_str(), 0600), 0);
+  RealFileSystem files;
+  std::vector<fs::path> folders = files.Folders(meet);
+  std::vector<fs::path> names = files.Files(meet);
+  std::sort(folders.begin(), folders.end());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(folders, (std::vector<fs::path>{"sub", "to_other"}));
+  EXPECT_EQ(names, (std::vector<fs::path>{".hidden.kd2", "KOL_DEN1.KD2", "b.kd2", "kol_den2.kd2",
+                                          "kol_uma.kd2", "link.kd2", "notes.txt"}));
+  EXPECT_THROW(files.Files(meet / "notes.txt"), PathError);
+  try {
+    files.Folders(root_ / "none");
+    ADD_FAILURE() << "a missing folder listed";
+  } catch (const PathError& e) {
+    EXPECT_EQ(e.what(), std::make_error_code(std::errc::no_such_file_or_directory).message());
+  }
 }
 
 // Two names that show alike both stay in the list, each opening its own folder.
