@@ -8,6 +8,7 @@
 #include "basetime/going_correction.h"
 #include "basetime/runner_range.h"
 #include "basetime/tenths_text.h"
+#include "intake/past_run_decoder.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
@@ -108,29 +109,32 @@ Text RunSummaryRecord(const RunSummaryInput& run) {
 namespace {
 
 void SummarizeRun(intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
-  const Text& course_name = past.RunCourseName[k](r, j);
-  const Text& distance_text = past.RunDistanceText[k](r, j);
-  Text& summary = base.RunSummary[k](r, j);
-  if (!IsUsableRun(course_name, distance_text, past.RunPosition[k](r, j))) {
+  // Every runner table has the same shape: the cell is found once and read from each of them.
+  const size_t cell = intake::RunnerCellIndex(base.RunSummary[k], r, j);
+  const auto at = [k, cell](model::RunnerFamily& family) -> Text& { return family[k].CellAt(cell); };
+  const Text& course_name = at(past.RunCourseName);
+  const Text& distance_text = at(past.RunDistanceText);
+  Text& summary = at(base.RunSummary);
+  if (!IsUsableRun(course_name, distance_text, at(past.RunPosition))) {
     summary = kUnusableRunMark;
     return;
   }
-  const Text& time_text = past.RunTimeSeconds[k](r, j);
-  Text& margin_text = past.RunMarginText[k](r, j);
+  const Text& time_text = at(past.RunTimeSeconds);
+  Text& margin_text = at(past.RunMarginText);
   const double time_seconds = TextToNumber(time_text);
   if (time_seconds == 0) margin_text = u"0.0";
   summary = SummaryRecord(
       {
           .course_name = course_name,
-          .class_name = past.RunClassName[k](r, j),
+          .class_name = at(past.RunClassName),
           .distance_text = distance_text,
-          .surface_name = past.RunSurfaceName[k](r, j),
-          .going_name = past.RunGoingName[k](r, j),
+          .surface_name = at(past.RunSurfaceName),
+          .going_name = at(past.RunGoingName),
           .time_seconds = time_text,
-          .position_text = past.RunPositionText[k](r, j),
+          .position_text = at(past.RunPositionText),
           .margin_text = margin_text,
-          .going_correction = base.RunGoingCorr[k](r, j),
-          .winner_time = base.RunWinTimeAdj[k](r, j),
+          .going_correction = at(base.RunGoingCorr),
+          .winner_time = at(base.RunWinTimeAdj),
       },
       time_seconds);
 }
