@@ -1,8 +1,6 @@
 #include "basetime/run_summary.h"
 
-#include <optional>
 #include <string_view>
-#include <utility>
 
 #include "basetime/base_time_tables.h"
 #include "basetime/going_correction.h"
@@ -43,21 +41,27 @@ std::u16string_view ClassLetter(const Text& class_name) {
   return Head(class_name, 1);
 }
 
-// A run's own time in the record.
-Text TimePiece(const Text& time_text, double time_seconds) {
-  if (std::optional<Text> piece = PaddedTenthsText(time_text, 3)) return std::move(*piece);
-  return NumberToPatternText(time_seconds, u"000.0");
+// A run's own time, appended to its record.
+void AppendTimePiece(const Text& time_text, double time_seconds, Text& record) {
+  if (AppendPaddedTenthsText(time_text, 3, record)) return;
+  record += NumberToPatternText(time_seconds, u"000.0");
 }
 
 // A run without its own time, or whose winner time comes out at 0 or below, carries "000.0" here so
 // that the accumulation neither sums nor counts a time built from the correction and margin alone.
 // (A plain winner time is never below 0, and gives "000.0" at 0.)
-Text WinnerTimePiece(double time_seconds, const Text& winner_time) {
-  if (time_seconds == 0) return u"000.0";
-  if (std::optional<Text> piece = PaddedTenthsText(winner_time, 3)) return std::move(*piece);
+void AppendWinnerTimePiece(double time_seconds, const Text& winner_time, Text& record) {
+  if (time_seconds == 0) {
+    record += u"000.0";
+    return;
+  }
+  if (AppendPaddedTenthsText(winner_time, 3, record)) return;
   const double winner = TextToNumber(winner_time);
-  if (winner <= 0) return u"000.0";
-  return NumberToPatternText(winner, u"000.0");
+  if (winner <= 0) {
+    record += u"000.0";
+    return;
+  }
+  record += NumberToPatternText(winner, u"000.0");
 }
 
 // Room for the letters, the two five-digit times and the usual margin and correction.
@@ -79,13 +83,13 @@ Text SummaryRecord(const RunSummaryTexts& run, double time_seconds) {
   record += Head(run.surface_name, 1);
   record += Head(run.going_name, 1);
   record += u' ';
-  record += TimePiece(run.time_seconds, time_seconds);
+  AppendTimePiece(run.time_seconds, time_seconds, record);
   record += u' ';
   record += WinnerMarginText(run.position_text, run.margin_text);
   record += u' ';
   record += run.going_correction;
   record += u' ';
-  record += WinnerTimePiece(time_seconds, run.winner_time);
+  AppendWinnerTimePiece(time_seconds, run.winner_time, record);
   return record;
 }
 
