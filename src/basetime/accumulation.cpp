@@ -1,9 +1,7 @@
 #include "basetime/accumulation.h"
 
 #include <algorithm>
-#include <optional>
 #include <string_view>
-#include <utility>
 
 #include "basetime/base_time_indices.h"
 #include "basetime/base_time_tables.h"
@@ -34,10 +32,11 @@ SurfaceTotals TotalsOf(BaseTimeTables& base, int surface) {
   return {};
 }
 
-// NumberToText(TextToNumber(total) + TextToNumber(added)), on tenths where they give the same text.
-Text AddedText(const Text& total, const Text& added) {
-  if (std::optional<Text> sum = SumOfTenthsTexts(total, added)) return std::move(*sum);
-  return NumberToText(TextToNumber(total) + TextToNumber(added));
+// total becomes NumberToText(TextToNumber(total) + TextToNumber(added)), on tenths where they give
+// the same text.
+void Add(Text& total, const Text& added) {
+  if (SumOfTenthsTextsInto(total, added, total)) return;
+  total = NumberToText(TextToNumber(total) + TextToNumber(added));
 }
 
 bool ShownInGrid(int base_class, int distance, int course) {
@@ -66,10 +65,10 @@ void AccumulateRecord(BaseTimeTables& base, ClassGridWriter& grid, const Text& r
   if (totals.sum == nullptr) return;
 
   Text& sum = (*totals.sum)(base_class, distance, course);
-  if (base_class != 0 && distance != 0 && course != 0) sum = AddedText(sum, time_text);
+  if (base_class != 0 && distance != 0 && course != 0) Add(sum, time_text);
   if (tail != kNoTimeTail && tail != kZeroTime) {
     Text& count = (*totals.count)(base_class, distance, course);
-    count = AddedText(count, kOneRun);
+    Add(count, kOneRun);
   }
   if (ShownInGrid(base_class, distance, course)) {
     grid.SetClassCell(surface, ClassGridRow(course, base_class), ClassGridColumn(distance), sum);

@@ -7,6 +7,7 @@
 #include "basetime/base_time_tables.h"
 #include "basetime/runner_range.h"
 #include "basetime/tenths_text.h"
+#include "intake/past_run_decoder.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
@@ -85,6 +86,20 @@ Text CorrectedWinnerText(const Text& time_seconds, const Text& correction, const
   return model::NumberToText(CorrectedWinnerTime(time_seconds, correction, position_text, margin_text));
 }
 
+// Every runner table has the same shape: the cell is found once and read from each of them.
+void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
+  const size_t cell = intake::RunnerCellIndex(base.RunGoingCorr[k], r, j);
+  const auto at = [k, cell](const model::RunnerFamily& family) -> const Text& {
+    return family[k].CellAt(cell);
+  };
+  std::optional<Text> correction =
+      GoingCorrectionText(at(past.RunDistance), at(past.RunSurfaceCode), at(past.RunGoingCode));
+  Text& correction_cell = base.RunGoingCorr[k].CellAt(cell);
+  if (correction) correction_cell = std::move(*correction);
+  base.RunWinTimeAdj[k].CellAt(cell) = CorrectedWinnerText(at(past.RunTimeSeconds), correction_cell,
+                                                           at(past.RunPositionText), at(past.RunMarginText));
+}
+
 }  // namespace
 
 void CorrectRunTimes(model::Meeting& meeting) {
@@ -93,15 +108,7 @@ void CorrectRunTimes(model::Meeting& meeting) {
   for (int r = 1; r <= 12; ++r) {
     const int last_runner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= last_runner; ++j) {
-      for (int k = 1; k <= 5; ++k) {
-        std::optional<Text> correction = GoingCorrectionText(
-            past.RunDistance[k](r, j), past.RunSurfaceCode[k](r, j), past.RunGoingCode[k](r, j));
-        Text& correction_cell = base.RunGoingCorr[k](r, j);
-        if (correction) correction_cell = std::move(*correction);
-        base.RunWinTimeAdj[k](r, j) =
-            CorrectedWinnerText(past.RunTimeSeconds[k](r, j), correction_cell, past.RunPositionText[k](r, j),
-                                past.RunMarginText[k](r, j));
-      }
+      for (int k = 1; k <= 5; ++k) CorrectRunTime(past, base, r, j, k);
     }
   }
 }

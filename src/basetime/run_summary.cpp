@@ -1,13 +1,12 @@
 #include "basetime/run_summary.h"
 
-#include <optional>
 #include <string_view>
-#include <utility>
 
 #include "basetime/base_time_tables.h"
 #include "basetime/going_correction.h"
 #include "basetime/runner_range.h"
 #include "basetime/tenths_text.h"
+#include "intake/past_run_decoder.h"
 #include "intake/past_run_tables.h"
 #include "model/numbers.h"
 
@@ -42,21 +41,27 @@ std::u16string_view ClassLetter(const Text& class_name) {
   return Head(class_name, 1);
 }
 
-// A run's own time in the record.
-Text TimePiece(const Text& time_text, double time_seconds) {
-  if (std::optional<Text> piece = PaddedTenthsText(time_text, 3)) return std::move(*piece);
-  return NumberToPatternText(time_seconds, u"000.0");
+// A run's own time, appended to its record.
+void AppendTimePiece(const Text& time_text, double time_seconds, Text& record) {
+  if (AppendPaddedTenthsText(time_text, 3, record)) return;
+  record += NumberToPatternText(time_seconds, u"000.0");
 }
 
 // A run without its own time, or whose winner time comes out at 0 or below, carries "000.0" here so
 // that the accumulation neither sums nor counts a time built from the correction and margin alone.
 // (A plain winner time is never below 0, and gives "000.0" at 0.)
-Text WinnerTimePiece(double time_seconds, const Text& winner_time) {
-  if (time_seconds == 0) return u"000.0";
-  if (std::optional<Text> piece = PaddedTenthsText(winner_time, 3)) return std::move(*piece);
+void AppendWinnerTimePiece(double time_seconds, const Text& winner_time, Text& record) {
+  if (time_seconds == 0) {
+    record += u"000.0";
+    return;
+  }
+  if (AppendPaddedTenthsText(winner_time, 3, record)) return;
   const double winner = TextToNumber(winner_time);
-  if (winner <= 0) return u"000.0";
-  return NumberToPatternText(winner, u"000.0");
+  if (winner <= 0) {
+    record += u"000.0";
+    return;
+  }
+  record += NumberToPatternText(winner, u"000.0");
 }
 
 // Room for the letters, the two five-digit times and the usual margin and correction.
@@ -78,13 +83,13 @@ Text SummaryRecord(const RunSummaryTexts& run, double time_seconds) {
   record += Head(run.surface_name, 1);
   record += Head(run.going_name, 1);
   record += u' ';
-  record += TimePiece(run.time_seconds, time_seconds);
+  AppendTimePiece(run.time_seconds, time_seconds, record);
   record += u' ';
   record += WinnerMarginText(run.position_text, run.margin_text);
   record += u' ';
   record += run.going_correction;
   record += u' ';
-  record += WinnerTimePiece(time_seconds, run.winner_time);
+  AppendWinnerTimePiece(time_seconds, run.winner_time, record);
   return record;
 }
 
@@ -108,29 +113,32 @@ Text RunSummaryRecord(const RunSummaryInput& run) {
 namespace {
 
 void SummarizeRun(intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
-  const Text& course_name = past.RunCourseName[k](r, j);
-  const Text& distance_text = past.RunDistanceText[k](r, j);
-  Text& summary = base.RunSummary[k](r, j);
-  if (!IsUsableRun(course_name, distance_text, past.RunPosition[k](r, j))) {
+  // Every runner table has the same shape: the cell is found once and read from each of them.
+  const size_t cell = intake::RunnerCellIndex(base.RunSummary[k], r, j);
+  const auto at = [k, cell](model::RunnerFamily& family) -> Text& { return family[k].CellAt(cell); };
+  const Text& course_name = at(past.RunCourseName);
+  const Text& distance_text = at(past.RunDistanceText);
+  Text& summary = at(base.RunSummary);
+  if (!IsUsableRun(course_name, distance_text, at(past.RunPosition))) {
     summary = kUnusableRunMark;
     return;
   }
-  const Text& time_text = past.RunTimeSeconds[k](r, j);
-  Text& margin_text = past.RunMarginText[k](r, j);
+  const Text& time_text = at(past.RunTimeSeconds);
+  Text& margin_text = at(past.RunMarginText);
   const double time_seconds = TextToNumber(time_text);
   if (time_seconds == 0) margin_text = u"0.0";
   summary = SummaryRecord(
       {
           .course_name = course_name,
-          .class_name = past.RunClassName[k](r, j),
+          .class_name = at(past.RunClassName),
           .distance_text = distance_text,
-          .surface_name = past.RunSurfaceName[k](r, j),
-          .going_name = past.RunGoingName[k](r, j),
+          .surface_name = at(past.RunSurfaceName),
+          .going_name = at(past.RunGoingName),
           .time_seconds = time_text,
-          .position_text = past.RunPositionText[k](r, j),
+          .position_text = at(past.RunPositionText),
           .margin_text = margin_text,
-          .going_correction = base.RunGoingCorr[k](r, j),
-          .winner_time = base.RunWinTimeAdj[k](r, j),
+          .going_correction = at(base.RunGoingCorr),
+          .winner_time = at(base.RunWinTimeAdj),
       },
       time_seconds);
 }

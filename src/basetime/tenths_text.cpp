@@ -73,12 +73,11 @@ char16_t* WriteWholeDigits(std::uint64_t whole, size_t places, char16_t* end) {
   return p;
 }
 
-// The shortest text of the tenths, as NumberToText writes it.
-Text TenthsToText(std::int64_t tenths) {
+// The shortest text of the tenths, as NumberToText writes it, written before end; returns where
+// it starts. The room before end holds kTextRoom characters.
+char16_t* WriteTenthsText(std::int64_t tenths, char16_t* end) {
   const bool negative = tenths < 0;
   const std::uint64_t magnitude = static_cast<std::uint64_t>(negative ? -tenths : tenths);
-  std::array<char16_t, kTextRoom> buf;
-  char16_t* const end = buf.data() + buf.size();
   char16_t* p = end;
   if (magnitude % 10 != 0) {
     *--p = static_cast<char16_t>(u'0' + magnitude % 10);
@@ -86,7 +85,13 @@ Text TenthsToText(std::int64_t tenths) {
   }
   p = WriteWholeDigits(magnitude / 10, 1, p);
   if (negative) *--p = u'-';
-  return Text(p, end);
+  return p;
+}
+
+Text TenthsToText(std::int64_t tenths) {
+  std::array<char16_t, kTextRoom> buf;
+  char16_t* const end = buf.data() + buf.size();
+  return Text(WriteTenthsText(tenths, end), end);
 }
 
 constexpr size_t kSignificantDigits = 15;
@@ -139,19 +144,30 @@ std::optional<std::int64_t> MeanTenths(const Text& sum, const Text& count) {
   return (2 * *sum_tenths + counted) / (2 * counted);
 }
 
-std::optional<Text> TenthsPatternText(std::int64_t tenths, size_t whole_places) {
-  if (tenths <= -kTenthsLimit || tenths >= kTenthsLimit || whole_places > kMostWholePlaces)
-    return std::nullopt;
+namespace {
+
+// TenthsPatternText's text written before end, or nullptr where it gives none; returns where the
+// text starts. The room before end holds kTextRoom characters.
+char16_t* WriteTenthsPattern(std::int64_t tenths, size_t whole_places, char16_t* end) {
+  if (tenths <= -kTenthsLimit || tenths >= kTenthsLimit || whole_places > kMostWholePlaces) return nullptr;
   const std::uint64_t magnitude = static_cast<std::uint64_t>(tenths < 0 ? -tenths : tenths);
-  std::array<char16_t, kTextRoom> buf;
-  char16_t* const end = buf.data() + buf.size();
   char16_t* p = end;
   *--p = static_cast<char16_t>(u'0' + magnitude % 10);
   *--p = u'.';
   // Below 1 there are no whole digits: the pattern's zeros stand alone.
   p = WriteWholeDigits(magnitude / 10, whole_places, p);
   if (tenths < 0) *--p = u'-';
-  return Text(p, end);
+  return p;
+}
+
+}  // namespace
+
+std::optional<Text> TenthsPatternText(std::int64_t tenths, size_t whole_places) {
+  std::array<char16_t, kTextRoom> buf;
+  char16_t* const end = buf.data() + buf.size();
+  char16_t* const first = WriteTenthsPattern(tenths, whole_places, end);
+  if (first == nullptr) return std::nullopt;
+  return Text(first, end);
 }
 
 std::optional<Text> PaddedTenthsText(const Text& text, size_t whole_places) {
@@ -160,11 +176,33 @@ std::optional<Text> PaddedTenthsText(const Text& text, size_t whole_places) {
   return TenthsPatternText(*tenths, whole_places);
 }
 
+bool AppendPaddedTenthsText(const Text& text, size_t whole_places, Text& out) {
+  const std::optional<std::int64_t> tenths = PlainTenths(text);
+  if (!tenths) return false;
+  std::array<char16_t, kTextRoom> buf;
+  char16_t* const end = buf.data() + buf.size();
+  char16_t* const first = WriteTenthsPattern(*tenths, whole_places, end);
+  if (first == nullptr) return false;
+  out.append(first, end);
+  return true;
+}
+
 std::optional<Text> SumOfTenthsTexts(const Text& a, const Text& b) {
   const std::optional<std::int64_t> x = PlainTenths(a);
   const std::optional<std::int64_t> y = PlainTenths(b);
   if (!x || !y || *x + *y >= kTenthsLimit) return std::nullopt;
   return TenthsToText(*x + *y);
+}
+
+bool SumOfTenthsTextsInto(const Text& a, const Text& b, Text& out) {
+  const std::optional<std::int64_t> x = PlainTenths(a);
+  const std::optional<std::int64_t> y = PlainTenths(b);
+  if (!x || !y || *x + *y >= kTenthsLimit) return false;
+  std::array<char16_t, kTextRoom> buf;
+  char16_t* const end = buf.data() + buf.size();
+  char16_t* const first = WriteTenthsText(*x + *y, end);
+  out.assign(first, end);  // out may be a or b: both are read by now
+  return true;
 }
 
 std::optional<Text> SumLessTenthsText(const Text& a, const Text& b, const Text& c) {

@@ -15,6 +15,9 @@ namespace basetime {
 // NumberToText(TextToNumber(a) + TextToNumber(b)) when a and b are both empty or plain
 // non-negative decimals (digits, at most one after a point).
 std::optional<model::Text> SumOfTenthsTexts(const model::Text& a, const model::Text& b);
+// The same text written over out (which may be a or b); false, out untouched, where
+// SumOfTenthsTexts gives nothing.
+bool SumOfTenthsTextsInto(const model::Text& a, const model::Text& b, model::Text& out);
 
 // NumberToText(TextToNumber(a) + TextToNumber(b) - TextToNumber(c)) when a and c are empty or
 // plain non-negative decimals, b is empty or such a decimal after blanks or a sign, and the result
@@ -31,6 +34,8 @@ std::optional<model::Text> TenthsPatternText(std::int64_t tenths, size_t whole_p
 // and one zero ("000.0"), when the text is empty or a plain non-negative decimal: its tenths are
 // exact in the 15-digit form that the pattern rounds.
 std::optional<model::Text> PaddedTenthsText(const model::Text& text, size_t whole_places);
+// The same text appended to out; false, out untouched, where PaddedTenthsText gives nothing.
+bool AppendPaddedTenthsText(const model::Text& text, size_t whole_places, model::Text& out);
 
 // TextToNumber(text) rounded half away from zero to tenths, as NumberToPatternText rounds it to
 // one decimal, when the text is empty or a plain non-negative decimal (any number of places) of

@@ -43,13 +43,17 @@ bool IsBlanks(const Text& raw, size_t width) {
   return raw.size() == width && raw.find_first_not_of(u' ') == Text::npos;
 }
 
+bool IsAsciiDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
 // The value of one to four ASCII digits, which is what TextToNumber gives them; false for any
 // other text.
 bool DigitsValue(View text, int& value) {
   if (text.empty() || text.size() > 4) return false;
   value = 0;
   for (const char16_t c : text) {
-    if (c < u'0' || c > u'9') return false;
+    if (!IsAsciiDigit(c)) return false;
     value = value * 10 + (c - u'0');
   }
   return true;
@@ -228,6 +232,13 @@ void ShowTime(const Text& raw, Text& cell) {
 void ShowTenths(const Text& raw, Text& cell) {
   if (raw == u"   ") {
     cell = kNone;
+    return;
+  }
+  if (raw.size() == 3 && IsAsciiDigit(raw[0]) && IsAsciiDigit(raw[1])) {
+    // The usual field: the two whole digits without a leading zero, the point and the tenth.
+    ShortText text;
+    if (raw[0] != u'0') text.Add(raw[0]);
+    text.Add(raw[1]).Add(u'.').Add(raw[2]).WriteTo(cell);
     return;
   }
   const View whole = MidView(raw, 1, 2);

@@ -49,7 +49,7 @@ constexpr model::CodeName kPaceLabels[] = {{u"0", u"ハ  イ"}, {u"1", u"ミド�
 
 // Heisei era of a year; years outside the era's span give no era of their own.
 bool HeiseiEra(const Text& date_code, Text& era) {
-  const double y = model::TextToNumber(model::Mid(date_code, 1, 4));
+  const double y = model::TextToNumber(model::MidView(date_code, 1, 4));
   if (y < 1989 || y > 2087) return false;
   era = u"H" + model::NumberToPatternText(y - 1988, u"00");
   return true;

@@ -133,6 +133,27 @@ TEST(PaddedTenthsText, GivesThePatternTextOfThePlainDecimal) {
     EXPECT_FALSE(PaddedTenthsText(odd, 3)) << model::ToUtf8(odd);
 }
 
+// The forms that write into a text give what the optional forms give, and leave the text as it was
+// where those give nothing; the sum may be written over its own first term.
+TEST(TenthsTextsInto, GiveTheOptionalFormsTexts) {
+  std::mt19937_64 rng(3);
+  std::vector<Text> texts = {u"",     u"0",    u"0.5", u"999.9", u"12345.6", u"999999999999.9",
+                             u"-1.5", u"1.25", u" 7",  u"1e2",   u"７",      u"3.",
+                             u".5",   u"nan"};
+  for (int i = 0; i < 20000; ++i) texts.push_back(RandomPlain(rng, i % 2 == 0 ? 3 : 13));
+  for (const Text& text : texts) {
+    Text record = u"東G12芝良 ";
+    const std::optional<Text> padded = PaddedTenthsText(text, 3);
+    ASSERT_EQ(AppendPaddedTenthsText(text, 3, record), padded.has_value()) << model::ToUtf8(text);
+    ASSERT_EQ(record, u"東G12芝良 " + padded.value_or(u"")) << model::ToUtf8(text);
+
+    Text total = text;
+    const std::optional<Text> sum = SumOfTenthsTexts(text, u"71.6");
+    ASSERT_EQ(SumOfTenthsTextsInto(total, u"71.6", total), sum.has_value()) << model::ToUtf8(text);
+    ASSERT_EQ(total, sum.value_or(text)) << model::ToUtf8(text);
+  }
+}
+
 TEST(TenthsPatternText, GivesThePatternTextOfTheTenths) {
   std::mt19937_64 rng(3);
   std::vector<std::int64_t> tenths = {0, 1, -1, 9, 10, -10, 15, 99, 100, -105, 999, 1000, 9'999'999'999'999};

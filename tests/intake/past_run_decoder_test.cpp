@@ -166,6 +166,9 @@ TEST(DecodePastRun, MarginAndThreeFurlongTimesInTenths) {
       {278, u"005", "RunMargin", "RunMarginText", u"0.5"},
       {278, u"000", "RunMargin", "RunMarginText", u"0.0"},
       {278, u"123", "RunMargin", "RunMarginText", u"12.3"},
+      {278, u"05 ", "RunMargin", "RunMarginText", u"5. "},    // the tenth as it stands
+      {278, u" 75", "RunMargin", "RunMarginText", u"7.5"},    // the whole part read as a number
+      {278, u"１２3", "RunMargin", "RunMarginText", u"0.3"},  // full-width digits read as 0
       {278, u"   ", "RunMargin", "RunMarginText", u"なし"},
       {279, u"355", "RunFirst3F", "RunFirst3FText", u"35.5"},
       {279, u"   ", "RunFirst3F", "RunFirst3FText", u"なし"},
