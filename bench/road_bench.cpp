@@ -192,15 +192,47 @@ void StepBenchmark(benchmark::State& state, Step step, const fs::path& folder) {
 
 // --- The road: the program driven as a user drives it, from its start to the analysis window
 
+// The program started and driven to the analysis window; null, with the error, when the road failed.
+std::unique_ptr<program::Program> RunRoad(const std::string& road, std::string& error) {
+  auto app = std::make_unique<program::Program>();
+  app->Start();
+  std::istringstream script(road);
+  std::ostringstream out, err;
+  if (driver::RunScript(*app, script, out, err) != 0 || app->FindLoaded("frmAg3") == nullptr) {
+    error = "the road failed: " + err.str();
+    return nullptr;
+  }
+  return app;
+}
+
+// The user waits from the start to the analysis window; the program's teardown at its end is
+// timed on its own below.
 void Road(benchmark::State& state, const fs::path& folder) {
   const std::string road = bench::RoadLines(folder);
+  std::string error;
   for (auto _ : state) {
-    program::Program app;
-    app.Start();
-    std::istringstream script(road);
-    std::ostringstream out, err;
-    if (driver::RunScript(app, script, out, err) != 0 || app.FindLoaded("frmAg3") == nullptr) {
-      state.SkipWithError(("the road failed: " + err.str()).c_str());
+    std::unique_ptr<program::Program> app = RunRoad(road, error);
+    state.PauseTiming();
+    app.reset();
+    state.ResumeTiming();
+    if (!error.empty()) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+  }
+}
+
+// The teardown of the program after the road: every window and table given back.
+void Teardown(benchmark::State& state, const fs::path& folder) {
+  const std::string road = bench::RoadLines(folder);
+  std::string error;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::unique_ptr<program::Program> app = RunRoad(road, error);
+    state.ResumeTiming();
+    app.reset();
+    if (!error.empty()) {
+      state.SkipWithError(error.c_str());
       break;
     }
   }
@@ -217,6 +249,7 @@ constexpr Row kRows[] = {{"floor (read + decode the road's fields)", "floor"},
                          {"past-performance read", "past_performance_read"},
                          {"base-time build", "base_time_build"},
                          {"road (headless App)", "road"},
+                         {"program teardown (after the road)", "teardown"},
                          {"whole-meeting analysis (after the road)", "whole_meeting"}};
 constexpr std::span<const Row> kSteps(kRows + 1, 3);
 const std::vector<std::string> kMeetings = {"sample", "12x28"};
@@ -307,6 +340,8 @@ void Register(const std::string& meeting, const fs::path& folder) {
                                folder)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark(("road/" + meeting).c_str(), Road, folder)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark(("teardown/" + meeting).c_str(), Teardown, folder)
+      ->Unit(benchmark::kMillisecond);
   bench::RegisterWholeMeeting(meeting, folder);
 }
 
