@@ -85,7 +85,9 @@ size_t TableRegistry::SlotOf(std::string_view name) const {
 }
 
 void TableRegistry::GrowIndex() {
-  slots_.assign(slots_.empty() ? 512 : 2 * slots_.size(), 0);
+  // The program registers under a thousand tables: the first index holds them all without regrowing.
+  constexpr size_t kFirstSlots = 2048;
+  slots_.assign(slots_.empty() ? kFirstSlots : 2 * slots_.size(), 0);
   entries_.reserve(slots_.size() / 2);
   for (size_t held = 1; held <= entries_.size(); ++held) slots_[SlotOf(entries_[held - 1].name)] = held;
 }
