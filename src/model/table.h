@@ -3,9 +3,12 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <map>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/text.h"
@@ -22,7 +25,10 @@ struct IndexRange {
 class TextTable {
  public:
   TextTable() = default;
+  // At most three indices (std::invalid_argument otherwise).
   explicit TextTable(std::vector<IndexRange> dims);
+  // The shapes the table types declare, without a vector in between.
+  TextTable(std::initializer_list<IndexRange> dims);
 
   Text& operator()() { return cells_[Flat({})]; }
   Text& operator()(int i) { return cells_[Flat({i})]; }
@@ -33,7 +39,7 @@ class TextTable {
   const Text& operator()(int i, int j) const { return cells_[Flat({i, j})]; }
   const Text& operator()(int i, int j, int k) const { return cells_[Flat({i, j, k})]; }
 
-  const std::vector<IndexRange>& Dims() const { return dims_; }
+  std::span<const IndexRange> Dims() const { return {dims_.data(), dim_count_}; }
   size_t CellCount() const { return cells_.size(); }
   // Cells in order, first index slowest.
   const Text& CellAt(size_t flat) const { return cells_.at(flat); }
@@ -45,7 +51,7 @@ class TextTable {
  private:
   // Inline, since every cell access passes here; the failures stay out of line.
   size_t Flat(std::initializer_list<int> idx) const {
-    if (idx.size() != dims_.size()) ThrowIndexCount();
+    if (idx.size() != dim_count_) ThrowIndexCount();
     size_t flat = 0;
     const IndexRange* r = dims_.data();
     for (int i : idx) {
@@ -57,7 +63,10 @@ class TextTable {
   }
   [[noreturn]] static void ThrowIndexCount();
   [[noreturn]] static void ThrowIndexOutside(int i, const IndexRange& range);
-  std::vector<IndexRange> dims_;
+  void SetDims(std::span<const IndexRange> dims);
+  // Held in place: hundreds of tables are made at start-up.
+  std::array<IndexRange, 3> dims_{};
+  size_t dim_count_ = 0;
   std::vector<Text> cells_ = std::vector<Text>(1);
 };
 
@@ -127,19 +136,31 @@ using AnalysedRunnerFamily = Family<AnalysedRunnerTable>;
 using AnalysedRaceRunnerFamily = Family<AnalysedRaceRunnerTable>;
 
 // Maps each shared table's name to its cells, for the script driver and whole-table tests.
+// Hundreds of tables register at start-up: the names sit in one vector and an open-addressed index
+// of positions finds them, so that registering allocates no node per table.
 class TableRegistry {
  public:
   // std::logic_error when the name is taken.
-  void Add(const std::string& name, TextTable& table);
+  void Add(std::string name, TextTable& table);
   template <class T, int N>
   void Add(const std::string& name, Family<T, N>& family) {
     for (int k = 1; k <= N; ++k) Add(Family<T, N>::MemberName(name, k), family[k]);
   }
   TextTable* Find(const std::string& name) const;
+  // Every name, in ascending order.
   std::vector<std::string> Names() const;
 
  private:
-  std::map<std::string, TextTable*> tables_;
+  struct Entry {
+    std::string name;
+    TextTable* table;
+  };
+  // The slot holding name's entry, or the empty slot where it belongs.
+  size_t SlotOf(std::string_view name) const;
+  void GrowIndex();
+  std::vector<Entry> entries_;
+  // Each slot holds an entry's position + 1, 0 when empty; the size is a power of two.
+  std::vector<size_t> slots_;
 };
 
 }  // namespace model

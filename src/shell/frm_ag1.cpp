@@ -200,6 +200,7 @@ void frmAg1::Command1_Click() {
 // Two bands of horizontal lines one twip apart: a blue one whose right end bends on a quarter
 // circle, and a green one below whose ends both bend; each fades downwards.
 void frmAg1::DrawColourBands() {
+  Drawing().Reserve((3900 - 900 + 1) + (6475 - 3975 + 1));
   for (int y = 900; y <= 3900; ++y) {
     const double k = y - 900;
     const double right = 9200 + std::sqrt(3000.0 * 3000.0 - (3000 - k) * (3000 - k));

@@ -1,5 +1,6 @@
 #include "ui/picture.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ui/desktop.h"
@@ -94,8 +95,14 @@ void Canvas::SetScaleMode(int mode) {
   scale_mode_ = mode;
 }
 
+void Canvas::Reserve(size_t more) {
+  // Grows by at least half again, so that reserving before each of many drawings stays cheap.
+  const size_t wanted = ops_.size() + more;
+  if (wanted > ops_.capacity()) ops_.reserve(std::max(wanted, ops_.capacity() + ops_.capacity() / 2));
+}
+
 void Canvas::Line(double x1, double y1, double x2, double y2, std::optional<Color> color) {
-  DrawOp op;
+  DrawOp& op = ops_.emplace_back();
   op.kind = DrawOpKind::kLine;
   op.x1 = x1;
   op.y1 = y1;
@@ -104,7 +111,6 @@ void Canvas::Line(double x1, double y1, double x2, double y2, std::optional<Colo
   op.color = color.value_or(fore_color_);
   op.width = draw_width_;
   op.style = draw_style_;
-  ops_.push_back(op);
   current_x_ = x2;
   current_y_ = y2;
   Changed();

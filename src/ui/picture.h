@@ -108,6 +108,8 @@ class Canvas {
   void Print(const Text& text);
   // Forgets every operation and returns the position to (0, 0).
   void Cls();
+  // Room for more operations, for a caller that knows how many lines it is about to draw.
+  void Reserve(size_t more);
 
   const std::vector<DrawOp>& Ops() const { return ops_; }
   // The height of one printed line at the current font size, in the canvas's scale.

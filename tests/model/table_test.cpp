@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace model {
 namespace {
 
@@ -44,6 +48,24 @@ TEST(TextTable, ReadsAreBoundsCheckedAndWrittenCellsStayPut) {
   EXPECT_EQ(read(3, 4), u"");
 }
 
+// The shape is the same whichever way it is given; a fourth index has no place and is refused.
+TEST(TextTable, KeepsUpToThreeIndexRanges) {
+  const TextTable listed({{0, 6}, {0, 13}, {2, 11}});
+  const TextTable from_vector(std::vector<IndexRange>{{0, 6}, {0, 13}, {2, 11}});
+  for (const TextTable* t : {&listed, &from_vector}) {
+    ASSERT_EQ(t->Dims().size(), 3u);
+    EXPECT_EQ(t->Dims()[2].lo, 2);
+    EXPECT_EQ(t->Dims()[2].hi, 11);
+    EXPECT_EQ(t->CellCount(), 7u * 14u * 10u);
+    EXPECT_EQ(t->IndicesOf(7 * 14 * 10 - 1), (std::vector<int>{6, 13, 11}));
+    EXPECT_THROW((*t)(0, 0, 1), std::out_of_range);
+  }
+  EXPECT_TRUE(TextTable().Dims().empty());
+  EXPECT_EQ(TextTable().CellCount(), 1u);
+  EXPECT_THROW(TextTable({{1, 2}, {1, 2}, {1, 2}, {1, 2}}), std::invalid_argument);
+  EXPECT_THROW(TextTable(std::vector<IndexRange>(4, {1, 2})), std::invalid_argument);
+}
+
 TEST(TableRegistry, FindsTablesByNameAndRefusesANameTwice) {
   RaceTable race;
   SharedValue value;
@@ -54,6 +76,27 @@ TEST(TableRegistry, FindsTablesByNameAndRefusesANameTwice) {
   EXPECT_EQ(r.Find("NoSuchTable"), nullptr);
   EXPECT_THROW(r.Add("RaceName", value), std::logic_error);
   EXPECT_EQ(r.Find("RaceName"), &race);
+}
+
+// More tables than a program registers, so that the name index is regrown several times on the way:
+// every table stays found under its own name, a taken name stays refused, and the names are listed
+// in ascending order whatever order they came in.
+TEST(TableRegistry, KeepsEveryNameThroughGrowthAndListsThemInOrder) {
+  constexpr int kTables = 3000;
+  std::vector<SharedValue> tables(kTables);
+  TableRegistry r;
+  std::vector<std::string> names;
+  for (int k = kTables; k-- > 0;) {
+    names.push_back("T" + std::to_string(k * 7919 % kTables) + (k % 2 == 0 ? "_even_long_name" : ""));
+    r.Add(names.back(), tables[static_cast<size_t>(k)]);
+  }
+  for (int k = 0; k < kTables; ++k)
+    EXPECT_EQ(r.Find(names[static_cast<size_t>(kTables - 1 - k)]), &tables[k]);
+  EXPECT_THROW(r.Add(names.front(), tables[0]), std::logic_error);
+  EXPECT_EQ(r.Find("T"), nullptr);
+  EXPECT_EQ(r.Find(""), nullptr);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(r.Names(), names);
 }
 
 TEST(Family, RegistersEachMemberUnderItsOwnNumberedName) {
