@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -124,10 +125,27 @@ void AppendTwoDigitPattern(double v, Text& out) {
   }
 }
 
+// CourseCodes lists the central courses as "00" to "09" in order, so a code's second digit is its
+// place in the list.
+constexpr bool CourseCodesByDigit() {
+  for (size_t i = 0; i < model::CourseCodes.size(); ++i) {
+    const std::u16string_view code = model::CourseCodes[i].code;
+    if (code.size() != 2 || code[0] != u'0' || code[1] != static_cast<char16_t>(u'0' + i)) return false;
+  }
+  return model::CourseCodes.size() == 10;
+}
+static_assert(CourseCodesByDigit());
+
+// NameOfCode(CourseCodes, code), looked up by the digit instead of a search.
+std::optional<std::u16string_view> CentralCourseName(View code) {
+  if (code.size() != 2 || code[0] != u'0' || !IsAsciiDigit(code[1])) return std::nullopt;
+  return model::CourseCodes[static_cast<size_t>(code[1] - u'0')].name;
+}
+
 void ShowCourseName(const Text& raw, Text& cell) {
   if (raw == u"  ") {
     cell = kNone;
-  } else if (auto name = model::NameOfCode(model::CourseCodes, raw)) {
+  } else if (auto name = CentralCourseName(raw)) {
     cell.assign(*name);
   } else {
     const double v = TextToNumber(raw);

@@ -132,26 +132,32 @@ std::size_t RecordFile::LoadBlock(std::uint64_t offset, std::size_t length) {
 }
 
 void RecordFile::ReadAt(std::uint64_t offset, unsigned char* out, std::size_t length) {
+  const std::span<const unsigned char> bytes = BytesAt(offset, length);
+  std::copy(bytes.begin(), bytes.end(), out);
+}
+
+std::span<const unsigned char> RecordFile::BytesAt(std::uint64_t offset, std::size_t length) {
   constexpr auto kLargestEnd = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
   if (offset > kLargestEnd - length) {
     use_.needed = std::numeric_limits<std::uint64_t>::max();
-    return;
+    return {};
   }
   use_.needed = std::max(use_.needed, offset + length);
-  if (fd_ < 0) return;
+  if (fd_ < 0) return {};
   // Served from the block only when it holds every byte asked for; otherwise read afresh from the
   // offset, so that whatever lies at or beyond the end is found as a record-by-record read finds it.
   const bool held = offset >= block_offset_ && offset - block_offset_ <= block_filled_ &&
                     length <= block_filled_ - (offset - block_offset_);
-  std::size_t done = length;
+  std::span<const unsigned char> bytes;
   if (held) {
-    std::copy_n(block_.get() + (offset - block_offset_), length, out);
+    bytes = {block_.get() + (offset - block_offset_), length};
   } else {
-    done = std::min(LoadBlock(offset, length), length);
-    std::copy_n(block_.get(), done, out);
+    const std::size_t done = std::min(LoadBlock(offset, length), length);  // may move the block
+    bytes = {block_.get(), done};
   }
   // A file that has shrunk since it was opened ends where the read found its end.
-  if (done < length) use_.size = std::min(use_.size, offset + done);
+  if (bytes.size() < length) use_.size = std::min(use_.size, offset + bytes.size());
+  return bytes;
 }
 
 namespace {

@@ -53,6 +53,9 @@ class RecordFile {
   // Reads length bytes from offset into out; bytes beyond the end of the file are left as they are.
   // An offset beyond what a file can hold reads nothing.
   void ReadAt(std::uint64_t offset, unsigned char* out, std::size_t length);
+  // The bytes ReadAt would write, read in place: as many of the length bytes from offset as the
+  // file holds, valid until the next read.
+  std::span<const unsigned char> BytesAt(std::uint64_t offset, std::size_t length);
   const RecordFileUse& Use() const { return use_; }
 
  private:
@@ -74,24 +77,32 @@ template <class Layout>
 class RecordReader {
  public:
   explicit RecordReader(const std::filesystem::path& path) : file_(path) { buffer_.fill(' '); }
-  // Fills the buffer with record n; bytes beyond the end of the file read as blanks.
+  // Makes record n the current one; bytes beyond the end of the file read as blanks.
   void Read(long n) {
-    buffer_.fill(' ');
-    if (n < 1) return;
+    record_ = buffer_.data();
+    if (n < 1) {
+      buffer_.fill(' ');
+      return;
+    }
     const auto index = static_cast<std::uint64_t>(n) - 1;
     constexpr std::uint64_t kLastIndex = std::numeric_limits<std::uint64_t>::max() / Layout::kLength;
     const std::uint64_t offset =
         index > kLastIndex ? std::numeric_limits<std::uint64_t>::max() : index * Layout::kLength;
-    file_.ReadAt(offset, buffer_.data(), Layout::kLength);
+    const std::span<const unsigned char> bytes = file_.BytesAt(offset, Layout::kLength);
+    if (bytes.size() == Layout::kLength) {
+      record_ = bytes.data();  // a whole record in the file's block is read where it lies
+      return;
+    }
+    std::fill(std::copy(bytes.begin(), bytes.end(), buffer_.begin()), buffer_.end(), ' ');
   }
   model::Text Field(int number) const {
     const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
-    return DecodeField(buffer_.data() + f.first - 1, f.width);
+    return DecodeField(record_ + f.first - 1, f.width);
   }
   // Field(number) written over out, or added at its end.
   void FieldInto(int number, model::Text& out) const {
     const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
-    DecodeFieldInto(buffer_.data() + f.first - 1, f.width, out);
+    DecodeFieldInto(record_ + f.first - 1, f.width, out);
   }
   // The texts of the numbered fields joined by separator, written over out.
   void JoinedFieldsInto(std::span<const int> numbers, char16_t separator, model::Text& out) const {
@@ -102,18 +113,22 @@ class RecordReader {
     for (size_t k = 0; k < numbers.size(); ++k) {
       if (k > 0) *at++ = separator;
       const FieldSpec& f = Spec(numbers[k]);
-      DecodeFieldTo(buffer_.data() + f.first - 1, f.width, at);
+      DecodeFieldTo(record_ + f.first - 1, f.width, at);
       at += std::max(f.width, 0);
     }
   }
-  const std::array<unsigned char, Layout::kLength>& Buffer() const { return buffer_; }
+  std::span<const unsigned char, Layout::kLength> Buffer() const {
+    return std::span<const unsigned char, Layout::kLength>(record_, Layout::kLength);
+  }
   const RecordFileUse& Use() const { return file_.Use(); }
 
  private:
   static const FieldSpec& Spec(int number) { return Layout::kFields.at(static_cast<size_t>(number)); }
 
   RecordFile file_;
+  // The current record's bytes: in the file's block, or in buffer_ when the file ends within it.
   std::array<unsigned char, Layout::kLength> buffer_{};
+  const unsigned char* record_ = buffer_.data();
 };
 
 }  // namespace intake
