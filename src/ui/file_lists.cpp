@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <system_error>
 
@@ -93,19 +94,19 @@ EntryType TypeOf(const fs::path& folder, const dirent& entry) {
 // every entry; the errors are the same (the platform's, and a folder that fails part-way through its
 // listing is reported like one that cannot be opened).
 std::vector<fs::path> ListFolder(const fs::path& path, EntryType wanted) {
-  DIR* dir = ::opendir(path.c_str());
+  // Closed however the listing ends, an exception from a path or a name included.
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(path.c_str()), ::closedir);
   if (dir == nullptr) throw PathError(std::error_code(errno, std::generic_category()).message());
   std::vector<fs::path> names;
   for (;;) {
     errno = 0;
-    const dirent* entry = ::readdir(dir);
+    const dirent* entry = ::readdir(dir.get());
     if (entry == nullptr) break;
     const std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
     if (TypeOf(path, *entry) == wanted) names.emplace_back(name);
   }
   const int read_error = errno;
-  ::closedir(dir);
   if (read_error != 0) throw PathError(std::error_code(read_error, std::generic_category()).message());
   return names;
 }
