@@ -86,6 +86,8 @@ Text CorrectedWinnerText(const Text& time_seconds, const Text& correction, const
   return model::NumberToText(CorrectedWinnerTime(time_seconds, correction, position_text, margin_text));
 }
 
+}  // namespace
+
 // Every runner table has the same shape: the cell is found once and read from each of them.
 void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
   const size_t cell = intake::RunnerCellIndex(base.RunGoingCorr[k], r, j);
@@ -99,8 +101,6 @@ void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int
   base.RunWinTimeAdj[k].CellAt(cell) = CorrectedWinnerText(at(past.RunTimeSeconds), correction_cell,
                                                            at(past.RunPositionText), at(past.RunMarginText));
 }
-
-}  // namespace
 
 void CorrectRunTimes(model::Meeting& meeting) {
   const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
