@@ -65,13 +65,21 @@ std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfac
   return correction + model::NumberToPatternText(tenths / 10, u"0.0");
 }
 
+namespace {
+const Text kWinnersMargin = u"0.0";
+}
+
+const Text& WinnerMargin(const Text& position_text, const Text& margin_text) {
+  return TextToNumber(position_text) == 1 ? kWinnersMargin : margin_text;
+}
+
 Text WinnerMarginText(const Text& position_text, const Text& margin_text) {
-  return TextToNumber(position_text) == 1 ? Text(u"0.0") : margin_text;
+  return WinnerMargin(position_text, margin_text);
 }
 
 double CorrectedWinnerTime(const Text& time_seconds, const Text& correction, const Text& position_text,
                            const Text& margin_text) {
-  const Text margin = WinnerMarginText(position_text, margin_text);
+  const Text& margin = WinnerMargin(position_text, margin_text);
   return TextToNumber(time_seconds) + TextToNumber(correction) - TextToNumber(margin);
 }
 
@@ -81,7 +89,7 @@ namespace {
 Text CorrectedWinnerText(const Text& time_seconds, const Text& correction, const Text& position_text,
                          const Text& margin_text) {
   std::optional<Text> text =
-      SumLessTenthsText(time_seconds, correction, WinnerMarginText(position_text, margin_text));
+      SumLessTenthsText(time_seconds, correction, WinnerMargin(position_text, margin_text));
   if (text) return std::move(*text);
   return model::NumberToText(CorrectedWinnerTime(time_seconds, correction, position_text, margin_text));
 }

@@ -22,6 +22,8 @@ std::optional<model::Text> GoingCorrectionText(const model::Text& distance, cons
 
 // The margin a run counts against its winner: "0.0" for the winner, otherwise the run's margin text.
 model::Text WinnerMarginText(const model::Text& position_text, const model::Text& margin_text);
+// The same text where it stands: the margin text itself, or a "0.0" that lives for the whole run.
+const model::Text& WinnerMargin(const model::Text& position_text, const model::Text& margin_text);
 
 // Own time plus correction minus margin, the margin of a winner counting as 0.0.
 double CorrectedWinnerTime(const model::Text& time_seconds, const model::Text& correction,

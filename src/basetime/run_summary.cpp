@@ -85,7 +85,7 @@ Text SummaryRecord(const RunSummaryTexts& run, double time_seconds) {
   record += u' ';
   AppendTimePiece(run.time_seconds, time_seconds, record);
   record += u' ';
-  record += WinnerMarginText(run.position_text, run.margin_text);
+  record += WinnerMargin(run.position_text, run.margin_text);
   record += u' ';
   record += run.going_correction;
   record += u' ';
