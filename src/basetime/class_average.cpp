@@ -1,5 +1,6 @@
 #include "basetime/class_average.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -41,9 +42,11 @@ void AverageSurface(const ClassCellTable& sums, const ClassCellTable& counts, Cl
   for (int d = 1; d <= 12; ++d) {
     for (int c = 1; c <= 10; ++c) {
       for (int b = 1; b <= 5; ++b) {
+        // The three tables have the same shape: the cell is found once and read from each.
         const Text& sum = sums(b, d, c);
-        const Text& count = counts(b, d, c);
-        Text& average = averages(b, d, c);
+        const size_t cell = static_cast<size_t>(&sum - &sums.CellAt(0));
+        const Text& count = counts.CellAt(cell);
+        Text& average = averages.CellAt(cell);
         const bool has_time = HasTime(sum, count);
         average = has_time ? AverageText(sum, count) : Text(u"0");
         grid.SetClassCell(surface, ClassGridRow(c, b), ClassGridColumn(d),

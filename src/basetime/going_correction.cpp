@@ -65,13 +65,21 @@ std::optional<Text> GoingCorrectionText(const Text& distance, const Text& surfac
   return correction + model::NumberToPatternText(tenths / 10, u"0.0");
 }
 
+namespace {
+const Text kWinnersMargin = u"0.0";
+}
+
+const Text& WinnerMargin(const Text& position_text, const Text& margin_text) {
+  return TextToNumber(position_text) == 1 ? kWinnersMargin : margin_text;
+}
+
 Text WinnerMarginText(const Text& position_text, const Text& margin_text) {
-  return TextToNumber(position_text) == 1 ? Text(u"0.0") : margin_text;
+  return WinnerMargin(position_text, margin_text);
 }
 
 double CorrectedWinnerTime(const Text& time_seconds, const Text& correction, const Text& position_text,
                            const Text& margin_text) {
-  const Text margin = WinnerMarginText(position_text, margin_text);
+  const Text& margin = WinnerMargin(position_text, margin_text);
   return TextToNumber(time_seconds) + TextToNumber(correction) - TextToNumber(margin);
 }
 
@@ -81,10 +89,12 @@ namespace {
 Text CorrectedWinnerText(const Text& time_seconds, const Text& correction, const Text& position_text,
                          const Text& margin_text) {
   std::optional<Text> text =
-      SumLessTenthsText(time_seconds, correction, WinnerMarginText(position_text, margin_text));
+      SumLessTenthsText(time_seconds, correction, WinnerMargin(position_text, margin_text));
   if (text) return std::move(*text);
   return model::NumberToText(CorrectedWinnerTime(time_seconds, correction, position_text, margin_text));
 }
+
+}  // namespace
 
 // Every runner table has the same shape: the cell is found once and read from each of them.
 void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k) {
@@ -99,8 +109,6 @@ void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int
   base.RunWinTimeAdj[k].CellAt(cell) = CorrectedWinnerText(at(past.RunTimeSeconds), correction_cell,
                                                            at(past.RunPositionText), at(past.RunMarginText));
 }
-
-}  // namespace
 
 void CorrectRunTimes(model::Meeting& meeting) {
   const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();

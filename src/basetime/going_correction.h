@@ -6,7 +6,13 @@
 
 #include "model/meeting.h"
 
+namespace intake {
+struct PastRunTables;
+}
+
 namespace basetime {
+
+struct BaseTimeTables;
 
 // The correction of one run from its raw distance, surface code and going code: " 0.0" on good
 // going, "-" and tenths on turf, "+" and tenths on dirt; nothing for a run over 2400 m or with a
@@ -16,6 +22,8 @@ std::optional<model::Text> GoingCorrectionText(const model::Text& distance, cons
 
 // The margin a run counts against its winner: "0.0" for the winner, otherwise the run's margin text.
 model::Text WinnerMarginText(const model::Text& position_text, const model::Text& margin_text);
+// The same text where it stands: the margin text itself, or a "0.0" that lives for the whole run.
+const model::Text& WinnerMargin(const model::Text& position_text, const model::Text& margin_text);
 
 // Own time plus correction minus margin, the margin of a winner counting as 0.0.
 double CorrectedWinnerTime(const model::Text& time_seconds, const model::Text& correction,
@@ -23,5 +31,8 @@ double CorrectedWinnerTime(const model::Text& time_seconds, const model::Text& c
 
 // Writes RunGoingCorr1..5 (where a case applies) and RunWinTimeAdj1..5 of every runner's runs.
 void CorrectRunTimes(model::Meeting& meeting);
+
+// The same for past run k of runner j in race r alone; it reads no other run's cells.
+void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int r, int j, int k);
 
 }  // namespace basetime

@@ -85,7 +85,7 @@ Text SummaryRecord(const RunSummaryTexts& run, double time_seconds) {
   record += u' ';
   AppendTimePiece(run.time_seconds, time_seconds, record);
   record += u' ';
-  record += WinnerMarginText(run.position_text, run.margin_text);
+  record += WinnerMargin(run.position_text, run.margin_text);
   record += u' ';
   record += run.going_correction;
   record += u' ';
@@ -157,8 +157,19 @@ void SummarizeRuns(model::Meeting& meeting) {
 }
 
 void BuildRunSummaries(model::Meeting& meeting) {
-  CorrectRunTimes(meeting);
-  SummarizeRuns(meeting);
+  // One pass instead of CorrectRunTimes then SummarizeRuns: a run's summary reads only its own
+  // correction, and its correction reads its margin text before the summary may set it.
+  intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
+  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
+  for (int r = 1; r <= 12; ++r) {
+    const int last_runner = LastRunnerOf(meeting, r);
+    for (int j = 1; j <= last_runner; ++j) {
+      for (int k = 1; k <= 5; ++k) {
+        CorrectRunTime(past, base, r, j, k);
+        SummarizeRun(past, base, r, j, k);
+      }
+    }
+  }
 }
 
 }  // namespace basetime

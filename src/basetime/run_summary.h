@@ -29,7 +29,8 @@ model::Text RunSummaryRecord(const RunSummaryInput& run);
 // time to "0.0".
 void SummarizeRuns(model::Meeting& meeting);
 
-// Both passes: corrections and corrected winner times of all runs, then all summaries.
+// Both passes, what CorrectRunTimes then SummarizeRuns give, run by run: each run's correction
+// and corrected winner time, then its summary.
 void BuildRunSummaries(model::Meeting& meeting);
 
 }  // namespace basetime

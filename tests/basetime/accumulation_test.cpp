@@ -16,20 +16,24 @@ namespace {
 using model::Text;
 using testing::RecordingGrid;
 
+// A piece longer or shorter than its letters matches none of them, whatever it starts with.
 TEST(BaseTimeIndices, LettersAndDigitsOfTheRecord) {
-  const std::pair<Text, int> classes[] = {{u"-", 0},  {u"新", 1}, {u"未", 1}, {u"五", 2}, {u"九", 3},
-                                          {u"ジ", 4}, {u"オ", 5}, {u"そ", 6}, {u"な", 6}, {u"", 6}};
+  const std::pair<Text, int> classes[] = {{u"-", 0},  {u"新", 1}, {u"未", 1}, {u"五", 2},
+                                          {u"九", 3}, {u"ジ", 4}, {u"オ", 5}, {u"そ", 6},
+                                          {u"な", 6}, {u"", 6},   {u"--", 6}, {u"新馬", 6}};
   for (const auto& [text, index] : classes) EXPECT_EQ(BaseClassIndexOf(text), index) << model::ToUtf8(text);
-  const std::pair<Text, int> distances[] = {{u"--", 0},  {u"10", 1},  {u"12", 2},    {u"15", 4},
-                                            {u"18", 7},  {u"20", 8},  {u"24", 12},   {u"19", 13},
-                                            {u"25", 13}, {u"11", 13}, {u"なし", 13}, {u"-", 13}};
+  const std::pair<Text, int> distances[] = {{u"--", 0},  {u"10", 1},   {u"12", 2},    {u"15", 4},
+                                            {u"18", 7},  {u"20", 8},   {u"24", 12},   {u"19", 13},
+                                            {u"25", 13}, {u"11", 13},  {u"なし", 13}, {u"-", 13},
+                                            {u"", 13},   {u"100", 13}, {u"---", 13},  {u"1", 13}};
   for (const auto& [text, index] : distances)
     EXPECT_EQ(StdDistanceIndexOf(text), index) << model::ToUtf8(text);
-  const std::pair<Text, int> courses[] = {{u"-", 0},  {u"東", 1}, {u"中", 2},  {u"阪", 3},
-                                          {u"京", 4}, {u"名", 5}, {u"小", 6},  {u"札", 7},
-                                          {u"新", 8}, {u"福", 9}, {u"函", 10}, {u"外", 11}};
+  const std::pair<Text, int> courses[] = {{u"-", 0},   {u"東", 1},  {u"中", 2}, {u"阪", 3},  {u"京", 4},
+                                          {u"名", 5},  {u"小", 6},  {u"札", 7}, {u"新", 8},  {u"福", 9},
+                                          {u"函", 10}, {u"外", 11}, {u"", 11},  {u"--", 11}, {u"東京", 11}};
   for (const auto& [text, index] : courses) EXPECT_EQ(StdCourseIndexOf(text), index) << model::ToUtf8(text);
-  const std::pair<Text, int> surfaces[] = {{u"-", 0}, {u"芝", 1}, {u"ダ", 2}, {u"良", 3}};
+  const std::pair<Text, int> surfaces[] = {{u"-", 0},  {u"芝", 1},   {u"ダ", 2},
+                                           {u"良", 3}, {u"芝ダ", 3}, {u"", 3}};
   for (const auto& [text, index] : surfaces) EXPECT_EQ(StdSurfaceIndexOf(text), index) << model::ToUtf8(text);
 }
 
