@@ -125,7 +125,7 @@ size_t DecodeFields(const std::string& file, long record, const Fields& fields) 
   const auto* data = reinterpret_cast<const unsigned char*>(file.data()) + at;
   size_t characters = 0;
   for (int n : fields) {
-    const intake::FieldSpec& f = Layout::kFields[static_cast<size_t>(n)];
+    const intake::FieldPlace& f = Layout::kFields[static_cast<size_t>(n)];
     model::Text text = intake::DecodeField(data + f.first - 1, f.width);
     benchmark::DoNotOptimize(text.data());
     characters += text.size();

@@ -29,7 +29,7 @@ std::vector<unsigned char> RecordOf(const uint8_t* data, size_t size) {
 template <class Layout>
 void DecodeEveryField(const std::vector<unsigned char>& record) {
   for (int n = 1; n <= Layout::kFieldCount; ++n) {
-    const intake::FieldSpec& f = Layout::kFields[static_cast<size_t>(n)];
+    const intake::FieldPlace& f = Layout::kFields[static_cast<size_t>(n)];
     const model::Text text = intake::DecodeField(record.data() + f.first - 1, f.width);
     if (text.size() != static_cast<size_t>(f.width)) {
       std::fprintf(stderr, "field %d of a %d-byte record: %zu characters for %d bytes\n", n, Layout::kLength,
@@ -45,7 +45,7 @@ void DecodeHorseRecord(const std::vector<unsigned char>& record) {
   meeting.Group<intake::RaceCardTables>().RunnerCount(1) = u"01";
   intake::WalkHorseRecords(meeting, {[](long) {},
                                      [&record](int field) {
-                                       const intake::FieldSpec& f =
+                                       const intake::FieldPlace& f =
                                            intake::UmaRecord::kFields.at(static_cast<size_t>(field));
                                        return intake::DecodeField(record.data() + f.first - 1, f.width);
                                      }});

@@ -10,7 +10,7 @@ namespace intake {
 
 // clang-format off
 // Den1Record: 779 bytes, 144 fields; entry 0 unused.
-inline constexpr std::array<FieldSpec, 145> kDen1Fields = {{
+inline constexpr std::array<FieldPlace, 145> kDen1Fields = {{
     {0, 0},  // unused
     {1, 2},  // 1
     {3, 4},  // 2
@@ -159,7 +159,7 @@ inline constexpr std::array<FieldSpec, 145> kDen1Fields = {{
 }};
 
 // Den2Record: 743 bytes, 57 fields; entry 0 unused.
-inline constexpr std::array<FieldSpec, 58> kDen2Fields = {{
+inline constexpr std::array<FieldPlace, 58> kDen2Fields = {{
     {0, 0},  // unused
     {1, 2},  // 1
     {3, 4},  // 2
@@ -221,7 +221,7 @@ inline constexpr std::array<FieldSpec, 58> kDen2Fields = {{
 }};
 
 // UmaRecord: 5166 bytes, 1126 fields; entry 0 unused.
-inline constexpr std::array<FieldSpec, 1127> kUmaFields = {{
+inline constexpr std::array<FieldPlace, 1127> kUmaFields = {{
     {0, 0},  // unused
     {1, 7},  // 1
     {8, 30},  // 2

@@ -18,7 +18,7 @@
 namespace intake {
 
 // One field: its first byte (1-based within the record) and its width in bytes.
-struct FieldSpec {
+struct FieldPlace {
   int first;
   int width;
 };
@@ -96,23 +96,23 @@ class RecordReader {
     std::fill(std::copy(bytes.begin(), bytes.end(), buffer_.begin()), buffer_.end(), ' ');
   }
   model::Text Field(int number) const {
-    const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
+    const FieldPlace& f = FieldAt(number);
     return DecodeField(record_ + f.first - 1, f.width);
   }
   // Field(number) written over out, or added at its end.
   void FieldInto(int number, model::Text& out) const {
-    const FieldSpec& f = Layout::kFields.at(static_cast<size_t>(number));
+    const FieldPlace& f = FieldAt(number);
     DecodeFieldInto(record_ + f.first - 1, f.width, out);
   }
   // The texts of the numbered fields joined by separator, written over out.
   void JoinedFieldsInto(std::span<const int> numbers, char16_t separator, model::Text& out) const {
     size_t size = numbers.empty() ? 0 : numbers.size() - 1;
-    for (const int number : numbers) size += static_cast<size_t>(std::max(Spec(number).width, 0));
+    for (const int number : numbers) size += static_cast<size_t>(std::max(FieldAt(number).width, 0));
     out.resize(size);
     char16_t* at = out.data();
     for (size_t k = 0; k < numbers.size(); ++k) {
       if (k > 0) *at++ = separator;
-      const FieldSpec& f = Spec(numbers[k]);
+      const FieldPlace& f = FieldAt(numbers[k]);
       DecodeFieldTo(record_ + f.first - 1, f.width, at);
       at += std::max(f.width, 0);
     }
@@ -123,7 +123,7 @@ class RecordReader {
   const RecordFileUse& Use() const { return file_.Use(); }
 
  private:
-  static const FieldSpec& Spec(int number) { return Layout::kFields.at(static_cast<size_t>(number)); }
+  static const FieldPlace& FieldAt(int number) { return Layout::kFields.at(static_cast<size_t>(number)); }
 
   RecordFile file_;
   // The current record's bytes: in the file's block, or in buffer_ when the file ends within it.

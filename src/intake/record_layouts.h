@@ -14,7 +14,7 @@ namespace intake {
 struct Den1Record {
   static constexpr int kLength = 779;
   static constexpr int kFieldCount = 144;
-  static constexpr std::array<FieldSpec, kFieldCount + 1> kFields = kDen1Fields;
+  static constexpr std::array<FieldPlace, kFieldCount + 1> kFields = kDen1Fields;
 
   static constexpr int kCourseCode = 1;
   static constexpr int kMeetingNo = 3;
@@ -36,7 +36,7 @@ struct Den1Record {
 struct Den2Record {
   static constexpr int kLength = 743;
   static constexpr int kFieldCount = 57;
-  static constexpr std::array<FieldSpec, kFieldCount + 1> kFields = kDen2Fields;
+  static constexpr std::array<FieldPlace, kFieldCount + 1> kFields = kDen2Fields;
 
   static constexpr int kFrame = 8;
   static constexpr int kHorseNo = 9;
@@ -69,7 +69,7 @@ struct Den2Record {
 struct UmaRecord {
   static constexpr int kLength = 5166;
   static constexpr int kFieldCount = 1126;
-  static constexpr std::array<FieldSpec, kFieldCount + 1> kFields = kUmaFields;
+  static constexpr std::array<FieldPlace, kFieldCount + 1> kFields = kUmaFields;
 
   // Header.
   static constexpr int kHorseName = 2;
@@ -130,7 +130,7 @@ template <class Layout>
 constexpr bool Contiguous() {
   int next = 1;
   for (int n = 1; n <= Layout::kFieldCount; ++n) {
-    const FieldSpec& f = Layout::kFields[static_cast<size_t>(n)];
+    const FieldPlace& f = Layout::kFields[static_cast<size_t>(n)];
     if (f.first != next || f.width < 1) return false;
     next = f.first + f.width;
   }
@@ -146,7 +146,7 @@ constexpr int WidthSum() {
 
 template <class Layout>
 constexpr bool At(int number, int first, int width) {
-  const FieldSpec& f = Layout::kFields[static_cast<size_t>(number)];
+  const FieldPlace& f = Layout::kFields[static_cast<size_t>(number)];
   return f.first == first && f.width == width;
 }
 
@@ -178,10 +178,10 @@ constexpr bool UmaBlocksRepeat() {
   for (int b = 1; b <= UmaRecord::kPastRuns; ++b) {
     const int shift = UmaRecord::kRunBlockLength * (b - 1);
     for (int f = UmaRecord::kRunCourseCode; f <= UmaRecord::kRunLastField; ++f) {
-      const FieldSpec& one = UmaRecord::kFields[static_cast<size_t>(f)];
+      const FieldPlace& one = UmaRecord::kFields[static_cast<size_t>(f)];
       if (!At<UmaRecord>(UmaRecord::RunField(b, f), one.first + shift, one.width)) return false;
     }
-    const FieldSpec& last =
+    const FieldPlace& last =
         UmaRecord::kFields[static_cast<size_t>(UmaRecord::RunField(b, UmaRecord::kRunLastField))];
     if (last.first + last.width - 1 != 1654 + shift) return false;
   }

@@ -58,7 +58,7 @@ TEST(DecodedRunSummary, RecordsOfDecodedRuns) {
   intake::PastRunTables& past_runs = m.Group<intake::PastRunTables>();
   for (auto [j, builder] : {std::pair{1, &record}, {2, &second}}) {
     const auto field_text = [builder = builder](int number) {
-      const intake::FieldSpec& f = intake::UmaRecord::kFields.at(static_cast<size_t>(number));
+      const intake::FieldPlace& f = intake::UmaRecord::kFields.at(static_cast<size_t>(number));
       return intake::DecodeField(builder->Bytes().data() + f.first - 1, f.width);
     };
     for (int b = 1; b <= 5; ++b) intake::DecodePastRun(field_text, past_runs, 1, j, b);

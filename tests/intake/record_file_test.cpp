@@ -109,7 +109,7 @@ TEST(DecodeFieldTest, EveryByteStringKeepsItsLength) {
 struct TinyRecord {
   static constexpr int kLength = 6;
   static constexpr int kFieldCount = 2;
-  static constexpr std::array<intake::FieldSpec, kFieldCount + 1> kFields = {{{0, 0}, {1, 2}, {3, 4}}};
+  static constexpr std::array<intake::FieldPlace, kFieldCount + 1> kFields = {{{0, 0}, {1, 2}, {3, 4}}};
 };
 
 class RecordReaderTest : public ::testing::Test {

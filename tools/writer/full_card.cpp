@@ -38,14 +38,14 @@ std::string Record(const std::string& file, long n) {
 
 template <class Layout>
 void SetDigits(std::string& record, int field, int value) {
-  const intake::FieldSpec& f = Layout::kFields.at(static_cast<size_t>(field));
+  const intake::FieldPlace& f = Layout::kFields.at(static_cast<size_t>(field));
   std::string digits = std::to_string(value);
   digits.insert(0, static_cast<size_t>(f.width) - digits.size(), '0');
   record.replace(static_cast<size_t>(f.first - 1), static_cast<size_t>(f.width), digits);
 }
 
 int RunnerCountOf(const std::string& race) {
-  const intake::FieldSpec& f = intake::Den1Record::kFields[intake::Den1Record::kRunnerCount];
+  const intake::FieldPlace& f = intake::Den1Record::kFields[intake::Den1Record::kRunnerCount];
   const auto* bytes = reinterpret_cast<const unsigned char*>(race.data()) + f.first - 1;
   return static_cast<int>(model::TextToNumber(intake::DecodeField(bytes, f.width)));
 }

@@ -43,7 +43,7 @@ class RecordBuilder {
   }
   // Raw bytes, unchecked (for invalid CP932), padded with blanks or cut to the field's width.
   RecordBuilder& SetBytes(int field, std::string_view raw) {
-    const intake::FieldSpec& f = FieldAt(field);
+    const intake::FieldPlace& f = FieldAt(field);
     for (int i = 0; i < f.width; ++i) {
       bytes_[static_cast<size_t>(f.first - 1 + i)] =
           i < static_cast<int>(raw.size()) ? static_cast<unsigned char>(raw[static_cast<size_t>(i)]) : ' ';
@@ -54,7 +54,7 @@ class RecordBuilder {
   const std::array<unsigned char, Layout::kLength>& Bytes() const { return bytes_; }
 
  private:
-  static const intake::FieldSpec& FieldAt(int field) {
+  static const intake::FieldPlace& FieldAt(int field) {
     return Layout::kFields.at(static_cast<size_t>(field));
   }
 
