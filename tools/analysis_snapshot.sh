@@ -61,8 +61,8 @@ run_one() {  # run_one LABEL MEETING_DIR
 }
 run_one sample "$here/sample"
 for seed in "${seeds[@]}"; do
-  meeting=/tmp/tarvelo-analysis-seed$seed
-  rm -rf "$meeting"
+  # A path of the same length every time, so that several snapshots can run at once.
+  meeting=$(mktemp -d /tmp/tarvelo-analysis-XXXXXX)
   "$build/make-meeting" "$meeting" --seed "$seed" >/dev/null
   run_one "seed$seed" "$meeting"
   rm -rf "$meeting"
