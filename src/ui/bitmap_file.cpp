@@ -1,15 +1,17 @@
 #include "ui/bitmap_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <sstream>
 #include <string>
-#include <system_error>
+#include <utility>
 
 #include "ui/file_lists.h"
 #include "ui/services.h"
@@ -109,33 +111,72 @@ void DrawBox(Raster& raster, const DrawOp& op) {
   DrawLine(raster, op, op.x1, op.y2, op.x1, op.y1);
 }
 
-std::optional<std::string> ReadFile(const Text& path) {
-  std::ifstream in(PathOfText(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(bytes).str();
+// Closes a descriptor when it goes out of scope; Close reports what closing says.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int Fd() const { return fd_; }
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+// Only a regular file is a picture file: a folder, a FIFO or a device at the path reads and takes
+// nothing. The check is on the open file itself, whatever sits at the path by now.
+bool IsRegularFile(int fd) {
+  struct stat status {};
+  return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// The whole file into `into`, sized from the file and read on until the end, so that a file that
+// grew or shrank since is read as it is now. False when no regular file can be read at the path.
+bool ReadFile(const std::filesystem::path& file, std::string& into) {
+  // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; for a
+  // regular file the flag changes nothing.
+  OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (in.Fd() < 0) return false;
+  struct stat status {};
+  if (::fstat(in.Fd(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+  // A byte more than the size, so that the end of the file is found by the same read.
+  into.resize(static_cast<size_t>(status.st_size) + 1);
+  size_t filled = 0;
+  for (;;) {
+    if (filled == into.size()) into.resize(into.size() * 2);
+    const ssize_t got = ::read(in.Fd(), into.data() + filled, into.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  into.resize(filled);
+  return true;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(put));
+  }
+  return true;
 }
 
 // An existing file is written over in place and then cut to length: emptying it first makes the file
 // system flush it to disk on close, which costs milliseconds on every save of a frame.
-bool WriteFile(const Text& path, const std::string& bytes) {
-  const std::filesystem::path file = PathOfText(path);
-  {
-    std::fstream over(file, std::ios::binary | std::ios::in | std::ios::out);
-    if (!over) {
-      std::ofstream out(file, std::ios::binary | std::ios::trunc);
-      if (!out) return false;
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      return static_cast<bool>(out.flush());
-    }
-    over.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!over.flush()) return false;
-  }
-  std::error_code failed;
-  std::filesystem::resize_file(file, bytes.size(), failed);
-  return !failed;
+bool WriteFile(const std::filesystem::path& file, std::string_view bytes) {
+  // Non-blocking, so that a FIFO at the path fails at once instead of waiting for a reader.
+  OpenFile out(::open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+  if (out.Fd() < 0 || !IsRegularFile(out.Fd())) return false;
+  if (!WriteAll(out.Fd(), bytes)) return false;
+  if (::ftruncate(out.Fd(), static_cast<off_t>(bytes.size())) != 0) return false;
+  return out.Close();
 }
 
 }  // namespace
@@ -238,18 +279,21 @@ Raster RasterOf(const PictureImage& image) {
 }
 
 bool BitmapFilePictureStore::Save(const Text& path, const PictureImage& image) {
+  const std::filesystem::path file = PathOfText(path);
+  // The same picture saved again at the same path has the same bytes: only the file is written anew.
+  if (auto it = saved_.find(path); it != saved_.end() && it->second.image == image)
+    return WriteFile(file, it->second.bytes);
   std::string bytes = EncodeBitmap(RasterOf(image));
   if (bytes.empty()) return false;
-  if (!WriteFile(path, bytes)) return false;
+  if (!WriteFile(file, bytes)) return false;
   saved_[path] = Saved{std::move(bytes), image};
   return true;
 }
 
 std::optional<PictureImage> BitmapFilePictureStore::Load(const Text& path) {
-  const std::optional<std::string> bytes = ReadFile(path);
-  if (!bytes) return std::nullopt;
-  if (auto it = saved_.find(path); it != saved_.end() && it->second.bytes == *bytes) return it->second.image;
-  std::optional<Raster> raster = DecodeBitmap(*bytes);
+  if (!ReadFile(PathOfText(path), read_)) return std::nullopt;
+  if (auto it = saved_.find(path); it != saved_.end() && it->second.bytes == read_) return it->second.image;
+  std::optional<Raster> raster = DecodeBitmap(read_);
   if (!raster) return std::nullopt;
   PictureImage image;
   image.width = raster->width * Screen::kTwipsPerPixel;
