@@ -206,14 +206,13 @@ TEST(BitmapFile, SavingOverAFileLeavesExactlyTheNewBitmap) {
   EXPECT_FALSE(store.Save(model::FromUtf8((folder.Path() / "folder.bmp").string()), image));
 }
 
-// A small frame: a box and a dotted line on a coloured background.
+// A small frame: a box and a dotted line on a coloured background, clear of the right and bottom edges.
 PictureImage Frame(Color back) {
   PictureImage image;
   image.back_color = back;
-  image.width = 150;
-  image.height = 60;
-  image.ops = {Line(0, 30, 135, palette::kRed, 2, kDrawSolid),
-               Line(15, 45, 120, palette::kBlue, 1, kDrawDot)};
+  image.width = 150;  // 10 x 6 pixels
+  image.height = 90;
+  image.ops = {Line(0, 30, 105, palette::kRed, 2, kDrawSolid), Line(15, 45, 90, palette::kBlue, 1, kDrawDot)};
   image.ops[0].kind = DrawOpKind::kBox;
   image.ops[0].y1 = 0;
   return image;
@@ -306,6 +305,63 @@ TEST(BitmapFile, NothingButARegularFileIsReadOrWritten) {
     EXPECT_FALSE(store.Load(model::FromUtf8(path.string())));
   }
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// What a save writes is the bitmap of the picture's pixels, whatever the picture holds: odd widths
+// (row padding), loaded pixels larger or smaller than the picture, boxes and wide lines that leave
+// it, colours with bits above the 24 a bitmap keeps.
+TEST(BitmapFile, ASavedFileHoldsTheBitmapOfThePicturesPixels) {
+  testsupport::ScopedTempDir folder;
+  const std::filesystem::path path = folder.Path() / "PICTURE.bmp";
+  auto with = [](PictureImage image, auto change) {
+    change(image);
+    return image;
+  };
+  const PictureImage frame = Frame(palette::kLightYellow);
+  struct Case {
+    const char* what;
+    PictureImage image;
+  };
+  const Case cases[] = {
+      {"a frame", frame},
+      {"an odd width", with(frame, [](PictureImage& i) { i.width = 7 * 15; })},
+      {"a single pixel", with(frame, [](PictureImage& i) { i.width = i.height = 1; })},
+      {"no size at all", with(frame, [](PictureImage& i) { i.width = i.height = -40; })},
+      {"a system colour behind", with(frame, [](PictureImage& i) { i.back_color = 0x80000005; })},
+      {"loaded pixels wider than the picture",
+       with(frame,
+            [](PictureImage& i) {
+              i.raster = Raster{12, 2, std::vector<Color>(24, palette::kPink)};
+            })},
+      {"loaded pixels in a corner", with(frame,
+                                         [](PictureImage& i) {
+                                           i.raster = Raster{2, 3, {1, 2, 3, 4, 5, 0xFF123456}};
+                                         })},
+      {"a filled box over the edges", with(frame,
+                                           [](PictureImage& i) {
+                                             i.ops[0].filled = true;
+                                             i.ops[0].x1 = -300;
+                                             i.ops[0].y2 = 9000;
+                                           })},
+      {"a wide dotted box across the corner", with(frame,
+                                                   [](PictureImage& i) {
+                                                     i.ops[0].width = 7;
+                                                     i.ops[0].style = kDrawDashDot;
+                                                     i.ops[0].x1 = -45;
+                                                   })},
+      {"a slanted wide line leaving the picture", with(frame,
+                                                       [](PictureImage& i) {
+                                                         i.ops[1].x1 = -200;
+                                                         i.ops[1].y2 = 400;
+                                                         i.ops[1].width = 4;
+                                                       })},
+  };
+  BitmapFilePictureStore store;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(store.Save(model::FromUtf8(path.string()), c.image));
+    EXPECT_EQ(FileBytes(path), EncodeBitmap(RasterOf(c.image)));
+  }
 }
 }  // namespace
 }  // namespace ui
