@@ -1,15 +1,19 @@
 #include "ui/bitmap_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <sstream>
 #include <string>
-#include <system_error>
+#include <utility>
+#include <vector>
 
 #include "ui/file_lists.h"
 #include "ui/services.h"
@@ -59,27 +63,61 @@ int ToPixel(double twips) {
   return static_cast<int>(std::lround(twips / Screen::kTwipsPerPixel));
 }
 
-void Plot(Raster& raster, int x, int y, int width, Color color) {
-  const int from = -(width - 1) / 2;
-  for (int dy = from; dy < from + width; ++dy) {
-    for (int dx = from; dx < from + width; ++dx) {
-      const int px = x + dx;
-      const int py = y + dy;
-      if (px < 0 || py < 0 || px >= raster.width || py >= raster.height) continue;
-      raster.pixels[static_cast<size_t>(py) * raster.width + px] = color;
-    }
+// Pixels drawn on a raster.
+class RasterSurface {
+ public:
+  explicit RasterSurface(Raster& raster) : raster_(raster) {}
+  int Width() const { return raster_.width; }
+  int Height() const { return raster_.height; }
+  void Set(int x, int y, Color color) { raster_.pixels[static_cast<size_t>(y) * raster_.width + x] = color; }
+
+ private:
+  Raster& raster_;
+};
+
+// Pixels drawn straight into the rows of a 24-bit bottom-up bitmap, as EncodeBitmap lays them out.
+class BitmapRowsSurface {
+ public:
+  BitmapRowsSurface(char* rows, size_t row_bytes, int width, int height)
+      : rows_(rows), row_bytes_(row_bytes), width_(width), height_(height) {}
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void Set(int x, int y, Color color) {
+    char* pixel = rows_ + static_cast<size_t>(height_ - 1 - y) * row_bytes_ + 3 * static_cast<size_t>(x);
+    pixel[0] = static_cast<char>((color >> 16) & 0xFF);  // blue
+    pixel[1] = static_cast<char>((color >> 8) & 0xFF);   // green
+    pixel[2] = static_cast<char>(color & 0xFF);          // red
+  }
+
+ private:
+  char* rows_;
+  size_t row_bytes_;
+  int width_, height_;
+};
+
+// A square of width pixels around (x, y), cut to the surface once rather than pixel by pixel.
+template <class Surface>
+void Plot(Surface& surface, int x, int y, int width, Color color) {
+  const int64_t from = -(int64_t{width} - 1) / 2;
+  const int64_t left = std::max<int64_t>(x + from, 0),
+                right = std::min<int64_t>(x + from + width, surface.Width());
+  const int64_t top = std::max<int64_t>(y + from, 0),
+                bottom = std::min<int64_t>(y + from + width, surface.Height());
+  for (int64_t py = top; py < bottom; ++py) {
+    for (int64_t px = left; px < right; ++px) surface.Set(static_cast<int>(px), static_cast<int>(py), color);
   }
 }
 
 // Bresenham's line; a styled line leaves every other pixel out.
-void DrawLine(Raster& raster, const DrawOp& op, double x1, double y1, double x2, double y2) {
+template <class Surface>
+void DrawLine(Surface& surface, const DrawOp& op, double x1, double y1, double x2, double y2) {
   int x = ToPixel(x1), y = ToPixel(y1);
   const int to_x = ToPixel(x2), to_y = ToPixel(y2);
   const int dx = std::abs(to_x - x), dy = -std::abs(to_y - y);
   const int step_x = x < to_x ? 1 : -1, step_y = y < to_y ? 1 : -1;
   int error = dx + dy;
   for (int k = 0;; ++k) {
-    if (op.style == kDrawSolid || k % 2 == 0) Plot(raster, x, y, op.width, op.color);
+    if (op.style == kDrawSolid || k % 2 == 0) Plot(surface, x, y, op.width, op.color);
     if (x == to_x && y == to_y) break;
     const int twice = 2 * error;
     if (twice >= dy) {
@@ -93,49 +131,164 @@ void DrawLine(Raster& raster, const DrawOp& op, double x1, double y1, double x2,
   }
 }
 
-void DrawBox(Raster& raster, const DrawOp& op) {
+template <class Surface>
+void DrawBox(Surface& surface, const DrawOp& op) {
   if (op.filled) {
     const int left = std::min(ToPixel(op.x1), ToPixel(op.x2)),
               right = std::max(ToPixel(op.x1), ToPixel(op.x2));
     const int top = std::min(ToPixel(op.y1), ToPixel(op.y2)),
               bottom = std::max(ToPixel(op.y1), ToPixel(op.y2));
-    for (int y = top; y <= bottom; ++y)
-      for (int x = left; x <= right; ++x) Plot(raster, x, y, 1, op.color);
+    // Only what lies on the surface is filled, pixel for pixel as a plot of each would.
+    for (int64_t y = std::max(top, 0); y <= std::min(bottom, surface.Height() - 1); ++y) {
+      for (int64_t x = std::max(left, 0); x <= std::min(right, surface.Width() - 1); ++x)
+        surface.Set(static_cast<int>(x), static_cast<int>(y), op.color);
+    }
     return;
   }
-  DrawLine(raster, op, op.x1, op.y1, op.x2, op.y1);
-  DrawLine(raster, op, op.x2, op.y1, op.x2, op.y2);
-  DrawLine(raster, op, op.x2, op.y2, op.x1, op.y2);
-  DrawLine(raster, op, op.x1, op.y2, op.x1, op.y1);
+  DrawLine(surface, op, op.x1, op.y1, op.x2, op.y1);
+  DrawLine(surface, op, op.x2, op.y1, op.x2, op.y2);
+  DrawLine(surface, op, op.x2, op.y2, op.x1, op.y2);
+  DrawLine(surface, op, op.x1, op.y2, op.x1, op.y1);
 }
 
-std::optional<std::string> ReadFile(const Text& path) {
-  std::ifstream in(PathOfText(path), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(bytes).str();
+template <class Surface>
+void DrawOps(Surface& surface, const std::vector<DrawOp>& ops) {
+  for (const DrawOp& op : ops) {
+    if (op.kind == DrawOpKind::kLine) DrawLine(surface, op, op.x1, op.y1, op.x2, op.y2);
+    if (op.kind == DrawOpKind::kBox) DrawBox(surface, op);
+  }
+}
+
+// The loaded pixels under the drawing, at the top left, as far as both reach.
+template <class Surface>
+void DrawLoadedPixels(Surface& surface, const Raster& loaded) {
+  const int rows = std::min(surface.Height(), loaded.height),
+            columns = std::min(surface.Width(), loaded.width);
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < columns; ++x) {
+      const size_t at = static_cast<size_t>(y) * loaded.width + x;
+      if (at < loaded.pixels.size()) surface.Set(x, y, loaded.pixels[at]);
+    }
+  }
+}
+
+// The sides in pixels a picture is drawn at.
+int PixelSide(double twips) {
+  return std::clamp(ToPixel(twips), 1, kMaxSide);
+}
+
+// The file and info headers of a 24-bit bitmap of the given sides, whose pixels take data_size bytes.
+void PutHeaders(std::string& out, int width, int height, uint32_t data_size) {
+  out += "BM";
+  PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize + data_size, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize, 4);
+  PutLittleEndian(out, kInfoHeaderSize, 4);
+  PutLittleEndian(out, static_cast<uint32_t>(width), 4);
+  PutLittleEndian(out, static_cast<uint32_t>(height), 4);
+  PutLittleEndian(out, 1, 2);   // planes
+  PutLittleEndian(out, 24, 2);  // bits per pixel
+  PutLittleEndian(out, 0, 4);   // no compression
+  PutLittleEndian(out, data_size, 4);
+  PutLittleEndian(out, 3780, 4);  // 96 dots per inch, in dots per metre
+  PutLittleEndian(out, 3780, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 0, 4);
+}
+
+// EncodeBitmap(RasterOf(image)) byte for byte, drawn straight into the file's rows: the background
+// row is laid once and copied, and no raster is built between.
+std::string BitmapOf(const PictureImage& image) {
+  const int width = PixelSide(image.width), height = PixelSide(image.height);
+  const uint64_t row_bytes = RowBytes(width, 3);
+  const uint64_t data_size = row_bytes * static_cast<uint64_t>(height);
+  const uint64_t file_size = kFileHeaderSize + kInfoHeaderSize + data_size;
+  if (file_size > std::numeric_limits<uint32_t>::max()) return {};
+  std::string out;
+  out.reserve(static_cast<size_t>(file_size));
+  PutHeaders(out, width, height, static_cast<uint32_t>(data_size));
+  const size_t header_size = out.size();
+  out.resize(static_cast<size_t>(file_size), '\0');
+  char* rows = out.data() + header_size;
+  BitmapRowsSurface surface(rows, static_cast<size_t>(row_bytes), width, height);
+  for (int x = 0; x < width; ++x) surface.Set(x, height - 1, image.back_color);  // the first row in the file
+  for (int y = 1; y < height; ++y) std::memcpy(rows + y * row_bytes, rows, static_cast<size_t>(row_bytes));
+  DrawLoadedPixels(surface, image.raster);
+  DrawOps(surface, image.ops);
+  return out;
+}
+
+// Closes a descriptor when it goes out of scope; Close reports what closing says.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int Fd() const { return fd_; }
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+// The size of the open file when it is a regular one. Only a regular file is a picture file: a
+// folder, a FIFO or a device at the path reads and takes nothing. The check is on the open file
+// itself, whatever sits at the path by now.
+std::optional<uint64_t> RegularFileSize(int fd) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(status.st_size);
+}
+
+// The whole file into `into`, sized from the file and read on until the end, so that a file that
+// grew or shrank since is read as it is now. False when no regular file can be read at the path.
+bool ReadFile(const std::filesystem::path& file, std::string& into) {
+  // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; for a
+  // regular file the flag changes nothing.
+  OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (in.Fd() < 0) return false;
+  const std::optional<uint64_t> size = RegularFileSize(in.Fd());
+  if (!size) return false;
+  // A byte more than the size, so that the end of the file is found by the same read.
+  into.resize(static_cast<size_t>(*size) + 1);
+  size_t filled = 0;
+  for (;;) {
+    if (filled == into.size()) into.resize(into.size() * 2);
+    const ssize_t got = ::read(in.Fd(), into.data() + filled, into.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  into.resize(filled);
+  return true;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(put));
+  }
+  return true;
 }
 
 // An existing file is written over in place and then cut to length: emptying it first makes the file
 // system flush it to disk on close, which costs milliseconds on every save of a frame.
-bool WriteFile(const Text& path, const std::string& bytes) {
-  const std::filesystem::path file = PathOfText(path);
-  {
-    std::fstream over(file, std::ios::binary | std::ios::in | std::ios::out);
-    if (!over) {
-      std::ofstream out(file, std::ios::binary | std::ios::trunc);
-      if (!out) return false;
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      return static_cast<bool>(out.flush());
-    }
-    over.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!over.flush()) return false;
-  }
-  std::error_code failed;
-  std::filesystem::resize_file(file, bytes.size(), failed);
-  return !failed;
+bool WriteFile(const std::filesystem::path& file, std::string_view bytes) {
+  // Non-blocking, so that a FIFO at the path fails at once instead of waiting for a reader.
+  OpenFile out(::open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+  if (out.Fd() < 0) return false;
+  const std::optional<uint64_t> size = RegularFileSize(out.Fd());
+  if (!size || !WriteAll(out.Fd(), bytes)) return false;
+  // Only a longer file has something past the new end to cut; cutting costs as much as a tenth of
+  // the whole save even when nothing goes.
+  if (*size > bytes.size() && ::ftruncate(out.Fd(), static_cast<off_t>(bytes.size())) != 0) return false;
+  return out.Close();
 }
 
 }  // namespace
@@ -148,21 +301,7 @@ std::string EncodeBitmap(const Raster& raster) {
   if (file_size > std::numeric_limits<uint32_t>::max()) return {};
   std::string out;
   out.reserve(static_cast<size_t>(file_size));
-  out += "BM";
-  PutLittleEndian(out, static_cast<uint32_t>(file_size), 4);
-  PutLittleEndian(out, 0, 4);
-  PutLittleEndian(out, kFileHeaderSize + kInfoHeaderSize, 4);
-  PutLittleEndian(out, kInfoHeaderSize, 4);
-  PutLittleEndian(out, static_cast<uint32_t>(raster.width), 4);
-  PutLittleEndian(out, static_cast<uint32_t>(raster.height), 4);
-  PutLittleEndian(out, 1, 2);   // planes
-  PutLittleEndian(out, 24, 2);  // bits per pixel
-  PutLittleEndian(out, 0, 4);   // no compression
-  PutLittleEndian(out, static_cast<uint32_t>(data_size), 4);
-  PutLittleEndian(out, 3780, 4);  // 96 dots per inch, in dots per metre
-  PutLittleEndian(out, 3780, 4);
-  PutLittleEndian(out, 0, 4);
-  PutLittleEndian(out, 0, 4);
+  PutHeaders(out, raster.width, raster.height, static_cast<uint32_t>(data_size));
   // Rows bottom-up, padding zeroed; written in place, as a byte-by-byte append costs most of a save.
   const size_t header_size = out.size();
   out.resize(static_cast<size_t>(file_size), '\0');
@@ -221,35 +360,31 @@ std::optional<Raster> DecodeBitmap(std::string_view bytes) {
 
 Raster RasterOf(const PictureImage& image) {
   Raster raster;
-  raster.width = std::clamp(ToPixel(image.width), 1, kMaxSide);
-  raster.height = std::clamp(ToPixel(image.height), 1, kMaxSide);
+  raster.width = PixelSide(image.width);
+  raster.height = PixelSide(image.height);
   raster.pixels.assign(static_cast<size_t>(raster.width) * raster.height, image.back_color);
-  for (int y = 0; y < std::min(raster.height, image.raster.height); ++y) {
-    for (int x = 0; x < std::min(raster.width, image.raster.width); ++x) {
-      raster.pixels[static_cast<size_t>(y) * raster.width + x] =
-          image.raster.pixels[static_cast<size_t>(y) * image.raster.width + x];
-    }
-  }
-  for (const DrawOp& op : image.ops) {
-    if (op.kind == DrawOpKind::kLine) DrawLine(raster, op, op.x1, op.y1, op.x2, op.y2);
-    if (op.kind == DrawOpKind::kBox) DrawBox(raster, op);
-  }
+  RasterSurface surface(raster);
+  DrawLoadedPixels(surface, image.raster);
+  DrawOps(surface, image.ops);
   return raster;
 }
 
 bool BitmapFilePictureStore::Save(const Text& path, const PictureImage& image) {
-  std::string bytes = EncodeBitmap(RasterOf(image));
+  const std::filesystem::path file = PathOfText(path);
+  // The same picture saved again at the same path has the same bytes: only the file is written anew.
+  if (auto it = saved_.find(path); it != saved_.end() && it->second.image == image)
+    return WriteFile(file, it->second.bytes);
+  std::string bytes = BitmapOf(image);
   if (bytes.empty()) return false;
-  if (!WriteFile(path, bytes)) return false;
+  if (!WriteFile(file, bytes)) return false;
   saved_[path] = Saved{std::move(bytes), image};
   return true;
 }
 
 std::optional<PictureImage> BitmapFilePictureStore::Load(const Text& path) {
-  const std::optional<std::string> bytes = ReadFile(path);
-  if (!bytes) return std::nullopt;
-  if (auto it = saved_.find(path); it != saved_.end() && it->second.bytes == *bytes) return it->second.image;
-  std::optional<Raster> raster = DecodeBitmap(*bytes);
+  if (!ReadFile(PathOfText(path), read_)) return std::nullopt;
+  if (auto it = saved_.find(path); it != saved_.end() && it->second.bytes == read_) return it->second.image;
+  std::optional<Raster> raster = DecodeBitmap(read_);
   if (!raster) return std::nullopt;
   PictureImage image;
   image.width = raster->width * Screen::kTwipsPerPixel;

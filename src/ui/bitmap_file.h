@@ -36,6 +36,7 @@ class BitmapFilePictureStore : public PictureStore {
     PictureImage image;
   };
   std::map<Text, Saved> saved_;
+  std::string read_;  // the last file read, its room kept for the next
 };
 
 }  // namespace ui

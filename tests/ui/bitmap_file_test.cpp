@@ -3,11 +3,13 @@
 #include "ui/bitmap_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "tests/support/temp_dir.h"
@@ -204,5 +206,162 @@ TEST(BitmapFile, SavingOverAFileLeavesExactlyTheNewBitmap) {
   EXPECT_FALSE(store.Save(model::FromUtf8((folder.Path() / "folder.bmp").string()), image));
 }
 
+// A small frame: a box and a dotted line on a coloured background, clear of the right and bottom edges.
+PictureImage Frame(Color back) {
+  PictureImage image;
+  image.back_color = back;
+  image.width = 150;  // 10 x 6 pixels
+  image.height = 90;
+  image.ops = {Line(0, 30, 105, palette::kRed, 2, kDrawSolid), Line(15, 45, 90, palette::kBlue, 1, kDrawDot)};
+  image.ops[0].kind = DrawOpKind::kBox;
+  image.ops[0].y1 = 0;
+  return image;
+}
+
+// What others did to the file between a save and a load decides what loads: the drawing only while
+// the file holds exactly what was saved; a save of the same picture again writes the whole file anew.
+TEST(BitmapFile, OnlyTheUnchangedFileLoadsAsTheSavedDrawing) {
+  testsupport::ScopedTempDir folder;
+  const std::filesystem::path path = folder.Path() / "FRAME.bmp";
+  const Text name = model::FromUtf8(path.string());
+  const PictureImage image = Frame(palette::kLightYellow);
+  const Raster pixels = RasterOf(image);
+  const std::string bitmap = EncodeBitmap(pixels);
+  std::string one_pixel_changed = bitmap;
+  one_pixel_changed[54 + 3 * 5] ^= 1;
+  const std::string longer = bitmap + "trailing bytes";
+  struct Case {
+    const char* what;
+    std::string bytes;  // what the file holds when it is loaded; nothing written when empty
+    bool removed;
+    std::optional<Raster> loads_as;  // pixels, or nothing; the drawing when the file is unchanged
+  };
+  const Case cases[] = {
+      {"unchanged", "", false, std::nullopt},
+      {"a pixel changed, same length", one_pixel_changed, false, DecodeBitmap(one_pixel_changed)},
+      {"cut short by a byte", bitmap.substr(0, bitmap.size() - 1), false, std::nullopt},
+      {"bytes appended", longer, false, pixels},
+      {"removed", "", true, std::nullopt},
+  };
+  BitmapFilePictureStore store;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // The first save encodes the picture, every later one reuses what it encoded.
+    ASSERT_TRUE(store.Save(name, image));
+    EXPECT_EQ(FileBytes(path), bitmap);
+    if (c.removed) std::filesystem::remove(path);
+    if (!c.bytes.empty()) std::ofstream(path, std::ios::binary | std::ios::trunc) << c.bytes;
+    const std::optional<PictureImage> loaded = store.Load(name);
+    if (std::string(c.what) == "unchanged") {
+      EXPECT_EQ(loaded, image);
+    } else if (!c.loads_as) {
+      EXPECT_FALSE(loaded);
+    } else {
+      ASSERT_TRUE(loaded);
+      EXPECT_EQ(loaded->raster, *c.loads_as);
+      EXPECT_TRUE(loaded->ops.empty());
+    }
+  }
+  ASSERT_TRUE(store.Save(name, image));
+  EXPECT_EQ(FileBytes(path), bitmap);
+  EXPECT_EQ(store.Load(name), image);
+}
+
+// Another picture saved at the same path writes its own bitmap, and the first one saved again
+// writes the first bitmap again: what is reused is only ever the path's last saved picture.
+TEST(BitmapFile, AnotherPictureAtThePathWritesItsOwnBitmap) {
+  testsupport::ScopedTempDir folder;
+  const std::filesystem::path path = folder.Path() / "FRAME.bmp";
+  const Text name = model::FromUtf8(path.string());
+  const PictureImage first = Frame(palette::kLightYellow);
+  PictureImage moved = first;
+  moved.ops[1].y1 = moved.ops[1].y2 = 15;
+  const PictureImage pictures[] = {first, moved, Frame(palette::kPink), first};
+  BitmapFilePictureStore store;
+  for (const PictureImage& image : pictures) {
+    ASSERT_TRUE(store.Save(name, image));
+    EXPECT_EQ(FileBytes(path), EncodeBitmap(RasterOf(image)));
+    EXPECT_EQ(store.Load(name), image);
+  }
+}
+
+// Only a regular file is read or written: a folder or a FIFO at the path fails at once, even for a
+// picture saved there before, and never waits for someone at the FIFO's other end.
+TEST(BitmapFile, NothingButARegularFileIsReadOrWritten) {
+  testsupport::ScopedTempDir folder;
+  const PictureImage image = Frame(palette::kLightYellow);
+  BitmapFilePictureStore store;
+  const std::filesystem::path fifo = folder.Path() / "FIFO.bmp";
+  ASSERT_TRUE(store.Save(model::FromUtf8(fifo.string()), image));
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+  const std::filesystem::path inside = folder.Path() / "FOLDER.bmp";
+  ASSERT_TRUE(store.Save(model::FromUtf8(inside.string()), image));
+  std::filesystem::remove(inside);
+  std::filesystem::create_directory(inside);
+  for (const std::filesystem::path& path : {fifo, inside}) {
+    SCOPED_TRACE(path.string());
+    EXPECT_FALSE(store.Save(model::FromUtf8(path.string()), image));
+    EXPECT_FALSE(store.Load(model::FromUtf8(path.string())));
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
+
+// What a save writes is the bitmap of the picture's pixels, whatever the picture holds: odd widths
+// (row padding), loaded pixels larger or smaller than the picture, boxes and wide lines that leave
+// it, colours with bits above the 24 a bitmap keeps.
+TEST(BitmapFile, ASavedFileHoldsTheBitmapOfThePicturesPixels) {
+  testsupport::ScopedTempDir folder;
+  const std::filesystem::path path = folder.Path() / "PICTURE.bmp";
+  auto with = [](PictureImage image, auto change) {
+    change(image);
+    return image;
+  };
+  const PictureImage frame = Frame(palette::kLightYellow);
+  struct Case {
+    const char* what;
+    PictureImage image;
+  };
+  const Case cases[] = {
+      {"a frame", frame},
+      {"an odd width", with(frame, [](PictureImage& i) { i.width = 7 * 15; })},
+      {"a single pixel", with(frame, [](PictureImage& i) { i.width = i.height = 1; })},
+      {"no size at all", with(frame, [](PictureImage& i) { i.width = i.height = -40; })},
+      {"a system colour behind", with(frame, [](PictureImage& i) { i.back_color = 0x80000005; })},
+      {"loaded pixels wider than the picture",
+       with(frame,
+            [](PictureImage& i) {
+              i.raster = Raster{12, 2, std::vector<Color>(24, palette::kPink)};
+            })},
+      {"loaded pixels in a corner", with(frame,
+                                         [](PictureImage& i) {
+                                           i.raster = Raster{2, 3, {1, 2, 3, 4, 5, 0xFF123456}};
+                                         })},
+      {"a filled box over the edges", with(frame,
+                                           [](PictureImage& i) {
+                                             i.ops[0].filled = true;
+                                             i.ops[0].x1 = -300;
+                                             i.ops[0].y2 = 9000;
+                                           })},
+      {"a wide dotted box across the corner", with(frame,
+                                                   [](PictureImage& i) {
+                                                     i.ops[0].width = 7;
+                                                     i.ops[0].style = kDrawDashDot;
+                                                     i.ops[0].x1 = -45;
+                                                   })},
+      {"a slanted wide line leaving the picture", with(frame,
+                                                       [](PictureImage& i) {
+                                                         i.ops[1].x1 = -200;
+                                                         i.ops[1].y2 = 400;
+                                                         i.ops[1].width = 4;
+                                                       })},
+  };
+  BitmapFilePictureStore store;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(store.Save(model::FromUtf8(path.string()), c.image));
+    EXPECT_EQ(FileBytes(path), EncodeBitmap(RasterOf(c.image)));
+  }
+}
 }  // namespace
 }  // namespace ui
