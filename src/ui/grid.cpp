@@ -35,21 +35,11 @@ void FlexGrid::Reshape(int rows, int cols) {
   merge_row_.resize(static_cast<size_t>(rows), false);
 }
 
-void FlexGrid::CheckRow(int r) const {
-  if (r < 0 || r >= rows_) throw std::out_of_range(Name() + ": row " + std::to_string(r));
+void FlexGrid::ThrowBadRow(int r) const {
+  throw std::out_of_range(Name() + ": row " + std::to_string(r));
 }
-void FlexGrid::CheckCol(int c) const {
-  if (c < 0 || c >= cols_) throw std::out_of_range(Name() + ": column " + std::to_string(c));
-}
-void FlexGrid::CheckCell(int r, int c) const {
-  CheckRow(r);
-  CheckCol(c);
-}
-FlexGrid::Cell& FlexGrid::At(int r, int c) {
-  return cells_[static_cast<size_t>(r * cols_ + c)];
-}
-const FlexGrid::Cell& FlexGrid::At(int r, int c) const {
-  return cells_[static_cast<size_t>(r * cols_ + c)];
+void FlexGrid::ThrowBadCol(int c) const {
+  throw std::out_of_range(Name() + ": column " + std::to_string(c));
 }
 
 void FlexGrid::SetRows(int n) {
@@ -131,28 +121,6 @@ void FlexGrid::SetMergeCells(int mode) {
   if (Assign(merge_cells_, mode)) Changed();
 }
 
-const model::Text& FlexGrid::TextMatrix(int r, int c) const {
-  CheckCell(r, c);
-  return At(r, c).text;
-}
-void FlexGrid::SetTextMatrix(int r, int c, const model::Text& t) {
-  CheckCell(r, c);
-  if (Assign(At(r, c).text, t)) Changed();
-}
-
-void FlexGrid::SetRow(int r) {
-  CheckRow(r);
-  if (Assign(row_, r)) Changed();
-}
-void FlexGrid::SetCol(int c) {
-  CheckCol(c);
-  if (Assign(col_, c)) Changed();
-}
-
-void FlexGrid::SetCellBackColor(Color c) {
-  CheckCell(row_, col_);
-  if (Assign(At(row_, col_).back, std::optional<Color>(c))) Changed();
-}
 void FlexGrid::SetCellForeColor(Color c) {
   CheckCell(row_, col_);
   if (Assign(At(row_, col_).fore, std::optional<Color>(c))) Changed();
