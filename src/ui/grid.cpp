@@ -21,11 +21,22 @@ FlexGrid::FlexGrid(Place place, std::string name) : Control(place, std::move(nam
 }
 
 void FlexGrid::Reshape(int rows, int cols) {
-  std::vector<Cell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
-  for (int r = 0; r < std::min(rows, rows_); ++r)
-    for (int c = 0; c < std::min(cols, cols_); ++c)
-      if (!cells_.empty()) cells[static_cast<size_t>(r * cols + c)] = std::move(At(r, c));
-  cells_ = std::move(cells);
+  const size_t count = static_cast<size_t>(rows) * static_cast<size_t>(cols);
+  if (cols == cols_ || cells_.empty()) {
+    // Rows alone change: the kept rows stay where they are, row-major.
+    cells_.resize(count);
+  } else {
+    std::vector<Cell> cells;
+    cells.reserve(count);
+    const int kept_rows = std::min(rows, rows_);
+    const int kept_cols = std::min(cols, cols_);
+    for (int r = 0; r < kept_rows; ++r) {
+      for (int c = 0; c < kept_cols; ++c) cells.push_back(std::move(At(r, c)));
+      cells.resize(cells.size() + static_cast<size_t>(cols - kept_cols));
+    }
+    cells.resize(count);
+    cells_ = std::move(cells);
+  }
   rows_ = rows;
   cols_ = cols;
   col_width_.resize(static_cast<size_t>(cols), kDefaultColWidth);
@@ -33,6 +44,13 @@ void FlexGrid::Reshape(int rows, int cols) {
   merge_col_.resize(static_cast<size_t>(cols), false);
   row_height_.resize(static_cast<size_t>(rows), kDefaultRowHeight);
   merge_row_.resize(static_cast<size_t>(rows), false);
+}
+
+void FlexGrid::SetTextMatrix(int r, int c, std::u16string_view t) {
+  model::Text& text = CheckedAt(r, c).text;
+  if (text == t) return;
+  text.assign(t);
+  Changed();
 }
 
 void FlexGrid::ThrowBadRow(int r) const {
@@ -186,8 +204,9 @@ void FlexGrid::SetRedraw(bool on) {
 }
 
 void FlexGrid::Clear() {
+  static const Cell kEmptyCell;
   bool changed = false;
-  for (Cell& cell : cells_) changed |= Assign(cell, Cell{});
+  for (Cell& cell : cells_) changed |= Assign(cell, kEmptyCell);
   if (changed) Changed();
 }
 

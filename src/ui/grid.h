@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/capabilities.h"
@@ -75,6 +76,11 @@ class FlexGrid : public Control, public MousePressable {
   const model::Text& TextMatrix(int r, int c) const { return CheckedAt(r, c).text; }
   void SetTextMatrix(int r, int c, const model::Text& t) {
     if (Assign(CheckedAt(r, c).text, t)) Changed();
+  }
+  // The same for a piece of a longer text, without a copy made first.
+  void SetTextMatrix(int r, int c, std::u16string_view t);
+  void SetTextMatrix(int r, int c, const char16_t* t) {  // a literal would otherwise fit both of the above
+    SetTextMatrix(r, c, std::u16string_view(t));
   }
 
   // The current cell and the properties that act on it.
