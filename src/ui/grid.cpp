@@ -32,7 +32,7 @@ void FlexGrid::Reshape(int rows, int cols) {
     const int kept_cols = std::min(cols, cols_);
     for (int r = 0; r < kept_rows; ++r) {
       for (int c = 0; c < kept_cols; ++c) cells.push_back(std::move(At(r, c)));
-      cells.resize(cells.size() + static_cast<size_t>(cols - kept_cols));
+      for (int c = kept_cols; c < cols; ++c) cells.emplace_back();
     }
     cells.resize(count);
     cells_ = std::move(cells);
@@ -204,9 +204,8 @@ void FlexGrid::SetRedraw(bool on) {
 }
 
 void FlexGrid::Clear() {
-  static const Cell kEmptyCell;
   bool changed = false;
-  for (Cell& cell : cells_) changed |= Assign(cell, kEmptyCell);
+  for (Cell& cell : cells_) changed |= Assign(cell, Cell{});
   if (changed) Changed();
 }
 
