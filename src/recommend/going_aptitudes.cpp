@@ -26,7 +26,7 @@ constexpr double kPointsFactor = 10;
 constexpr double kPercent = 100;
 
 double CountAt(const Text& record, int position) {
-  return std::max(0.0, model::TextToNumber(model::Mid(record, position, kCountWidth)));
+  return std::max(0.0, model::TextToNumber(model::MidView(record, position, kCountWidth)));
 }
 
 // A record-count group of the horse file and the aptitude it becomes.

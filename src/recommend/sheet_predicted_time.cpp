@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "model/numbers.h"
 #include "model/text_ops.h"
@@ -33,9 +34,11 @@ Text TenthsToTimeText(double tenths) {
 
 }  // namespace
 
-Text SheetPredictedTime(const Text& base_time_caption, const Text& current_ability) {
-  const Text base = model::Trim(base_time_caption);
-  if (!model::IsTimeText(base) || current_ability == kNoAbility) return kNoPredictedTime;
+namespace {
+
+// The predicted time from the trimmed base time, once its form is known good.
+Text PredictedTimeFrom(std::u16string_view base, const Text& current_ability) {
+  if (current_ability == kNoAbility) return kNoPredictedTime;
   const double seconds = model::TextToNumber(base.substr(2, 4)) + model::TextToNumber(current_ability) / 10;
   if (!std::isfinite(seconds)) return kNoPredictedTime;
   // The seconds are rounded as the pattern "0.0" shows them, then counted in whole tenths.
@@ -46,10 +49,22 @@ Text SheetPredictedTime(const Text& base_time_caption, const Text& current_abili
   return TenthsToTimeText(tenths);
 }
 
+}  // namespace
+
+Text SheetPredictedTime(const Text& base_time_caption, const Text& current_ability) {
+  const Text base = model::Trim(base_time_caption);
+  if (!model::IsTimeText(base)) return kNoPredictedTime;
+  return PredictedTimeFrom(base, current_ability);
+}
+
+// The base time is the same for every runner: it is trimmed and checked once.
 void RecomputePredictedTimes(model::Meeting& meeting, const Text& base_time_caption, int runners) {
   auto& t = meeting.Group<secondary::SecondaryAnalysisTables>();
+  const Text base = model::Trim(base_time_caption);
+  const bool base_is_time = model::IsTimeText(base);
   for (int runner = 1; runner <= std::clamp(runners, 0, kRunnersHeld); ++runner) {
-    t.PredictedTime(runner) = SheetPredictedTime(base_time_caption, t.CurrentAbility(runner));
+    t.PredictedTime(runner) =
+        base_is_time ? PredictedTimeFrom(base, t.CurrentAbility(runner)) : kNoPredictedTime;
   }
 }
 

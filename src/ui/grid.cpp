@@ -21,11 +21,22 @@ FlexGrid::FlexGrid(Place place, std::string name) : Control(place, std::move(nam
 }
 
 void FlexGrid::Reshape(int rows, int cols) {
-  std::vector<Cell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
-  for (int r = 0; r < std::min(rows, rows_); ++r)
-    for (int c = 0; c < std::min(cols, cols_); ++c)
-      if (!cells_.empty()) cells[static_cast<size_t>(r * cols + c)] = std::move(At(r, c));
-  cells_ = std::move(cells);
+  const size_t count = static_cast<size_t>(rows) * static_cast<size_t>(cols);
+  if (cols == cols_ || cells_.empty()) {
+    // Rows alone change: the kept rows stay where they are, row-major.
+    cells_.resize(count);
+  } else {
+    std::vector<Cell> cells;
+    cells.reserve(count);
+    const int kept_rows = std::min(rows, rows_);
+    const int kept_cols = std::min(cols, cols_);
+    for (int r = 0; r < kept_rows; ++r) {
+      for (int c = 0; c < kept_cols; ++c) cells.push_back(std::move(At(r, c)));
+      for (int c = kept_cols; c < cols; ++c) cells.emplace_back();
+    }
+    cells.resize(count);
+    cells_ = std::move(cells);
+  }
   rows_ = rows;
   cols_ = cols;
   col_width_.resize(static_cast<size_t>(cols), kDefaultColWidth);
@@ -35,21 +46,18 @@ void FlexGrid::Reshape(int rows, int cols) {
   merge_row_.resize(static_cast<size_t>(rows), false);
 }
 
-void FlexGrid::CheckRow(int r) const {
-  if (r < 0 || r >= rows_) throw std::out_of_range(Name() + ": row " + std::to_string(r));
+void FlexGrid::SetTextMatrix(int r, int c, std::u16string_view t) {
+  model::Text& text = CheckedAt(r, c).text;
+  if (text == t) return;
+  text.assign(t);
+  Changed();
 }
-void FlexGrid::CheckCol(int c) const {
-  if (c < 0 || c >= cols_) throw std::out_of_range(Name() + ": column " + std::to_string(c));
+
+void FlexGrid::ThrowBadRow(int r) const {
+  throw std::out_of_range(Name() + ": row " + std::to_string(r));
 }
-void FlexGrid::CheckCell(int r, int c) const {
-  CheckRow(r);
-  CheckCol(c);
-}
-FlexGrid::Cell& FlexGrid::At(int r, int c) {
-  return cells_[static_cast<size_t>(r * cols_ + c)];
-}
-const FlexGrid::Cell& FlexGrid::At(int r, int c) const {
-  return cells_[static_cast<size_t>(r * cols_ + c)];
+void FlexGrid::ThrowBadCol(int c) const {
+  throw std::out_of_range(Name() + ": column " + std::to_string(c));
 }
 
 void FlexGrid::SetRows(int n) {
@@ -131,28 +139,6 @@ void FlexGrid::SetMergeCells(int mode) {
   if (Assign(merge_cells_, mode)) Changed();
 }
 
-const model::Text& FlexGrid::TextMatrix(int r, int c) const {
-  CheckCell(r, c);
-  return At(r, c).text;
-}
-void FlexGrid::SetTextMatrix(int r, int c, const model::Text& t) {
-  CheckCell(r, c);
-  if (Assign(At(r, c).text, t)) Changed();
-}
-
-void FlexGrid::SetRow(int r) {
-  CheckRow(r);
-  if (Assign(row_, r)) Changed();
-}
-void FlexGrid::SetCol(int c) {
-  CheckCol(c);
-  if (Assign(col_, c)) Changed();
-}
-
-void FlexGrid::SetCellBackColor(Color c) {
-  CheckCell(row_, col_);
-  if (Assign(At(row_, col_).back, std::optional<Color>(c))) Changed();
-}
 void FlexGrid::SetCellForeColor(Color c) {
   CheckCell(row_, col_);
   if (Assign(At(row_, col_).fore, std::optional<Color>(c))) Changed();

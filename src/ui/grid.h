@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/capabilities.h"
@@ -72,19 +73,34 @@ class FlexGrid : public Control, public MousePressable {
   void SetMergeCells(int mode);
 
   // Cell text by row and column.
-  const model::Text& TextMatrix(int r, int c) const;
-  void SetTextMatrix(int r, int c, const model::Text& t);
+  const model::Text& TextMatrix(int r, int c) const { return CheckedAt(r, c).text; }
+  void SetTextMatrix(int r, int c, const model::Text& t) {
+    if (Assign(CheckedAt(r, c).text, t)) Changed();
+  }
+  // The same for a piece of a longer text, without a copy made first.
+  void SetTextMatrix(int r, int c, std::u16string_view t);
+  void SetTextMatrix(int r, int c, const char16_t* t) {  // a literal would otherwise fit both of the above
+    SetTextMatrix(r, c, std::u16string_view(t));
+  }
 
   // The current cell and the properties that act on it.
   int Row() const { return row_; }
   int Col() const { return col_; }
-  void SetRow(int r);
-  void SetCol(int c);
+  void SetRow(int r) {
+    CheckRow(r);
+    if (Assign(row_, r)) Changed();
+  }
+  void SetCol(int c) {
+    CheckCol(c);
+    if (Assign(col_, c)) Changed();
+  }
   const model::Text& Text() const { return TextMatrix(row_, col_); }
   void SetText(const model::Text& t) { SetTextMatrix(row_, col_, t); }
   // The effective colours: the cell's own, else the grid's (fixed or normal).
   Color CellBackColor() const { return CellBackColorAt(row_, col_); }
-  void SetCellBackColor(Color c);
+  void SetCellBackColor(Color c) {
+    if (Assign(CheckedAt(row_, col_).back, std::optional<Color>(c))) Changed();
+  }
   Color CellForeColor() const { return CellForeColorAt(row_, col_); }
   void SetCellForeColor(Color c);
   // The cell's own alignment, else its column's.
@@ -139,11 +155,29 @@ class FlexGrid : public Control, public MousePressable {
     std::optional<bool> font_bold;
     bool operator==(const Cell&) const = default;
   };
-  void CheckCell(int r, int c) const;
-  void CheckRow(int r) const;
-  void CheckCol(int c) const;
-  Cell& At(int r, int c);
-  const Cell& At(int r, int c) const;
+  // The checks run on every cell written, so they stay inline and only the throwing is out of line.
+  void CheckRow(int r) const {
+    if (static_cast<unsigned>(r) >= static_cast<unsigned>(rows_)) ThrowBadRow(r);
+  }
+  void CheckCol(int c) const {
+    if (static_cast<unsigned>(c) >= static_cast<unsigned>(cols_)) ThrowBadCol(c);
+  }
+  void CheckCell(int r, int c) const {
+    CheckRow(r);
+    CheckCol(c);
+  }
+  [[noreturn]] void ThrowBadRow(int r) const;
+  [[noreturn]] void ThrowBadCol(int c) const;
+  Cell& At(int r, int c) { return cells_[static_cast<size_t>(r * cols_ + c)]; }
+  const Cell& At(int r, int c) const { return cells_[static_cast<size_t>(r * cols_ + c)]; }
+  Cell& CheckedAt(int r, int c) {
+    CheckCell(r, c);
+    return At(r, c);
+  }
+  const Cell& CheckedAt(int r, int c) const {
+    CheckCell(r, c);
+    return At(r, c);
+  }
   void Reshape(int rows, int cols);
 
   int rows_ = 2, cols_ = 2, fixed_rows_ = 1, fixed_cols_ = 1;

@@ -39,6 +39,48 @@ TEST_F(GridTest, StartsAsThePlatformGridAndKeepsCellsWhenReshaped) {
   EXPECT_THROW(g_.SetFixedRows(4), std::out_of_range);
 }
 
+// Cells keep their text and formatting at their row and column through every change of shape, and
+// the cells a shape cut off come back blank.
+TEST_F(GridTest, ReshapingKeepsEachCellInItsPlace) {
+  g_.SetRows(4);
+  g_.SetCols(3);
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 3; ++c) g_.SetTextMatrix(r, c, model::FromUtf8(std::to_string(r * 10 + c)));
+  g_.SetRow(2);
+  g_.SetCol(2);
+  g_.SetCellBackColor(colors::kWhite);
+  g_.SetCols(5);
+  g_.SetRows(6);
+  EXPECT_EQ(g_.TextMatrix(3, 2), u"32");
+  EXPECT_EQ(g_.CellBackColorAt(2, 2), colors::kWhite);
+  EXPECT_EQ(g_.TextMatrix(3, 4), u"");
+  g_.SetCols(2);
+  g_.SetCols(3);
+  EXPECT_EQ(g_.TextMatrix(2, 1), u"21");
+  EXPECT_EQ(g_.TextMatrix(2, 2), u"");
+  EXPECT_EQ(g_.CellBackColorAt(2, 2), g_.BackColor());
+  g_.SetRows(3);
+  g_.SetRows(4);
+  EXPECT_EQ(g_.TextMatrix(3, 0), u"");
+  EXPECT_EQ(g_.TextMatrix(2, 0), u"20");
+}
+
+// A piece of a longer text is written as the same text would be: a change only where the cell differs.
+TEST_F(GridTest, WritingAPieceOfATextChangesTheCellOnlyWhenItDiffers) {
+  const model::Text line = u"  abc  ";
+  const std::u16string_view piece = std::u16string_view(line).substr(2, 3);
+  g_.SetTextMatrix(1, 1, piece);
+  EXPECT_EQ(g_.TextMatrix(1, 1), u"abc");
+  const uint64_t stamp = g_.LastChange();
+  g_.SetTextMatrix(1, 1, piece);
+  g_.SetTextMatrix(1, 1, model::Text(u"abc"));
+  EXPECT_EQ(g_.LastChange(), stamp);
+  g_.SetTextMatrix(1, 1, u"");
+  EXPECT_EQ(g_.TextMatrix(1, 1), u"");
+  EXPECT_GT(g_.LastChange(), stamp);
+  EXPECT_THROW(g_.SetTextMatrix(2, 0, piece), std::out_of_range);
+}
+
 TEST_F(GridTest, CellPropertiesActOnTheCurrentCellOnly) {
   g_.SetRows(8);
   g_.SetCols(7);
