@@ -48,7 +48,7 @@ constexpr ui::ControlDesign kDesign[] = {
     {.name = "Label9", .place = {{3950, 485, 1200, 150}}, .caption = u"< ドライブリスト >"},
     {.name = "Drive1", .place = {{3400, 675, 2300, 300}}},
     {.name = "Label8", .place = {{3950, 1030, 1200, 150}}, .caption = u"< ファイルリスト >"},
-    {.name = "File1", .place = {{3385, 1200, 2325, 990}}, .pattern = u"*.kd2"},
+    {.name = "File1", .place = {{3385, 1200, 2325, 990}}},  // pattern "*.kd2", made with it
     {.name = "Combo1", .place = {{3400, 2225, 1200, 300}}, .text = u"*.kd2", .items = kFilePatterns},
     {.name = "Option14", .place = {{4850, 2300, 200, 200}}},
     {.name = "Command6", .place = {{5100, 2225, 600, 300}}, .caption = u"取消"},

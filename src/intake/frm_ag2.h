@@ -65,7 +65,8 @@ class frmAg2 : public ui::Form {
   ui::Label Label9{Frame1, "Label9"};
   ui::DriveListBox Drive1{Frame1, "Drive1"};
   ui::Label Label8{Frame1, "Label8"};
-  ui::FileListBox File1{Frame1, "File1"};
+  // Made with its pattern rather than given it by the design, so that the folder is listed once.
+  ui::FileListBox File1{Frame1, "File1", u"*.kd2"};
   ui::ComboBox Combo1{Frame1, "Combo1"};
   ui::OptionButton Option14{Frame1, "Option14"};   // unlocks "取消"
   ui::CommandButton Command6{Frame1, "Command6"};  // "取消"

@@ -112,8 +112,9 @@ class SharedValue : public TextTable {
 template <class T, int N = 5>
 class Family {
  public:
-  T& operator[](int k) { return members_.at(Index(k)); }
-  const T& operator[](int k) const { return members_.at(Index(k)); }
+  // Index checks k; the member is then reached without a second check.
+  T& operator[](int k) { return members_[Index(k)]; }
+  const T& operator[](int k) const { return members_[Index(k)]; }
   static constexpr int Count() { return N; }
   static std::string MemberName(const std::string& name, int k) {
     std::string number = std::to_string(k);

@@ -280,7 +280,8 @@ void DirListBox::ListProperties(PropertyList& out) const {
 
 // --- FileListBox
 
-FileListBox::FileListBox(Place place, std::string name) : ListChoice(place, std::move(name)) {
+FileListBox::FileListBox(Place place, std::string name, Text pattern)
+    : ListChoice(place, std::move(name)), pattern_(std::move(pattern)) {
   SetBackColor(colors::kWindowBackground);
   path_ = GetDesktop().Files().CurrentFolder();
   try {

@@ -126,13 +126,15 @@ class DirListBox : public ListChoice, public FolderPicker {
 // hidden (dot) files left out.
 class FileListBox : public ListChoice {
  public:
-  FileListBox(Place place, std::string name);
+  // Lists the current folder's files that match pattern; a window whose list has a pattern of its
+  // own makes it with that pattern, so that the folder is listed once.
+  FileListBox(Place place, std::string name, Text pattern = u"*.*");
   ControlKind Kind() const override { return ControlKind::kFileListBox; }
 
   const std::filesystem::path& Path() const { return path_; }
   // Lists the folder's files that match the pattern; PathError (nothing changed) when it cannot be read.
   void SetPath(const std::filesystem::path& path);
-  // "*.*" unless set; setting it lists the folder again.
+  // "*.*" unless made with or set to another; setting it lists the folder again.
   const Text& Pattern() const { return pattern_; }
   void SetPattern(const Text& pattern);
   // A new index chooses that file and runs the click; -1 clears the choice.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace model {
@@ -46,6 +47,43 @@ TEST(TextTable, ReadsAreBoundsCheckedAndWrittenCellsStayPut) {
   EXPECT_EQ(read(3, 5), u"");
   t.Clear();
   EXPECT_EQ(read(3, 4), u"");
+}
+
+// Cells are found by their place among the table's cells (the distance from the first cell), read
+// or written, in a table too large for one run of cells as in a small one; a copy holds the same
+// texts and is written on its own, a moved table hands its cells over.
+TEST(TextTable, CellsLieInOrderAndCopiesKeepTheirTexts) {
+  TextTable big({{0, 6}, {0, 13}, {0, 11}});
+  const TextTable& read = big;
+  for (size_t flat : {size_t{0}, size_t{15}, size_t{16}, size_t{1007}, size_t{1008}, big.CellCount() - 1}) {
+    const std::vector<int> at = big.IndicesOf(flat);
+    EXPECT_EQ(static_cast<size_t>(&read(at[0], at[1], at[2]) - &read.CellAt(0)), flat) << flat;
+    EXPECT_EQ(&big.CellAt(flat), &read.CellAt(flat)) << flat;
+    EXPECT_EQ(read.CellAt(flat), u"") << flat;
+  }
+  big(6, 13, 11) = u"last cell of a long run";
+  big(0, 0, 1) = u"x";
+
+  TextTable copy = big;
+  EXPECT_EQ(copy(6, 13, 11), u"last cell of a long run");
+  EXPECT_EQ(copy(0, 0, 1), u"x");
+  EXPECT_EQ(copy(3, 3, 3), u"");
+  copy(0, 0, 1) = u"y";
+  EXPECT_EQ(read(0, 0, 1), u"x");
+  copy = big;
+  EXPECT_EQ(copy(0, 0, 1), u"x");
+
+  RunnerTable runners;
+  runners(2, 3) = u"runner";
+  RunnerTable moved = std::move(runners);
+  EXPECT_EQ(moved(2, 3), u"runner");
+  EXPECT_EQ(moved.CellCount(), 12u * 28u);
+  RaceTable races;
+  races(12) = u"race";
+  TextTable assigned;
+  assigned = std::move(races);
+  EXPECT_EQ(assigned(12), u"race");
+  EXPECT_EQ(assigned.CellCount(), 12u);
 }
 
 // The shape is the same whichever way it is given; a fourth index has no place and is refused.
