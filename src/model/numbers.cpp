@@ -422,6 +422,13 @@ Text NumberToText(double value) {
   return DecimalText(form, 0, true);
 }
 
+// A common value's text holds its digits exactly, and at most fifteen of them, so it reads back as
+// the value itself.
+double NumberThroughText(double value) {
+  if (std::isfinite(value) && SplitCommonDecimal(std::fabs(value))) return value;
+  return TextToNumber(NumberToText(value));
+}
+
 Text NumberToSpacedText(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   CommonDecimalBuffer buf;

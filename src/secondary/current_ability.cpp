@@ -68,9 +68,15 @@ void AddToText(Text& text, double amount) {
 // The lowest current ability of runners 1 to runners, kept as its text; "100" when none is lower.
 Text LowestAbility(const model::AnalysedRunnerTable& abilities, int runners) {
   Text lowest = kLowestStart;
+  double lowest_value = model::TextToNumber(lowest);
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& ability = abilities(runner);
-    if (ability != kNoValue && model::TextToNumber(ability) < model::TextToNumber(lowest)) lowest = ability;
+    if (ability == kNoValue) continue;
+    const double value = model::TextToNumber(ability);
+    if (value < lowest_value) {
+      lowest = ability;
+      lowest_value = value;
+    }
   }
   return lowest;
 }

@@ -160,6 +160,23 @@ TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
   }
 }
 
+// The shortcut must read back what the text would, bit for bit: a negative zero comes back as 0, a
+// value past 15 digits as its rounding, infinity as what its text reads.
+TEST(NumberThroughText, ReadsWhatTheTextWouldRead) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double v : {0.0, -0.0, 1.0, -35.6, 0.1 + 0.2, 12.000000000000028, 999999999999999.9, 1e15, 1e15 + 1,
+                   -123456789012345.6, 5e-324, 1e300, inf, -inf, std::numeric_limits<double>::quiet_NaN()}) {
+    const double through = NumberThroughText(v);
+    const double read = TextToNumber(NumberToText(v));
+    EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
+    if (std::isnan(read)) {
+      EXPECT_TRUE(std::isnan(through)) << v;
+    } else {
+      EXPECT_EQ(through, read) << v;
+    }
+  }
+}
+
 TEST(NumberToText, WritesInfinityWithoutFailing) {
   EXPECT_EQ(NumberToText(std::numeric_limits<double>::infinity()), u"inf");
   EXPECT_EQ(NumberToSpacedText(-std::numeric_limits<double>::infinity()), u"-inf");
