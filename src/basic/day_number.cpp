@@ -74,11 +74,11 @@ Text RunDayNumbers::Next(const Text& date_text) {
     return day_number_;
   }
   if (const std::optional<double> year = YearOffset(model::MidView(date_text, 1, 2))) {
-    year_offset_ = model::NumberToText(*year);
+    year_offset_ = model::NumberThroughText(*year);
   }
   if (const std::optional<double> month = DaysBeforeMonth(model::MidView(date_text, 3, 2))) {
-    day_number_ = model::NumberToText(DayNumber(model::TextToNumber(year_offset_), *month,
-                                                model::TextToNumber(model::MidView(date_text, 5, 2))));
+    day_number_ = model::NumberToText(
+        DayNumber(year_offset_, *month, model::TextToNumber(model::MidView(date_text, 5, 2))));
   }
   return day_number_;
 }

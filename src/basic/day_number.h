@@ -31,7 +31,8 @@ class RunDayNumbers {
   model::Text Next(const model::Text& date_text);
 
  private:
-  model::Text year_offset_;
+  // The year offset as its plain text reads back; 0 (the empty text) until a date gives one.
+  double year_offset_ = 0;
   model::Text day_number_;
 };
 

@@ -215,10 +215,10 @@ Text PastRunEvaluation::TimeValue(const Run& run, bool turf) const {
   const double own_at_today = Value(std_times(run.course_row, today_column_));
   const double today = turf ? today_turf_std_ : today_dirt_std_;
   if (own == 0 || own_at_today == 0 || today == 0) return kNoValue;
-  const Text behind = Plain((run.seconds - own) * 10);
-  const Text per_mile =
-      Plain(model::FloorNumber(kEvaluationDistance / run.distance * Value(behind) * 10) / 10);
-  return Signed(model::FloorNumber(own_at_today / today * Value(per_mile)) + 1);
+  const double behind = model::NumberThroughText((run.seconds - own) * 10);
+  const double per_mile =
+      model::NumberThroughText(model::FloorNumber(kEvaluationDistance / run.distance * behind * 10) / 10);
+  return Signed(model::FloorNumber(own_at_today / today * per_mile) + 1);
 }
 
 // A flag other than "あり" and "なし" keeps the term of the run before; so does a run of no distance.

@@ -12,6 +12,7 @@ using model::Text;
 
 const Text kNoValue = u"---";
 constexpr double kShownBound = 99;
+const Text kWholePattern = u"0";
 
 // Two digits, with a leading zero below 10. The shown magnitudes are whole numbers up to 99, written
 // here directly; anything else goes by the pattern.
@@ -34,7 +35,7 @@ Text SignedTwoDigits(char16_t sign, double magnitude) {
 
 Text SignedValueText(const Text& value_text) {
   if (value_text == kNoValue) return kNoValue;
-  const double value = model::TextToNumber(model::NumberToPatternText(model::TextToNumber(value_text), u"0"));
+  const double value = model::PatternNumberThroughText(model::TextToNumber(value_text), kWholePattern);
   if (value < -kShownBound) return SignedTwoDigits(u'-', kShownBound);
   if (value < 0) return SignedTwoDigits(u'-', -value);
   if (value > kShownBound) return SignedTwoDigits(u'+', kShownBound);

@@ -20,6 +20,8 @@ double NumberThroughText(double value);
 Text NumberToSpacedText(double value);
 // Formats by a digit pattern of "0", "#" and "."; half away from zero on the 15-digit decimal form.
 Text NumberToPatternText(double value, const Text& pattern);
+// What TextToNumber reads from the text NumberToPatternText writes, without writing it where it can.
+double PatternNumberThroughText(double value, const Text& pattern);
 // The greatest whole number not above the argument.
 double FloorNumber(double value);
 

@@ -32,6 +32,7 @@ const Text kNoMean = u"**.*";
 const Text kNoText = u" **.*";
 const Text kNoBest = u"100";
 const Text kNoStyle = u"－";
+const Text kTimePattern = u"00.0";
 
 bool IsRace(int race) {
   return race >= 1 && race <= kRaces;
@@ -99,7 +100,7 @@ RunTimes AtTodaysPace(RunTimes read, const Text& run_pace, const Text& todays_pa
 double ScaledTime(double time, double factor) {
   const double as_text = model::NumberThroughText(time);
   const double tenths = model::FloorNumber(as_text * factor * 10) / 10;
-  return model::TextToNumber(model::NumberToPatternText(tenths, u"00.0"));
+  return model::PatternNumberThroughText(tenths, kTimePattern);
 }
 
 // " 35.6", or " 36.0" for the whole value whose text is "36".

@@ -177,6 +177,20 @@ TEST(NumberThroughText, ReadsWhatTheTextWouldRead) {
   }
 }
 
+// Whole-unit patterns round halves away from zero on the text; a one-decimal pattern keeps the tenth;
+// anything else goes by the written text, zeros, long fractions and other patterns alike.
+TEST(PatternNumberThroughText, ReadsWhatThePatternTextWouldRead) {
+  for (const char16_t* pattern : {u"0", u"00", u"0.0", u"00.0", u"0.00", u"#0", u"0."}) {
+    for (double v : {0.0, -0.0, 2.5, -2.5, 0.5, -0.4, 99.5, 36.8, -36.85, 0.1 + 0.2, 999999999999999.5, 1e300,
+                     std::numeric_limits<double>::infinity()}) {
+      const double through = PatternNumberThroughText(v, pattern);
+      const double read = TextToNumber(NumberToPatternText(v, pattern));
+      EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
+      EXPECT_EQ(through, read) << v;
+    }
+  }
+}
+
 TEST(NumberToText, WritesInfinityWithoutFailing) {
   EXPECT_EQ(NumberToText(std::numeric_limits<double>::infinity()), u"inf");
   EXPECT_EQ(NumberToSpacedText(-std::numeric_limits<double>::infinity()), u"-inf");
