@@ -47,14 +47,16 @@ double DayNumber(double year_offset, double days_before_month, double day) {
 
 std::optional<double> YearOffset(std::u16string_view year_digits) {
   if (year_digits.size() != 2 || !IsDigit(year_digits[0]) || !IsDigit(year_digits[1])) return std::nullopt;
-  return kDaysInYear * (model::TextToNumber(year_digits) - kFirstYear);
+  const double year = (year_digits[0] - u'0') * 10 + (year_digits[1] - u'0');
+  return kDaysInYear * (year - kFirstYear);
 }
 
+// The months are written "01" to "12": two digits read straight into the table's position.
 std::optional<double> DaysBeforeMonth(std::u16string_view month_digits) {
-  for (const MonthStart& start : kMonthStarts) {
-    if (month_digits == start.month) return start.days_before;
-  }
-  return std::nullopt;
+  if (month_digits.size() != 2 || !IsDigit(month_digits[0]) || !IsDigit(month_digits[1])) return std::nullopt;
+  const int month = (month_digits[0] - u'0') * 10 + (month_digits[1] - u'0');
+  if (month < 1 || month > static_cast<int>(kMonthStarts.size())) return std::nullopt;
+  return kMonthStarts[static_cast<size_t>(month - 1)].days_before;
 }
 
 // The date is "H" and the year, ".", the month, ".", the day: characters 1-3, 5-6 and 8-9.

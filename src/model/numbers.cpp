@@ -123,6 +123,24 @@ DecimalForm FifteenDigits(bool negative, double magnitude) {
   return FromWhole(negative, digits, decimals);
 }
 
+// A quarter of one unit in the 15th significant digit of a number of 1 to 15 integer digits; index 0
+// unused.
+constexpr std::array<double, 16> kQuarterUnits = {0,       2.5e-15, 2.5e-14, 2.5e-13, 2.5e-12, 2.5e-11,
+                                                  2.5e-10, 2.5e-9,  2.5e-8,  2.5e-7,  2.5e-6,  2.5e-5,
+                                                  2.5e-4,  2.5e-3,  2.5e-2,  2.5e-1};
+
+// The whole number a magnitude from 1 up to the whole limit rounds to at 15 significant digits, when
+// it lies within a quarter unit of that digit from it (as a sum of tenths such as 12.000000000000028
+// does); nullopt for any other value. The difference to a whole number within 0.5 is exact, and the
+// whole number lies on the 15-digit grid, so it is the rounding without a tie to decide.
+std::optional<std::uint64_t> NearWhole(double magnitude) {
+  if (!(magnitude >= 1 && magnitude < kWholeLimit)) return std::nullopt;
+  const double whole = std::nearbyint(magnitude);
+  const int digits = DigitCount(static_cast<std::uint64_t>(magnitude));
+  if (!(std::fabs(magnitude - whole) < kQuarterUnits[static_cast<size_t>(digits)])) return std::nullopt;
+  return static_cast<std::uint64_t>(whole);
+}
+
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
 DecimalForm ToDecimalForm(double value) {
   if (value == 0) return {};
@@ -134,6 +152,8 @@ DecimalForm ToDecimalForm(double value) {
     const auto whole = static_cast<std::uint64_t>(magnitude);
     if (static_cast<double>(whole) == magnitude) return FromWhole(negative, whole, 0);
   }
+  // No value of one to three decimals lies this near a whole number below the limit.
+  if (const std::optional<std::uint64_t> whole = NearWhole(magnitude)) return FromWhole(negative, *whole, 0);
   if (std::isnormal(magnitude)) {
     if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
   }
@@ -450,6 +470,11 @@ Text NumberToText(double value) {
 double NumberThroughText(double value) {
   if (!std::isfinite(value)) return TextToNumber(NumberToText(value));
   if (SplitCommonDecimal(std::fabs(value))) return value;
+  // Its text is the whole number's digits, which read back as that number.
+  if (const std::optional<std::uint64_t> whole = NearWhole(std::fabs(value))) {
+    const auto magnitude = static_cast<double>(*whole);
+    return value < 0 ? -magnitude : magnitude;
+  }
   // Any other value: the text NumberToText writes, read from the stack where it fits.
   const DecimalForm form = ToDecimalForm(value);
   if (form.count == 0) return 0;  // the text "0"

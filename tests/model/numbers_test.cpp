@@ -160,6 +160,18 @@ TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
   }
 }
 
+// Sums of tenths land a hair off a whole number; the 15-digit text shows the whole number, and a value
+// just past half a unit of the 15th digit keeps that digit.
+TEST(NumberToText, RoundsValuesNearAWholeNumberAtFifteenDigits) {
+  EXPECT_EQ(NumberToText((94.3 - 95.5) * 10), u"-12");
+  EXPECT_EQ(NumberToText(99.99999999999997), u"100");
+  EXPECT_EQ(NumberToText(1.0000000000000027), u"1");
+  EXPECT_EQ(NumberToText(1.000000000000006), u"1.00000000000001");
+  EXPECT_EQ(NumberToText(-999999999999999.6), u"-1000000000000000");
+  EXPECT_EQ(NumberToSpacedText(34.99999999999999), u" 35");
+  EXPECT_EQ(NumberToPatternText(2.4999999999999996, u"0"), u"3");
+}
+
 // The shortcut must read back what the text would, bit for bit: a negative zero comes back as 0, a
 // value past 15 digits as its rounding, infinity as what its text reads.
 TEST(NumberThroughText, ReadsWhatTheTextWouldRead) {
