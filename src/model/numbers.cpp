@@ -152,11 +152,10 @@ DecimalForm ToDecimalForm(double value) {
     const auto whole = static_cast<std::uint64_t>(magnitude);
     if (static_cast<double>(whole) == magnitude) return FromWhole(negative, whole, 0);
   }
-  // No value of one to three decimals lies this near a whole number below the limit.
-  if (const std::optional<std::uint64_t> whole = NearWhole(magnitude)) return FromWhole(negative, *whole, 0);
   if (std::isnormal(magnitude)) {
     if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
   }
+  if (const std::optional<std::uint64_t> whole = NearWhole(magnitude)) return FromWhole(negative, *whole, 0);
   if (magnitude >= 1 && magnitude < kWholeLimit) return FifteenDigits(negative, magnitude);
   // The shortest text that reads back as the value lies within half a unit in its last binary
   // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
