@@ -135,10 +135,12 @@ constexpr std::array<double, 16> kQuarterUnits = {0,       2.5e-15, 2.5e-14, 2.5
 // whole number lies on the 15-digit grid, so it is the rounding without a tie to decide.
 std::optional<std::uint64_t> NearWhole(double magnitude) {
   if (!(magnitude >= 1 && magnitude < kWholeLimit)) return std::nullopt;
-  const double whole = std::nearbyint(magnitude);
-  const int digits = DigitCount(static_cast<std::uint64_t>(magnitude));
-  if (!(std::fabs(magnitude - whole) < kQuarterUnits[static_cast<size_t>(digits)])) return std::nullopt;
-  return static_cast<std::uint64_t>(whole);
+  const auto floor = static_cast<std::uint64_t>(magnitude);
+  const double quarter_unit = kQuarterUnits[static_cast<size_t>(DigitCount(floor))];
+  const double fraction = magnitude - static_cast<double>(floor);  // exact: both lie within 1
+  if (fraction < quarter_unit) return floor;
+  if (1 - fraction < quarter_unit) return floor + 1;
+  return std::nullopt;
 }
 
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
