@@ -45,16 +45,18 @@ double DayNumber(double year_offset, double days_before_month, double day) {
   return year_offset + days_before_month + day;
 }
 
-std::optional<double> YearOffset(const Text& year_digits) {
+std::optional<double> YearOffset(std::u16string_view year_digits) {
   if (year_digits.size() != 2 || !IsDigit(year_digits[0]) || !IsDigit(year_digits[1])) return std::nullopt;
-  return kDaysInYear * (model::TextToNumber(year_digits) - kFirstYear);
+  const double year = (year_digits[0] - u'0') * 10 + (year_digits[1] - u'0');
+  return kDaysInYear * (year - kFirstYear);
 }
 
-std::optional<double> DaysBeforeMonth(const Text& month_digits) {
-  for (const MonthStart& start : kMonthStarts) {
-    if (month_digits == start.month) return start.days_before;
-  }
-  return std::nullopt;
+// The months are written "01" to "12": two digits read straight into the table's position.
+std::optional<double> DaysBeforeMonth(std::u16string_view month_digits) {
+  if (month_digits.size() != 2 || !IsDigit(month_digits[0]) || !IsDigit(month_digits[1])) return std::nullopt;
+  const int month = (month_digits[0] - u'0') * 10 + (month_digits[1] - u'0');
+  if (month < 1 || month > static_cast<int>(kMonthStarts.size())) return std::nullopt;
+  return kMonthStarts[static_cast<size_t>(month - 1)].days_before;
 }
 
 // The date is "H" and the year, ".", the month, ".", the day: characters 1-3, 5-6 and 8-9.
@@ -73,12 +75,12 @@ Text RunDayNumbers::Next(const Text& date_text) {
     day_number_ = kNoDayNumber;
     return day_number_;
   }
-  if (const std::optional<double> year = YearOffset(model::Mid(date_text, 1, 2))) {
-    year_offset_ = model::NumberToText(*year);
+  if (const std::optional<double> year = YearOffset(model::MidView(date_text, 1, 2))) {
+    year_offset_ = model::NumberThroughText(*year);
   }
-  if (const std::optional<double> month = DaysBeforeMonth(model::Mid(date_text, 3, 2))) {
-    day_number_ = model::NumberToText(DayNumber(model::TextToNumber(year_offset_), *month,
-                                                model::TextToNumber(model::Mid(date_text, 5, 2))));
+  if (const std::optional<double> month = DaysBeforeMonth(model::MidView(date_text, 3, 2))) {
+    day_number_ = model::NumberToText(
+        DayNumber(year_offset_, *month, model::TextToNumber(model::MidView(date_text, 5, 2))));
   }
   return day_number_;
 }

@@ -3,6 +3,7 @@
 // so that the days between two dates are the difference of their day numbers.
 
 #include <optional>
+#include <string_view>
 
 #include "model/text.h"
 
@@ -12,10 +13,10 @@ namespace basic {
 double DayNumber(double year_offset, double days_before_month, double day);
 
 // 365 x (yy - 10) for a year of two digits ("10" gives 0, "09" gives -365); nothing for any other text.
-std::optional<double> YearOffset(const model::Text& year_digits);
+std::optional<double> YearOffset(std::u16string_view year_digits);
 
 // The days before the month in a year of 365 days for "01" to "12" ("03" gives 59); nothing otherwise.
-std::optional<double> DaysBeforeMonth(const model::Text& month_digits);
+std::optional<double> DaysBeforeMonth(std::u16string_view month_digits);
 
 // Today's day number from the race date ("H12.10.15" gives "1018") as plain text: an era text other
 // than "H" and two digits counts as year 10; the empty text when characters 5 and 6 are no month.
@@ -30,7 +31,8 @@ class RunDayNumbers {
   model::Text Next(const model::Text& date_text);
 
  private:
-  model::Text year_offset_;
+  // The year offset as its plain text reads back; 0 (the empty text) until a date gives one.
+  double year_offset_ = 0;
   model::Text day_number_;
 };
 

@@ -1,5 +1,8 @@
 #include "basic/past_run_evaluation.h"
 
+#include <string_view>
+#include <utility>
+
 #include "basetime/base_time_tables.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/value_texts.h"
@@ -44,10 +47,17 @@ Text Signed(double value) {
 }
 
 // The standard-time column of a distance text: 1 to 12 for the twelve distances as written ("1600"),
-// 0 for any other text.
-int DistanceColumn(const Text& distance) {
+// 0 for any other text. Every distance is written with four ASCII digits, so any other text is none.
+int DistanceColumn(std::u16string_view distance) {
+  constexpr size_t kDigits = 4;
+  if (distance.size() != kDigits) return 0;
+  int metres = 0;
+  for (const char16_t c : distance) {
+    if (c < u'0' || c > u'9') return 0;
+    metres = metres * 10 + (c - u'0');
+  }
   for (size_t k = 0; k < model::StdDistanceOrder.size(); ++k) {
-    if (distance == Plain(model::StdDistanceOrder[k])) return static_cast<int>(k) + 1;
+    if (metres == model::StdDistanceOrder[k]) return static_cast<int>(k) + 1;
   }
   return 0;
 }
@@ -62,8 +72,9 @@ int GoingIndex(const Text& going_code) {
 
 // Seconds of a time text "m.ss.t": "1.34.3" gives 94.3, "なし" 0.
 double Seconds(const Text& time_text) {
-  return 60 * Value(model::Mid(time_text, 1, 1)) + Value(model::Mid(time_text, 3, 2)) +
-         Value(model::Mid(time_text, 6, 1)) / 10;
+  return 60 * model::TextToNumber(model::MidView(time_text, 1, 1)) +
+         model::TextToNumber(model::MidView(time_text, 3, 2)) +
+         model::TextToNumber(model::MidView(time_text, 6, 1)) / 10;
 }
 
 // What going of index 2 to 4 costs a run over distance; nothing on good going.
@@ -87,20 +98,21 @@ const model::TextTable& StdTimes(const model::Meeting& meeting, bool turf) {
 
 }  // namespace
 
-// What the evaluation reads of one past run.
+// What the evaluation reads of one past run. The texts are the past-run cells themselves, which the
+// evaluation never writes.
 struct PastRunEvaluation::Run {
   int course_row;
   int distance_column;
-  Text surface;
+  const Text& surface;
   int going;
   double distance;
-  Text seconds;
-  Text pace_code;
-  Text trouble_flag;
-  Text date;
-  Text weight_term;
+  double seconds;  // as its plain text reads back
+  const Text& pace_code;
+  const Text& trouble_flag;
+  const Text& date;
+  const Text& weight_term;
 
-  bool Measurable() const { return course_row != 0 && distance_column != 0 && Value(seconds) != 0; }
+  bool Measurable() const { return course_row != 0 && distance_column != 0 && seconds != 0; }
 };
 
 // The thirteen texts of one run.
@@ -108,12 +120,6 @@ struct PastRunEvaluation::Outcome {
   Text turf_time, dirt_time, weight_term, turf_weighted, dirt_weighted, pace_term, trouble_term, going_term,
       turf_eval, dirt_eval, turf_eval_text, dirt_eval_text, day_number;
 };
-
-// A run at no central course, at none of the twelve distances or without a time shows nothing at all.
-PastRunEvaluation::Outcome PastRunEvaluation::NotMeasurable() {
-  return Outcome{kNoValue, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue,
-                 kNoValue, kNoValue, kNoValue, kNoValue, kNoValue, kNoValue};
-}
 
 PastRunEvaluation::PastRunEvaluation(model::Meeting& meeting, int race, int going_index)
     : meeting_(meeting), race_(race), today_going_(going_index + 1) {
@@ -126,33 +132,41 @@ PastRunEvaluation::PastRunEvaluation(model::Meeting& meeting, int race, int goin
     today.clear();
     if (today_row_ == 0 || today_column_ == 0) continue;
     const Text& std_time = StdTimes(meeting, turf)(today_row_, today_column_);
-    if (Value(std_time) != 0) today = std_time;
+    const double seconds = Value(std_time);
+    (turf ? today_turf_std_ : today_dirt_std_) = seconds;
+    if (seconds != 0) today = std_time;
   }
 }
 
 void PastRunEvaluation::EvaluatePastRuns(int runner) {
   if (runner < 1 || runner > kAnalysedRunners) return;
+  const double weight = Value(meeting_.Group<intake::RaceCardTables>().WeightLabel(race_, runner));
+  const Text weight_term = Plain(2 * (kBaseWeight - weight));
   for (int run = kRuns; run >= 1; --run) {
-    const Run facts = ReadRun(runner, run);
-    const Outcome outcome = Evaluate(facts);
-    Write(runner, run, facts.Measurable() ? outcome : NotMeasurable());
+    const Run facts = ReadRun(runner, run, weight_term);
+    if (facts.Measurable()) {
+      Write(runner, run, Evaluate(facts));
+    } else {
+      CarryOver(facts);
+      WriteNotMeasurable(runner, run);
+    }
   }
 }
 
-PastRunEvaluation::Run PastRunEvaluation::ReadRun(int runner, int run) const {
+PastRunEvaluation::Run PastRunEvaluation::ReadRun(int runner, int run, const Text& weight_term) const {
   const intake::PastRunTables& past = meeting_.Group<intake::PastRunTables>();
-  const double weight = Value(meeting_.Group<intake::RaceCardTables>().WeightLabel(race_, runner));
+  const Text& distance = past.RunDistance[run](race_, runner);
   return Run{
       .course_row = model::StdCourseIndex(past.RunCourseCode[run](race_, runner)),
-      .distance_column = DistanceColumn(past.RunDistance[run](race_, runner)),
+      .distance_column = DistanceColumn(distance),
       .surface = past.RunSurfaceCode[run](race_, runner),
       .going = GoingIndex(past.RunGoingCode[run](race_, runner)),
-      .distance = Value(past.RunDistance[run](race_, runner)),
-      .seconds = Plain(Seconds(past.RunTimeText[run](race_, runner))),
+      .distance = Value(distance),
+      .seconds = model::NumberThroughText(Seconds(past.RunTimeText[run](race_, runner))),
       .pace_code = past.RunPaceCode[run](race_, runner),
       .trouble_flag = past.RunTroubleFlag[run](race_, runner),
       .date = past.RunDateText[run](race_, runner),
-      .weight_term = Plain(2 * (kBaseWeight - weight)),
+      .weight_term = weight_term,
   };
 }
 
@@ -183,21 +197,28 @@ PastRunEvaluation::Outcome PastRunEvaluation::Evaluate(const Run& run) {
   return o;
 }
 
+// A run that shows nothing still hands its trouble term, going values and date on to the next run.
+void PastRunEvaluation::CarryOver(const Run& run) {
+  TakeTroubleTerm(run);
+  TakeGoingTerm(run);
+  day_numbers_.Next(run.date);
+}
+
 // Tenths of a second behind the standard time of the run's own course and distance, per 1600 m, scaled
 // by the standard times of the run's course and today's course at today's distance. "---" for a run
 // not measured on that surface, and where a standard time the step needs is missing or 0.
 Text PastRunEvaluation::TimeValue(const Run& run, bool turf) const {
-  if (!run.Measurable() || run.surface != (turf ? kTurf : kDirt)) return kNoValue;
+  if (run.surface != (turf ? kTurf : kDirt)) return kNoValue;
   if (today_row_ == 0 || today_column_ == 0) return kNoValue;
   const model::TextTable& std_times = StdTimes(meeting_, turf);
   const double own = Value(std_times(run.course_row, run.distance_column));
   const double own_at_today = Value(std_times(run.course_row, today_column_));
-  const double today = Value(std_times(today_row_, today_column_));
+  const double today = turf ? today_turf_std_ : today_dirt_std_;
   if (own == 0 || own_at_today == 0 || today == 0) return kNoValue;
-  const Text behind = Plain((Value(run.seconds) - own) * 10);
-  const Text per_mile =
-      Plain(model::FloorNumber(kEvaluationDistance / run.distance * Value(behind) * 10) / 10);
-  return Signed(model::FloorNumber(own_at_today / today * Value(per_mile)) + 1);
+  const double behind = model::NumberThroughText((run.seconds - own) * 10);
+  const double per_mile =
+      model::NumberThroughText(model::FloorNumber(kEvaluationDistance / run.distance * behind * 10) / 10);
+  return Signed(model::FloorNumber(own_at_today / today * per_mile) + 1);
 }
 
 // A flag other than "あり" and "なし" keeps the term of the run before; so does a run of no distance.
@@ -222,21 +243,33 @@ void PastRunEvaluation::TakeGoingTerm(const Run& run) {
                      : Plain(Value(going_correction_) - DirtGoingCost(today_going_, run.distance));
 }
 
-void PastRunEvaluation::Write(int runner, int run, const Outcome& o) {
+void PastRunEvaluation::Write(int runner, int run, Outcome&& o) {
   BasicAnalysisTables& t = meeting_.Group<BasicAnalysisTables>();
-  t.RunTurfTime[run](runner) = o.turf_time;
-  t.RunDirtTime[run](runner) = o.dirt_time;
-  t.RunWeightTerm[run](runner) = o.weight_term;
-  t.RunTurfWeighted[run](runner) = o.turf_weighted;
-  t.RunDirtWeighted[run](runner) = o.dirt_weighted;
-  t.RunPaceTerm[run](runner) = o.pace_term;
-  t.RunTroubleTerm[run](runner) = o.trouble_term;
-  t.RunGoingTerm[run](runner) = o.going_term;
-  t.RunTurfEval[run](runner) = o.turf_eval;
-  t.RunDirtEval[run](runner) = o.dirt_eval;
-  t.RunTurfEvalText[run](runner) = o.turf_eval_text;
-  t.RunDirtEvalText[run](runner) = o.dirt_eval_text;
-  t.RunDayNumber[run](race_, runner) = o.day_number;
+  t.RunTurfTime[run](runner) = std::move(o.turf_time);
+  t.RunDirtTime[run](runner) = std::move(o.dirt_time);
+  t.RunWeightTerm[run](runner) = std::move(o.weight_term);
+  t.RunTurfWeighted[run](runner) = std::move(o.turf_weighted);
+  t.RunDirtWeighted[run](runner) = std::move(o.dirt_weighted);
+  t.RunPaceTerm[run](runner) = std::move(o.pace_term);
+  t.RunTroubleTerm[run](runner) = std::move(o.trouble_term);
+  t.RunGoingTerm[run](runner) = std::move(o.going_term);
+  t.RunTurfEval[run](runner) = std::move(o.turf_eval);
+  t.RunDirtEval[run](runner) = std::move(o.dirt_eval);
+  t.RunTurfEvalText[run](runner) = std::move(o.turf_eval_text);
+  t.RunDirtEvalText[run](runner) = std::move(o.dirt_eval_text);
+  t.RunDayNumber[run](race_, runner) = std::move(o.day_number);
+}
+
+// A run at no central course, at none of the twelve distances or without a time shows nothing at all.
+void PastRunEvaluation::WriteNotMeasurable(int runner, int run) {
+  BasicAnalysisTables& t = meeting_.Group<BasicAnalysisTables>();
+  for (model::AnalysedRunnerFamily* family :
+       {&t.RunTurfTime, &t.RunDirtTime, &t.RunWeightTerm, &t.RunTurfWeighted, &t.RunDirtWeighted,
+        &t.RunPaceTerm, &t.RunTroubleTerm, &t.RunGoingTerm, &t.RunTurfEval, &t.RunDirtEval,
+        &t.RunTurfEvalText, &t.RunDirtEvalText}) {
+    (*family)[run](runner) = kNoValue;
+  }
+  t.RunDayNumber[run](race_, runner) = kNoValue;
 }
 
 }  // namespace basic

@@ -31,19 +31,23 @@ class PastRunEvaluation {
   struct Run;
   struct Outcome;
 
-  Run ReadRun(int runner, int run) const;
+  Run ReadRun(int runner, int run, const model::Text& weight_term) const;
   Outcome Evaluate(const Run& run);
-  static Outcome NotMeasurable();
+  void CarryOver(const Run& run);
   model::Text TimeValue(const Run& run, bool turf) const;
   void TakeTroubleTerm(const Run& run);
   void TakeGoingTerm(const Run& run);
-  void Write(int runner, int run, const Outcome& outcome);
+  void Write(int runner, int run, Outcome&& outcome);
+  void WriteNotMeasurable(int runner, int run);
 
   model::Meeting& meeting_;
   int race_;
   int today_going_;
   int today_row_;
   int today_column_;
+  // Today's standard times as their table texts read, 0 where there is none.
+  double today_turf_std_ = 0;
+  double today_dirt_std_ = 0;
   // Working values as their plain texts; empty until a run of this analysis sets them.
   model::Text going_correction_;
   model::Text going_term_;

@@ -1,5 +1,8 @@
 #include "basic/run_intervals.h"
 
+#include <array>
+#include <optional>
+
 #include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
 #include "model/numbers.h"
@@ -25,13 +28,23 @@ double DayValue(const Text& day_number) {
   return model::TextToNumber(day_number);
 }
 
+// The day numbers of a runner's runs as read, indexed by run 1 (the last) to 5; none for "---".
+using RunDays = std::array<std::optional<double>, kRuns + 1>;
+
+RunDays ReadRunDays(const model::AnalysedRaceRunnerFamily& day_numbers, int race, int runner) {
+  RunDays days;
+  for (int run = 1; run <= kRuns; ++run) {
+    const Text& day_number = day_numbers[run](race, runner);
+    if (HasDayNumber(day_number)) days[static_cast<size_t>(run)] = DayValue(day_number);
+  }
+  return days;
+}
+
 // The day number the interval of run is measured to: the nearest more recent run that has one,
 // else today's race.
-double ReferenceDay(const model::AnalysedRaceRunnerFamily& day_numbers, int race, int runner, int run,
-                    double today) {
+double ReferenceDay(const RunDays& days, int run, double today) {
   for (int recent = run - 1; recent >= 1; --recent) {
-    const Text& day_number = day_numbers[recent](race, runner);
-    if (HasDayNumber(day_number)) return DayValue(day_number);
+    if (const std::optional<double>& day = days[static_cast<size_t>(recent)]) return *day;
   }
   return today;
 }
@@ -48,18 +61,18 @@ void ComputeRunIntervals(model::Meeting& meeting, int race, int runner) {
   const BasicAnalysisTables& analysis = meeting.Group<BasicAnalysisTables>();
   PastRunViewTables& views = meeting.Group<PastRunViewTables>();
   const double today = DayValue(analysis.TodayDayNumber());
+  const RunDays days = ReadRunDays(analysis.RunDayNumber, race, runner);
   for (int run = 1; run <= kRuns; ++run) {
-    const Text& day_number = analysis.RunDayNumber[run](race, runner);
     Text& interval = views.RunInterval[run](race, runner);
     Text& days_ago = views.RunDaysAgo[run](race, runner);
-    if (!HasDayNumber(day_number)) {
+    const std::optional<double>& day = days[static_cast<size_t>(run)];
+    if (!day) {
       interval = kNoDays;
       days_ago = kNoDays;
       continue;
     }
-    const double day = DayValue(day_number);
-    interval = DaysBetween(day, ReferenceDay(analysis.RunDayNumber, race, runner, run, today));
-    days_ago = DaysBetween(day, today);
+    interval = DaysBetween(*day, ReferenceDay(days, run, today));
+    days_ago = DaysBetween(*day, today);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "basic/training_text_parsing.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -89,12 +90,37 @@ WorkoutCells Workout3CellsOf(TrainingTables& t, int race, int runner) {
           t.TrainAction3(race, runner), t.TrainTrendCode3(race, runner), t.TrainRemark3(race, runner)};
 }
 
-// 1-based position of the first occurrence, 0 when the text does not hold the word.
-int PositionIn(const Text& text, std::u16string_view word) {
-  return model::InStr(text, Text(word));
+// A workout text with the set of its characters (by their low byte), so that a word holding a
+// character the text lacks is known to be absent without a search: most of the words looked for are.
+class SearchedText {
+ public:
+  explicit SearchedText(const Text& text) : text_(text) {
+    for (const char16_t c : text) bits_[Slot(c)] |= Bit(c);
+  }
+
+  // 1-based position of the first occurrence, 0 when the text does not hold the word. Every word
+  // searched for has characters, so this is InStr from the first character.
+  int PositionOf(std::u16string_view word) const {
+    for (const char16_t c : word) {
+      if ((bits_[Slot(c)] & Bit(c)) == 0) return 0;
+    }
+    const size_t found = std::u16string_view(text_).find(word);
+    return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
+  }
+
+ private:
+  static size_t Slot(char16_t c) { return (c >> 6) & 3U; }
+  static std::uint64_t Bit(char16_t c) { return std::uint64_t{1} << (c & 63U); }
+
+  const Text& text_;
+  std::array<std::uint64_t, 4> bits_{};
+};
+
+int PositionIn(const SearchedText& text, std::u16string_view word) {
+  return text.PositionOf(word);
 }
 
-std::optional<Text> FirstWordIn(const Text& text, std::span<const std::u16string_view> words) {
+std::optional<Text> FirstWordIn(const SearchedText& text, std::span<const std::u16string_view> words) {
   for (std::u16string_view word : words) {
     if (PositionIn(text, word) > 0) return Text(word);
   }
@@ -107,7 +133,7 @@ struct TimedWork {
   CutOffsets offsets;
 };
 
-std::optional<TimedWork> FlatWorkOf(const Text& text) {
+std::optional<TimedWork> FlatWorkOf(const SearchedText& text) {
   for (std::u16string_view going : kGoingWords) {
     const int position = PositionIn(text, going);
     if (position > 0) return TimedWork{Text(going), position, kFlatWork};
@@ -115,7 +141,7 @@ std::optional<TimedWork> FlatWorkOf(const Text& text) {
   return std::nullopt;
 }
 
-TimedWork SlopeWorkOf(const Text& text) {
+TimedWork SlopeWorkOf(const SearchedText& text) {
   const bool counts_runs = PositionIn(text, kRunsMark) > 0;
   return {Text(kBlankWord), PositionIn(text, kSlopeCourse),
           counts_runs ? kSlopeWorkCountingRuns : kSlopeWork};
@@ -123,33 +149,36 @@ TimedWork SlopeWorkOf(const Text& text) {
 
 // The course decides the kind of work as its cell holds it after this text's course search: when the
 // text has no course word, that is the word an earlier parse left.
-std::optional<TimedWork> TimedWorkOf(const Text& text, const Text& course) {
+std::optional<TimedWork> TimedWorkOf(const SearchedText& text, const Text& course) {
   if (course == kSlopeCourse) return SlopeWorkOf(text);
   return FlatWorkOf(text);
 }
 
 // A slice that runs past the end of the text is shorter, down to the empty text.
 void WriteTimedWork(const Text& text, const TimedWork& work, WorkoutCells& cells) {
-  const auto cut = [&](int offset, int length) { return model::Mid(text, work.anchor + offset, length); };
+  const auto cut = [&](Text& cell, int offset, int length) {
+    cell.assign(model::MidView(text, work.anchor + offset, length));
+  };
   const CutOffsets& at = work.offsets;
   cells.going = work.going;
-  cells.time_c = cut(at.time_c, kTimeLength);
-  cells.time_d = cut(at.time_d, kTimeLength);
-  cells.time_e = cut(at.time_e, kTimeLength);
-  cells.time_f = cut(at.time_f, kTimeLength);
-  cells.time_g = cut(at.time_g, kLastTimeLength);
-  cells.action = cut(at.action, kActionLength);
-  cells.trend_code = cut(at.trend_code, kTrendCodeLength);
+  cut(cells.time_c, at.time_c, kTimeLength);
+  cut(cells.time_d, at.time_d, kTimeLength);
+  cut(cells.time_e, at.time_e, kTimeLength);
+  cut(cells.time_f, at.time_f, kTimeLength);
+  cut(cells.time_g, at.time_g, kLastTimeLength);
+  cut(cells.action, at.action, kActionLength);
+  cut(cells.trend_code, at.trend_code, kTrendCodeLength);
 }
 
-void ParseWorkoutText(const Text& text, WorkoutCells cells) {
+void ParseWorkoutText(const Text& whole, WorkoutCells cells) {
+  const SearchedText text(whole);
   const int date_start = PositionIn(text, kDateStart);
   if (date_start == 0) return;
-  cells.date = model::Mid(text, date_start, kDateLength);
+  cells.date.assign(model::MidView(whole, date_start, kDateLength));
   if (std::optional<Text> centre = FirstWordIn(text, kCentreWords)) cells.centre = *centre;
   if (std::optional<Text> course = FirstWordIn(text, kCourseWords)) cells.course = *course;
   if (std::optional<TimedWork> work = TimedWorkOf(text, cells.course)) {
-    WriteTimedWork(text, *work, cells);
+    WriteTimedWork(whole, *work, cells);
     return;
   }
   cells.remark = FirstWordIn(text, kRemarkWords).value_or(Text(kBlankWord));

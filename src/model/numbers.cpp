@@ -123,6 +123,26 @@ DecimalForm FifteenDigits(bool negative, double magnitude) {
   return FromWhole(negative, digits, decimals);
 }
 
+// A quarter of one unit in the 15th significant digit of a number of 1 to 15 integer digits; index 0
+// unused.
+constexpr std::array<double, 16> kQuarterUnits = {0,       2.5e-15, 2.5e-14, 2.5e-13, 2.5e-12, 2.5e-11,
+                                                  2.5e-10, 2.5e-9,  2.5e-8,  2.5e-7,  2.5e-6,  2.5e-5,
+                                                  2.5e-4,  2.5e-3,  2.5e-2,  2.5e-1};
+
+// The whole number a magnitude from 1 up to the whole limit rounds to at 15 significant digits, when
+// it lies within a quarter unit of that digit from it (as a sum of tenths such as 12.000000000000028
+// does); nullopt for any other value. The difference to a whole number within 0.5 is exact, and the
+// whole number lies on the 15-digit grid, so it is the rounding without a tie to decide.
+std::optional<std::uint64_t> NearWhole(double magnitude) {
+  if (!(magnitude >= 1 && magnitude < kWholeLimit)) return std::nullopt;
+  const auto floor = static_cast<std::uint64_t>(magnitude);
+  const double quarter_unit = kQuarterUnits[static_cast<size_t>(DigitCount(floor))];
+  const double fraction = magnitude - static_cast<double>(floor);  // exact: both lie within 1
+  if (fraction < quarter_unit) return floor;
+  if (1 - fraction < quarter_unit) return floor + 1;
+  return std::nullopt;
+}
+
 // The value rounded to 15 significant digits, exactly as the decimal text shows it.
 DecimalForm ToDecimalForm(double value) {
   if (value == 0) return {};
@@ -137,6 +157,7 @@ DecimalForm ToDecimalForm(double value) {
   if (std::isnormal(magnitude)) {
     if (std::optional<DecimalForm> form = FewDecimals(negative, magnitude)) return *form;
   }
+  if (const std::optional<std::uint64_t> whole = NearWhole(magnitude)) return FromWhole(negative, *whole, 0);
   if (magnitude >= 1 && magnitude < kWholeLimit) return FifteenDigits(negative, magnitude);
   // The shortest text that reads back as the value lies within half a unit in its last binary
   // place, far inside half a unit of the 15th digit; with 15 digits or fewer it is that rounding.
@@ -183,22 +204,45 @@ Char* WriteFractionDigits(const DecimalForm& f, Char* out) {
 
 // The decimal text of a form: a sign (or the given lead when not negative), the integer digits (or
 // "0" when there are none and zero_before_point) and the fraction after a point when there is one.
-// Sized first and written in place, so that a short text needs no allocation at all.
-Text DecimalText(const DecimalForm& f, char16_t positive_lead, bool zero_before_point) {
-  const bool has_lead = f.negative || positive_lead != 0;
-  const size_t integer_count = IntegerDigitCount(f);
-  const bool zero = integer_count == 0 && zero_before_point;
-  const size_t fraction_count = FractionDigitCount(f);
-  const size_t size =
-      (has_lead ? 1 : 0) + integer_count + (zero ? 1 : 0) + (fraction_count > 0 ? 1 + fraction_count : 0);
-  Text out(size, u'0');
-  char16_t* at = out.data();
-  if (has_lead) *at++ = f.negative ? u'-' : positive_lead;
-  at = zero ? at + 1 : WriteIntegerDigits(f, at);
-  if (fraction_count > 0) {
+struct DecimalLayout {
+  bool has_lead;
+  size_t integer_count;
+  bool zero;
+  size_t fraction_count;
+
+  DecimalLayout(const DecimalForm& f, char16_t positive_lead, bool zero_before_point)
+      : has_lead(f.negative || positive_lead != 0),
+        integer_count(IntegerDigitCount(f)),
+        zero(integer_count == 0 && zero_before_point),
+        fraction_count(FractionDigitCount(f)) {}
+
+  size_t Size() const {
+    return (has_lead ? 1 : 0) + integer_count + (zero ? 1 : 0) +
+           (fraction_count > 0 ? 1 + fraction_count : 0);
+  }
+};
+
+// Writes the decimal text of a form as its layout says, Size() characters from out.
+void WriteDecimalText(const DecimalForm& f, const DecimalLayout& layout, char16_t positive_lead,
+                      char16_t* out) {
+  char16_t* at = out;
+  if (layout.has_lead) *at++ = f.negative ? u'-' : positive_lead;
+  if (layout.zero) {
+    *at++ = u'0';
+  } else {
+    at = WriteIntegerDigits(f, at);
+  }
+  if (layout.fraction_count > 0) {
     *at++ = u'.';
     WriteFractionDigits(f, at);
   }
+}
+
+// Sized first and written in place, so that a short text needs no allocation at all.
+Text DecimalText(const DecimalForm& f, char16_t positive_lead, bool zero_before_point) {
+  const DecimalLayout layout(f, positive_lead, zero_before_point);
+  Text out(layout.Size(), u'0');
+  WriteDecimalText(f, layout, positive_lead, out.data());
   return out;
 }
 
@@ -422,6 +466,26 @@ Text NumberToText(double value) {
   return DecimalText(form, 0, true);
 }
 
+// A common value's text holds its digits exactly, and at most fifteen of them, so it reads back as
+// the value itself.
+double NumberThroughText(double value) {
+  if (!std::isfinite(value)) return TextToNumber(NumberToText(value));
+  if (SplitCommonDecimal(std::fabs(value))) return value;
+  // Its text is the whole number's digits, which read back as that number.
+  if (const std::optional<std::uint64_t> whole = NearWhole(std::fabs(value))) {
+    const auto magnitude = static_cast<double>(*whole);
+    return value < 0 ? -magnitude : magnitude;
+  }
+  // Any other value: the text NumberToText writes, read from the stack where it fits.
+  const DecimalForm form = ToDecimalForm(value);
+  if (form.count == 0) return 0;  // the text "0"
+  const DecimalLayout layout(form, 0, true);
+  std::array<char16_t, 64> buf{};
+  if (layout.Size() > buf.size()) return TextToNumber(DecimalText(form, 0, true));
+  WriteDecimalText(form, layout, 0, buf.data());
+  return TextToNumber(std::u16string_view(buf.data(), layout.Size()));
+}
+
 Text NumberToSpacedText(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   CommonDecimalBuffer buf;
@@ -634,6 +698,23 @@ Text NumberToPatternText(double value, const Text& pattern) {
     AppendFractionPart(out, view.substr(point_at + 1), digits.Fraction());
   }
   return out;
+}
+
+// A pattern of zeros with one place before the point at least and at most one after it ("0", "00",
+// "00.0") rounds a common value to whole units or shows its tenth as it stands.
+double PatternNumberThroughText(double value, const Text& pattern) {
+  const std::u16string_view view(pattern);
+  const size_t point_at = view.find(u'.');
+  const size_t slots = point_at == std::u16string_view::npos ? view.size() : point_at;
+  const size_t decimals = point_at == std::u16string_view::npos ? 0 : view.size() - point_at - 1;
+  if (std::isfinite(value) && slots > 0 && decimals <= 1 && IsZerosPattern(view, point_at)) {
+    if (const std::optional<CommonDecimal> common = SplitCommonDecimal(std::fabs(value))) {
+      if (decimals == 1) return value;
+      const double rounded = static_cast<double>(common->whole + (common->tenths >= 5 ? 1 : 0));
+      return value < 0 ? -rounded : rounded;
+    }
+  }
+  return TextToNumber(NumberToPatternText(value, pattern));
 }
 
 double FloorNumber(double value) {

@@ -14,10 +14,14 @@ double TextToNumber(const char16_t* text);  // a literal would otherwise fit bot
 
 // Shortest decimal text with at most 15 significant digits, never in exponent form.
 Text NumberToText(double value);
+// What TextToNumber reads from the text NumberToText writes, without writing it.
+double NumberThroughText(double value);
 // As NumberToText, with one leading blank when not negative and no zero before the point.
 Text NumberToSpacedText(double value);
 // Formats by a digit pattern of "0", "#" and "."; half away from zero on the 15-digit decimal form.
 Text NumberToPatternText(double value, const Text& pattern);
+// What TextToNumber reads from the text NumberToPatternText writes, without writing it where it can.
+double PatternNumberThroughText(double value, const Text& pattern);
 // The greatest whole number not above the argument.
 double FloorNumber(double value);
 

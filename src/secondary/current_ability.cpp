@@ -48,10 +48,12 @@ double SignedTrend(const FiveValues& v) {
   const double d2 = (m32 - m43) / 100;
   const double d3 = (m21 - m32) / 100;
   const double direction = (d1 + d2) + d3;
-  const Text sign = direction >= 0 ? u"-" : u"+";
   // The latest change weighs most.
   const double magnitude = (std::fabs(d1) * 0.1 * 2 + std::fabs(d2) * 0.3 * 2 + std::fabs(d3) * 0.5 * 2) / 3;
-  return model::TextToNumber(sign + model::NumberToText(magnitude));
+  // The sign written before the magnitude's text; a text reading 0 gives 0 with either sign.
+  const double read = model::NumberThroughText(magnitude);
+  if (read == 0) return 0;
+  return direction >= 0 ? -read : read;
 }
 
 double CurrentAbilityOf(const FiveValues& v) {
@@ -68,9 +70,15 @@ void AddToText(Text& text, double amount) {
 // The lowest current ability of runners 1 to runners, kept as its text; "100" when none is lower.
 Text LowestAbility(const model::AnalysedRunnerTable& abilities, int runners) {
   Text lowest = kLowestStart;
+  double lowest_value = model::TextToNumber(lowest);
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& ability = abilities(runner);
-    if (ability != kNoValue && model::TextToNumber(ability) < model::TextToNumber(lowest)) lowest = ability;
+    if (ability == kNoValue) continue;
+    const double value = model::TextToNumber(ability);
+    if (value < lowest_value) {
+      lowest = ability;
+      lowest_value = value;
+    }
   }
   return lowest;
 }

@@ -22,6 +22,7 @@ constexpr double kLargestSteadyJump = 20;
 const Text kNoRunCounts = u"11111";
 const Text kNoValue = u"---";
 constexpr double kLowestShown = -100;
+const Text kWholePattern = u"0";
 // The oldest run's text at the lower bound carries a blank after its digits.
 const Text kOldestRunLowestSuffix = u" ";
 const Text kOtherSurfaceMark = u".";
@@ -49,7 +50,7 @@ void DampPair(Text& older, Text& newer) {
 
 // The value as the signed text shows it: rounded to a whole number, halves away from zero.
 double ShownValue(const Text& value_text) {
-  return model::TextToNumber(model::NumberToPatternText(model::TextToNumber(value_text), u"0"));
+  return model::PatternNumberThroughText(model::TextToNumber(value_text), kWholePattern);
 }
 
 Text SignedTextOfRun(const Text& provisional, int run) {

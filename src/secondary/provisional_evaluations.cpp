@@ -1,6 +1,7 @@
 #include "secondary/provisional_evaluations.h"
 
-#include <vector>
+#include <array>
+#include <span>
 
 #include "basic/basic_analysis_tables.h"
 #include "basic/race_run_average_tables.h"
@@ -60,13 +61,19 @@ class RunnerEstimate {
     return model::TextToNumber(text);
   }
 
+  // The runs, oldest first, of an estimate.
+  struct RunList {
+    std::array<int, kRuns> runs{};
+    size_t size = 0;
+  };
+
   // Every older run is in place by now; a newer run counts only when it has its own evaluation.
-  std::vector<int> Contributors(int missing) const {
-    std::vector<int> runs;
+  RunList Contributors(int missing) const {
+    RunList list;
     for (int run = kRuns; run >= 1; --run) {
-      if (run > missing || (run < missing && RunCounts(mask_, run))) runs.push_back(run);
+      if (run > missing || (run < missing && RunCounts(mask_, run))) list.runs[list.size++] = run;
     }
-    return runs;
+    return list;
   }
 
   // The run's value moved to the missing run's position, cut to a whole number, plus 1.
@@ -75,7 +82,8 @@ class RunnerEstimate {
   }
 
   Text Estimate(int missing) const {
-    const std::vector<int> runs = Contributors(missing);
+    const RunList list = Contributors(missing);
+    const std::span<const int> runs(list.runs.data(), list.size);
     double estimate = 0;
     if (runs.size() == 1) {
       estimate = Term(missing, runs.front());  // a single term is taken as it is

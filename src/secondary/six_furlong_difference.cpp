@@ -32,12 +32,13 @@ bool HasTotal(const Text& total) {
 
 // The first of equal totals stays the best.
 double BestTotal(const SecondaryAnalysisTables& t, int runners) {
-  Text best = kBestStart;
+  double best = model::TextToNumber(kBestStart);
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& total = t.Total6FText(runner);
-    if (HasTotal(total) && model::TextToNumber(total) < model::TextToNumber(best)) best = total;
+    if (!HasTotal(total)) continue;
+    best = std::min(best, model::TextToNumber(total));
   }
-  return model::TextToNumber(best);
+  return best;
 }
 
 // The totals carry one decimal, so the difference in tenths is whole once rounded. A difference of

@@ -46,17 +46,22 @@ using SortedTexts = std::array<Text, kRuns + 1>;
 
 // A selection sort, lowest number first. Among equal numbers the scan ends on the later position,
 // which decides which of two equal texts ("-99" of a recent run, "-99 " of the oldest) comes first.
+// Each text is read once; its number moves with it.
 SortedTexts SortOldestFirst(const SecondaryAnalysisTables& t, int runner) {
   SortedTexts list;
+  std::array<double, kRuns + 1> numbers{};
   for (int position = 1; position <= kRuns; ++position) {
-    list[static_cast<size_t>(position)] = t.ProvEvalSigned[kRuns + 1 - position](runner);
+    const auto at = static_cast<size_t>(position);
+    list[at] = t.ProvEvalSigned[kRuns + 1 - position](runner);
+    numbers[at] = model::TextToNumber(list[at]);
   }
   for (size_t j = 1; j <= kRuns; ++j) {
     size_t candidate = j;
     for (size_t k = j + 1; k <= kRuns; ++k) {
-      if (model::TextToNumber(list[k]) <= model::TextToNumber(list[candidate])) candidate = k;
+      if (numbers[k] <= numbers[candidate]) candidate = k;
     }
     std::swap(list[j], list[candidate]);
+    std::swap(numbers[j], numbers[candidate]);
   }
   return list;
 }

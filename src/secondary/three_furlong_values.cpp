@@ -1,6 +1,7 @@
 #include "secondary/three_furlong_values.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "analysis/frm_ag3.h"
@@ -31,6 +32,7 @@ const Text kNoMean = u"**.*";
 const Text kNoText = u" **.*";
 const Text kNoBest = u"100";
 const Text kNoStyle = u"－";
+const Text kTimePattern = u"00.0";
 
 bool IsRace(int race) {
   return race >= 1 && race <= kRaces;
@@ -43,17 +45,19 @@ int HeldRunners(int runners) {
 // Whether the text reads as a number rather than as 0 for want of one ("なし", "", "**.*"): blanks
 // skipped, an optional sign, then a digit or a point and a digit.
 bool HoldsNumber(const Text& text) {
-  Text packed;
-  for (char16_t c : text) {
-    if (c != u' ') packed.push_back(c);
+  // Only the first three characters other than blanks decide.
+  std::array<char16_t, 3> lead{};
+  size_t count = 0;
+  for (const char16_t c : text) {
+    if (c == u' ') continue;
+    lead[count++] = c;
+    if (count == lead.size()) break;
   }
   size_t pos = 0;
-  if (pos < packed.size() && (packed[pos] == u'+' || packed[pos] == u'-')) ++pos;
-  auto digit_at = [&packed](size_t at) {
-    return at < packed.size() && packed[at] >= u'0' && packed[at] <= u'9';
-  };
+  if (pos < count && (lead[pos] == u'+' || lead[pos] == u'-')) ++pos;
+  auto digit_at = [&](size_t at) { return at < count && lead[at] >= u'0' && lead[at] <= u'9'; };
   if (digit_at(pos)) return true;
-  return pos < packed.size() && packed[pos] == u'.' && digit_at(pos + 1);
+  return pos < count && lead[pos] == u'.' && digit_at(pos + 1);
 }
 
 // How far a run's 3-furlong times move toward today's pace, in units of the run's distance / 2000:
@@ -94,9 +98,9 @@ RunTimes AtTodaysPace(RunTimes read, const Text& run_pace, const Text& todays_pa
 // A time scaled to today's distance, cut to tenths and read back from its "00.0" text; the time enters
 // as the number its own text reads.
 double ScaledTime(double time, double factor) {
-  const double as_text = model::TextToNumber(model::NumberToText(time));
+  const double as_text = model::NumberThroughText(time);
   const double tenths = model::FloorNumber(as_text * factor * 10) / 10;
-  return model::TextToNumber(model::NumberToPatternText(tenths, u"00.0"));
+  return model::PatternNumberThroughText(tenths, kTimePattern);
 }
 
 // " 35.6", or " 36.0" for the whole value whose text is "36".
@@ -109,10 +113,15 @@ Text ShownValue(const Text& mean) {
 // The first runner with the smallest value keeps the place; a runner without a value is skipped.
 Text RaceBest(const model::AnalysedRunnerTable& texts, int runners) {
   Text best = kNoBest;
+  double best_value = model::TextToNumber(best);
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& text = texts(runner);
     if (model::Trim(text) == kNoMean) continue;
-    if (model::TextToNumber(text) < model::TextToNumber(best)) best = text;
+    const double value = model::TextToNumber(text);
+    if (value < best_value) {
+      best = text;
+      best_value = value;
+    }
   }
   return best;
 }
@@ -154,11 +163,11 @@ void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting
   double back_sum = 0;
   int count = 0;
   for (int run = kRuns; run >= 1; --run) {
+    if (basic.RunValid[run](runner) != kValid) continue;
     const Text& front_text = runs.RunFirst3FText[run](race, runner);
     const Text& back_text = runs.RunLast3FText[run](race, runner);
     const double distance = model::TextToNumber(runs.RunDistance[run](race, runner));
     const double x = distance / 2000;
-    if (basic.RunValid[run](runner) != kValid) continue;
     // A missing time would read 0 and make the runner the race's best.
     if (!HoldsNumber(front_text) || !HoldsNumber(back_text)) continue;
     const RunTimes paced = AtTodaysPace({model::TextToNumber(front_text), model::TextToNumber(back_text)},

@@ -160,6 +160,49 @@ TEST(NumberToText, ReadsBackExactlyUpToFifteenDigits) {
   }
 }
 
+// Sums of tenths land a hair off a whole number; the 15-digit text shows the whole number, and a value
+// just past half a unit of the 15th digit keeps that digit.
+TEST(NumberToText, RoundsValuesNearAWholeNumberAtFifteenDigits) {
+  EXPECT_EQ(NumberToText((94.3 - 95.5) * 10), u"-12");
+  EXPECT_EQ(NumberToText(99.99999999999997), u"100");
+  EXPECT_EQ(NumberToText(1.0000000000000027), u"1");
+  EXPECT_EQ(NumberToText(1.000000000000006), u"1.00000000000001");
+  EXPECT_EQ(NumberToText(-999999999999999.6), u"-1000000000000000");
+  EXPECT_EQ(NumberToSpacedText(34.99999999999999), u" 35");
+  EXPECT_EQ(NumberToPatternText(2.4999999999999996, u"0"), u"3");
+}
+
+// The shortcut must read back what the text would, bit for bit: a negative zero comes back as 0, a
+// value past 15 digits as its rounding, infinity as what its text reads.
+TEST(NumberThroughText, ReadsWhatTheTextWouldRead) {
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double v : {0.0, -0.0, 1.0, -35.6, 0.1 + 0.2, 12.000000000000028, 999999999999999.9, 1e15, 1e15 + 1,
+                   -123456789012345.6, 5e-324, 1e300, inf, -inf, std::numeric_limits<double>::quiet_NaN()}) {
+    const double through = NumberThroughText(v);
+    const double read = TextToNumber(NumberToText(v));
+    EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
+    if (std::isnan(read)) {
+      EXPECT_TRUE(std::isnan(through)) << v;
+    } else {
+      EXPECT_EQ(through, read) << v;
+    }
+  }
+}
+
+// Whole-unit patterns round halves away from zero on the text; a one-decimal pattern keeps the tenth;
+// anything else goes by the written text, zeros, long fractions and other patterns alike.
+TEST(PatternNumberThroughText, ReadsWhatThePatternTextWouldRead) {
+  for (const char16_t* pattern : {u"0", u"00", u"0.0", u"00.0", u"0.00", u"#0", u"0."}) {
+    for (double v : {0.0, -0.0, 2.5, -2.5, 0.5, -0.4, 99.5, 36.8, -36.85, 0.1 + 0.2, 999999999999999.5, 1e300,
+                     std::numeric_limits<double>::infinity()}) {
+      const double through = PatternNumberThroughText(v, pattern);
+      const double read = TextToNumber(NumberToPatternText(v, pattern));
+      EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
+      EXPECT_EQ(through, read) << v;
+    }
+  }
+}
+
 TEST(NumberToText, WritesInfinityWithoutFailing) {
   EXPECT_EQ(NumberToText(std::numeric_limits<double>::infinity()), u"inf");
   EXPECT_EQ(NumberToSpacedText(-std::numeric_limits<double>::infinity()), u"-inf");
