@@ -1,5 +1,7 @@
 #include "analysis/data_reliability.h"
 
+#include <string_view>
+
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "intake/past_run_tables.h"
@@ -44,23 +46,43 @@ RaceCondition TodayCondition(const model::Meeting& meeting, int race) {
   return {card.RaceSurfaceCode(race), card.RaceDistance(race), card.RaceCourseCode(race)};
 }
 
-RaceCondition RunCondition(const model::Meeting& meeting, int race, int runner, int run) {
+// Today's race as the rating compares it, read once per race rather than once per run.
+struct TodayFigures {
+  std::u16string_view surface_code;
+  bool turf_or_dirt;
+  double distance;
+  double course;
+
+  explicit TodayFigures(const RaceCondition& today)
+      : surface_code(today.surface_code),
+        turf_or_dirt(IsTurfOrDirt(today.surface_code)),
+        distance(model::TextToNumber(today.distance)),
+        course(model::TextToNumber(today.course_code)) {}
+};
+
+// RateRun on the run's own cells; a run on another surface is unrated before any number is read.
+RunReliability RateAgainst(std::u16string_view surface_code, std::u16string_view distance_text,
+                           std::u16string_view course_code, const TodayFigures& today) {
+  if (!today.turf_or_dirt || surface_code != today.surface_code) return RunReliability::kUnrated;
+  const double run_course = model::TextToNumber(course_code);
+  if (!(run_course < kFirstLocalCourse)) return RunReliability::kUnrated;
+  const double distance = model::TextToNumber(distance_text);
+  const bool near = today.distance - kNearDistance <= distance && distance <= today.distance + kNearDistance;
+  if (!near) return RunReliability::kUnrated;
+  return run_course == today.course ? RunReliability::kSame : RunReliability::kNear;
+}
+
+RunReliability RateRunOfRunner(const model::Meeting& meeting, int race, int runner, int run,
+                               const TodayFigures& today) {
   const intake::PastRunTables& runs = meeting.Group<intake::PastRunTables>();
-  return {runs.RunSurfaceCode[run](race, runner), runs.RunDistance[run](race, runner),
-          runs.RunCourseCode[run](race, runner)};
+  return RateAgainst(runs.RunSurfaceCode[run](race, runner), runs.RunDistance[run](race, runner),
+                     runs.RunCourseCode[run](race, runner), today);
 }
 
 }  // namespace
 
 RunReliability RateRun(const RaceCondition& run, const RaceCondition& today) {
-  const bool same_surface = IsTurfOrDirt(today.surface_code) && run.surface_code == today.surface_code;
-  const double run_course = model::TextToNumber(run.course_code);
-  const bool central = run_course < kFirstLocalCourse;
-  const double distance = model::TextToNumber(run.distance);
-  const double today_distance = model::TextToNumber(today.distance);
-  const bool near = today_distance - kNearDistance <= distance && distance <= today_distance + kNearDistance;
-  if (!(same_surface && central && near)) return RunReliability::kUnrated;
-  return run_course == model::TextToNumber(today.course_code) ? RunReliability::kSame : RunReliability::kNear;
+  return RateAgainst(run.surface_code, run.distance, run.course_code, TodayFigures(today));
 }
 
 void ColourByDataReliability(frmAg3& window, const model::Meeting& meeting) {
@@ -69,10 +91,11 @@ void ColourByDataReliability(frmAg3& window, const model::Meeting& meeting) {
   ui::FlexGrid& grid = window.MSFlexGrid1;
   WhitenRunCells(grid, runners);
   if (race == 0) return;
-  const RaceCondition today = TodayCondition(meeting, race);
+  const RaceCondition today_texts = TodayCondition(meeting, race);
+  const TodayFigures today(today_texts);
   for (int i = 1; i <= runners; ++i) {
     for (int c = 1; c <= kRuns; ++c) {
-      const RunReliability rating = RateRun(RunCondition(meeting, race, i, kRuns + 1 - c), today);
+      const RunReliability rating = RateRunOfRunner(meeting, race, i, kRuns + 1 - c, today);
       if (rating != RunReliability::kUnrated) PaintCell(grid, i + kFirstRunnerRow - 1, c, ColourOf(rating));
     }
   }

@@ -111,6 +111,7 @@ struct PastRunEvaluation::Run {
   const Text& trouble_flag;
   const Text& date;
   const Text& weight_term;
+  double weight_value;  // as weight_term reads
 
   bool Measurable() const { return course_row != 0 && distance_column != 0 && seconds != 0; }
 };
@@ -142,8 +143,9 @@ void PastRunEvaluation::EvaluatePastRuns(int runner) {
   if (runner < 1 || runner > kAnalysedRunners) return;
   const double weight = Value(meeting_.Group<intake::RaceCardTables>().WeightLabel(race_, runner));
   const Text weight_term = Plain(2 * (kBaseWeight - weight));
+  const double weight_value = Value(weight_term);
   for (int run = kRuns; run >= 1; --run) {
-    const Run facts = ReadRun(runner, run, weight_term);
+    const Run facts = ReadRun(runner, run, weight_term, weight_value);
     if (facts.Measurable()) {
       Write(runner, run, Evaluate(facts));
     } else {
@@ -153,7 +155,8 @@ void PastRunEvaluation::EvaluatePastRuns(int runner) {
   }
 }
 
-PastRunEvaluation::Run PastRunEvaluation::ReadRun(int runner, int run, const Text& weight_term) const {
+PastRunEvaluation::Run PastRunEvaluation::ReadRun(int runner, int run, const Text& weight_term,
+                                                  double weight_value) const {
   const intake::PastRunTables& past = meeting_.Group<intake::PastRunTables>();
   const Text& distance = past.RunDistance[run](race_, runner);
   return Run{
@@ -167,6 +170,7 @@ PastRunEvaluation::Run PastRunEvaluation::ReadRun(int runner, int run, const Tex
       .trouble_flag = past.RunTroubleFlag[run](race_, runner),
       .date = past.RunDateText[run](race_, runner),
       .weight_term = weight_term,
+      .weight_value = weight_value,
   };
 }
 
@@ -176,7 +180,7 @@ PastRunEvaluation::Outcome PastRunEvaluation::Evaluate(const Run& run) {
   o.dirt_time = TimeValue(run, false);
   o.weight_term = run.weight_term;
   auto weighted = [&](const Text& time_value) {
-    return time_value == kNoValue ? kNoValue : Plain(Value(time_value) + Value(o.weight_term));
+    return time_value == kNoValue ? kNoValue : Plain(Value(time_value) + run.weight_value);
   };
   o.turf_weighted = weighted(o.turf_time);
   o.dirt_weighted = weighted(o.dirt_time);

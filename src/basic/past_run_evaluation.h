@@ -31,7 +31,7 @@ class PastRunEvaluation {
   struct Run;
   struct Outcome;
 
-  Run ReadRun(int runner, int run, const model::Text& weight_term) const;
+  Run ReadRun(int runner, int run, const model::Text& weight_term, double weight_value) const;
   Outcome Evaluate(const Run& run);
   void CarryOver(const Run& run);
   model::Text TimeValue(const Run& run, bool turf) const;

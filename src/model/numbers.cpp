@@ -107,10 +107,16 @@ int DigitCount(std::uint64_t whole) {
   return count;
 }
 
+// A value's 15 significant digits as a whole number, and how many of them stand after the point.
+struct FifteenDigitRounding {
+  std::uint64_t digits;
+  int decimals;
+};
+
 // A value from 1 up to the whole limit rounded to 15 significant digits, exactly: the value is
 // mantissa / 2^shift, so mantissa x 10^decimals / 2^shift in 128 bits gives the 15 digits and the
 // remainder the rounding. An exact half goes to the even digit, as std::to_chars rounds.
-DecimalForm FifteenDigits(bool negative, double magnitude) {
+FifteenDigitRounding RoundToFifteenDigits(double magnitude) {
   const auto bits = std::bit_cast<std::uint64_t>(magnitude);
   const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const int shift = 1075 - static_cast<int>(bits >> 52);  // 3 to 52 in this range
@@ -120,7 +126,12 @@ DecimalForm FifteenDigits(bool negative, double magnitude) {
   const Uint128 remainder = scaled & ((Uint128{1} << shift) - 1);
   const Uint128 half = Uint128{1} << (shift - 1);
   if (remainder > half || (remainder == half && (digits & 1) != 0)) ++digits;
-  return FromWhole(negative, digits, decimals);
+  return {digits, decimals};
+}
+
+DecimalForm FifteenDigits(bool negative, double magnitude) {
+  const FifteenDigitRounding rounded = RoundToFifteenDigits(magnitude);
+  return FromWhole(negative, rounded.digits, rounded.decimals);
 }
 
 // A quarter of one unit in the 15th significant digit of a number of 1 to 15 integer digits; index 0
@@ -475,6 +486,15 @@ double NumberThroughText(double value) {
   if (const std::optional<std::uint64_t> whole = NearWhole(std::fabs(value))) {
     const auto magnitude = static_cast<double>(*whole);
     return value < 0 ? -magnitude : magnitude;
+  }
+  // From 1 up its text shows the 15-digit rounding, which reads back as that decimal's nearest
+  // double: one exact division of two exact doubles rounds to it.
+  const double magnitude = std::fabs(value);
+  if (magnitude >= 1 && magnitude < kWholeLimit) {
+    const FifteenDigitRounding rounded = RoundToFifteenDigits(magnitude);
+    const double read =
+        static_cast<double>(rounded.digits) / kPowersOfTen[static_cast<size_t>(rounded.decimals)];
+    return value < 0 ? -read : read;
   }
   // Any other value: the text NumberToText writes, read from the stack where it fits.
   const DecimalForm form = ToDecimalForm(value);

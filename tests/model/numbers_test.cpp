@@ -176,8 +176,27 @@ TEST(NumberToText, RoundsValuesNearAWholeNumberAtFifteenDigits) {
 // value past 15 digits as its rounding, infinity as what its text reads.
 TEST(NumberThroughText, ReadsWhatTheTextWouldRead) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (double v : {0.0, -0.0, 1.0, -35.6, 0.1 + 0.2, 12.000000000000028, 999999999999999.9, 1e15, 1e15 + 1,
-                   -123456789012345.6, 5e-324, 1e300, inf, -inf, std::numeric_limits<double>::quiet_NaN()}) {
+  for (double v : {0.0,
+                   -0.0,
+                   1.0,
+                   -35.6,
+                   0.1 + 0.2,
+                   12.000000000000028,
+                   999999999999999.9,
+                   1e15,
+                   1e15 + 1,
+                   -123456789012345.6,
+                   5e-324,
+                   1e300,
+                   inf,
+                   -inf,
+                   std::numeric_limits<double>::quiet_NaN(),
+                   (94.3 - 95.5) * 10,
+                   1600 / 1800.0 * -12,
+                   9.9999999999999947,
+                   99999999999999.95,
+                   1.2345678901234567,
+                   -7.0000000000000711}) {
     const double through = NumberThroughText(v);
     const double read = TextToNumber(NumberToText(v));
     EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
