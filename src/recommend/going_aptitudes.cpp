@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
+#include <string_view>
 
 #include "analysis/analysis_window_tables.h"
 #include "intake/past_run_tables.h"
@@ -25,8 +27,35 @@ constexpr double kThirdPoints = 1;
 constexpr double kPointsFactor = 10;
 constexpr double kPercent = 100;
 
+bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// The horse file writes its counts as two digits or a blank and a digit; those are read here
+// directly, and any other text goes through the general reading.
 double CountAt(const Text& record, int position) {
-  return std::max(0.0, model::TextToNumber(model::MidView(record, position, kCountWidth)));
+  const std::u16string_view count = model::MidView(record, position, kCountWidth);
+  if (count.size() == 2 && IsDigit(count[1])) {
+    if (IsDigit(count[0])) return (count[0] - u'0') * 10 + (count[1] - u'0');
+    if (count[0] == u' ') return count[1] - u'0';
+  }
+  return std::max(0.0, model::TextToNumber(count));
+}
+
+// "+" and the whole value's digits; a value the counts cannot reach goes through the general text.
+Text PlusWholeText(double value) {
+  if (!(value >= 0 && value < 1e9) || value != std::floor(value)) return u"+" + model::NumberToText(value);
+  char16_t digits[10];
+  char16_t* end = digits + std::size(digits);
+  char16_t* at = end;
+  auto whole = static_cast<unsigned>(value);
+  do {
+    *--at = static_cast<char16_t>(u'0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  Text text(1, u'+');
+  text.append(at, end);
+  return text;
 }
 
 // A record-count group of the horse file and the aptitude it becomes.
@@ -64,7 +93,7 @@ Text AptitudeText(const PlacingCounts& counts) {
   const double runs = top_three + counts.others;
   if (runs == 0) return u"---";
   if (top_three == 0) return u"-10";
-  return u"+" + model::NumberToText(std::floor(kPercent * top_three / runs) + kPointsFactor * points);
+  return PlusWholeText(std::floor(kPercent * top_three / runs) + kPointsFactor * points);
 }
 
 void ComputeGoingAptitudes(model::Meeting& meeting, int race, int runners) {

@@ -1,6 +1,7 @@
 #include "secondary/provisional_evaluations.h"
 
 #include <array>
+#include <optional>
 #include <span>
 
 #include "basic/basic_analysis_tables.h"
@@ -52,7 +53,12 @@ class RunnerEstimate {
   }
 
  private:
-  double Average(int run) const { return model::TextToNumber(averages_.RaceRunAvg[run](race_)); }
+  // The race's averages stay as they are while the runner is filled; each is read once.
+  double Average(int run) const {
+    std::optional<double>& average = averages_read_[static_cast<size_t>(run - 1)];
+    if (!average) average = model::TextToNumber(averages_.RaceRunAvg[run](race_));
+    return *average;
+  }
 
   // A counting run by its own evaluation, even before its turn to be copied; an estimated one by the
   // whole number just written for it.
@@ -101,6 +107,7 @@ class RunnerEstimate {
   int race_;
   int runner_;
   Text mask_;
+  mutable std::array<std::optional<double>, kRuns> averages_read_{};
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "ui/desktop.h"
 #include "ui/form.h"
@@ -136,7 +137,7 @@ void Canvas::Print(const Text& text) {
   op.style = draw_style_;
   op.text = text;
   op.font_size = font_size_;
-  ops_.push_back(op);
+  ops_.push_back(std::move(op));
   current_x_ = 0;
   current_y_ += TextHeight();
   Changed();
