@@ -8,6 +8,7 @@
 #   lint     clang-tidy, which holds the naming dialect (scripts/tidy.sh)
 #   fuzz     clang and libFuzzer for the fuzz targets, llvm-symbolizer for their stacks, and what
 #            configuring their build needs
+#   xvfb     a virtual X server, for timing the desktop program's windows without a display
 # COMMAND is what to tell a user who is not root to run again with sudo.
 set -euo pipefail
 
@@ -17,6 +18,7 @@ declare -A packages=(
   [tests]="fonts-noto-cjk poppler-utils"
   [lint]="clang-tidy"
   [fuzz]="clang libclang-rt-14-dev llvm cmake ninja-build libgtest-dev libgmock-dev"
+  [xvfb]="xvfb xauth fonts-noto-cjk"
 )
 declare -A why=(
   [build]="to build the program and its tests"
@@ -24,6 +26,7 @@ declare -A why=(
   [tests]="for the tests (Japanese font for the drawn windows, pdftotext for the printed PDFs)"
   [lint]="to check the names in the code (clang-tidy)"
   [fuzz]="for the fuzz targets (clang, libFuzzer, llvm-symbolizer)"
+  [xvfb]="to time the desktop windows on a virtual X server (Xvfb)"
 )
 
 command_hint="the same command"
