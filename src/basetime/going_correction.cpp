@@ -73,10 +73,6 @@ const Text& WinnerMargin(const Text& position_text, const Text& margin_text) {
   return TextToNumber(position_text) == 1 ? kWinnersMargin : margin_text;
 }
 
-Text WinnerMarginText(const Text& position_text, const Text& margin_text) {
-  return WinnerMargin(position_text, margin_text);
-}
-
 double CorrectedWinnerTime(const Text& time_seconds, const Text& correction, const Text& position_text,
                            const Text& margin_text) {
   const Text& margin = WinnerMargin(position_text, margin_text);

@@ -20,9 +20,8 @@ struct BaseTimeTables;
 std::optional<model::Text> GoingCorrectionText(const model::Text& distance, const model::Text& surface_code,
                                                const model::Text& going_code);
 
-// The margin a run counts against its winner: "0.0" for the winner, otherwise the run's margin text.
-model::Text WinnerMarginText(const model::Text& position_text, const model::Text& margin_text);
-// The same text where it stands: the margin text itself, or a "0.0" that lives for the whole run.
+// The margin a run counts against its winner: "0.0" for the winner, otherwise the run's margin text
+// itself (the "0.0" lives as long as the program).
 const model::Text& WinnerMargin(const model::Text& position_text, const model::Text& margin_text);
 
 // Own time plus correction minus margin, the margin of a winner counting as 0.0.

@@ -145,20 +145,9 @@ void SummarizeRun(intake::PastRunTables& past, BaseTimeTables& base, int r, int 
 
 }  // namespace
 
-void SummarizeRuns(model::Meeting& meeting) {
-  intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
-  BaseTimeTables& base = meeting.Group<BaseTimeTables>();
-  for (int r = 1; r <= 12; ++r) {
-    const int last_runner = LastRunnerOf(meeting, r);
-    for (int j = 1; j <= last_runner; ++j) {
-      for (int k = 1; k <= 5; ++k) SummarizeRun(past, base, r, j, k);
-    }
-  }
-}
-
 void BuildRunSummaries(model::Meeting& meeting) {
-  // One pass instead of CorrectRunTimes then SummarizeRuns: a run's summary reads only its own
-  // correction, and its correction reads its margin text before the summary may set it.
+  // One pass, run by run: a run's summary reads only its own correction, and its correction reads
+  // its margin text before the summary may set it.
   intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
   for (int r = 1; r <= 12; ++r) {

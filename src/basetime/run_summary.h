@@ -21,16 +21,12 @@ struct RunSummaryInput {
 };
 
 // The record: course, class, distance digits, surface and going letters, own time, margin,
-// correction and corrected winner time. The margin is WinnerMarginText of the margin text (after
+// correction and corrected winner time. The margin is WinnerMargin of the margin text (after
 // the time-0 rule).
 model::Text RunSummaryRecord(const RunSummaryInput& run);
 
-// Writes RunSummary1..5 of every runner's runs; sets the margin text of a usable run without a
-// time to "0.0".
-void SummarizeRuns(model::Meeting& meeting);
-
-// Both passes, what CorrectRunTimes then SummarizeRuns give, run by run: each run's correction
-// and corrected winner time, then its summary.
+// Every runner's runs, run by run: the correction and corrected winner time (CorrectRunTime), then
+// RunSummary1..5; sets the margin text of a usable run without a time to "0.0".
 void BuildRunSummaries(model::Meeting& meeting);
 
 }  // namespace basetime
