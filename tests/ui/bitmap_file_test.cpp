@@ -308,8 +308,8 @@ TEST(BitmapFile, NothingButARegularFileIsReadOrWritten) {
 }
 
 // What a save writes is the bitmap of the picture's pixels, whatever the picture holds: odd widths
-// (row padding), loaded pixels larger or smaller than the picture, boxes and wide lines that leave
-// it, colours with bits above the 24 a bitmap keeps.
+// (row padding), loaded pixels larger or smaller than the picture or fewer than their sides hold, boxes and
+// wide lines that leave it, colours with bits above the 24 a bitmap keeps.
 TEST(BitmapFile, ASavedFileHoldsTheBitmapOfThePicturesPixels) {
   testsupport::ScopedTempDir folder;
   const std::filesystem::path path = folder.Path() / "PICTURE.bmp";
@@ -333,6 +333,10 @@ TEST(BitmapFile, ASavedFileHoldsTheBitmapOfThePicturesPixels) {
             [](PictureImage& i) {
               i.raster = Raster{12, 2, std::vector<Color>(24, palette::kPink)};
             })},
+      {"loaded pixels that do not fill their sides", with(frame,
+                                                          [](PictureImage& i) {
+                                                            i.raster = Raster{4, 4, {1, 2, 3}};
+                                                          })},
       {"loaded pixels in a corner", with(frame,
                                          [](PictureImage& i) {
                                            i.raster = Raster{2, 3, {1, 2, 3, 4, 5, 0xFF123456}};
