@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "model/text_ops.h"
+
 namespace basetime {
 
 using model::Text;
@@ -19,10 +21,6 @@ constexpr std::int64_t kTenthsLimit = 10'000'000'000'000;
 // Longer texts (leading zeros) go the slow way; 15 characters cannot overflow the tenths.
 constexpr size_t kLongestPlainText = 15;
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // Tenths of a plain non-negative decimal starting at pos: digits with at most one after the
 // point; an empty remainder is 0, as TextToNumber reads it.
 std::optional<std::int64_t> PlainTenths(const Text& text, size_t pos = 0) {
@@ -31,11 +29,11 @@ std::optional<std::int64_t> PlainTenths(const Text& text, size_t pos = 0) {
   if (pos == end) return 0;
   std::int64_t whole = 0;
   size_t i = pos;
-  for (; i < end && IsDigit(text[i]); ++i) whole = whole * 10 + (text[i] - u'0');
+  for (; i < end && model::IsAsciiDigit(text[i]); ++i) whole = whole * 10 + (text[i] - u'0');
   if (i == pos) return std::nullopt;
   std::int64_t tenths = whole * 10;
   if (i < end) {
-    if (text[i] != u'.' || i + 2 != end || !IsDigit(text[i + 1])) return std::nullopt;
+    if (text[i] != u'.' || i + 2 != end || !model::IsAsciiDigit(text[i + 1])) return std::nullopt;
     tenths += text[i + 1] - u'0';
   }
   if (tenths >= kTenthsLimit) return std::nullopt;
@@ -106,7 +104,7 @@ std::optional<std::int64_t> RoundedTenths(const Text& text) {
   std::int64_t whole = 0;
   size_t significant = 0;
   size_t i = 0;
-  for (; i < end && IsDigit(text[i]); ++i) {
+  for (; i < end && model::IsAsciiDigit(text[i]); ++i) {
     if (i == kMostWholeDigits) return std::nullopt;
     whole = whole * 10 + (text[i] - u'0');
     if (whole != 0) ++significant;
@@ -117,7 +115,7 @@ std::optional<std::int64_t> RoundedTenths(const Text& text) {
   if (i < end) {
     if (text[i] != u'.' || i + 1 == end) return std::nullopt;
     for (size_t f = i + 1; f < end; ++f) {
-      if (!IsDigit(text[f])) return std::nullopt;
+      if (!model::IsAsciiDigit(text[f])) return std::nullopt;
       const int digit = text[f] - u'0';
       if (significant > 0 || digit != 0) ++significant;
       if (f == i + 1) tenth = digit;

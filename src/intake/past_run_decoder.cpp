@@ -44,17 +44,13 @@ bool IsBlanks(const Text& raw, size_t width) {
   return raw.size() == width && raw.find_first_not_of(u' ') == Text::npos;
 }
 
-bool IsAsciiDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // The value of one to four ASCII digits, which is what TextToNumber gives them; false for any
 // other text.
 bool DigitsValue(View text, int& value) {
   if (text.empty() || text.size() > 4) return false;
   value = 0;
   for (const char16_t c : text) {
-    if (!IsAsciiDigit(c)) return false;
+    if (!model::IsAsciiDigit(c)) return false;
     value = value * 10 + (c - u'0');
   }
   return true;
@@ -138,7 +134,7 @@ static_assert(CourseCodesByDigit());
 
 // NameOfCode(CourseCodes, code), looked up by the digit instead of a search.
 std::optional<std::u16string_view> CentralCourseName(View code) {
-  if (code.size() != 2 || code[0] != u'0' || !IsAsciiDigit(code[1])) return std::nullopt;
+  if (code.size() != 2 || code[0] != u'0' || !model::IsAsciiDigit(code[1])) return std::nullopt;
   return model::CourseCodes[static_cast<size_t>(code[1] - u'0')].name;
 }
 
@@ -252,7 +248,7 @@ void ShowTenths(const Text& raw, Text& cell) {
     cell = kNone;
     return;
   }
-  if (raw.size() == 3 && IsAsciiDigit(raw[0]) && IsAsciiDigit(raw[1])) {
+  if (raw.size() == 3 && model::IsAsciiDigit(raw[0]) && model::IsAsciiDigit(raw[1])) {
     // The usual field: the two whole digits without a leading zero, the point and the tenth.
     ShortText text;
     if (raw[0] != u'0') text.Add(raw[0]);

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "model/text_ops.h"
+
 namespace model {
 namespace {
 
@@ -311,10 +313,6 @@ Text NonFiniteText(double value) {
   return value < 0 ? u"-inf" : u"inf";
 }
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // Reads the text the way table cells are read: blanks are skipped wherever they stand.
 class NumberScanner {
  public:
@@ -350,7 +348,7 @@ std::int64_t ReadExponent(NumberScanner& scan) {
   scan.Advance();
   bool negative = ReadSign(scan);
   std::int64_t exponent = 0;
-  for (char16_t c = scan.Peek(); IsDigit(c); c = scan.Peek()) {
+  for (char16_t c = scan.Peek(); IsAsciiDigit(c); c = scan.Peek()) {
     if (exponent < kExponentLimit) exponent = exponent * 10 + (c - u'0');
     scan.Advance();
   }
@@ -401,7 +399,7 @@ double DecimalToDouble(bool negative, const std::string& digits, std::int64_t po
   bool negative = ReadSign(scan);
   std::string digits;  // every digit before the exponent, leading zeros included
   std::int64_t point = -1;
-  for (char16_t c = scan.Peek(); IsDigit(c) || (c == u'.' && point < 0); c = scan.Peek()) {
+  for (char16_t c = scan.Peek(); IsAsciiDigit(c) || (c == u'.' && point < 0); c = scan.Peek()) {
     if (c == u'.') {
       point = static_cast<std::int64_t>(digits.size());
     } else {

@@ -60,10 +60,14 @@ Text RTrim(const Text& text) {
   return last == Text::npos ? Text() : text.substr(0, last + 1);
 }
 
-Text Trim(const Text& text) {
+std::u16string_view TrimView(std::u16string_view text) {
   const size_t first = text.find_first_not_of(u' ');
-  if (first == Text::npos) return {};
-  return Text(text.data() + first, text.find_last_not_of(u' ') + 1 - first);
+  if (first == std::u16string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(u' ') + 1 - first);
+}
+
+Text Trim(const Text& text) {
+  return Text(TrimView(text));
 }
 
 Text Spaces(int count) {

@@ -18,8 +18,15 @@ Text Right(const Text& text, int length);
 // Position (1-based) of the first occurrence of what at or after start, 0 when absent.
 int InStr(const Text& text, const Text& what, int start = 1);
 Text Trim(const Text& text);  // blanks (U+0020) at both ends
+// The same characters as Trim, as a view into the text (no copy).
+std::u16string_view TrimView(std::u16string_view text);
 Text LTrim(const Text& text);
 Text RTrim(const Text& text);
 Text Spaces(int count);
+
+// '0' to '9' only: full-width digits are not ASCII digits.
+constexpr bool IsAsciiDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
 
 }  // namespace model

@@ -7,17 +7,11 @@
 
 namespace model {
 
-namespace {
-
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool IsTimeText(const Text& text) {
-  return text.size() == 6 && IsDigit(text[0]) && text[1] == u'.' && IsDigit(text[2]) && IsDigit(text[3]) &&
-         text[4] == u'.' && IsDigit(text[5]);
+  return text.size() == 6 && IsAsciiDigit(text[0]) && text[1] == u'.' && IsAsciiDigit(text[2]) &&
+         IsAsciiDigit(text[3]) && text[4] == u'.' && IsAsciiDigit(text[5]);
 }
 
 Text SecondsToTimeText(const Text& TimeArg) {  // NOLINT(readability-identifier-naming)

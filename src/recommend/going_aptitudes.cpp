@@ -27,16 +27,12 @@ constexpr double kThirdPoints = 1;
 constexpr double kPointsFactor = 10;
 constexpr double kPercent = 100;
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // The horse file writes its counts as two digits or a blank and a digit; those are read here
 // directly, and any other text goes through the general reading.
 double CountAt(const Text& record, int position) {
   const std::u16string_view count = model::MidView(record, position, kCountWidth);
-  if (count.size() == 2 && IsDigit(count[1])) {
-    if (IsDigit(count[0])) return (count[0] - u'0') * 10 + (count[1] - u'0');
+  if (count.size() == 2 && model::IsAsciiDigit(count[1])) {
+    if (model::IsAsciiDigit(count[0])) return (count[0] - u'0') * 10 + (count[1] - u'0');
     if (count[0] == u' ') return count[1] - u'0';
   }
   return std::max(0.0, model::TextToNumber(count));

@@ -43,10 +43,6 @@ constexpr std::array<WeightRow, 6> kOverallWeights = {{
     {1, 2000, 2400, {10, 7, 7, 7}},
 }};
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 double GradeValue(const Text& grade) {
   if (grade == kBeyondLastStep) return kBeyondLastStepValue;
   return model::TextToNumber(grade);
@@ -68,7 +64,7 @@ std::optional<double> StrictNumber(const Text& text) {
   int digits = 0;
   int points = 0;
   for (; at < trimmed.size(); ++at) {
-    if (IsDigit(trimmed[at])) {
+    if (model::IsAsciiDigit(trimmed[at])) {
       ++digits;
     } else if (trimmed[at] == u'.' && points == 0) {
       ++points;

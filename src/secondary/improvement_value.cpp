@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/numbers.h"
+#include "model/text_ops.h"
 #include "secondary/secondary_analysis_tables.h"
 
 namespace secondary {
@@ -36,10 +37,6 @@ double NumberIn(const SecondaryAnalysisTables& t, int run, int runner) {
   return model::TextToNumber(t.ProvEvalSigned[run](runner));
 }
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // The magnitude's hundredths as a whole number of at least two digits ("0.05" is "05", "1.23" is
 // "123"). A short "digits.dd" text gives its digits without the point, as 100 times its value would
 // round to; any other text goes through the numbers.
@@ -47,8 +44,8 @@ Text HundredthsOf(const Text& magnitude) {
   constexpr size_t kLongestDirect = 8;  // "99999.99"
   const size_t size = magnitude.size();
   const bool direct = size >= 4 && size <= kLongestDirect && magnitude[size - 3] == u'.' &&
-                      std::all_of(magnitude.begin(), magnitude.end() - 3, IsDigit) &&
-                      IsDigit(magnitude[size - 2]) && IsDigit(magnitude[size - 1]);
+                      std::all_of(magnitude.begin(), magnitude.end() - 3, model::IsAsciiDigit) &&
+                      model::IsAsciiDigit(magnitude[size - 2]) && model::IsAsciiDigit(magnitude[size - 1]);
   if (!direct) return model::NumberToPatternText(100 * model::TextToNumber(magnitude), u"00");
   Text digits = magnitude.substr(0, size - 3) + magnitude.substr(size - 2);
   const size_t first = std::min(digits.find_first_not_of(u'0'), digits.size() - 2);

@@ -14,15 +14,11 @@ namespace {
 constexpr int kDisplayLength = 11;
 constexpr std::array<int, 4> kPieceStarts = {1, 4, 7, 10};
 
-bool IsAsciiDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // Two characters whatever the piece holds, so that the later counts keep their positions.
 Text DisplayPiece(const Text& piece) {
   const Text digits = model::Trim(piece);
-  const bool is_count =
-      !digits.empty() && digits.size() <= 2 && IsAsciiDigit(digits.front()) && IsAsciiDigit(digits.back());
+  const bool is_count = !digits.empty() && digits.size() <= 2 && model::IsAsciiDigit(digits.front()) &&
+                        model::IsAsciiDigit(digits.back());
   if (!is_count) return piece;
   const int value = digits.size() == 1 ? digits[0] - u'0' : (digits[0] - u'0') * 10 + (digits[1] - u'0');
   if (value >= 10) return digits;

@@ -16,14 +16,10 @@ constexpr int kRunners = 28;
 
 const Text kRunsMark = u"回";
 
-bool IsAsciiDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // How many ASCII digits stand just before position p (1-based).
 int DigitsBefore(const Text& text, int p) {
   int count = 0;
-  while (count < p - 1 && IsAsciiDigit(text[static_cast<size_t>(p - 2 - count)])) ++count;
+  while (count < p - 1 && model::IsAsciiDigit(text[static_cast<size_t>(p - 2 - count)])) ++count;
   return count;
 }
 

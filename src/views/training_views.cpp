@@ -10,6 +10,7 @@ namespace views {
 
 using model::Text;
 using model::Trim;
+using model::TrimView;
 
 namespace {
 
@@ -20,13 +21,6 @@ constexpr int kFlatBlockWidth = 8;   // seven columns and a spacer
 constexpr int kSlopeBlockWidth = 7;  // six columns and a spacer
 
 const Text kBlank = u" ";
-
-// As model::Trim, as a view into the text: the grid copies it only where the cell changes.
-std::u16string_view Trimmed(const Text& text) {
-  const size_t first = text.find_first_not_of(u' ');
-  if (first == Text::npos) return {};
-  return std::u16string_view(text).substr(first, text.find_last_not_of(u' ') + 1 - first);
-}
 
 bool IsRaceAndRunner(int race, int runner) {
   return race >= 1 && race <= kRaces && runner >= 1 && runner <= kRunnerRows;
@@ -48,12 +42,12 @@ void FillFlatRow(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runn
     const Text& course_text = w.course_text(race, runner);
     if (IsHeldWorkout(date) && !IsSlopeWorkout(course_text)) {
       grid.SetTextMatrix(row, b, course_text);
-      grid.SetTextMatrix(row, b + 1, Trimmed(w.slot_c(race, runner)));
-      grid.SetTextMatrix(row, b + 2, Trimmed(w.slot_d(race, runner)));
-      grid.SetTextMatrix(row, b + 3, Trimmed(w.slot_e(race, runner)));
-      grid.SetTextMatrix(row, b + 4, Trimmed(w.slot_f(race, runner)));
-      grid.SetTextMatrix(row, b + 5, Trimmed(w.slot_g(race, runner)));
-      grid.SetTextMatrix(row, b + 6, Trimmed(w.action(race, runner)));
+      grid.SetTextMatrix(row, b + 1, TrimView(w.slot_c(race, runner)));
+      grid.SetTextMatrix(row, b + 2, TrimView(w.slot_d(race, runner)));
+      grid.SetTextMatrix(row, b + 3, TrimView(w.slot_e(race, runner)));
+      grid.SetTextMatrix(row, b + 4, TrimView(w.slot_f(race, runner)));
+      grid.SetTextMatrix(row, b + 5, TrimView(w.slot_g(race, runner)));
+      grid.SetTextMatrix(row, b + 6, TrimView(w.action(race, runner)));
     } else if (!IsHeldWorkout(date) && HasWorkoutRemark(w.remark(race, runner))) {
       WriteRemark(grid, row, b + 1, b + 6, w.remark(race, runner));
     }
@@ -87,11 +81,11 @@ void FillSlopeTrainingGrid(ui::FlexGrid& grid, model::Meeting& meeting, int race
     const Text& course_text = w.course_text(race, runner);
     if (IsHeldWorkout(date) && IsSlopeWorkout(course_text)) {
       grid.SetTextMatrix(row, b, course_text);
-      grid.SetTextMatrix(row, b + 1, Trimmed(w.slot_c(race, runner)));
-      grid.SetTextMatrix(row, b + 2, Trimmed(w.slot_e(race, runner)));
-      grid.SetTextMatrix(row, b + 3, Trimmed(w.slot_f(race, runner)));
-      grid.SetTextMatrix(row, b + 4, Trimmed(w.slot_g(race, runner)));
-      grid.SetTextMatrix(row, b + 5, Trimmed(w.action(race, runner)));
+      grid.SetTextMatrix(row, b + 1, TrimView(w.slot_c(race, runner)));
+      grid.SetTextMatrix(row, b + 2, TrimView(w.slot_e(race, runner)));
+      grid.SetTextMatrix(row, b + 3, TrimView(w.slot_f(race, runner)));
+      grid.SetTextMatrix(row, b + 4, TrimView(w.slot_g(race, runner)));
+      grid.SetTextMatrix(row, b + 5, TrimView(w.action(race, runner)));
     } else if (!IsHeldWorkout(date) && HasWorkoutRemark(w.remark(race, runner))) {
       WriteRemark(grid, row, b + 1, b + 5, w.remark(race, runner));
     }
