@@ -15,29 +15,11 @@ using model::Text;
 constexpr double kDaysInYear = 365;
 constexpr double kFirstYear = 10;
 
-struct MonthStart {
-  std::u16string_view month;
-  double days_before;
-};
-constexpr std::array<MonthStart, 12> kMonthStarts{{{u"01", 0},
-                                                   {u"02", 31},
-                                                   {u"03", 59},
-                                                   {u"04", 90},
-                                                   {u"05", 120},
-                                                   {u"06", 151},
-                                                   {u"07", 181},
-                                                   {u"08", 212},
-                                                   {u"09", 243},
-                                                   {u"10", 273},
-                                                   {u"11", 304},
-                                                   {u"12", 334}}};
+// The days of the year before each month, January first.
+constexpr std::array<double, 12> kDaysBeforeMonth{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
 const Text kNoDate = u"なし";
 const Text kNoDayNumber = u"---";
-
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
 
 }  // namespace
 
@@ -46,17 +28,20 @@ double DayNumber(double year_offset, double days_before_month, double day) {
 }
 
 std::optional<double> YearOffset(std::u16string_view year_digits) {
-  if (year_digits.size() != 2 || !IsDigit(year_digits[0]) || !IsDigit(year_digits[1])) return std::nullopt;
+  if (year_digits.size() != 2 || !model::IsAsciiDigit(year_digits[0]) || !model::IsAsciiDigit(year_digits[1]))
+    return std::nullopt;
   const double year = (year_digits[0] - u'0') * 10 + (year_digits[1] - u'0');
   return kDaysInYear * (year - kFirstYear);
 }
 
 // The months are written "01" to "12": two digits read straight into the table's position.
 std::optional<double> DaysBeforeMonth(std::u16string_view month_digits) {
-  if (month_digits.size() != 2 || !IsDigit(month_digits[0]) || !IsDigit(month_digits[1])) return std::nullopt;
+  if (month_digits.size() != 2 || !model::IsAsciiDigit(month_digits[0]) ||
+      !model::IsAsciiDigit(month_digits[1]))
+    return std::nullopt;
   const int month = (month_digits[0] - u'0') * 10 + (month_digits[1] - u'0');
-  if (month < 1 || month > static_cast<int>(kMonthStarts.size())) return std::nullopt;
-  return kMonthStarts[static_cast<size_t>(month - 1)].days_before;
+  if (month < 1 || month > static_cast<int>(kDaysBeforeMonth.size())) return std::nullopt;
+  return kDaysBeforeMonth[static_cast<size_t>(month - 1)];
 }
 
 // The date is "H" and the year, ".", the month, ".", the day: characters 1-3, 5-6 and 8-9.
@@ -76,7 +61,7 @@ Text RunDayNumbers::Next(const Text& date_text) {
     return day_number_;
   }
   if (const std::optional<double> year = YearOffset(model::MidView(date_text, 1, 2))) {
-    year_offset_ = model::NumberThroughText(*year);
+    year_offset_ = *year;  // a whole number of days, which reads back from its text as it is
   }
   if (const std::optional<double> month = DaysBeforeMonth(model::MidView(date_text, 3, 2))) {
     day_number_ = model::NumberToText(

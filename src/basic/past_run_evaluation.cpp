@@ -56,10 +56,7 @@ int DistanceColumn(std::u16string_view distance) {
     if (c < u'0' || c > u'9') return 0;
     metres = metres * 10 + (c - u'0');
   }
-  for (size_t k = 0; k < model::StdDistanceOrder.size(); ++k) {
-    if (metres == model::StdDistanceOrder[k]) return static_cast<int>(k) + 1;
-  }
-  return 0;
+  return model::StdDistanceIndex(metres);
 }
 
 // 1 (良) to 4 (不良) for the going codes "0" to "3", 0 for any other text.
