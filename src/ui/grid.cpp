@@ -46,6 +46,13 @@ void FlexGrid::Reshape(int rows, int cols) {
   merge_row_.resize(static_cast<size_t>(rows), false);
 }
 
+void FlexGrid::SetTextMatrix(int r, int c, std::u16string_view t) {
+  model::Text& text = CheckedAt(r, c).text;
+  if (text == t) return;
+  text.assign(t);
+  Changed();
+}
+
 void FlexGrid::ThrowBadRow(int r) const {
   throw std::out_of_range(Name() + ": row " + std::to_string(r));
 }

@@ -74,12 +74,13 @@ class FlexGrid : public Control, public MousePressable {
 
   // Cell text by row and column.
   const model::Text& TextMatrix(int r, int c) const { return CheckedAt(r, c).text; }
-  // A text, a literal or a piece of a longer text, without a copy made first.
-  void SetTextMatrix(int r, int c, std::u16string_view t) {
-    model::Text& text = CheckedAt(r, c).text;
-    if (text == t) return;
-    text.assign(t);
-    Changed();
+  void SetTextMatrix(int r, int c, const model::Text& t) {
+    if (Assign(CheckedAt(r, c).text, t)) Changed();
+  }
+  // The same for a piece of a longer text, without a copy made first.
+  void SetTextMatrix(int r, int c, std::u16string_view t);
+  void SetTextMatrix(int r, int c, const char16_t* t) {  // a literal would otherwise fit both of the above
+    SetTextMatrix(r, c, std::u16string_view(t));
   }
 
   // The current cell and the properties that act on it.
