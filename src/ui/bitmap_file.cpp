@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +27,9 @@ namespace {
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kMaxSide = 1 << 15;  // far beyond any picture; guards the size of what is read
+// No bitmap file that can be read is longer: a 32-bit pixel offset, then at most kMaxSide × kMaxSide
+// pixels of four bytes.
+constexpr uint64_t kLargestBitmapFile = 0xFFFF'FFFFull + 4ull * kMaxSide * kMaxSide;
 constexpr uint32_t kBitFields = 3;
 // Where the red, green and blue masks of a bit-field bitmap lie: after a 40-byte header, or inside
 // any longer one, at the same place.
@@ -243,21 +248,15 @@ std::optional<uint64_t> RegularFileSize(int fd) {
   return static_cast<uint64_t>(status.st_size);
 }
 
-// The whole file into `into`, sized from the file and read on until the end, so that a file that
-// grew or shrank since is read as it is now. False when no regular file can be read at the path.
-bool ReadFile(const std::filesystem::path& file, std::string& into) {
-  // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; for a
-  // regular file the flag changes nothing.
-  OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (in.Fd() < 0) return false;
-  const std::optional<uint64_t> size = RegularFileSize(in.Fd());
-  if (!size) return false;
+// The rest of an open file into `into`, sized from the file and read on until the end, so that a
+// file that grew or shrank since is read as it is now.
+bool ReadOpenFile(int fd, uint64_t size, std::string& into) {
   // A byte more than the size, so that the end of the file is found by the same read.
-  into.resize(static_cast<size_t>(*size) + 1);
+  into.resize(static_cast<size_t>(size) + 1);
   size_t filled = 0;
   for (;;) {
     if (filled == into.size()) into.resize(into.size() * 2);
-    const ssize_t got = ::read(in.Fd(), into.data() + filled, into.size() - filled);
+    const ssize_t got = ::read(fd, into.data() + filled, into.size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
     if (got == 0) break;
@@ -265,6 +264,24 @@ bool ReadFile(const std::filesystem::path& file, std::string& into) {
   }
   into.resize(filled);
   return true;
+}
+
+// The whole file into `into`. False when no regular file can be read at the path, or when it is
+// longer than any bitmap or too large to hold in memory.
+bool ReadFile(const std::filesystem::path& file, std::string& into) {
+  // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; for a
+  // regular file the flag changes nothing.
+  OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (in.Fd() < 0) return false;
+  const std::optional<uint64_t> size = RegularFileSize(in.Fd());
+  if (!size || *size > kLargestBitmapFile) return false;
+  try {
+    return ReadOpenFile(in.Fd(), *size, into);
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  std::string().swap(into);  // whatever was taken is given back
+  return false;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

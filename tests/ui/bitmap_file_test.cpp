@@ -307,6 +307,18 @@ TEST(BitmapFile, NothingButARegularFileIsReadOrWritten) {
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
+// A file longer than any bitmap (here a sparse one of 9 GiB) loads as nothing, without being read.
+TEST(BitmapFile, AFileLongerThanAnyBitmapLoadsAsNothing) {
+  testsupport::ScopedTempDir folder;
+  const std::filesystem::path path = folder.Path() / "HUGE.bmp";
+  BitmapFilePictureStore store;
+  ASSERT_TRUE(store.Save(model::FromUtf8(path.string()), Frame(palette::kLightYellow)));
+  std::error_code error;
+  std::filesystem::resize_file(path, std::uintmax_t{9} << 30, error);
+  if (error) GTEST_SKIP() << "no sparse file of 9 GiB here: " << error.message();
+  EXPECT_FALSE(store.Load(model::FromUtf8(path.string())));
+}
+
 // What a save writes is the bitmap of the picture's pixels, whatever the picture holds: odd widths
 // (row padding), loaded pixels larger or smaller than the picture or fewer than their sides hold, boxes and
 // wide lines that leave it, colours with bits above the 24 a bitmap keeps.
