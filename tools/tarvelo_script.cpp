@@ -127,9 +127,9 @@ int main(int argc, char** argv) {
     driver::FrontendHooks hooks;
 #ifdef TARVELO_WITH_QT
     hooks.shot = [](shell::App& a, const std::string& form, const std::string& png) {
-      return qtui::ShotWindow(a, form, png);
+      return desktop::ShotWindow(a, form, png);
     };
-    hooks.print_to = [](shell::App& a, const std::string& pdf) { return qtui::PrintTo(a, pdf); };
+    hooks.print_to = [](shell::App& a, const std::string& pdf) { return desktop::PrintTo(a, pdf); };
 #endif
     return driver::RunScript(app, *script, std::cout, std::cerr, hooks, options);
   } catch (const std::exception& e) {

@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
   std::string meeting = argc > 2 ? argv[2] : std::string(TARVELO_SOURCE_DIR) + "/sample";
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  qtui::ConfigureApplication(application);
+  desktop::ConfigureApplication(application);
   PaintCounter counter;
   application.installEventFilter(&counter);
   std::filesystem::current_path(TARVELO_SOURCE_DIR);
@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
   for (int round = 0; round < rounds; ++round) {
     program::Program app;
     app.screen.SetSizePixels(1920, 1080);
-    qtui::Frontend frontend(app, false);
+    desktop::Frontend frontend(app, false);
     app.SetProgramFolder(model::FromUtf8(frames.string()));
     app.Start();
     frontend.Sync();

@@ -23,7 +23,7 @@
 #include "ui/file_lists.h"
 #include "ui/grid.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -787,4 +787,4 @@ std::unique_ptr<ControlView> MakeControlView(ui::Control& control, QWidget* pare
   return nullptr;
 }
 
-}  // namespace qtui
+}  // namespace desktop

@@ -13,7 +13,7 @@
 
 class QWidget;
 
-namespace qtui {
+namespace desktop {
 
 // Runs a user's action on the model and then brings the windows up to date with what it changed.
 class Dispatcher {
@@ -60,4 +60,4 @@ class ControlView {
 // menus, which the window handles itself.
 std::unique_ptr<ControlView> MakeControlView(ui::Control& control, QWidget* parent, Dispatcher& dispatcher);
 
-}  // namespace qtui
+}  // namespace desktop

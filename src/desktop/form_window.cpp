@@ -20,7 +20,7 @@
 #include "ui/capabilities.h"
 #include "ui/controls.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -430,4 +430,4 @@ QImage FormWindow::Render() {
   return image;
 }
 
-}  // namespace qtui
+}  // namespace desktop

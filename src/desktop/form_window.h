@@ -21,7 +21,7 @@ class Menu;
 class Tickable;
 }  // namespace ui
 
-namespace qtui {
+namespace desktop {
 
 // The platform's frame around a window's client area, in pixels.
 struct NonClient {
@@ -98,4 +98,4 @@ class FormWindow : public QWidget, private Dispatcher {
   bool user_acted_ = false;
 };
 
-}  // namespace qtui
+}  // namespace desktop

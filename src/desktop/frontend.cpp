@@ -13,7 +13,7 @@
 #include "desktop/picture_store.h"
 #include "desktop/printing.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -38,7 +38,7 @@ Qt::CursorShape CursorOf(int pointer) {
 
 }  // namespace
 
-}  // namespace qtui
+}  // namespace desktop
 
 // For the sanitizer build's leak check: fontconfig keeps its caches for the life of the process.
 extern "C" const char* __lsan_default_suppressions() {
@@ -48,7 +48,7 @@ extern "C" const char* __lsan_default_options() {
   return "print_suppressions=0";
 }
 
-namespace qtui {
+namespace desktop {
 
 void ConfigureApplication(QApplication& application) {
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) application.setStyle(style);
@@ -152,4 +152,4 @@ void Frontend::ApplyPointer(int pointer) {
   pointer_ = pointer;
 }
 
-}  // namespace qtui
+}  // namespace desktop

@@ -15,7 +15,7 @@
 #include "ui/desktop.h"
 #include "ui/palette.h"
 
-namespace qtui {
+namespace desktop {
 
 class DesktopPrinting;
 
@@ -53,4 +53,4 @@ class Frontend : public Dispatcher {
   int pointer_ = ui::pointer::kDefault;
 };
 
-}  // namespace qtui
+}  // namespace desktop

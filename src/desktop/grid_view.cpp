@@ -9,7 +9,7 @@
 
 #include "desktop/painting.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -286,4 +286,4 @@ void GridWidget::mousePressEvent(QMouseEvent* event) {
   dispatcher_.Dispatch([this, button, shift, x, y] { grid_.UserMouseDown(button, shift, x, y); });
 }
 
-}  // namespace qtui
+}  // namespace desktop

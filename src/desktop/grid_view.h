@@ -10,7 +10,7 @@
 #include "desktop/control_views.h"
 #include "ui/grid.h"
 
-namespace qtui {
+namespace desktop {
 
 // Whether cell (r, c) joins the cell on its left, or the one above it, into one merged cell: the grid
 // merges, the row (or column) allows it, the texts are equal and both cells are fixed or both are not;
@@ -54,4 +54,4 @@ class GridWidget : public QAbstractScrollArea {
   Dispatcher& dispatcher_;
 };
 
-}  // namespace qtui
+}  // namespace desktop

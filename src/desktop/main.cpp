@@ -11,21 +11,21 @@
 #include "shell/app.h"
 
 int main(int argc, char** argv) {
-  const qtui::DisplayEnvironment env = qtui::ReadDisplayEnvironment();
-  if (const std::string reason = qtui::NoDisplayReason(env); !reason.empty()) {
+  const desktop::DisplayEnvironment env = desktop::ReadDisplayEnvironment();
+  if (const std::string reason = desktop::NoDisplayReason(env); !reason.empty()) {
     std::cerr << "tarvelo: " << reason << '\n';
     return 1;
   }
   // X11 or Wayland, whichever the session has, with the other to fall back on.
-  if (const std::string platforms = qtui::PlatformsToTry(env); !platforms.empty())
+  if (const std::string platforms = desktop::PlatformsToTry(env); !platforms.empty())
     qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforms));
-  qtui::StartUpGuard guard("tarvelo", env);
+  desktop::StartUpGuard guard("tarvelo", env);
   QApplication application(argc, argv);
   guard.Started();
-  qtui::ConfigureApplication(application);
+  desktop::ConfigureApplication(application);
   try {
     program::Program app;
-    qtui::Frontend frontend(app);
+    desktop::Frontend frontend(app);
     frontend.UseDesktopServices(QDir::currentPath());
     app.Start();
     frontend.Sync();

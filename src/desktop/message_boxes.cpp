@@ -5,7 +5,7 @@
 
 #include "desktop/painting.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -93,4 +93,4 @@ int DialogMessageBoxes::Ask(const ui::Text& text, int style, const ui::Text& tit
   return it != answers.end() ? it->second : ui::ButtonsOf(style).front();
 }
 
-}  // namespace qtui
+}  // namespace desktop

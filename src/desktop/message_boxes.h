@@ -8,7 +8,7 @@
 
 #include "ui/services.h"
 
-namespace qtui {
+namespace desktop {
 
 // A dialog for a message box style (buttons + icon); answers maps each button to the model's answer.
 // The first button is the default; Escape and the close button give Cancel where the box offers it.
@@ -26,4 +26,4 @@ class DialogMessageBoxes : public ui::MessageBoxService {
   std::function<void()> before_showing_;
 };
 
-}  // namespace qtui
+}  // namespace desktop

@@ -9,7 +9,7 @@
 #include "desktop/frontend.h"
 #include "desktop/printing.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -64,4 +64,4 @@ std::string PrintTo(ui::Desktop& desktop, const std::string& pdf_path) {
   return {};
 }
 
-}  // namespace qtui
+}  // namespace desktop

@@ -6,7 +6,7 @@
 
 #include "ui/desktop.h"
 
-namespace qtui {
+namespace desktop {
 
 // Renders the loaded window form_name as the desktop draws it and saves it as a PNG file. Empty on
 // success, else the reason it failed.
@@ -15,4 +15,4 @@ std::string ShotWindow(ui::Desktop& desktop, const std::string& form_name, const
 // Empty on success, else the reason it cannot be done.
 std::string PrintTo(ui::Desktop& desktop, const std::string& pdf_path);
 
-}  // namespace qtui
+}  // namespace desktop

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -359,4 +359,4 @@ void PaintPictureImage(QPainter& painter, const ui::Raster& raster, const std::v
   PaintDrawOps(painter, ops, scale_mode, font);
 }
 
-}  // namespace qtui
+}  // namespace desktop

@@ -17,7 +17,7 @@
 
 class QPainter;
 
-namespace qtui {
+namespace desktop {
 
 // The frontend draws at the screen's resolution as the control model counts it.
 constexpr double kTwipsPerPixel = ui::Screen::kTwipsPerPixel;
@@ -87,4 +87,4 @@ ui::Raster FromQImage(const QImage& image);
 void PaintPictureImage(QPainter& painter, const ui::Raster& raster, const std::vector<ui::DrawOp>& ops,
                        int scale_mode, const ui::Font& font);
 
-}  // namespace qtui
+}  // namespace desktop

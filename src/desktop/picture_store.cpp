@@ -7,7 +7,7 @@
 #include "desktop/painting.h"
 #include "ui/printer.h"
 
-namespace qtui {
+namespace desktop {
 
 bool ImagePictureStore::Save(const ui::Text& path, const ui::PictureImage& image) {
   QImage bitmap(std::max(1, TwipsToPixels(image.width)), std::max(1, TwipsToPixels(image.height)),
@@ -30,4 +30,4 @@ std::optional<ui::PictureImage> ImagePictureStore::Load(const ui::Text& path) {
   return image;
 }
 
-}  // namespace qtui
+}  // namespace desktop

@@ -4,7 +4,7 @@
 
 #include "ui/picture.h"
 
-namespace qtui {
+namespace desktop {
 
 class ImagePictureStore : public ui::PictureStore {
  public:
@@ -15,4 +15,4 @@ class ImagePictureStore : public ui::PictureStore {
   std::optional<ui::PictureImage> Load(const ui::Text& path) override;
 };
 
-}  // namespace qtui
+}  // namespace desktop

@@ -12,7 +12,7 @@
 
 #include "desktop/painting.h"
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -195,4 +195,4 @@ void PdfCollector::Add(const ui::PrintedDocument& doc) {
   if (!reason.isEmpty()) ReportPrintFailure(desktop_, QStringLiteral("ファイル"), path_, reason);
 }
 
-}  // namespace qtui
+}  // namespace desktop

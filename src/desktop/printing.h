@@ -15,7 +15,7 @@
 
 class QPainter;
 
-namespace qtui {
+namespace desktop {
 
 // The page a document asks for, with the given margins in millimetres.
 QPageLayout PageLayoutOf(const ui::PrintedDocument& doc, const QMarginsF& margins = {});
@@ -58,4 +58,4 @@ class PdfCollector {
   std::vector<ui::PrintedDocument> docs_;
 };
 
-}  // namespace qtui
+}  // namespace desktop

@@ -9,7 +9,7 @@
 #include <memory>
 #include <utility>
 
-namespace qtui {
+namespace desktop {
 
 namespace {
 
@@ -134,4 +134,4 @@ void StartUpGuard::Started() {
   waiting.reset();
 }
 
-}  // namespace qtui
+}  // namespace desktop

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace qtui {
+namespace desktop {
 
 // The environment variables that decide where windows can be shown.
 struct DisplayEnvironment {
@@ -47,4 +47,4 @@ class StartUpGuard {
 std::string NoDisplayLine(const std::string& program, const DisplayEnvironment& env,
                           const std::vector<std::string>& reasons);
 
-}  // namespace qtui
+}  // namespace desktop

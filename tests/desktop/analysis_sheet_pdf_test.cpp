@@ -28,7 +28,7 @@
 #include "tests/support/sample_road.h"
 #include "ui/grid.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 constexpr int kRace = 1;
@@ -131,4 +131,4 @@ TEST(AnalysisSheetPdf, AFailedPrintIsToldAndChangesNothingElse) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

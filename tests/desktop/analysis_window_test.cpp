@@ -12,7 +12,7 @@
 #include "tests/desktop/qt_fixture.h"
 #include "tests/support/sample_road.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 void ClickCentre(QWidget* target) {
@@ -68,4 +68,4 @@ TEST(AnalysisWindowOnTheDesktop, HandOverOpensItAndARaceIsConfirmedWithTheMouse)
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

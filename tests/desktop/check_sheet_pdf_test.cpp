@@ -19,7 +19,7 @@
 #include "tests/desktop/qt_fixture.h"
 #include "tools/driver/script_driver.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 TEST(CheckSheetPdf, SampleRaceOnePrintsWithItsTextsInPlace) {
@@ -62,4 +62,4 @@ TEST(CheckSheetPdf, SampleRaceOnePrintsWithItsTextsInPlace) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

@@ -23,7 +23,7 @@
 #include "tests/desktop/qt_fixture.h"
 #include "tests/support/temp_dir.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 class NoInput : public Dispatcher {
@@ -461,4 +461,4 @@ TEST_F(FrontendTest, TextsKeepTheirSizeAndAreNotCut) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

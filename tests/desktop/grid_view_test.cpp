@@ -11,7 +11,7 @@
 #include "ui/desktop.h"
 #include "ui/form.h"
 
-namespace qtui {
+namespace desktop {
 namespace {
 
 // The merged cells of the grid as a picture: one string a row, one letter a cell, cells of one
@@ -90,4 +90,4 @@ TEST(GridMergeRule, EqualTextsMergeByModeAndFlagsButNeverAcrossTheFixedBorder) {
 }
 
 }  // namespace
-}  // namespace qtui
+}  // namespace desktop

@@ -11,7 +11,7 @@
 
 #include "tests/desktop/qt_fixture.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 TEST(MessageBoxTest, ButtonsIconAndKeysFollowTheStyle) {
@@ -64,4 +64,4 @@ TEST(MessageBoxTest, AskReturnsThePressedButtonsAnswer) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

@@ -14,7 +14,7 @@
 #include "ui/bitmap_file.h"
 #include "views/frm_ag14.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 // The picture as the desktop paints it: background, loaded pixels, drawing.
@@ -68,4 +68,4 @@ TEST(GraphFramesOnTheDesktop, ReadsTheHeadlessProgramsBitmaps) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

@@ -17,7 +17,7 @@
 #include "desktop/picture_store.h"
 #include "tests/desktop/qt_fixture.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 // Output of a command, or nothing when it cannot run.
@@ -235,4 +235,4 @@ TEST(PictureStoreTest, SavedPictureIsABitmapFileAndLoadsBackAsItsPixels) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

@@ -5,7 +5,7 @@
 
 #include "program/program.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 
 QApplication& Application() {
   static QApplication* application = [] {
@@ -156,4 +156,4 @@ std::optional<std::string> PdfText(const QString& pdf, const char* options) {
   return out;
 }
 
-}  // namespace qtui::testing
+}  // namespace desktop::testing

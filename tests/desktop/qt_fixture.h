@@ -16,7 +16,7 @@
 #include "ui/grid.h"
 #include "ui/picture.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 
 // Qt's application, made once for the whole test program.
 QApplication& Application();
@@ -75,4 +75,4 @@ std::unique_ptr<shell::App> MakeApp();
 // What pdftotext with these options gives for a PDF file; nothing when it cannot be run.
 std::optional<std::string> PdfText(const QString& pdf, const char* options);
 
-}  // namespace qtui::testing
+}  // namespace desktop::testing

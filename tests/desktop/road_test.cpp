@@ -15,7 +15,7 @@
 #include "shell/frm_ag0.h"
 #include "tests/desktop/qt_fixture.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 void Click(QWidget* target, QPoint pos) {
@@ -84,4 +84,4 @@ TEST(RoadTest, StartPickTheSampleFolderAndReadTheRaceCardWithTheMouse) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

@@ -9,7 +9,7 @@
 
 #include "tests/desktop/qt_fixture.h"
 
-namespace qtui::testing {
+namespace desktop::testing {
 namespace {
 
 TEST(ScriptDriverTest, ShotSavesEachWindowAtItsSizeAndPrintToIsAccepted) {
@@ -51,4 +51,4 @@ TEST(ScriptDriverTest, ShotOfAWindowThatIsNotLoadedFailsWithTheReason) {
 }
 
 }  // namespace
-}  // namespace qtui::testing
+}  // namespace desktop::testing

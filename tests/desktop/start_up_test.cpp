@@ -13,7 +13,7 @@
 
 #include "tests/support/temp_dir.h"
 
-namespace qtui {
+namespace desktop {
 namespace {
 
 TEST(StartUp, PlatformsToTryPutTheSessionsFirstAndTheOtherAfter) {
@@ -142,4 +142,4 @@ TEST(StartUp, WithoutADisplayTheDesktopProgramSaysSoInOneLineAndExits1) {
 }
 
 }  // namespace
-}  // namespace qtui
+}  // namespace desktop
