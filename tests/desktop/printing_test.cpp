@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -177,6 +181,29 @@ TEST(PrintingTest, WithoutPrinterEachDocumentGoesToANewPdfThatABoxNames) {
   EXPECT_EQ(named, files);
   EXPECT_TRUE(app->Messages().empty());
   EXPECT_EQ(app->printer.Documents().size(), 2u);
+}
+
+// The frontend's printing as the desktop program sets it up: the box is a real dialog over the windows.
+TEST(PrintingTest, TheFrontendTellsInABoxWhereThePrintoutWent) {
+  Application();
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is configured: it would print";
+  QTemporaryDir dir;
+  auto app = MakeApp();
+  Frontend frontend(*app, false);
+  frontend.UseDesktopServices(dir.path().toStdString());
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown = box->text();
+    box->buttons().front()->click();
+  });
+  app->printer.Print(u"印刷");
+  app->printer.EndDoc();
+  const std::vector<std::filesystem::path> files = FilesIn(dir.path().toStdString());
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("\nファイル：") + PathText(files[0]))) << shown.toStdString();
+  EXPECT_TRUE(app->Messages().empty());
 }
 
 TEST(PrintingTest, ANewPrintoutNeverTakesTheNameOfAnythingThere) {
