@@ -2,9 +2,10 @@
 # deps.sh [--for COMMAND] GROUP...: installs, with apt-get, the packages of each group that are
 # missing, one line per step; apt's own output goes to a log that is shown only when a step fails.
 #   build    the compiler, CMake, Ninja, GoogleTest, Google Benchmark and Qt 6 (the default build)
-#   desktop  what the desktop program needs to show its windows: Qt's Wayland platform (X11's comes
-#            with Qt) and the Noto CJK font
-#   tests    what the tests need beyond the build: the Noto CJK font and poppler-utils (pdftotext)
+#   desktop  what the desktop program needs to show its windows and print: Qt's Wayland platform (X11's
+#            comes with Qt), the Noto CJK font and the IPA Gothic fonts (the face of the printouts)
+#   tests    what the tests need beyond the build: the Noto CJK font, the IPA Gothic fonts and
+#            poppler-utils (pdftotext)
 #   lint     clang-tidy, which holds the naming dialect (scripts/tidy.sh)
 #   fuzz     clang and libFuzzer for the fuzz targets, llvm-symbolizer for their stacks, and what
 #            configuring their build needs
@@ -14,16 +15,16 @@ set -euo pipefail
 
 declare -A packages=(
   [build]="g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev"
-  [desktop]="qt6-wayland fonts-noto-cjk"
-  [tests]="fonts-noto-cjk poppler-utils"
+  [desktop]="qt6-wayland fonts-noto-cjk fonts-ipafont-gothic"
+  [tests]="fonts-noto-cjk fonts-ipafont-gothic poppler-utils"
   [lint]="clang-tidy"
   [fuzz]="clang libclang-rt-14-dev llvm cmake ninja-build libgtest-dev libgmock-dev"
   [xvfb]="xvfb xauth fonts-noto-cjk"
 )
 declare -A why=(
   [build]="to build the program and its tests"
-  [desktop]="for the desktop program's windows (Wayland platform, Japanese font)"
-  [tests]="for the tests (Japanese font for the drawn windows, pdftotext for the printed PDFs)"
+  [desktop]="for the desktop program's windows (Wayland platform, Japanese fonts)"
+  [tests]="for the tests (Japanese fonts for the drawn windows and the printouts, pdftotext for the printed PDFs)"
   [lint]="to check the names in the code (clang-tidy)"
   [fuzz]="for the fuzz targets (clang, libFuzzer, llvm-symbolizer)"
   [xvfb]="to time the desktop windows on a virtual X server (Xvfb)"

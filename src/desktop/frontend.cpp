@@ -75,7 +75,7 @@ Frontend::~Frontend() {
   }
 }
 
-void Frontend::UseDesktopServices(const QString& print_folder) {
+void Frontend::UseDesktopServices(const std::filesystem::path& print_folder) {
   desktop_.SetMessageBoxService(std::make_unique<DialogMessageBoxes>([this] { Sync(); }));
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QSize size = screen->size();
@@ -84,7 +84,10 @@ void Frontend::UseDesktopServices(const QString& print_folder) {
   desktop_.SetPictureStore(std::make_unique<ImagePictureStore>());
   // The program keeps its picture files beside itself (else in the user's data folder).
   desktop_.SetProgramFolder(FromQString(QCoreApplication::applicationDirPath()));
-  printing_ = std::make_unique<DesktopPrinting>(desktop_, print_folder);
+  printing_ = std::make_unique<DesktopPrinting>(desktop_, print_folder, [this](const QString& text) {
+    Sync();
+    ShowNotice(text);
+  });
   desktop_.printer.SetSink([this](const ui::PrintedDocument& doc) { printing_->Print(doc); });
 }
 

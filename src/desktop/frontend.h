@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <vector>
@@ -31,9 +32,9 @@ class Frontend : public Dispatcher {
   Frontend& operator=(const Frontend&) = delete;
 
   // The desktop's own services: message boxes as dialogs, the real screen's size, pictures saved as
-  // bitmap files beside the program, and printing to the default printer (or to a PDF file in print_folder
-  // when there is none).
-  void UseDesktopServices(const QString& print_folder);
+  // bitmap files beside the program, and printing to the default printer (or, when there is none, to a
+  // PDF file in print_folder, named to the user in a box).
+  void UseDesktopServices(const std::filesystem::path& print_folder);
 
   void Dispatch(const std::function<void()>& action) override;
   void Sync();

@@ -1,11 +1,11 @@
 // The desktop program: Qt's application, the frontend and the program's windows.
 #include <QApplication>
-#include <QDir>
 #include <exception>
 #include <iostream>
 #include <string>
 
 #include "desktop/frontend.h"
+#include "desktop/printing.h"
 #include "desktop/start_up.h"
 #include "program/program.h"
 #include "shell/app.h"
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   try {
     program::Program app;
     desktop::Frontend frontend(app);
-    frontend.UseDesktopServices(QDir::currentPath());
+    frontend.UseDesktopServices(desktop::PrintoutFolder());
     app.Start();
     frontend.Sync();
     if (!app.Running()) return 0;

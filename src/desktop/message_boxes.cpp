@@ -83,6 +83,11 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const ui::Text& text, int style, con
   return box;
 }
 
+void ShowNotice(const QString& text) {
+  std::map<QAbstractButton*, int> answers;
+  MakeMessageBox(FromQString(text), ui::kOkOnly | ui::kInformation, u"", answers)->exec();
+}
+
 int DialogMessageBoxes::Ask(const ui::Text& text, int style, const ui::Text& title) {
   if (before_showing_) before_showing_();
   std::map<QAbstractButton*, int> answers;

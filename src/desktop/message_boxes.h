@@ -15,6 +15,10 @@ namespace desktop {
 std::unique_ptr<QMessageBox> MakeMessageBox(const ui::Text& text, int style, const ui::Text& title,
                                             std::map<QAbstractButton*, int>& answers);
 
+// Tells the user something of the desktop's own, beside the program's message boxes: a box with the
+// program's name as its title, an information icon and OK, shown until the user closes it.
+void ShowNotice(const QString& text);
+
 class DialogMessageBoxes : public ui::MessageBoxService {
  public:
   // before_showing runs first (the frontend brings the windows up to date behind the box).

@@ -1,8 +1,9 @@
 #include "desktop/offscreen.h"
 
+#include <unistd.h>
+
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
 #include <memory>
 
 #include "desktop/form_window.h"
@@ -53,13 +54,16 @@ std::string ShotWindow(ui::Desktop& desktop, const std::string& form_name, const
 
 std::string PrintTo(ui::Desktop& desktop, const std::string& pdf_path) {
   EnsureApplication();
-  QString path = QString::fromStdString(pdf_path);
-  QFileInfo file(path);
-  QFileInfo folder(file.absolutePath());
-  if (!folder.isDir()) return "cannot write " + pdf_path + ": no such folder";
-  if (file.exists() ? !file.isWritable() : !folder.isWritable())
+  // The name as the file system has it, byte for byte: it need not be UTF-8.
+  std::error_code error;
+  const std::filesystem::path file = std::filesystem::absolute(pdf_path, error);
+  const std::filesystem::path folder = file.parent_path();
+  if (error || !std::filesystem::is_directory(folder, error))
+    return "cannot write " + pdf_path + ": no such folder";
+  const bool exists = std::filesystem::exists(file, error);
+  if (::access((exists ? file : folder).c_str(), W_OK) != 0)
     return "cannot write " + pdf_path + ": not writable";
-  auto collector = std::make_shared<PdfCollector>(desktop, file.absoluteFilePath());
+  auto collector = std::make_shared<PdfCollector>(desktop, file);
   desktop.printer.SetSink([collector](const ui::PrintedDocument& doc) { collector->Add(doc); });
   return {};
 }

@@ -1,14 +1,22 @@
 #include "desktop/printing.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QFontDatabase>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+#include <cerrno>
+#include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "desktop/painting.h"
 
@@ -58,7 +66,54 @@ void ReportPrintFailure(ui::Desktop& desktop, const QString& target_label, const
   desktop.MsgBox(text, ui::kOkOnly | ui::kExclamation);
 }
 
+// Writes bytes into a file named by the file system's own bytes (a name need not be UTF-8). Empty on
+// success, else the reason, worded as Qt's file errors are.
+QString WriteFileBytes(const std::filesystem::path& path, const QByteArray& bytes) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return qt_error_string(errno);
+  const char* data = bytes.constData();
+  size_t left = static_cast<size_t>(bytes.size());
+  while (left > 0) {
+    ssize_t written = ::write(fd, data, left);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      int error = errno;
+      ::close(fd);
+      return qt_error_string(error);
+    }
+    data += written;
+    left -= static_cast<size_t>(written);
+  }
+  if (::close(fd) != 0) return qt_error_string(errno);
+  return {};
+}
+
+// Anything at all at path, a link that leads nowhere included.
+bool Taken(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+bool IsFolder(const std::filesystem::path& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_directory(path, error);
+}
+
+std::filesystem::path HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  return QFile::encodeName(QDir::homePath()).toStdString();
+}
+
 }  // namespace
+
+QString PrintFamily() {
+  // The fixed-pitch face first: the sheets line up their headings with half-width blanks ("（開 催 日）"
+  // over "（馬場状態）"), which hold only where a half-width character is half a full-width one.
+  for (const QString& face : {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")}) {
+    if (QFontDatabase::hasFamily(face)) return face;
+  }
+  return MappedFamily({});
+}
 
 QPageLayout PageLayoutOf(const ui::PrintedDocument& doc, const QMarginsF& margins) {
   return QPageLayout(QPageSize(PageSizeIdOf(doc.paper_size)), OrientationOf(doc.orientation), margins,
@@ -92,7 +147,7 @@ void RenderDocument(QPainter& painter, const ui::PrintedDocument& doc) {
   QPen pen(Qt::black);
   pen.setWidthF(kLineWidthMm * dots_per_mm);
   pen.setCapStyle(Qt::SquareCap);
-  QString family = MappedFamily({});
+  QString family = PrintFamily();
   for (const ui::DrawOp& op : doc.ops) {
     switch (op.kind) {
       case ui::DrawOpKind::kText: {
@@ -120,11 +175,12 @@ void RenderDocument(QPainter& painter, const ui::PrintedDocument& doc) {
   painter.restore();
 }
 
-QString WritePdf(const QString& path, const std::vector<ui::PrintedDocument>& docs) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
+QString WritePdf(const std::filesystem::path& path, const std::vector<ui::PrintedDocument>& docs) {
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Tarvelo"));
     writer.setTitle(QStringLiteral("Tarvelo printout"));
     writer.setResolution(1200);
@@ -140,22 +196,33 @@ QString WritePdf(const QString& path, const std::vector<ui::PrintedDocument>& do
     }
     painter.end();
   }
-  file.close();
-  if (file.error() != QFileDevice::NoError) return file.errorString();
-  return {};
+  return WriteFileBytes(path, pdf);
 }
 
-QString PrintoutFileName(const QString& folder, const QDateTime& when) {
-  QString stem = QStringLiteral("Tarvelo-printout-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  QDir dir(folder);
-  QString path = dir.filePath(stem + QStringLiteral(".pdf"));
-  for (int n = 2; QFileInfo::exists(path); ++n)
-    path = dir.filePath(stem + QStringLiteral("-") + QString::number(n) + QStringLiteral(".pdf"));
+std::filesystem::path PrintoutFileName(const std::filesystem::path& folder, const QDateTime& when) {
+  const std::string stem =
+      "Tarvelo-printout-" + when.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+  std::filesystem::path path = folder / (stem + ".pdf");
+  for (int n = 2; Taken(path); ++n) path = folder / (stem + "-" + std::to_string(n) + ".pdf");
   return path;
 }
 
-DesktopPrinting::DesktopPrinting(ui::Desktop& desktop, QString folder, bool use_printer)
-    : desktop_(desktop), folder_(std::move(folder)), use_printer_(use_printer) {}
+std::filesystem::path PrintoutFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty()) {
+    std::filesystem::path folder = QFile::encodeName(documents).toStdString();
+    if (IsFolder(folder)) return folder;
+  }
+  return HomeFolder();
+}
+
+QString PathText(const std::filesystem::path& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+DesktopPrinting::DesktopPrinting(ui::Desktop& desktop, std::filesystem::path folder, Notice notice,
+                                 bool use_printer)
+    : desktop_(desktop), folder_(std::move(folder)), notice_(std::move(notice)), use_printer_(use_printer) {}
 
 void DesktopPrinting::Print(const ui::PrintedDocument& doc) {
   if (use_printer_ && !QPrinterInfo::defaultPrinter().isNull()) {
@@ -164,14 +231,17 @@ void DesktopPrinting::Print(const ui::PrintedDocument& doc) {
     if (!reason.isEmpty()) ReportPrintFailure(desktop_, QStringLiteral("プリンタ"), printer_name, reason);
     return;
   }
-  QString path = PrintoutFileName(folder_, QDateTime::currentDateTime());
+  const std::filesystem::path path = PrintoutFileName(folder_, QDateTime::currentDateTime());
   QString reason = WritePdf(path, {doc});
   if (!reason.isEmpty()) {
-    ReportPrintFailure(desktop_, QStringLiteral("ファイル"), path, reason);
+    ReportPrintFailure(desktop_, QStringLiteral("ファイル"), PathText(path), reason);
     return;
   }
-  std::cerr << "tarvelo: no printer is configured; the printout was written to " << path.toStdString()
-            << '\n';
+  std::cerr << "tarvelo: no printer is configured; the printout was written to " << path.native() << '\n';
+  if (notice_) {
+    notice_(QStringLiteral("プリンタが設定されていないため、印刷をファイルに保存しました。\nファイル：%1")
+                .arg(PathText(path)));
+  }
 }
 
 QString DesktopPrinting::PrintOnDefaultPrinter(const ui::PrintedDocument& doc, QString& printer_name) {
@@ -192,7 +262,7 @@ QString DesktopPrinting::PrintOnDefaultPrinter(const ui::PrintedDocument& doc, Q
 void PdfCollector::Add(const ui::PrintedDocument& doc) {
   docs_.push_back(doc);
   QString reason = WritePdf(path_, docs_);
-  if (!reason.isEmpty()) ReportPrintFailure(desktop_, QStringLiteral("ファイル"), path_, reason);
+  if (!reason.isEmpty()) ReportPrintFailure(desktop_, QStringLiteral("ファイル"), PathText(path_), reason);
 }
 
 }  // namespace desktop

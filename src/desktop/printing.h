@@ -1,12 +1,15 @@
 #pragma once
 // Printing of recorded printer documents: each document is one page on its paper size and orientation,
 // in its scale (millimetres, twips, ...) from the top left of the printable area, texts anchored at
-// their top left in the CJK font. The desktop sends documents to the system's default printer when one
-// is configured and otherwise writes them to a new PDF file; a failure is told with a message box.
+// their top left in the print face. The desktop sends documents to the system's default printer when one
+// is configured and otherwise writes them to a new PDF file in the user's documents folder and says
+// so in a box; a failure is told with the program's message box.
 
 #include <QDateTime>
 #include <QPageLayout>
 #include <QString>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,17 +27,30 @@ double MillimetresPerUnit(int scale_mode);
 // Paints a document on a painter open on a page of its paper; the painter's origin is the top left of
 // the printable area.
 void RenderDocument(QPainter& painter, const ui::PrintedDocument& doc);
+// The face documents are printed in: a TrueType Japanese Gothic, embedded in a PDF with a map from each
+// glyph back to its one character, so that the PDF's text copies and searches as printed. The CJK
+// fallback's shared glyphs read back as radicals and some of its digits as nothing, so it serves only
+// where no such face is installed.
+QString PrintFamily();
 // Writes the documents, one page each, into a PDF file. Empty on success, else the reason it failed.
-QString WritePdf(const QString& path, const std::vector<ui::PrintedDocument>& docs);
+QString WritePdf(const std::filesystem::path& path, const std::vector<ui::PrintedDocument>& docs);
 // A file name in folder for a printout made at `when`, which says what it is and when it was made and
-// never names a file that exists already.
-QString PrintoutFileName(const QString& folder, const QDateTime& when);
+// never names anything that exists already (a dangling link included).
+std::filesystem::path PrintoutFileName(const std::filesystem::path& folder, const QDateTime& when);
+// Where printouts go without a printer: the user's documents folder, else the home folder; never the
+// folder the program was started from, which may be read-only or a source tree.
+std::filesystem::path PrintoutFolder();
+// A path as a message shows it.
+QString PathText(const std::filesystem::path& path);
 
 // Where ended documents go on the desktop.
 class DesktopPrinting {
  public:
-  // folder: where printouts go as PDF files when no printer is configured (or use_printer is false).
-  DesktopPrinting(ui::Desktop& desktop, QString folder, bool use_printer = true);
+  // Shows the user a text of the desktop's own (not one of the program's message boxes).
+  using Notice = std::function<void(const QString& text)>;
+  // folder: where printouts go as PDF files when no printer is configured (or use_printer is false);
+  // notice tells the user, once per printout, which file it went to.
+  DesktopPrinting(ui::Desktop& desktop, std::filesystem::path folder, Notice notice, bool use_printer = true);
   void Print(const ui::PrintedDocument& doc);
 
  private:
@@ -42,19 +58,21 @@ class DesktopPrinting {
   QString PrintOnDefaultPrinter(const ui::PrintedDocument& doc, QString& printer_name);
 
   ui::Desktop& desktop_;
-  QString folder_;
+  std::filesystem::path folder_;
+  Notice notice_;
   bool use_printer_;
 };
 
 // Collects every document ended from now on into one PDF file, written anew as each one ends.
 class PdfCollector {
  public:
-  PdfCollector(ui::Desktop& desktop, QString path) : desktop_(desktop), path_(std::move(path)) {}
+  PdfCollector(ui::Desktop& desktop, std::filesystem::path path)
+      : desktop_(desktop), path_(std::move(path)) {}
   void Add(const ui::PrintedDocument& doc);
 
  private:
   ui::Desktop& desktop_;
-  QString path_;
+  std::filesystem::path path_;
   std::vector<ui::PrintedDocument> docs_;
 };
 

@@ -1,12 +1,15 @@
 // The analysis sheet of a sample race printed by the desktop: into a PDF on an A4 landscape page
-// with its texts, and into a folder that cannot take it, which is told and changes nothing else.
+// whose text copies as printed, and into a folder that cannot take it, which is told and changes
+// nothing else.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -57,6 +60,13 @@ std::vector<std::pair<std::string, std::vector<model::Text>>> AllCells(const mod
   return cells;
 }
 
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
 void ClickPrint(program::Program& app) {
   ui::Desktop::EventScope scope(app);
   app.Form<shell::frmAg0>().Command4.UserClick();
@@ -65,6 +75,8 @@ void ClickPrint(program::Program& app) {
 TEST(AnalysisSheetPdf, SampleRacePrintsOnAnA4LandscapePage) {
   if (std::system("pdftotext -v >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
   Application();
+  if (!PrintFamily().startsWith(QStringLiteral("IPA")))
+    GTEST_SKIP() << "the print face (fonts-ipafont-gothic) is not installed";
   program::Program app;
   ReadyToPrint(app);
   QTemporaryDir dir;
@@ -74,18 +86,20 @@ TEST(AnalysisSheetPdf, SampleRacePrintsOnAnA4LandscapePage) {
   ASSERT_EQ(app.printer.Documents().size(), 1u);
   EXPECT_TRUE(app.Messages().empty());
 
-  std::optional<std::string> layout = PdfText(pdf, "-layout");
-  ASSERT_TRUE(layout);
-  // Texts without kanji: the PDF's text layer gives some kanji back as radicals of the same shape.
+  // The text layer holds every character the sheet prints, in order: its digits and kanji copy as printed.
+  std::optional<std::u16string> layer = PdfCharacters(pdf);
+  ASSERT_TRUE(layer);
+  const std::u16string printed = PrintedCharacters(app.printer.Documents()[0]);
+  EXPECT_EQ(*layer, printed);
+  // Among them the texts that show the race and its runners.
   const auto& t = app.meeting.Group<secondary::SecondaryAnalysisTables>();
   const analysis::frmAg3& w = app.Form<analysis::frmAg3>();
-  std::vector<model::Text> expected = {u"Tarvelo", u"Time", model::Trim(w.Label18.Caption())};
+  std::vector<model::Text> expected = {u"Tarvelo", u"H14.10.19", u"馬番", model::Trim(w.Label18.Caption())};
   const int runners = analysis::AnalysedRunnerCount(app.meeting);
   ASSERT_GT(runners, 0);
   for (int i = 1; i <= runners; ++i) expected.push_back(t.PredictedTime(i));
-  for (const model::Text& text : expected) {
-    EXPECT_NE(layout->find(model::ToUtf8(text)), std::string::npos) << model::ToUtf8(text) << "\n" << *layout;
-  }
+  for (const model::Text& text : expected)
+    EXPECT_NE(layer->find(WithoutSpaces(ToQString(text))), std::u16string::npos) << model::ToUtf8(text);
   std::optional<std::string> info = PdfText(pdf, "-bbox");
   ASSERT_TRUE(info);
   // A4 landscape: 297 x 210 mm, that is about 842 x 595 points.
@@ -102,8 +116,8 @@ TEST(AnalysisSheetPdf, AFailedPrintIsToldAndChangesNothingElse) {
   ReadyToPrint(failed);
   QTemporaryDir dir;
   const QString missing = dir.filePath(QStringLiteral("no-such-folder"));
-  DesktopPrinting good(printed, dir.path(), false);
-  DesktopPrinting bad(failed, missing, false);
+  DesktopPrinting good(printed, dir.path().toStdString(), {}, false);
+  DesktopPrinting bad(failed, missing.toStdString(), {}, false);
   printed.printer.SetSink([&](const ui::PrintedDocument& doc) { good.Print(doc); });
   failed.printer.SetSink([&](const ui::PrintedDocument& doc) { bad.Print(doc); });
   ClickPrint(printed);
@@ -128,6 +142,45 @@ TEST(AnalysisSheetPdf, AFailedPrintIsToldAndChangesNothingElse) {
   EXPECT_FALSE(main.Command4.Enabled());
   EXPECT_TRUE(main.Check1.Enabled());
   EXPECT_EQ(main.Check1.Value(), ui::kUnchecked);
+}
+
+// Started from a read-only folder whose name is not UTF-8: the sheet goes to the user's documents folder
+// and a box names it, and the start folder is left as it was.
+TEST(AnalysisSheetPdf, AStartFolderNamedInNoEncodingAndReadOnlyStillPrints) {
+  Application();
+  QTemporaryDir dir;
+  const std::filesystem::path root = dir.path().toStdString();
+  const std::filesystem::path start = root / "\xff\xfe\x8a\x4a";
+  const std::filesystem::path documents = root / "home" / "Documents";
+  std::filesystem::create_directories(documents);
+  std::filesystem::create_directory(start);
+  std::filesystem::permissions(start,
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  ScopedEnv home("HOME", (root / "home").string());
+  ScopedEnv config("XDG_CONFIG_HOME", (root / "config").string());
+  const std::filesystem::path was = std::filesystem::current_path();
+  std::filesystem::current_path(start);
+
+  program::Program app;
+  ReadyToPrint(app);
+  NoticeReader notices;
+  DesktopPrinting printing(app, PrintoutFolder(), notices.Notice(), false);
+  app.printer.SetSink([&](const ui::PrintedDocument& doc) { printing.Print(doc); });
+  ClickPrint(app);
+  std::filesystem::current_path(was);
+  const bool start_untouched = std::filesystem::is_empty(start);
+  // Qt cannot name the folder to remove it.
+  std::filesystem::permissions(start, std::filesystem::perms::owner_all);
+  std::filesystem::remove_all(start);
+
+  ASSERT_EQ(app.printer.Documents().size(), 1u);
+  EXPECT_TRUE(app.Messages().empty());
+  EXPECT_TRUE(start_untouched);
+  const std::vector<std::filesystem::path> printed = FilesIn(documents);
+  ASSERT_EQ(printed.size(), 1u);
+  ASSERT_EQ(notices.texts.size(), 1);
+  EXPECT_TRUE(notices.texts[0].endsWith(QStringLiteral("ファイル：") + PathText(printed[0])))
+      << notices.texts[0].toStdString();
 }
 
 }  // namespace

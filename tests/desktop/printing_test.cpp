@@ -1,16 +1,25 @@
 // Printing: a recorded document becomes a page of its paper and orientation with its texts and rules in
-// place; without a printer a new PDF file is written; a failure is told with a message box.
+// place; without a printer a new PDF file is written in the documents folder and a box names it; a
+// failure is told with the program's message box.
 #include "desktop/printing.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
+#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <vector>
 
 #include "desktop/offscreen.h"
 #include "desktop/painting.h"
@@ -87,7 +96,7 @@ TEST(PrintingTest, DocumentBecomesAPageOfItsPaperWithTextsAtTheirTopLeft) {
   if (!HavePoppler()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   QTemporaryDir dir;
   QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
-  ASSERT_EQ(WritePdf(pdf, {B4Sheet()}), QString());
+  ASSERT_EQ(WritePdf(pdf.toStdString(), {B4Sheet()}), QString());
   std::optional<QString> info = RunCommand(QStringLiteral("pdfinfo '%1'").arg(pdf));
   ASSERT_TRUE(info);
   EXPECT_TRUE(info->contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info->toStdString();
@@ -126,25 +135,144 @@ TEST(PrintingTest, EveryScaleModeMeetsOnTheSamePlace) {
   EXPECT_EQ(a4.orientation(), QPageLayout::Portrait);
 }
 
-TEST(PrintingTest, WithoutPrinterEachDocumentGoesToANewPdfInTheFolder) {
+// The files of a folder, by their names as the file system has them.
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+void PrintTwice(shell::App& app) {
+  for (int i = 0; i < 2; ++i) {
+    app.printer.SetCurrentX(10);
+    app.printer.SetCurrentY(10);
+    app.printer.Print(u"印刷");
+    app.printer.EndDoc();
+  }
+}
+
+TEST(PrintingTest, WithoutPrinterEachDocumentGoesToANewPdfThatABoxNames) {
   Application();
   QTemporaryDir dir;
   auto app = MakeApp();
-  DesktopPrinting printing(*app, dir.path(), false);
+  NoticeReader notices;
+  DesktopPrinting printing(*app, dir.path().toStdString(), notices.Notice(), false);
   app->printer.SetSink([&](const ui::PrintedDocument& doc) { printing.Print(doc); });
-  for (int i = 0; i < 2; ++i) {
-    app->printer.SetCurrentX(10);
-    app->printer.SetCurrentY(10);
-    app->printer.Print(u"印刷");
-    app->printer.EndDoc();
+  PrintTwice(*app);
+  const std::vector<std::filesystem::path> files = FilesIn(dir.path().toStdString());
+  ASSERT_EQ(files.size(), 2u);
+  ASSERT_EQ(notices.texts.size(), 2);
+  for (const std::filesystem::path& file : files) {
+    EXPECT_TRUE(QString::fromStdString(file.filename())
+                    .contains(QRegularExpression(
+                        QStringLiteral("^Tarvelo-printout-[0-9]{8}-[0-9]{6}(-[0-9]+)?\\.pdf$"))))
+        << file;
   }
-  QStringList files = QDir(dir.path()).entryList(QDir::Files);
-  ASSERT_EQ(files.size(), 2);
-  for (const QString& f : files)
-    EXPECT_TRUE(f.contains(
-        QRegularExpression(QStringLiteral("^Tarvelo-printout-[0-9]{8}-[0-9]{6}(-[0-9]+)?\\.pdf$"))))
-        << f.toStdString();
+  // One box per printout, naming its file; the program's own message boxes are not involved.
+  const QString before =
+      QStringLiteral("プリンタが設定されていないため、印刷をファイルに保存しました。\nファイル：");
+  std::vector<std::filesystem::path> named;
+  for (const QString& text : notices.texts) {
+    EXPECT_TRUE(text.startsWith(before)) << text.toStdString();
+    named.push_back(text.mid(before.size()).toStdString());
+  }
+  std::sort(named.begin(), named.end());
+  EXPECT_EQ(named, files);
   EXPECT_TRUE(app->Messages().empty());
+  EXPECT_EQ(app->printer.Documents().size(), 2u);
+}
+
+// The frontend's printing as the desktop program sets it up: the box is a real dialog over the windows.
+TEST(PrintingTest, TheFrontendTellsInABoxWhereThePrintoutWent) {
+  Application();
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is configured: it would print";
+  QTemporaryDir dir;
+  auto app = MakeApp();
+  Frontend frontend(*app, false);
+  frontend.UseDesktopServices(dir.path().toStdString());
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown = box->text();
+    box->buttons().front()->click();
+  });
+  app->printer.Print(u"印刷");
+  app->printer.EndDoc();
+  const std::vector<std::filesystem::path> files = FilesIn(dir.path().toStdString());
+  ASSERT_EQ(files.size(), 1u);
+  EXPECT_TRUE(shown.endsWith(QStringLiteral("\nファイル：") + PathText(files[0]))) << shown.toStdString();
+  EXPECT_TRUE(app->Messages().empty());
+}
+
+TEST(PrintingTest, ANewPrintoutNeverTakesTheNameOfAnythingThere) {
+  QTemporaryDir dir;
+  const std::filesystem::path folder = dir.path().toStdString();
+  const QDateTime when(QDate(2002, 10, 19), QTime(9, 30, 5));
+  const std::filesystem::path first = folder / "Tarvelo-printout-20021019-093005.pdf";
+  EXPECT_EQ(PrintoutFileName(folder, when), first);
+  std::ofstream(first) << "an earlier printout";
+  // A link that leads nowhere: writing through it would make a file elsewhere.
+  std::filesystem::create_symlink(folder / "gone" / "x.pdf",
+                                  folder / "Tarvelo-printout-20021019-093005-2.pdf");
+  EXPECT_EQ(PrintoutFileName(folder, when), folder / "Tarvelo-printout-20021019-093005-3.pdf");
+}
+
+// Where the printouts go without a printer: the documents folder the user's desktop names, else
+// ~/Documents, else the home folder itself.
+TEST(PrintingTest, PrintoutsGoToTheDocumentsFolderElseHome) {
+  Application();
+  struct Case {
+    const char* user_dirs;  // the desktop's list of the user's folders; null: none
+    std::vector<std::string> folders;
+    std::string expected;  // under home
+  };
+  const Case cases[] = {
+      {nullptr, {"Documents"}, "Documents"},
+      {"XDG_DOCUMENTS_DIR=\"$HOME/文書\"\n", {"文書", "Documents"}, "文書"},
+      {nullptr, {}, ""},
+      {"XDG_DOCUMENTS_DIR=\"$HOME/文書\"\n", {}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.user_dirs ? c.user_dirs : "no user-dirs.dirs");
+    QTemporaryDir dir;
+    const std::filesystem::path home = dir.path().toStdString() + "/home";
+    const std::filesystem::path config = dir.path().toStdString() + "/config";
+    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(config);
+    for (const std::string& f : c.folders) std::filesystem::create_directory(home / f);
+    if (c.user_dirs != nullptr) std::ofstream(config / "user-dirs.dirs") << c.user_dirs;
+    ScopedEnv home_env("HOME", home.string());
+    ScopedEnv config_env("XDG_CONFIG_HOME", config.string());
+    EXPECT_EQ(PrintoutFolder(), c.expected.empty() ? home : home / c.expected);
+  }
+}
+
+// Folder names are bytes: one that is not UTF-8 is written to as it is, by the desktop's printing and
+// by the driver's printto alike.
+TEST(PrintingTest, AFolderWhoseNameIsNotUtf8TakesThePrintouts) {
+  Application();
+  QTemporaryDir dir;
+  const std::filesystem::path folder = dir.path().toStdString() + "/\xff\xfe\x93\xfa";
+  std::filesystem::create_directory(folder);
+  auto app = MakeApp();
+  NoticeReader notices;
+  DesktopPrinting printing(*app, folder, notices.Notice(), false);
+  app->printer.SetSink([&](const ui::PrintedDocument& doc) { printing.Print(doc); });
+  PrintTwice(*app);
+  EXPECT_EQ(FilesIn(folder).size(), 2u);
+  EXPECT_EQ(notices.texts.size(), 2);
+  EXPECT_TRUE(app->Messages().empty());
+
+  ASSERT_EQ(PrintTo(*app, (folder / "all.pdf").string()), "");
+  PrintTwice(*app);
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / "all.pdf"));
+  EXPECT_EQ(FilesIn(folder).size(), 3u);
+  EXPECT_TRUE(app->Messages().empty());
+  // Qt cannot name the folder to remove it.
+  app->printer.SetSink({});
+  std::filesystem::remove_all(folder);
 }
 
 TEST(PrintingTest, ADocumentThatCannotBeWrittenIsToldWithTheFileAndTheReason) {
@@ -152,7 +280,7 @@ TEST(PrintingTest, ADocumentThatCannotBeWrittenIsToldWithTheFileAndTheReason) {
   QTemporaryDir dir;
   auto app = MakeApp();
   QString missing = dir.filePath(QStringLiteral("no-such-folder"));
-  DesktopPrinting printing(*app, missing, false);
+  DesktopPrinting printing(*app, missing.toStdString(), {}, false);
   app->printer.SetSink([&](const ui::PrintedDocument& doc) { printing.Print(doc); });
   app->printer.Print(u"印刷");
   app->printer.EndDoc();

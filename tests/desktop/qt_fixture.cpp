@@ -1,8 +1,13 @@
 #include "tests/desktop/qt_fixture.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
+#include "desktop/message_boxes.h"
+#include "desktop/painting.h"
 #include "program/program.h"
 
 namespace desktop::testing {
@@ -154,6 +159,55 @@ std::optional<std::string> PdfText(const QString& pdf, const char* options) {
   while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
   if (pclose(pipe) != 0) return std::nullopt;
   return out;
+}
+
+std::u16string WithoutSpaces(const QString& text) {
+  std::u16string out;
+  for (QChar c : text) {
+    if (!c.isSpace()) out.push_back(c.unicode());
+  }
+  return out;
+}
+
+std::u16string PrintedCharacters(const ui::PrintedDocument& doc) {
+  QString texts;
+  for (const ui::DrawOp& op : doc.ops) {
+    if (op.kind == ui::DrawOpKind::kText) texts += ToQString(op.text);
+  }
+  return WithoutSpaces(texts);
+}
+
+std::optional<std::u16string> PdfCharacters(const QString& pdf) {
+  std::optional<std::string> raw = PdfText(pdf, "-raw -enc UTF-8");
+  if (!raw) return std::nullopt;
+  return WithoutSpaces(QString::fromStdString(*raw));
+}
+
+std::function<void(const QString&)> NoticeReader::Notice() {
+  return [this](const QString& text) {
+    QTimer::singleShot(0, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr || box->buttons().size() != 1) return;
+      texts << box->text();
+      box->buttons().front()->click();
+    });
+    ShowNotice(text);
+  };
+}
+
+ScopedEnv::ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  if (value)
+    setenv(name, value->c_str(), 1);
+  else
+    unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (old_)
+    setenv(name_.c_str(), old_->c_str(), 1);
+  else
+    unsetenv(name_.c_str());
 }
 
 }  // namespace desktop::testing

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +17,7 @@
 #include "ui/file_lists.h"
 #include "ui/grid.h"
 #include "ui/picture.h"
+#include "ui/printer.h"
 
 namespace desktop::testing {
 
@@ -74,5 +77,31 @@ std::unique_ptr<shell::App> MakeApp();
 
 // What pdftotext with these options gives for a PDF file; nothing when it cannot be run.
 std::optional<std::string> PdfText(const QString& pdf, const char* options);
+// The texts of a printed document in the order drawn, and the text layer of a PDF in the order its
+// page draws them (pdftotext -raw), each without white space (ideographic spaces included), which the
+// text layer renders as gaps: the two are equal when every character of the page copies as printed.
+std::u16string PrintedCharacters(const ui::PrintedDocument& doc);
+std::u16string WithoutSpaces(const QString& text);
+std::optional<std::u16string> PdfCharacters(const QString& pdf);
+
+// The printing's notice as the desktop shows it, each box closed with its OK as soon as it opens; the
+// texts of the boxes shown, in order.
+struct NoticeReader {
+  std::function<void(const QString&)> Notice();
+  QStringList texts;
+};
+
+// An environment variable set (or unset, for nullopt) for the life of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, std::optional<std::string> value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
 
 }  // namespace desktop::testing
