@@ -11,6 +11,7 @@
 #include <iterator>
 #include <map>
 #include <numeric>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,10 @@ class ShownGrid {
 };
 
 enum class Place { kStart, kMiddle, kEnd };
+
+void PrintTo(Place place, std::ostream* out) {
+  *out << (place == Place::kStart ? "start" : place == Place::kMiddle ? "middle" : "end");
+}
 
 // Where ink lies between two edges: within a few pixels of the middle, or nearer one edge.
 Place PlaceOf(int gap_before, int gap_after) {
