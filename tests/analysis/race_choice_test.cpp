@@ -77,6 +77,9 @@ TEST_F(RaceChoiceTest, StepConfirmReleaseAndRefuseAsOneSequence) {
       {"UP", 1, 1, 1, true, false, true, false, false, Overview::kAtLoad, 0, 0, 0},
       {"UP", 1, 2, 2, true, true, true, false, false, Overview::kAtLoad, 0, 0, 0},
       {"UP", 10, 12, 12, false, true, true, false, false, Overview::kAtLoad, 0, 0, 0},
+      // DN stops at race 1 and UP at race 12, each after stepping there.
+      {"DN", 11, 1, 1, true, false, true, false, false, Overview::kAtLoad, 0, 0, 0},
+      {"UP", 11, 12, 12, false, true, true, false, false, Overview::kAtLoad, 0, 0, 0},
       {"DN", 1, 11, 11, true, true, true, false, false, Overview::kAtLoad, 0, 0, 0},
       {"DN", 7, 4, 4, true, true, true, false, false, Overview::kAtLoad, 0, 0, 0},
       {"確定", 1, 4, 4, false, false, false, true, true, Overview::kHidden, 4, 4, 0},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace basic {
@@ -52,6 +53,34 @@ std::vector<Text> RunDays(const std::vector<Text>& dates) {
   std::vector<Text> numbers;
   for (const Text& date : dates) numbers.push_back(days.Next(date));
   return numbers;
+}
+
+struct MonthCase {
+  const char* month;  // two digits
+  const char* last_day;
+  int first_number, last_number;  // in Heisei 10
+};
+
+// Each month starts the day after the last one ends, race dates and run dates alike.
+TEST(DayNumber, FirstAndLastDayOfEveryMonth) {
+  const MonthCase cases[] = {
+      {"01", "31", 1, 31},    {"02", "28", 32, 59},   {"03", "31", 60, 90},   {"04", "30", 91, 120},
+      {"05", "31", 121, 151}, {"06", "30", 152, 181}, {"07", "31", 182, 212}, {"08", "31", 213, 243},
+      {"09", "30", 244, 273}, {"10", "31", 274, 304}, {"11", "30", 305, 334}, {"12", "31", 335, 365},
+  };
+  for (const MonthCase& c : cases) {
+    SCOPED_TRACE(c.month);
+    const std::string month = c.month, last = c.last_day;
+    const Text first_number = model::FromUtf8(std::to_string(c.first_number));
+    const Text last_number = model::FromUtf8(std::to_string(c.last_number));
+    EXPECT_EQ(TodayDayNumberText(model::FromUtf8("H10." + month + ".01")), first_number);
+    EXPECT_EQ(TodayDayNumberText(model::FromUtf8("H10." + month + "." + last)), last_number);
+    EXPECT_EQ(RunDays({model::FromUtf8("10" + month + "01"), model::FromUtf8("10" + month + last)}),
+              (std::vector<Text>{first_number, last_number}));
+  }
+  // No leap days: the 29th of February is the 1st of March.
+  EXPECT_EQ(TodayDayNumberText(u"H10.02.29"), u"60");
+  EXPECT_EQ(RunDays({u"100229"}), std::vector<Text>{u"60"});
 }
 
 TEST(RunDayNumbers, ReadTheYearMonthAndDayOfASixDigitDate) {

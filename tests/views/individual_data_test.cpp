@@ -117,5 +117,32 @@ TEST_F(IndividualData, AHorseNamePressFillsOnlyOnceARaceIsConfirmed) {
   EXPECT_EQ(app_.Form<frmAg8>().MSFlexGrid1.TextMatrix(2, 5), Tag("Af0r", 1));
 }
 
+// The name cells of rows 2 to 19 are runners 1 to 18, from the first twip of each row band to its last.
+TEST_F(IndividualData, TheFirstAndTheLastRunnersNamesFillTheirRunner) {
+  struct Case {
+    double y;
+    int runner;
+    const char* horse;
+  };
+  const Case cases[] = {
+      {2 * 230, 1, "First"},         {3 * 230 - 1, 1, "First"},   // row 2
+      {19 * 230, 18, "Last"},        {20 * 230 - 1, 18, "Last"},  // row 19
+      {10 * 230 + 115, 9, "Middle"},
+  };
+  SetRunner(5, "Other");
+  for (const Case& c : cases) SetRunner(c.runner, c.horse);
+  analysis::SetAnalysedRace(app_.meeting, kRace);
+  analysis::frmAg3& a = app_.Show<analysis::frmAg3>();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.y);
+    FillIndividualData(app_, kRace, 5);  // so that a press that fills nothing shows
+    a.MSFlexGrid2.UserMouseDown(1, 0, 800, c.y);
+    const ui::FlexGrid& h = app_.Form<frmAg8>().MSFlexGrid1;
+    EXPECT_EQ(h.TextMatrix(0, 1), model::FromUtf8(c.horse));
+    EXPECT_EQ(h.TextMatrix(1, 0), model::FromUtf8(std::string(c.horse) + "no"));
+    EXPECT_EQ(h.TextMatrix(2, 5), Tag(std::string(c.horse) + "f0r", 1));
+  }
+}
+
 }  // namespace
 }  // namespace views
