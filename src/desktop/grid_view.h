@@ -18,6 +18,10 @@ namespace desktop {
 bool MergesWithLeft(const ui::FlexGrid& grid, int r, int c);
 bool MergesWithAbove(const ui::FlexGrid& grid, int r, int c);
 
+// Where a cell's text is drawn in the cell (merged cells: the whole merged range): inside its grid
+// lines and padding.
+QRect CellTextBox(const QRect& cell);
+
 // One row or column as shown: its index and its place and size in pixels along the axis.
 struct Band {
   int index;

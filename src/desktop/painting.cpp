@@ -105,15 +105,9 @@ int PointsToPixels(double points) {
   return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
 }
 
-QString MappedFamily(const ui::Text& name) {
-  QString face = ToQString(name);
-  bool serif =
-      face.contains(QStringLiteral("明朝")) || face.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive);
-  return serif ? QStringLiteral("Noto Serif CJK JP") : QStringLiteral("Noto Sans CJK JP");
-}
-
 QFont MapFont(const ui::Font& font, double points, bool bold) {
-  QFont f(MappedFamily(font.name));
+  QFont f;
+  f.setFamilies(MappedFamilies(font.name));
   f.setPixelSize(PointsToPixels(points));
   f.setBold(bold);
   f.setItalic(font.italic);
