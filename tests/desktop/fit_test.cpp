@@ -58,10 +58,13 @@ bool BreaksAWord(const QStringList& lines) {
   return false;
 }
 
+enum class Box { kButton, kLabel, kList, kGridCell };
+
 struct Misfit {
   std::string where;  // FORM.CONTROL, or FORM.GRID(col) for a grid column
   std::string what;   // "breaks a word", "cut", "condensed", "overflows"
   QString text;
+  Box box;
   bool operator<(const Misfit& o) const {
     return std::tie(where, what, text) < std::tie(o.where, o.what, o.text);
   }
@@ -77,23 +80,23 @@ class FitCheck {
                const QString& text) {
     std::optional<CaptionLayout> layout = CaptionLayoutOf(control, widget.size());
     if (!layout || text.isEmpty()) return;
-    const QRect box = layout->box;
-    QStringList lines = LayoutLines(text, layout->font, box.width(), box.height(), layout->wrap);
-    const QStringList paragraphs = LayoutLines(text, layout->font, box.width(), box.height(), false);
-    if (lines.size() > paragraphs.size() && BreaksAWord(lines))
-      Add({where, "breaks a word", lines.join(u'/')});
-    Widths(where, layout->font, lines, box.width());
+    const QRect area = layout->box;
     // A label grows downwards to show its lines; a button does not.
-    const bool grows = dynamic_cast<const ui::Label*>(&control) != nullptr;
-    if (!grows && lines.size() * LineHeight(layout->font) > box.height() + 1)
-      Add({where, "overflows", lines.join(u'/')});
+    const Box box = dynamic_cast<const ui::Label*>(&control) != nullptr ? Box::kLabel : Box::kButton;
+    QStringList lines = LayoutLines(text, layout->font, area.width(), area.height(), layout->wrap);
+    const QStringList paragraphs = LayoutLines(text, layout->font, area.width(), area.height(), false);
+    if (lines.size() > paragraphs.size() && BreaksAWord(lines))
+      Add({where, "breaks a word", lines.join(u'/'), box});
+    Widths(where, box, layout->font, lines, area.width());
+    if (box == Box::kButton && lines.size() * LineHeight(layout->font) > area.height() + 1)
+      Add({where, "overflows", lines.join(u'/'), box});
   }
 
   void ListEntries(const std::string& where, const ui::ListChoice& list, const QWidget& widget) {
     const QFont font = MapFont(list.Font());
     // Inside the sunken edge, beside the scroll bar.
     const int width = widget.width() - 4 - 16 - 2;
-    for (const ui::Text& entry : list.Entries()) Widths(where, font, {ToQString(entry)}, width);
+    for (const ui::Text& entry : list.Entries()) Widths(where, Box::kList, font, {ToQString(entry)}, width);
   }
 
   void Grid(const std::string& where, const ui::FlexGrid& grid) {
@@ -109,7 +112,7 @@ class FitCheck {
         // A column too narrow for any text is not there to show one.
         if (width <= 0) continue;
         const QFont font = MapFont(grid.Font(), grid.CellFontSizeAt(r, c), grid.CellFontBoldAt(r, c));
-        Widths(where + "(" + std::to_string(c) + ")", font, {text}, width);
+        Widths(where + "(" + std::to_string(c) + ")", Box::kGridCell, font, {text}, width);
       }
     }
   }
@@ -118,14 +121,14 @@ class FitCheck {
 
  private:
   // A line wider than its box is condensed; condensed as far as the drawing goes and still wider, it is cut.
-  void Widths(const std::string& where, const QFont& font, const QStringList& lines, double width) {
+  void Widths(const std::string& where, Box box, const QFont& font, const QStringList& lines, double width) {
     const QFontMetricsF metrics(font);
     for (const QString& line : lines) {
       const double natural = metrics.horizontalAdvance(line);
       if (natural * kMinCondense > width + 0.5)
-        Add({where, "cut", line});
+        Add({where, "cut", line, box});
       else if (natural > width + 0.5)
-        Add({where, "condensed", line});
+        Add({where, "condensed", line, box});
     }
   }
   void Add(Misfit m) { misfits_.insert(std::move(m)); }
@@ -211,11 +214,9 @@ void PrintNote(const std::set<Misfit>& misfits, const std::string& meeting) {
 
 void ExpectEverythingFits(const std::set<Misfit>& misfits, int name_length, const std::string& meeting) {
   for (const Misfit& m : misfits) {
-    const bool button = m.where.find("Command") != std::string::npos ||
-                        m.where.find("Check") != std::string::npos ||
-                        m.where.find("Option") != std::string::npos;
-    const bool grid_cut = m.what == "cut" && m.where.find('(') != std::string::npos;
-    const bool fault = (button && m.what != "condensed") || (grid_cut && !DesignedTooSmall(m, name_length));
+    const bool grid_cut = m.box == Box::kGridCell && m.what == "cut";
+    const bool fault =
+        (m.box == Box::kButton && m.what != "condensed") || (grid_cut && !DesignedTooSmall(m, name_length));
     EXPECT_FALSE(fault) << meeting << ": " << m.where << " " << m.what << ": " << Utf8(m.text);
   }
   PrintNote(misfits, meeting);
