@@ -278,6 +278,10 @@ void GridWidget::PaintTexts(QPainter& p, const std::vector<Band>& rows, const st
   }
 }
 
+Qt::Alignment CellTextAlignment(const ui::FlexGrid& grid, int r, int c) {
+  return CellAlignment(grid.CellAlignmentAt(r, c), ToQString(grid.TextMatrix(r, c)));
+}
+
 QRect CellTextBox(const QRect& cell) {
   return cell.adjusted(kCellPadding, 0, -1 - kCellPadding, -1);
 }

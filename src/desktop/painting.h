@@ -63,6 +63,9 @@ struct TextLook {
 // needed, unless the wrapped lines would leave the box while the unwrapped ones fit it.
 QStringList LayoutLines(const QString& text, const QFont& font, double width, double height, bool wrap);
 double LineHeight(const QFont& font);
+// What a line shows in its box: a left-aligned line's trailing blanks lie past its end, unseen, so they
+// neither count towards its width nor condense it.
+QString ShownLine(const QString& line, Qt::Alignment align);
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const TextLook& look);
 // A caption without its access-key marks ("&F" shows "F", "&&" shows "&").
 QString StripAccessKeys(const QString& caption);

@@ -112,7 +112,8 @@ class FitCheck {
         // A column too narrow for any text is not there to show one.
         if (width <= 0) continue;
         const QFont font = MapFont(grid.Font(), grid.CellFontSizeAt(r, c), grid.CellFontBoldAt(r, c));
-        Widths(where + "(" + std::to_string(c) + ")", Box::kGridCell, font, {text}, width);
+        Widths(where + "(" + std::to_string(c) + ")", Box::kGridCell, font,
+               {ShownLine(text, CellTextAlignment(grid, r, c))}, width);
       }
     }
   }
