@@ -3,9 +3,10 @@
 # missing, one line per step; apt's own output goes to a log that is shown only when a step fails.
 #   build    the compiler, CMake, Ninja, GoogleTest, Google Benchmark and Qt 6 (the default build)
 #   desktop  what the desktop program needs to show its windows and print: Qt's Wayland platform (X11's
-#            comes with Qt), the Noto CJK font and the IPA Gothic fonts (the face of the printouts)
-#   tests    what the tests need beyond the build: the Noto CJK font, the IPA Gothic fonts and
-#            poppler-utils (pdftotext)
+#            comes with Qt), the IPA Gothic and Mincho faces the windows and printouts are drawn with,
+#            and the Noto CJK font as their fallback
+#   tests    what the tests need beyond the build: the faces of the drawn windows and printouts (the
+#            fit check measures with them) and poppler-utils (pdftotext)
 #   lint     clang-tidy, which holds the naming dialect (scripts/tidy.sh)
 #   fuzz     clang and libFuzzer for the fuzz targets, llvm-symbolizer for their stacks, and what
 #            configuring their build needs
@@ -15,16 +16,16 @@ set -euo pipefail
 
 declare -A packages=(
   [build]="g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev libgl-dev"
-  [desktop]="qt6-wayland fonts-noto-cjk fonts-ipafont-gothic"
-  [tests]="fonts-noto-cjk fonts-ipafont-gothic poppler-utils"
+  [desktop]="qt6-wayland fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk"
+  [tests]="fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk poppler-utils"
   [lint]="clang-tidy"
   [fuzz]="clang libclang-rt-14-dev llvm cmake ninja-build libgtest-dev libgmock-dev"
-  [xvfb]="xvfb xauth fonts-noto-cjk"
+  [xvfb]="xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk"
 )
 declare -A why=(
   [build]="to build the program and its tests"
-  [desktop]="for the desktop program's windows (Wayland platform, Japanese fonts)"
-  [tests]="for the tests (Japanese fonts for the drawn windows and the printouts, pdftotext for the printed PDFs)"
+  [desktop]="for the desktop program's windows and printouts (Wayland platform, Japanese faces)"
+  [tests]="for the tests (Japanese faces for the drawn windows and the printouts, pdftotext for the printed PDFs)"
   [lint]="to check the names in the code (clang-tidy)"
   [fuzz]="for the fuzz targets (clang, libFuzzer, llvm-symbolizer)"
   [xvfb]="to time the desktop windows on a virtual X server (Xvfb)"

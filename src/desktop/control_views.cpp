@@ -28,6 +28,32 @@ namespace desktop {
 namespace {
 
 constexpr int kSunkenEdge = 2;
+// The tick box or dot of a check or option button, beside its caption.
+constexpr int kIndicatorSize = 13;
+
+int LabelInset(const ui::Label& label) {
+  return label.BorderStyle() == 1 ? kSunkenEdge : 0;
+}
+
+CaptionLayout LabelCaptionLayout(const ui::Label& label, const QSize& size) {
+  int inset = LabelInset(label);
+  return {QRect(inset, inset, size.width() - 2 * inset, size.height() - 2 * inset), MapFont(label.Font()),
+          !label.AutoSize() || label.WordWrap()};
+}
+
+// A push button, or a check or option button drawn as one (graphical style): no tick or dot beside
+// its caption.
+bool PushLike(const ui::Button& button) {
+  return button.Kind() == ui::ControlKind::kCommandButton || button.Style() == 1;
+}
+
+QRect PushButtonTextBox(const QRect& rect) {
+  return rect.adjusted(4, 3, -4, -3);
+}
+
+QRect IndicatorTextBox(const QRect& rect) {
+  return rect.adjusted(kIndicatorSize + 4, 0, 0, 0);
+}
 
 Qt::Alignment HorizontalAlignment(int alignment) {
   switch (alignment) {
@@ -67,9 +93,8 @@ class LabelWidget : public QWidget {
       : QWidget(parent), label_(label), dispatcher_(dispatcher) {}
 
   // Insets of the text from the label's edges.
-  int Inset() const { return label_.BorderStyle() == 1 ? kSunkenEdge : 0; }
+  int Inset() const { return LabelInset(label_); }
   QString Caption() const { return StripAccessKeys(ToQString(label_.Caption())); }
-  bool Wraps() const { return !label_.AutoSize() || label_.WordWrap(); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -78,11 +103,10 @@ class LabelWidget : public QWidget {
     if (label_.AutoSize()) box = rect();
     if (label_.BackStyle() == 1) p.fillRect(box, ToQColor(label_.BackColor()));
     if (label_.BorderStyle() == 1) DrawSunkenEdge(p, box);
-    int inset = Inset();
-    QRect text_box = QRect(inset, inset, width() - 2 * inset, height() - 2 * inset);
-    TextLook look{MapFont(label_.Font()), ToQColor(label_.ForeColor()),
-                  HorizontalAlignment(label_.Alignment()) | Qt::AlignTop, Wraps(), !label_.Enabled()};
-    DrawText(p, text_box, Caption(), look);
+    CaptionLayout layout = LabelCaptionLayout(label_, size());
+    TextLook look{layout.font, ToQColor(label_.ForeColor()),
+                  HorizontalAlignment(label_.Alignment()) | Qt::AlignTop, layout.wrap, !label_.Enabled()};
+    DrawText(p, layout.box, Caption(), look);
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
@@ -149,8 +173,7 @@ class ButtonWidget : public QAbstractButton {
     int style = control_.Style();
     bool on = control_.CheckState() == ui::kChecked, grey = control_.CheckState() == ui::kGrayed;
     // A push button has no tick or dot beside its caption.
-    bool indicator = control_.Kind() != ui::ControlKind::kCommandButton;
-    if (!indicator || style == 1) {
+    if (PushLike(control_)) {
       PaintPushButton(p, caption, style == 1, on);
     } else {
       PaintIndicatorButton(p, caption, on, grey);
@@ -170,7 +193,7 @@ class ButtonWidget : public QAbstractButton {
     QColor face = graphical ? ToQColor(control_.BackColor()) : ToQColor(ui::colors::kButtonFace);
     option.palette.setColor(QPalette::Button, face);
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &p, this);
-    QRect text_box = rect().adjusted(4, 3, -4, -3);
+    QRect text_box = PushButtonTextBox(rect());
     if (sunken) text_box.translate(1, 1);
     TextLook look{MapFont(control_.Font()), ToQColor(control_.ForeColor()), Qt::AlignCenter, true,
                   !control_.Enabled()};
@@ -181,7 +204,7 @@ class ButtonWidget : public QAbstractButton {
   void PaintIndicatorButton(QPainter& p, const QString& caption, bool on, bool grey) {
     p.fillRect(rect(), ToQColor(control_.BackColor()));
     bool check = control_.Kind() == ui::ControlKind::kCheckBox;
-    int size = 13;
+    int size = kIndicatorSize;
     QStyleOptionButton option;
     option.initFrom(this);
     option.rect = QRect(0, (height() - size) / 2, size, size);
@@ -191,7 +214,7 @@ class ButtonWidget : public QAbstractButton {
     style()->drawPrimitive(check ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton, &option,
                            &p, this);
     if (caption.isEmpty()) return;
-    QRect text_box = rect().adjusted(size + 4, 0, 0, 0);
+    QRect text_box = IndicatorTextBox(rect());
     TextLook look{MapFont(control_.Font()), ToQColor(control_.ForeColor()), Qt::AlignLeft | Qt::AlignVCenter,
                   true, !control_.Enabled()};
     DrawText(p, text_box, caption, look);
@@ -748,6 +771,15 @@ void ControlView::Sync() {
   SyncContent();
   if (widget_->isHidden() == control_.Visible()) widget_->setVisible(control_.Visible());
   widget_->update();
+}
+
+std::optional<CaptionLayout> CaptionLayoutOf(const ui::Control& control, const QSize& size) {
+  if (const auto* label = dynamic_cast<const ui::Label*>(&control)) return LabelCaptionLayout(*label, size);
+  const auto* button = dynamic_cast<const ui::Button*>(&control);
+  if (button == nullptr) return std::nullopt;
+  QRect rect(QPoint(0, 0), size);
+  return CaptionLayout{PushLike(*button) ? PushButtonTextBox(rect) : IndicatorTextBox(rect),
+                       MapFont(button->Font()), true};
 }
 
 std::unique_ptr<ControlView> MakeControlView(ui::Control& control, QWidget* parent, Dispatcher& dispatcher) {

@@ -4,10 +4,12 @@
 // which the window runs for the views whose control changed since its last sync. User input goes back
 // to the model through the dispatcher as the model's user actions.
 
+#include <QFont>
 #include <QRect>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ui/control.h"
 
@@ -55,6 +57,15 @@ class ControlView {
   Dispatcher& dispatcher_;
   bool user_acted_ = false;
 };
+
+// Where a label or a button draws its caption inside a widget of that size, and how: the box, the face
+// and whether it wraps. Nothing for the other kinds of control.
+struct CaptionLayout {
+  QRect box;
+  QFont font;
+  bool wrap = false;
+};
+std::optional<CaptionLayout> CaptionLayoutOf(const ui::Control& control, const QSize& size);
 
 // The view of a control inside parent (the window's surface or a frame's widget); null for timers and
 // menus, which the window handles itself.

@@ -263,18 +263,27 @@ void GridWidget::PaintTexts(QPainter& p, const std::vector<Band>& rows, const st
       while (i_end + 1 < rows.size() && rows[i_end + 1].index == rows[i_end].index + 1 &&
              MergesWithAbove(grid_, rows[i_end + 1].index, c))
         ++i_end;
-      QRect area(QPoint(cols[j].start, rows[i].start),
-                 QPoint(cols[j_end].start + cols[j_end].size - 2, rows[i_end].start + rows[i_end].size - 2));
+      QRect cell(QPoint(cols[j].start, rows[i].start),
+                 QPoint(cols[j_end].start + cols[j_end].size - 1, rows[i_end].start + rows[i_end].size - 1));
+      QRect area = cell.adjusted(0, 0, -1, -1);
       p.save();
       p.setClipRect(area);
       ui::Font font = grid_.Font();
       TextLook look{MapFont(font, grid_.CellFontSizeAt(r, c), grid_.CellFontBoldAt(r, c)),
                     ToQColor(grid_.CellForeColorAt(r, c)), CellAlignment(grid_.CellAlignmentAt(r, c), text),
                     false, false};
-      DrawText(p, area.adjusted(kCellPadding, 0, -kCellPadding, 0), text, look);
+      DrawText(p, CellTextBox(cell), text, look);
       p.restore();
     }
   }
+}
+
+Qt::Alignment CellTextAlignment(const ui::FlexGrid& grid, int r, int c) {
+  return CellAlignment(grid.CellAlignmentAt(r, c), ToQString(grid.TextMatrix(r, c)));
+}
+
+QRect CellTextBox(const QRect& cell) {
+  return cell.adjusted(kCellPadding, 0, -1 - kCellPadding, -1);
 }
 
 void GridWidget::mousePressEvent(QMouseEvent* event) {

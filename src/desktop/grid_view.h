@@ -18,6 +18,12 @@ namespace desktop {
 bool MergesWithLeft(const ui::FlexGrid& grid, int r, int c);
 bool MergesWithAbove(const ui::FlexGrid& grid, int r, int c);
 
+// Where a cell's text is drawn in the cell (merged cells: the whole merged range): inside its grid
+// lines and padding.
+QRect CellTextBox(const QRect& cell);
+// How a cell's text is aligned in that box: the cell's alignment, or the column's, or by its text.
+Qt::Alignment CellTextAlignment(const ui::FlexGrid& grid, int r, int c);
+
 // One row or column as shown: its index and its place and size in pixels along the axis.
 struct Band {
   int index;

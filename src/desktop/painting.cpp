@@ -105,15 +105,9 @@ int PointsToPixels(double points) {
   return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
 }
 
-QString MappedFamily(const ui::Text& name) {
-  QString face = ToQString(name);
-  bool serif =
-      face.contains(QStringLiteral("明朝")) || face.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive);
-  return serif ? QStringLiteral("Noto Serif CJK JP") : QStringLiteral("Noto Sans CJK JP");
-}
-
 QFont MapFont(const ui::Font& font, double points, bool bold) {
-  QFont f(MappedFamily(font.name));
+  QFont f;
+  f.setFamilies(MappedFamilies(font.name));
   f.setPixelSize(PointsToPixels(points));
   f.setBold(bold);
   f.setItalic(font.italic);
@@ -175,6 +169,13 @@ QStringList LayoutLines(const QString& text, const QFont& font, double width, do
   return lines;
 }
 
+QString ShownLine(const QString& line, Qt::Alignment align) {
+  if (align & (Qt::AlignRight | Qt::AlignHCenter)) return line;
+  qsizetype end = line.size();
+  while (end > 0 && line[end - 1].isSpace()) --end;
+  return line.left(end);
+}
+
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const TextLook& look) {
   if (text.isEmpty()) return;
   QStringList lines = LayoutLines(text, look.font, box.width(), box.height(), look.wrap);
@@ -186,7 +187,8 @@ void DrawText(QPainter& painter, const QRectF& box, const QString& text, const T
   if (look.align & Qt::AlignBottom) y = box.bottom() - total;
   painter.save();
   painter.setFont(look.font);
-  for (const QString& line : lines) {
+  for (const QString& whole : lines) {
+    const QString line = ShownLine(whole, look.align);
     double natural = metrics.horizontalAdvance(line);
     double scale = 1;
     if (natural > box.width() && natural > 0) scale = std::max(kMinCondense, box.width() / natural);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <vector>
 
+#include "desktop/faces.h"
 #include "ui/control.h"
 #include "ui/picture.h"
 #include "ui/services.h"
@@ -36,12 +37,10 @@ QRect TwipsRect(double left, double top, double width, double height);
 // Font points to pixels at the platform's 96 dots per inch.
 int PointsToPixels(double points);
 
-// Every face of the system is drawn with Noto Sans CJK JP (Noto Serif CJK JP for the Mincho faces), in
-// pixels so that layouts do not depend on the screen's resolution.
+// A face of the system drawn with its installed counterpart (faces.h), in pixels so that layouts do
+// not depend on the screen's resolution.
 QFont MapFont(const ui::Font& font);
 QFont MapFont(const ui::Font& font, double points, bool bold);
-// The face alone, for a painter on a printer (sized in points there).
-QString MappedFamily(const ui::Text& name);
 
 // One line of text is one em high with the baseline at this share of the em, as the system's fonts
 // are; the CJK font's own ascent and descent are far larger and would push texts out of their boxes.
@@ -64,6 +63,9 @@ struct TextLook {
 // needed, unless the wrapped lines would leave the box while the unwrapped ones fit it.
 QStringList LayoutLines(const QString& text, const QFont& font, double width, double height, bool wrap);
 double LineHeight(const QFont& font);
+// What a line shows in its box: a left-aligned line's trailing blanks lie past its end, unseen, so they
+// neither count towards its width nor condense it.
+QString ShownLine(const QString& line, Qt::Alignment align);
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const TextLook& look);
 // A caption without its access-key marks ("&F" shows "F", "&&" shows "&").
 QString StripAccessKeys(const QString& caption);

@@ -455,7 +455,7 @@ TEST_F(FrontendTest, TextsKeepTheirSizeAndAreNotCut) {
   frontend_->Sync();
   EXPECT_GE(WidgetOf(form_->Label2)->height(), 12);
   QFont font = MapFont(ui::Font{u"ＭＳ Ｐゴシック", 9, true, false, false});
-  EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Noto Sans CJK JP"));
+  EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic"));
   EXPECT_EQ(font.pixelSize(), 12);
   EXPECT_TRUE(font.bold());
 }
