@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "desktop/painting.h"
 
@@ -32,6 +34,40 @@ bool AsSpan(const ui::DrawOp& op, double k, QSize size, Span& span) {
   return true;
 }
 
+// The pixels of a row that a later span has already painted, as sorted, disjoint runs.
+using Covered = std::vector<std::pair<int, int>>;
+
+// Paints the part of span that no later span covers, and adds span to what is covered.
+void PaintUncovered(QImage& image, const Span& span, Covered& covered) {
+  QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(span.y));
+  int from = span.left;
+  auto it = covered.begin();
+  while (it != covered.end() && it->second < from) ++it;
+  for (auto run = it; run != covered.end() && run->first <= span.right; ++run) {
+    if (run->first > from) std::fill(row + from, row + run->first, span.color);
+    from = std::max(from, run->second + 1);
+  }
+  if (from <= span.right) std::fill(row + from, row + span.right + 1, span.color);
+  // Merge the span with the runs it touches.
+  int left = span.left, right = span.right;
+  auto last = it;
+  while (last != covered.end() && last->first <= right + 1) {
+    left = std::min(left, last->first);
+    right = std::max(right, last->second);
+    ++last;
+  }
+  it = covered.erase(it, last);
+  covered.insert(it, {left, right});
+}
+
+// Spans drawn one after another: the last one on a pixel wins, so they are painted from the last
+// back, each only where none after it has painted, and every pixel is written once.
+void PaintSpans(QImage& image, const std::vector<Span>& spans) {
+  std::vector<Covered> covered(static_cast<size_t>(image.height()));
+  for (auto span = spans.rbegin(); span != spans.rend(); ++span)
+    PaintUncovered(image, *span, covered[static_cast<size_t>(span->y)]);
+}
+
 }  // namespace
 
 QImage DrawingImage(const std::vector<ui::DrawOp>& ops, int scale_mode, const ui::Font& font, QColor back,
@@ -40,24 +76,31 @@ QImage DrawingImage(const std::vector<ui::DrawOp>& ops, int scale_mode, const ui
   image.fill(back);
   if (size.isEmpty()) return image;
   const double k = PixelsPerUnit(scale_mode);
-  // Runs of other operations go to QPainter in their turn, so the order of the record holds.
+  // Runs of spans and runs of other operations (those go to QPainter) are painted in their turn, so
+  // the order of the record holds.
   std::vector<ui::DrawOp> others;
+  std::vector<Span> spans;
   auto paint_others = [&] {
     if (others.empty()) return;
     QPainter painter(&image);
     PaintDrawOps(painter, others, scale_mode, font);
     others.clear();
   };
+  auto paint_spans = [&] {
+    PaintSpans(image, spans);
+    spans.clear();
+  };
   Span span{};
   for (const ui::DrawOp& op : ops) {
-    if (!AsSpan(op, k, size, span)) {
+    if (AsSpan(op, k, size, span)) {
+      paint_others();
+      spans.push_back(span);
+    } else {
+      paint_spans();
       others.push_back(op);
-      continue;
     }
-    paint_others();
-    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(span.y));
-    std::fill(row + span.left, row + span.right + 1, span.color);
   }
+  paint_spans();
   paint_others();
   return image;
 }

@@ -64,8 +64,9 @@ TEST(DrawingImage, TheOpeningWindowsColourBandsAreThePaintersPixels) {
 }
 
 // Lines on the edges of the row fill: fractions of a pixel (15 twips), lines that reach over the image's
-// edges, shorter than a pixel, drawn right to left, and the lines the fill leaves to QPainter (dashed,
-// thick, slanted) between them, whose order must hold where they cross.
+// edges, shorter than a pixel, drawn right to left, lines on one row that cover each other in part, and
+// the lines the fill leaves to QPainter (dashed, thick, slanted) between them, whose order must hold
+// where they cross.
 TEST(DrawingImage, LinesAtTheEdgesOfTheRowFillAreThePaintersPixels) {
   testing::Application();
   const std::vector<ui::DrawOp> ops = {
@@ -84,6 +85,13 @@ TEST(DrawingImage, LinesAtTheEdgesOfTheRowFillAreThePaintersPixels) {
       Line(100, 165, 900, 400, ui::Rgb(25, 26, 27)),
       Line(0, 300, 1499, 300, ui::Rgb(28, 29, 30)),
       Line(200, 310, 1000, 310, ui::Rgb(31, 32, 33)),
+      // One row under lines that cover each other in part, side by side, and bridging both.
+      Line(0, 600, 1499, 600, ui::Rgb(34, 35, 36)),
+      Line(300, 605, 450, 605, ui::Rgb(37, 38, 39)),
+      Line(900, 610, 1050, 610, ui::Rgb(40, 41, 42)),
+      Line(465, 611, 885, 611, ui::Rgb(43, 44, 45)),
+      Line(400, 612, 1000, 612, ui::Rgb(46, 47, 48)),
+      Line(1200, 613, 1300, 613, ui::Rgb(49, 50, 51)),
   };
   const QSize size(100, 60);
   const QImage fast = DrawingImage(ops, kTwips, ui::Font{}, Qt::white, size);
