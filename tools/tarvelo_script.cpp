@@ -23,7 +23,9 @@ constexpr char kHelp[] = R"(
 Runs the program headless and acts on it as a user would, one line of SCRIPT at a time (- reads the
 script from standard input). What the program shows is printed one fact a line, PATH<TAB>VALUE, texts
 as JSON strings. The first line that cannot be carried out stops the script: "line N: REASON: LINE"
-on standard error and exit status 1; a wrong command line gives status 2.
+on standard error and exit status 1; a wrong command line gives status 2. An action on a control that
+is disabled, hidden or out of view, or on a window that is hidden or not loaded, does nothing, as the
+mouse would do nothing there; the script goes on after "line N: ignored, WHY: LINE" on standard error.
 
 Options:
   --screen WxH   the screen's size in pixels (default 1920x1080)     --screen 1280x1024

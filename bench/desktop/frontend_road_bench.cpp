@@ -3,7 +3,8 @@
 // under Qt's offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb). Each user action
 // goes through the frontend as a click or a timer tick does, and is timed in three parts: the model's
 // handler, the frontend bringing its windows up to date (the sync), and Qt painting what the sync asked
-// to repaint. Prints, per road action, the median of the rounds and the widgets painted; per kind of
+// to repaint. Prints first the start-up to the opening window's first paint beside a bare Qt program's
+// (first_paint.h); then, per road action, the median of the rounds and the widgets painted; per kind of
 // analysis action, the race where its median was slowest; the slowest action last.
 #include <unistd.h>
 
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/desktop/first_paint.h"
 #include "bench/whole_meeting_actions.h"
 #include "desktop/frontend.h"
 #include "model/text.h"
@@ -124,9 +126,13 @@ void Settle() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == bench::kFirstPaintFlag)
+    return bench::RunProgramToFirstPaint(argc, argv);
   int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   std::string meeting = argc > 2 ? argv[2] : std::string(TARVELO_SOURCE_DIR) + "/sample";
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Start-up varies more from run to run than a click does.
+  bench::PrintStartUpComparison(2 * rounds + 1);
   QApplication application(argc, argv);
   desktop::ConfigureApplication(application);
   PaintCounter counter;

@@ -433,7 +433,8 @@ class RowsView : public ControlView {
   QListWidget* Rows() const { return static_cast<QListWidget*>(Widget()); }
 
   // Shows entries with row current chosen; folder rows are indented by depth and show a folder icon.
-  void ShowEntries(const std::vector<Entry>& entries, int current, bool folders) {
+  // Whether the rows were new.
+  bool ShowEntries(const std::vector<Entry>& entries, int current, bool folders) {
     QListWidget* list = Rows();
     syncing_ = true;
     bool same = list->count() == static_cast<int>(entries.size());
@@ -454,6 +455,7 @@ class RowsView : public ControlView {
     }
     if (list->currentRow() != current) list->setCurrentRow(current);
     syncing_ = false;
+    return !same;
   }
 
   // True while the rows are being set from the model, when the row changes are not the user's.
@@ -511,7 +513,10 @@ class FolderListView : public RowsView {
     SetFont(Rows(), dir_.Font());
     std::vector<Entry> entries;
     int open_row = FolderEntries(entries);
-    ShowEntries(entries, open_row, true);
+    // A folder just opened shows its own row at the top, so that its subfolders are in view below it
+    // rather than the folders above it.
+    if (ShowEntries(entries, open_row, true))
+      Rows()->scrollToItem(Rows()->item(open_row), QAbstractItemView::PositionAtTop);
   }
 
  private:

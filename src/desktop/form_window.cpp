@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include <cstring>
 #include <functional>
 
+#include "desktop/drawing_image.h"
 #include "desktop/painting.h"
 #include "ui/capabilities.h"
 #include "ui/controls.h"
@@ -81,27 +81,8 @@ class CompactMenuBarStyle : public QProxyStyle {
   }
 };
 
-// A fingerprint of a drawing, so that a background of thousands of lines is painted once.
-size_t Fingerprint(const std::vector<ui::DrawOp>& ops, ui::Color back, QSize size) {
-  size_t h = 1469598103934665603ull;
-  auto mix = [&h](const void* data, size_t n) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < n; ++i) h = (h ^ bytes[i]) * 1099511628211ull;
-  };
-  mix(&back, sizeof back);
-  int wh[2] = {size.width(), size.height()};
-  mix(wh, sizeof wh);
-  for (const ui::DrawOp& op : ops) {
-    double coords[5] = {op.x1, op.y1, op.x2, op.y2, op.font_size};
-    int facts[5] = {static_cast<int>(op.kind), static_cast<int>(op.color), op.width, op.style, op.filled};
-    mix(coords, sizeof coords);
-    mix(facts, sizeof facts);
-    mix(op.text.data(), op.text.size() * sizeof(char16_t));
-  }
-  return h;
-}
-
-// The window's client area: its back colour and what was drawn on it.
+// The window's client area: its back colour and what was drawn on it, as one image made when the
+// window changes (a background of thousands of lines is drawn once, not on every paint).
 class FormSurface : public QWidget {
  public:
   FormSurface(ui::Form& form, QWidget* parent) : QWidget(parent), form_(&form) {}
@@ -110,23 +91,22 @@ class FormSurface : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     if (form_ == nullptr) return;
-    const auto& ops = form_->Drawing().Ops();
-    size_t print = Fingerprint(ops, form_->BackColor(), size());
-    if (print != fingerprint_ || cache_.size() != size()) {
-      cache_ = QPixmap(size());
-      cache_.fill(ToQColor(form_->BackColor()));
-      QPainter p(&cache_);
-      PaintDrawOps(p, ops, form_->Drawing().ScaleMode(), form_->Font());
-      fingerprint_ = print;
+    if (!drawn_ || drawn_change_ != form_->LastOwnChange() || image_.size() != size()) {
+      image_ = DrawingImage(form_->Drawing().Ops(), form_->Drawing().ScaleMode(), form_->Font(),
+                            ToQColor(form_->BackColor()), size());
+      drawn_ = true;
+      drawn_change_ = form_->LastOwnChange();
     }
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    p.drawImage(0, 0, image_);
   }
 
  private:
   ui::Form* form_;
-  QPixmap cache_;
-  size_t fingerprint_ = 0;
+  QImage image_;
+  // The window's change stamp the image was drawn at.
+  bool drawn_ = false;
+  uint64_t drawn_change_ = 0;
 };
 
 void DrawWindowEdge(QPainter& p, const QRect& r) {

@@ -2,8 +2,6 @@
 
 #include <QString>
 #include <QtGlobal>
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,12 +14,6 @@ namespace {
 std::string Variable(const char* name) {
   const char* value = std::getenv(name);
   return value == nullptr ? std::string() : std::string(value);
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
 }
 
 // What the guard holds while Qt starts: Qt's message handler is a plain function.
@@ -73,9 +65,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }  // namespace
 
 DisplayEnvironment ReadDisplayEnvironment() {
-  return {Variable("QT_QPA_PLATFORM"), Variable("DISPLAY"), Variable("WAYLAND_DISPLAY"),
-          Variable("XDG_SESSION_TYPE"),
-          Variable("XDG_CURRENT_DESKTOP") + ":" + Variable("XDG_SESSION_DESKTOP")};
+  return {Variable("QT_QPA_PLATFORM"), Variable("DISPLAY"), Variable("WAYLAND_DISPLAY")};
 }
 
 std::string NoDisplayReason(const DisplayEnvironment& env) {
@@ -85,13 +75,11 @@ std::string NoDisplayReason(const DisplayEnvironment& env) {
 
 std::string PlatformsToTry(const DisplayEnvironment& env) {
   if (!env.qt_platform.empty()) return {};
+  // Every window's place is part of the layout, and only X11 lets a program place its windows.
+  if (!env.display.empty()) return env.wayland_display.empty() ? "xcb" : "xcb;wayland";
   // Wayland is tried only where the session names its display: without one, its client library
   // would go looking for a default socket and write its own complaints.
-  if (env.wayland_display.empty()) return "xcb";
-  // Qt itself takes Wayland in a Wayland session except on GNOME, where it keeps to X11.
-  const bool gnome = Lower(env.desktop).find("gnome") != std::string::npos;
-  const bool wayland_first = env.display.empty() || (env.session_type == "wayland" && !gnome);
-  return wayland_first ? "wayland;xcb" : "xcb;wayland";
+  return env.wayland_display.empty() ? "xcb" : "wayland";
 }
 
 std::string DescribeDisplays(const DisplayEnvironment& env) {

@@ -1,7 +1,8 @@
 #pragma once
-// Bringing Qt up on whatever display the user has: X11 or Wayland, falling back from one to the
-// other, and, where no display can be opened, one line that says so and exit status 1 instead of
-// Qt's abort.
+// Bringing Qt up on whatever display the user has: X11 where there is one, so that windows stand where
+// the program puts them (a Wayland compositor places windows itself), Wayland where there is nothing
+// else; and, where no display can be opened, one line that says so and exit status 1 instead of Qt's
+// abort.
 
 #include <string>
 #include <vector>
@@ -13,8 +14,6 @@ struct DisplayEnvironment {
   std::string qt_platform;      // QT_QPA_PLATFORM
   std::string display;          // DISPLAY (X11)
   std::string wayland_display;  // WAYLAND_DISPLAY
-  std::string session_type;     // XDG_SESSION_TYPE
-  std::string desktop;          // XDG_CURRENT_DESKTOP and XDG_SESSION_DESKTOP
 };
 DisplayEnvironment ReadDisplayEnvironment();
 
@@ -22,9 +21,9 @@ DisplayEnvironment ReadDisplayEnvironment();
 // one can.
 std::string NoDisplayReason(const DisplayEnvironment& env);
 
-// The platforms for Qt to try, in order, where the user has not named one: with a Wayland display,
-// the one Qt itself would pick for the session first and the other after it; without one, X11.
-// Empty when QT_QPA_PLATFORM is set.
+// The platforms for Qt to try, in order, where the user has not named one: X11 wherever it is offered
+// (through XWayland in a Wayland session), with Wayland after it; Wayland alone where it is the only
+// display. Empty when QT_QPA_PLATFORM is set.
 std::string PlatformsToTry(const DisplayEnvironment& env);
 
 // How the environment's displays read in a message: "DISPLAY=:0, WAYLAND_DISPLAY unset".

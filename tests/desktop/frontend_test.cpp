@@ -267,6 +267,32 @@ TEST_F(FrontendTest, FolderListClickPicksTheFolder) {
   EXPECT_EQ(form_->Dir1.ClickedEntry().native(), parent->data(Qt::UserRole).toByteArray().toStdString());
 }
 
+// A folder opened deep down shows its own row at the top and its subfolders under it, not the path
+// above it that fills the list; with few subfolders, the list scrolls as far as it goes.
+TEST_F(FrontendTest, FolderListShowsTheOpenFolderAtTheTopWithItsSubfolders) {
+  for (int subfolders : {2, 12}) {
+    testsupport::ScopedTempDir temp;
+    const std::filesystem::path open = temp.Path() / "a" / "b" / "c" / "d" / "e" / "f" / "g" / "open";
+    for (int i = 0; i < subfolders; ++i)
+      std::filesystem::create_directories(open / ("sub" + std::to_string(i)));
+    form_->Dir1.SetPath(open);
+    frontend_->Sync();
+    auto* list = qobject_cast<QListWidget*>(WidgetOf(form_->Dir1));
+    ASSERT_NE(list, nullptr);
+    const int open_row = list->currentRow();
+    ASSERT_EQ(list->item(open_row)->text(), QStringLiteral("open"));
+    ASSERT_EQ(list->count(), open_row + 1 + subfolders);
+    const QRect in_view = list->viewport()->rect();
+    EXPECT_TRUE(in_view.contains(list->visualItemRect(list->item(open_row)))) << subfolders;
+    EXPECT_TRUE(in_view.contains(list->visualItemRect(list->item(open_row + 1)))) << subfolders;
+    if (subfolders == 2) {
+      EXPECT_TRUE(in_view.contains(list->visualItemRect(list->item(open_row + 2))));
+    } else {
+      EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), open_row);
+    }
+  }
+}
+
 // A folder whose name is not UTF-8 shows U+FFFD in the list, and a click opens it by its bytes.
 TEST_F(FrontendTest, FolderListClickOpensAFolderWhoseNameIsNotUtf8) {
   testsupport::ScopedTempDir temp;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <regex>
 #include <sstream>
@@ -131,6 +132,7 @@ TEST_F(DriverTest, UserCommandsActAsAUserWould) {
                                                          "Combo1_Click", "Text1_Change", "Combo1_Change",
                                                          "MSFlexGrid1_MouseDown", "MSFlexGrid1_MouseDown",
                                                          "Timer1_Timer", "Timer1_Timer", "Timer1_Timer"}));
+  EXPECT_EQ(r.err, "");
 }
 
 TEST_F(DriverTest, ActionsOnDisabledControlsOrWindowsNotShownDoNothing) {
@@ -147,6 +149,49 @@ TEST_F(DriverTest, ActionsOnDisabledControlsOrWindowsNotShownDoNothing) {
   // Only the look at the unloaded window's design (built and dropped to check the control's name).
   EXPECT_EQ(testwin::Events(), (std::vector<std::string>{"frmTestSecond destroyed"}));
   EXPECT_EQ(r.out, "forms.Count\t1\nforms[1].Name\t\"frmTestMain\"\nforms[1].Visible\ttrue\n");
+}
+
+// An action the program ignores is told on standard error, one line each, and the script goes on.
+TEST(DriverIgnoredActions, EachIgnoredActionIsToldWithWhatBlocksIt) {
+  struct Case {
+    const char* line;
+    std::function<void(frmTestMain&)> block;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"click frmTestMain.Command1", [](frmTestMain& w) { w.Command1.SetEnabled(false); },
+       "Command1 is disabled"},
+      {"click frmTestMain.Check2", [](frmTestMain& w) { w.Frame1.SetVisible(false); }, "Frame1 is hidden"},
+      {"click frmTestMain.Command2", [](frmTestMain& w) { w.Command2.SetLeft(1e6); },
+       "Command2 is out of view"},
+      {"click frmTestMain.mnuOpen", [](frmTestMain& w) { w.mnuFile.SetEnabled(false); },
+       "mnuFile is disabled"},
+      {"select frmTestMain.Combo1 1", [](frmTestMain& w) { w.Hide(); }, "frmTestMain is hidden"},
+      {"type frmTestMain.Text1 two words", [](frmTestMain& w) { w.SetEnabled(false); },
+       "frmTestMain is disabled"},
+      {"mousedown frmTestMain.MSFlexGrid1 10 20", [](frmTestMain& w) { w.MSFlexGrid1.SetEnabled(false); },
+       "MSFlexGrid1 is disabled"},
+      {"folder /", [](frmTestMain& w) { w.Dir1.SetEnabled(false); }, "Dir1 is disabled"},
+      {"click frmTestSecond.Command1", [](frmTestMain&) {}, "frmTestSecond is not loaded"},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<shell::App> app = testwin::MakeApp();
+    testwin::Start(*app);
+    auto& w = app->Form<frmTestMain>();
+    c.block(w);
+    const model::Text text_before = w.Text1.Text();
+    const std::filesystem::path folder_before = w.Dir1.Path();
+    testwin::Events().clear();
+    std::istringstream in(std::string(c.line) + "\n# then the script goes on\ndump frmTestMain.Check1\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunScript(*app, in, out, err), 0) << c.line;
+    EXPECT_EQ(err.str(), "line 1: ignored, " + std::string(c.why) + ": " + c.line + "\n");
+    EXPECT_NE(out.str().find("frmTestMain.Check1.Value"), std::string::npos) << c.line;
+    for (const std::string& event : testwin::Events()) EXPECT_EQ(event, "frmTestSecond destroyed") << c.line;
+    EXPECT_EQ(w.Text1.Text(), text_before) << c.line;
+    EXPECT_EQ(w.Dir1.Path(), folder_before) << c.line;
+    EXPECT_TRUE(w.mouse.empty()) << c.line;
+  }
 }
 
 TEST_F(DriverTest, DumpOfAWindowThatIsNotLoadedDoesNotLoadIt) {

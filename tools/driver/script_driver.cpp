@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/capabilities.h"
+#include "ui/controls.h"
 #include "ui/file_lists.h"
 
 namespace driver {
@@ -118,12 +119,48 @@ std::string PropertyPath(const std::string& prefix, const std::string& name) {
   return name.front() == '[' ? prefix + name : prefix + "." + name;
 }
 
+bool InsideItsContainer(const ui::Control& c) {
+  const double width = c.Container() != nullptr ? c.Container()->Width() : c.Owner().Width();
+  const double height = c.Container() != nullptr ? c.Container()->Height() : c.Owner().Height();
+  return c.Left() < width && c.Top() < height && c.Left() + c.Width() > 0 && c.Top() + c.Height() > 0;
+}
+
+// Why a menu entry takes no click now: its window, a separator, or it or a menu above it disabled or
+// hidden (as Menu::UserClick decides); empty when it takes one.
+std::string WhatBlocksMenu(const ui::Menu& menu) {
+  if (menu.IsSeparator()) return menu.Name() + " is a separator";
+  for (const ui::Menu* m = &menu; m != nullptr; m = m->Parent()) {
+    if (!m->Enabled()) return m->Name() + " is disabled";
+    if (!m->Visible()) return m->Name() + " is hidden";
+  }
+  return {};
+}
+
+// Why a user's action cannot reach c now, as a user would see it ("frmAg2 is hidden", "Command3 is
+// disabled"); empty when it can. Control::AcceptsUserInput decides; this only names the cause.
+std::string WhatBlocks(const ui::Control& c) {
+  const ui::Form& form = c.Owner();
+  if (!form.Visible()) return form.Name() + " is hidden";
+  if (!form.Enabled()) return form.Name() + " is disabled";
+  if (c.Kind() == ui::ControlKind::kMenu) return WhatBlocksMenu(static_cast<const ui::Menu&>(c));
+  if (c.AcceptsUserInput()) return {};
+  for (const ui::Control* k = &c; k != nullptr; k = k->Container()) {
+    if (!k->Enabled()) return k->Name() + " is disabled";
+    if (!k->Visible()) return k->Name() + " is hidden";
+    if (k->Kind() != ui::ControlKind::kTimer && !InsideItsContainer(*k)) return k->Name() + " is out of view";
+  }
+  return c.Name() + " takes no input now";
+}
+
 class Runner {
  public:
-  Runner(shell::App& app, std::ostream& out, const FrontendHooks& hooks)
-      : app_(app), out_(out), hooks_(hooks) {}
+  Runner(shell::App& app, std::ostream& out, std::ostream& err, const FrontendHooks& hooks)
+      : app_(app), out_(out), err_(err), hooks_(hooks) {}
 
-  void Run(const std::string& line) {
+  // line: the script's line number number, trimmed.
+  void Run(int number, const std::string& line) {
+    number_ = number;
+    line_ = line;
     std::string rest = line;
     std::string command = NextWord(rest);
     if (command == "click") return Click(rest);
@@ -159,18 +196,30 @@ class Runner {
     return control;
   }
 
+  // A user's action that does nothing, as the mouse on a disabled control or a hidden window does
+  // nothing: the script goes on, and says so.
+  void Ignored(const std::string& why) {
+    err_ << "line " << number_ << ": ignored, " << why << ": " << line_ << '\n';
+  }
+  // Says so when the action on c (null: on a window not loaded) will be ignored, before it is tried.
+  void IgnoredUnlessReachable(const ui::Control* c, const std::string& target) {
+    if (c == nullptr) return Ignored(target.substr(0, target.find('.')) + " is not loaded");
+    if (std::string why = WhatBlocks(*c); !why.empty()) Ignored(why);
+  }
+
   static ScriptError CannotDo(const char* action, const ui::Control& c) {
     return ScriptError(std::string("cannot ") + action + " " + c.Name() + " (a " + ui::KindName(c.Kind()) +
                        ")");
   }
 
   void Click(std::string rest) {
-    ui::Control* c = Target(NextWord(rest));
+    const std::string target = NextWord(rest);
+    ui::Control* c = Target(target);
     NoMoreArguments(rest);
+    if (c != nullptr && c->AsClickable() == nullptr) throw CannotDo("click", *c);
+    IgnoredUnlessReachable(c, target);
     if (c == nullptr) return;
-    ui::Clickable* clickable = c->AsClickable();
-    if (clickable == nullptr) throw CannotDo("click", *c);
-    clickable->UserClick();
+    c->AsClickable()->UserClick();
   }
 
   void Folder(const std::string& rest) {
@@ -183,11 +232,13 @@ class Runner {
       for (ui::Control* c : form->Controls()) {
         ui::FolderPicker* folders = c->AsFolderPicker();
         if (folders == nullptr) continue;
+        const std::string why = WhatBlocks(*c);
         try {
           folders->UserPick(path);
         } catch (const ui::PathError& e) {
           throw ScriptError(e.what());
         }
+        if (!why.empty()) Ignored(why);
         return;
       }
     }
@@ -195,39 +246,43 @@ class Runner {
   }
 
   void MouseDown(std::string rest) {
-    ui::Control* c = Target(NextWord(rest));
+    const std::string target = NextWord(rest);
+    ui::Control* c = Target(target);
     double x = NumberArgument(NextWord(rest), "X");
     double y = NumberArgument(NextWord(rest), "Y");
     std::string b = NextWord(rest), s = NextWord(rest);
     int button = b.empty() ? 1 : IntArgument(b, "BUTTON");
     int shift = s.empty() ? 0 : IntArgument(s, "SHIFT");
     NoMoreArguments(rest);
+    if (c != nullptr && c->AsMousePressable() == nullptr) throw CannotDo("press the mouse on", *c);
+    IgnoredUnlessReachable(c, target);
     if (c == nullptr) return;
-    ui::MousePressable* pressable = c->AsMousePressable();
-    if (pressable == nullptr) throw CannotDo("press the mouse on", *c);
-    pressable->UserMouseDown(button, shift, x, y);
+    c->AsMousePressable()->UserMouseDown(button, shift, x, y);
   }
 
   void Select(std::string rest) {
-    ui::Control* c = Target(NextWord(rest));
+    const std::string target = NextWord(rest);
+    ui::Control* c = Target(target);
     int index = IntArgument(NextWord(rest), "INDEX");
     NoMoreArguments(rest);
-    if (c == nullptr) return;
+    if (c == nullptr) return IgnoredUnlessReachable(c, target);
     ui::ListChoice* list = c->AsListChoice();
     if (list == nullptr) throw CannotDo("select in", *c);
     if (index < 0 || index >= list->ListCount())
       throw ScriptError(c->Name() + " has no entry " + std::to_string(index) + " (it has " +
                         std::to_string(list->ListCount()) + ")");
+    IgnoredUnlessReachable(c, target);
     list->UserSelect(index);
   }
 
   void Type(std::string rest) {
-    ui::Control* c = Target(NextWord(rest));
+    const std::string target = NextWord(rest);
+    ui::Control* c = Target(target);
     model::Text text = TextArgument(rest);
+    if (c != nullptr && c->AsTypeable() == nullptr) throw CannotDo("type into", *c);
+    IgnoredUnlessReachable(c, target);
     if (c == nullptr) return;
-    ui::Typeable* typeable = c->AsTypeable();
-    if (typeable == nullptr) throw CannotDo("type into", *c);
-    typeable->UserType(text);
+    c->AsTypeable()->UserType(text);
   }
 
   void Tick(std::string rest) {
@@ -308,7 +363,10 @@ class Runner {
 
   shell::App& app_;
   std::ostream& out_;
+  std::ostream& err_;
   const FrontendHooks& hooks_;
+  int number_ = 0;
+  std::string line_;
 };
 
 }  // namespace
@@ -471,7 +529,7 @@ bool DumpTable(const shell::App& app, const std::string& name, std::ostream& out
 
 int RunScript(shell::App& app, std::istream& script, std::ostream& out, std::ostream& err,
               const FrontendHooks& hooks, const ScriptOptions& options) {
-  Runner runner(app, out, hooks);
+  Runner runner(app, out, err, hooks);
   std::string line;
   int number = 0;
   while (std::getline(script, line)) {
@@ -480,7 +538,7 @@ int RunScript(shell::App& app, std::istream& script, std::ostream& out, std::ost
     if (trimmed.empty() || trimmed.front() == '#') continue;
     try {
       const auto start = std::chrono::steady_clock::now();
-      runner.Run(trimmed);
+      runner.Run(number, trimmed);
       if (options.timing) {
         const auto micros =
             std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);

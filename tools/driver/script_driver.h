@@ -24,7 +24,9 @@ struct ScriptOptions {
 };
 
 // Runs every line of script against app, which must already be started. Returns 0 when every line
-// was carried out; otherwise writes "line N: <reason>: <line>" to err and returns 1 at that line.
+// was carried out; otherwise writes "line N: <reason>: <line>" to err and returns 1 at that line. A
+// user's action that the program ignores (its control disabled, hidden or out of view, its window
+// hidden or not loaded) does nothing and writes "line N: ignored, <why>: <line>" to err.
 int RunScript(shell::App& app, std::istream& script, std::ostream& out, std::ostream& err,
               const FrontendHooks& hooks = {}, const ScriptOptions& options = {});
 
