@@ -10,6 +10,7 @@
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/window_grids.h"
 
 namespace secondary {
 namespace {
@@ -43,7 +44,7 @@ class SixFurlongDifferences : public ::testing::Test {
   }
   void Run(int runners, int race = kRace) {
     ComputeSixFurlongDifferences(app_.meeting, race, runners);
-    GradeSixFurlongDifferences(Window(), app_.meeting, race, runners);
+    GradeSixFurlongDifferences(grids_.Runners(Window().MSFlexGrid2), app_.meeting, race, runners);
   }
   Shown InTables(int runner) { return {Tables().Diff6FText(runner), Tables().Grade3F(runner)}; }
   Shown InGrid(int runner) {
@@ -60,6 +61,7 @@ class SixFurlongDifferences : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 TEST_F(SixFurlongDifferences, MeasureFromTheRacesBestTotal) {
@@ -122,7 +124,7 @@ class Grade3FBands : public SixFurlongDifferences, public testing::WithParamInte
 // Grade ③ reads the difference text, so a case sets it directly.
 TEST_P(Grade3FBands, StepsOfFourTenthsFromZeroHoldTheirUpperBound) {
   Tables().Diff6FText(1) = GetParam().diff;
-  GradeSixFurlongDifferences(Window(), app_.meeting, kRace, 1);
+  GradeSixFurlongDifferences(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 1);
   EXPECT_EQ(Tables().Grade3F(1), GetParam().expected);
 }
 

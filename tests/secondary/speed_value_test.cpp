@@ -10,6 +10,7 @@
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/window_grids.h"
 
 namespace secondary {
 namespace {
@@ -75,7 +76,7 @@ class SpeedValues : public ::testing::Test {
   }
   void Run(int runners, int race = kRace) {
     ComputeSpeedValues(app_.meeting, race, runners);
-    GradeSpeedValues(Window(), app_.meeting, race, runners);
+    GradeSpeedValues(grids_.Runners(Window().MSFlexGrid2), app_.meeting, race, runners);
   }
   Speed SpeedOf(int runner) {
     const SecondaryAnalysisTables& t = Tables();
@@ -94,6 +95,7 @@ class SpeedValues : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 struct SpeedCase {
@@ -163,7 +165,7 @@ class SpeedGrades : public SpeedValues {
   Text Graded(const std::vector<Text>& values) {
     SetValues(values);
     const int runners = static_cast<int>(values.size());
-    GradeSpeedValues(Window(), app_.meeting, kRace, runners);
+    GradeSpeedValues(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, runners);
     return Grades(runners);
   }
 };

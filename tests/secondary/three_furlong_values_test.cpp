@@ -12,6 +12,7 @@
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/window_grids.h"
 
 namespace secondary {
 namespace {
@@ -50,7 +51,9 @@ class ThreeFurlongFixture : public ::testing::Test {
   void ClearRuns(int runner) {
     for (int run = 1; run <= 5; ++run) SetRun(runner, run, {u"    ", u" ", u"なし", u"なし", u"1"});
   }
-  void Compute(int runner) { ComputeThreeFurlongValues(Window(), app_.meeting, kRace, runner); }
+  void Compute(int runner) {
+    ComputeThreeFurlongValues(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, runner);
+  }
   // Front3FMean|Front3FText|Back3FMean|Back3FText|Total6FText of runner.
   Text Values(int runner) {
     const SecondaryAnalysisTables& t = Tables();
@@ -66,6 +69,7 @@ class ThreeFurlongFixture : public ::testing::Test {
   SecondaryAnalysisTables& Tables() { return app_.meeting.Group<SecondaryAnalysisTables>(); }
   analysis::frmAg3& Window() { return app_.Form<analysis::frmAg3>(); }
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 // --- The values of one runner
@@ -156,7 +160,7 @@ TEST_F(ThreeFurlongFixture, RunnersOutsideTheTablesWriteNothing) {
   SetRace(u"1600", u"1");
   EXPECT_NO_THROW(Compute(0));
   EXPECT_NO_THROW(Compute(19));
-  EXPECT_NO_THROW(ComputeThreeFurlongValues(Window(), app_.meeting, 13, 1));
+  EXPECT_NO_THROW(ComputeThreeFurlongValues(grids_.Runners(Window().MSFlexGrid2), app_.meeting, 13, 1));
   EXPECT_EQ(Tables().Front3FText(1), u"");
   EXPECT_EQ(Window().MSFlexGrid2.TextMatrix(2, 7), u"");
 }
@@ -242,7 +246,7 @@ TEST_F(RaceBests, NoRunnerWithAValueLeavesOneHundredAndEveryStyleNone) {
   FindRaceBestThreeFurlongs(app_.meeting, kRace, 28);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u"100");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u"100");
-  AssignRunningStyles(Window(), app_.meeting, kRace, 28);
+  AssignRunningStyles(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 28);
   for (int runner = 1; runner <= 18; ++runner) {
     EXPECT_EQ(Tables().RunningStyle(runner), kNone + kNone);
     EXPECT_EQ(Window().MSFlexGrid2.TextMatrix(runner + 1, 12), kNone + kNone);
@@ -277,7 +281,7 @@ TEST_P(RunningStyleBounds, EachBoundIncludesItsValue) {
     Tables().RaceBestBack3F(kRace) = TenthsText(best);
     Tables().Front3FText(1) = TenthsText(best + c.tenths_above);
     Tables().Back3FText(1) = TenthsText(best + c.tenths_above);
-    AssignRunningStyles(Window(), app_.meeting, kRace, 1);
+    AssignRunningStyles(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 1);
     EXPECT_EQ(Tables().RunningStyle(1), Text(c.early) + c.finish);
   }
 }
@@ -301,7 +305,7 @@ TEST_F(ThreeFurlongFixture, StylesOfARaceFromItsComputedValues) {
   SetRun(4, 1, {u"1600", u"1", u"35.2", u"36.2"});
   for (int runner = 1; runner <= 4; ++runner) Compute(runner);
   FindRaceBestThreeFurlongs(app_.meeting, kRace, 4);
-  AssignRunningStyles(Window(), app_.meeting, kRace, 4);
+  AssignRunningStyles(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 4);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u" 34.0");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u" 35.0");
   const ui::FlexGrid& grid = Window().MSFlexGrid2;
@@ -318,7 +322,7 @@ TEST_F(ThreeFurlongFixture, TheOnlyRunnerWithValuesLeadsAndFinishesBest) {
   SetRun(2, 3, {u"1600", u"1", u"38.4", u"39.9"});
   for (int runner = 1; runner <= 2; ++runner) Compute(runner);
   FindRaceBestThreeFurlongs(app_.meeting, kRace, 2);
-  AssignRunningStyles(Window(), app_.meeting, kRace, 2);
+  AssignRunningStyles(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 2);
   EXPECT_EQ(Tables().RunningStyle(1), kNone + kNone);
   EXPECT_EQ(Tables().RunningStyle(2), u"逃差");
 }
