@@ -3,7 +3,7 @@
 // analysis window, printing locked again and the colouring open once more, so that the chain from
 // "色分け" can be repeated.
 
-#include "ui/grid.h"
+#include "analysis/runner_grid.h"
 
 namespace analysis {
 class frmAg3;
@@ -20,9 +20,9 @@ class Screen;
 
 namespace recommend {
 
-// Whitens columns 1 to 21 of the runner rows 2 to runners + 1 (runners at most 18), each cell made
-// the current cell row first; column 0, the heading rows and the rows below keep their colours.
-void WhitenRunnerRows(ui::FlexGrid& grid, int runners);
+// Whitens every column but the name of the rows of runners 1 to runners (at most 18); the name column,
+// the heading rows and the rows below keep their colours.
+void WhitenRunnerRows(analysis::RunnerGridWriter& grid, int runners);
 
 // The click of "色解除" on window: also disables the main window's print box (its tick stays) and the
 // evaluation switch, clears the colour-release tick, and enables "色分け" only when the secondary

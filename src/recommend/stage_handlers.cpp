@@ -2,6 +2,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "recommend/colour_release.h"
 #include "recommend/colouring_run.h"
 #include "recommend/filter_cascade.h"
@@ -38,7 +39,8 @@ void Command9_Click(shell::App& app, analysis::frmAg3& window) {
 void Command10_Click(shell::App& app, analysis::frmAg3& window) {
   app.screen.SetMousePointer(ui::pointer::kHourglass);
   window.Command10.SetEnabled(false);
-  PaintFilterCascade(window.MSFlexGrid2, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  PaintFilterCascade(grid, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
                      analysis::AnalysedRunnerCount(app.meeting));
   app.screen.SetMousePointer(ui::pointer::kDefault);
   window.Command11.SetEnabled(true);
@@ -48,7 +50,8 @@ void Command10_Click(shell::App& app, analysis::frmAg3& window) {
 // the main window's print box.
 void Command11_Click(shell::App& app, analysis::frmAg3& window) {
   window.Command11.SetEnabled(false);
-  RecommendHorses(window.MSFlexGrid2, window.Text1, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  RecommendHorses(grid, window.Text1, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
                   analysis::AnalysedRunnerCount(app.meeting));
   window.Check7.SetEnabled(true);
   app.Form<shell::frmAg0>().Check1.SetEnabled(true);
