@@ -57,8 +57,21 @@ void Command11_Click(shell::App& app, analysis::frmAg3& window) {
   app.Form<shell::frmAg0>().Check1.SetEnabled(true);
 }
 
+// Also disables the main window's print box (its tick stays) and the evaluation switch, clears the
+// colour-release tick, and enables "色分け" only when the secondary analysis has run for the race
+// confirmed now: otherwise the grid and the tables belong to different races.
 void Command15_Click(shell::App& app, analysis::frmAg3& window) {
-  ReleaseColours(window, app.Form<shell::frmAg0>(), app.meeting, app.screen);
+  shell::frmAg0& main_window = app.Form<shell::frmAg0>();
+  app.screen.SetMousePointer(ui::pointer::kHourglass);
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  WhitenRunnerRows(grid, analysis::AnalysedRunnerCount(app.meeting));
+  window.Command15.SetEnabled(false);
+  window.Check1.SetValue(ui::kUnchecked);
+  if (analysis::SecondaryAnalysisDone(app.meeting)) window.Command9.SetEnabled(true);
+  window.Text1.SetText(u"");
+  main_window.Check1.SetEnabled(false);
+  window.Check7.SetEnabled(false);
+  app.screen.SetMousePointer(ui::pointer::kDefault);
 }
 
 void Check1_Click(analysis::frmAg3& window) {
