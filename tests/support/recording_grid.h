@@ -3,20 +3,24 @@
 
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "analysis/runner_grid.h"
 
 namespace testsupport {
 
-// The last text and colour of each cell written; a cell never written reads as an empty one.
+// The last text and colour of each cell written; a cell never written reads as an empty one. A row the
+// window's grid does not have throws, as the grid would.
 template <typename Column>
 class RecordingGrid final : public analysis::CellWriter<Column> {
  public:
   void SetCellText(int row, Column column, const model::Text& text) override {
+    CheckRow(row);
     texts_[{row, analysis::Index(column)}] = text;
   }
   void SetCellBackColor(int row, Column column, ui::Color colour) override {
+    CheckRow(row);
     colours_[{row, analysis::Index(column)}] = colour;
   }
   model::Text TextAt(int row, Column column) const {
@@ -30,6 +34,10 @@ class RecordingGrid final : public analysis::CellWriter<Column> {
   }
 
  private:
+  static void CheckRow(int row) {
+    if (row < 0 || row >= analysis::kGridRows) throw std::out_of_range("no such grid row");
+  }
+
   std::map<std::pair<int, int>, model::Text> texts_;
   std::map<std::pair<int, int>, ui::Color> colours_;
 };
