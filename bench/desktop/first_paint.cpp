@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QDir>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +19,7 @@
 #include "desktop/form_window.h"
 #include "desktop/frontend.h"
 #include "desktop/painting.h"
+#include "desktop/printing.h"
 #include "desktop/start_up.h"
 #include "program/program.h"
 #include "shell/frm_ag0.h"
@@ -112,7 +112,7 @@ int RunProgramToFirstPaint(int argc, char** argv) {
   desktop::ConfigureApplication(application);
   program::Program app;
   desktop::Frontend frontend(app);
-  frontend.UseDesktopServices(QDir::currentPath());
+  frontend.UseDesktopServices(desktop::PrintoutFolder());
   app.Start();
   frontend.Sync();
   desktop::FormWindow* opening = frontend.WindowOf(app.Form<shell::frmAg1>());

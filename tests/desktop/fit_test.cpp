@@ -142,9 +142,15 @@ std::string WholeRaceScript(const std::filesystem::path& meeting) {
   std::ifstream in(TARVELO_SOURCE_DIR "/bench/whole_meeting.script");
   std::ostringstream script;
   std::string line, held;
+  bool going_chosen = false;
   for (bool started = false; std::getline(in, line);) {
     if (line == "# race 3") break;
     if (line.rfind("folder ", 0) == 0) line = "folder " + meeting.string();
+    // The going is chosen once for the meeting; its list is disabled after that.
+    if (line.rfind("select frmAg3.Combo1 ", 0) == 0) {
+      if (going_chosen) continue;
+      going_chosen = true;
+    }
     if (started) script << held << '\n';
     held = line;
     started = true;
