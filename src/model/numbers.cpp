@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "model/numbers_shortcuts.h"
 #include "model/text_ops.h"
@@ -409,7 +410,7 @@ Text NumberToPatternText(double value, const Text& pattern) {
   const size_t slots = has_point ? point_at : view.size();
   if (zeros_pattern) {
     if (std::optional<Text> text = shortcuts::CommonZerosPatternText(value, slots, has_point, decimals))
-      return *text;
+      return std::move(*text);
   }
 
   const DecimalForm form = ToDecimalForm(value);
