@@ -2,16 +2,21 @@
 // OUTDIR/record_decode (single records), OUTDIR/road (whole meetings, see meeting_input.h) and
 // OUTDIR/program (whole meetings, each with plans of races to analyse, see program_fuzz.cpp):
 // small meetings made with the record writer, the corner cases of the runner walk, and, when
-// given, the sample meeting whole, cut short and filled to 12 races of 28 runners.
+// given, the sample meeting whole, cut short and filled to 12 races of 28 runners; and
+// OUTDIR/numbers_write, numbers_read and numbers_pattern (values, texts and digit patterns, see
+// numbers_input.h).
 #include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "fuzz/meeting_input.h"
+#include "fuzz/numbers_input.h"
 #include "tools/writer/record_writer.h"
 
 namespace {
@@ -166,6 +171,52 @@ void WriteMeetingSeeds(const fs::path& out, const std::string& name, const fuzz:
   }
 }
 
+// The values, texts and patterns of the number conversions' own tests, for the number targets.
+void WriteNumberSeeds(const fs::path& out) {
+  const double values[] = {0,
+                           -0.0,
+                           1,
+                           58,
+                           0.5,
+                           96.3,
+                           55.05,
+                           0.1 + 0.2,
+                           1.0 / 3,
+                           1e-7,
+                           1e20,
+                           5e-324,
+                           1e300,
+                           123456789012345,
+                           1234567890123456,
+                           999999999999999.9,
+                           100000000000000.5,
+                           12345678901234.25,
+                           12.000000000000028,
+                           99.99999999999997,
+                           2.4999999999999996,
+                           (94.3 - 95.5) * 10,
+                           std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN()};
+  const char16_t* patterns[] = {u"0",  u"00",    u"0.0",  u"00.0", u"0.00", u"#0",
+                                u"0.", u"###.0", u"#.##", u"0##",  u""};
+  int n = 0;
+  for (double value : values) {
+    const std::string bytes = fuzz::ValueBytes(value);
+    WriteSeed(out / "numbers_write", "value-" + std::to_string(n), bytes);
+    WriteSeed(out / "numbers_pattern", "value-" + std::to_string(n),
+              bytes + fuzz::TextBytes(patterns[static_cast<size_t>(n) % std::size(patterns)],
+                                      fuzz::kPatternAlphabet));
+    ++n;
+  }
+  n = 0;
+  for (const char16_t* text : {u"12", u" 57.2", u"- 3", u" - 1 . 5", u"1.2.3", u"00012.50", u"1e3", u"1e-2",
+                               u"1e+", u"12x", u"0.30000000000000004", u"123456789012345678901234567890",
+                               u"4.9e-324", u"1e400", u"-1e-400", u"96.3e2", u"0.000000000000000000001234"}) {
+    WriteSeed(out / "numbers_read", "text-" + std::to_string(n++),
+              fuzz::TextBytes(text, fuzz::kNumberAlphabet));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -174,6 +225,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path out = argv[1];
+  WriteNumberSeeds(out);
   WriteMeetingSeeds(out, "two-races", BytesOf(Meeting({2, 1}, 3)));
   // A race without runners passes over one record; races after the last have blank counts.
   WriteMeetingSeeds(out, "counts-10-0-8", BytesOf(Meeting({10, 0, 8}, 19)));

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/numbers_reference.h"
 #include "tests/support/case_names.h"
 #include "tests/support/text_printer.h"
 
@@ -30,6 +31,7 @@ TEST_P(TextToNumberTest, ReadsTheNumberAtTheStart) {
   const ParseCase& c = GetParam();
   // Exact equality: the text must give the double nearest its decimal value.
   EXPECT_EQ(TextToNumber(c.text), c.expected);
+  EXPECT_EQ(reference::TextToNumber(c.text), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,6 +120,8 @@ TEST_P(NumberToTextTest, WritesShortestDecimalWithFifteenDigits) {
   const FormatCase& c = GetParam();
   EXPECT_EQ(NumberToText(c.value), c.plain);
   EXPECT_EQ(NumberToSpacedText(c.value), c.spaced);
+  EXPECT_EQ(reference::NumberToText(c.value), c.plain);
+  EXPECT_EQ(reference::NumberToSpacedText(c.value), c.spaced);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -198,7 +202,7 @@ TEST(NumberThroughText, ReadsWhatTheTextWouldRead) {
                    1.2345678901234567,
                    -7.0000000000000711}) {
     const double through = NumberThroughText(v);
-    const double read = TextToNumber(NumberToText(v));
+    const double read = reference::NumberThroughText(v);
     EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
     if (std::isnan(read)) {
       EXPECT_TRUE(std::isnan(through)) << v;
@@ -215,7 +219,7 @@ TEST(PatternNumberThroughText, ReadsWhatThePatternTextWouldRead) {
     for (double v : {0.0, -0.0, 2.5, -2.5, 0.5, -0.4, 99.5, 36.8, -36.85, 0.1 + 0.2, 999999999999999.5, 1e300,
                      std::numeric_limits<double>::infinity()}) {
       const double through = PatternNumberThroughText(v, pattern);
-      const double read = TextToNumber(NumberToPatternText(v, pattern));
+      const double read = reference::PatternNumberThroughText(v, pattern);
       EXPECT_EQ(std::signbit(through), std::signbit(read)) << v;
       EXPECT_EQ(through, read) << v;
     }
@@ -244,6 +248,7 @@ class NumberToPatternTextTest : public testing::TestWithParam<PatternCase> {};
 TEST_P(NumberToPatternTextTest, FormatsByDigitPattern) {
   const PatternCase& c = GetParam();
   EXPECT_EQ(NumberToPatternText(c.value, c.pattern), c.expected);
+  EXPECT_EQ(reference::NumberToPatternText(c.value, c.pattern), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
