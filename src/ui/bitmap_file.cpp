@@ -1,23 +1,16 @@
 #include "ui/bitmap_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <limits>
-#include <new>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "ui/file_lists.h"
+#include "ui/frame_file.h"
 #include "ui/services.h"
 
 namespace ui {
@@ -27,9 +20,6 @@ namespace {
 constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 constexpr int kMaxSide = 1 << 15;  // far beyond any picture; guards the size of what is read
-// No bitmap file that can be read is longer: a 32-bit pixel offset, then at most kMaxSide × kMaxSide
-// pixels of four bytes.
-constexpr uint64_t kLargestBitmapFile = 0xFFFF'FFFFull + 4ull * kMaxSide * kMaxSide;
 constexpr uint32_t kBitFields = 3;
 // Where the red, green and blue masks of a bit-field bitmap lie: after a 40-byte header, or inside
 // any longer one, at the same place.
@@ -223,91 +213,6 @@ std::string BitmapOf(const PictureImage& image) {
   return out;
 }
 
-// Closes a descriptor when it goes out of scope; Close reports what closing says.
-class OpenFile {
- public:
-  explicit OpenFile(int fd) : fd_(fd) {}
-  OpenFile(const OpenFile&) = delete;
-  OpenFile& operator=(const OpenFile&) = delete;
-  ~OpenFile() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int Fd() const { return fd_; }
-  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
- private:
-  int fd_;
-};
-
-// The size of the open file when it is a regular one. Only a regular file is a picture file: a
-// folder, a FIFO or a device at the path reads and takes nothing. The check is on the open file
-// itself, whatever sits at the path by now.
-std::optional<uint64_t> RegularFileSize(int fd) {
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-  return static_cast<uint64_t>(status.st_size);
-}
-
-// The rest of an open file into `into`, sized from the file and read on until the end, so that a
-// file that grew or shrank since is read as it is now.
-bool ReadOpenFile(int fd, uint64_t size, std::string& into) {
-  // A byte more than the size, so that the end of the file is found by the same read.
-  into.resize(static_cast<size_t>(size) + 1);
-  size_t filled = 0;
-  for (;;) {
-    if (filled == into.size()) into.resize(into.size() * 2);
-    const ssize_t got = ::read(fd, into.data() + filled, into.size() - filled);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return false;
-    if (got == 0) break;
-    filled += static_cast<size_t>(got);
-  }
-  into.resize(filled);
-  return true;
-}
-
-// The whole file into `into`. False when no regular file can be read at the path, or when it is
-// longer than any bitmap or too large to hold in memory.
-bool ReadFile(const std::filesystem::path& file, std::string& into) {
-  // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; for a
-  // regular file the flag changes nothing.
-  OpenFile in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (in.Fd() < 0) return false;
-  const std::optional<uint64_t> size = RegularFileSize(in.Fd());
-  if (!size || *size > kLargestBitmapFile) return false;
-  try {
-    return ReadOpenFile(in.Fd(), *size, into);
-  } catch (const std::bad_alloc&) {
-  } catch (const std::length_error&) {
-  }
-  std::string().swap(into);  // whatever was taken is given back
-  return false;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(put));
-  }
-  return true;
-}
-
-// An existing file is written over in place and then cut to length: emptying it first makes the file
-// system flush it to disk on close, which costs milliseconds on every save of a frame.
-bool WriteFile(const std::filesystem::path& file, std::string_view bytes) {
-  // Non-blocking, so that a FIFO at the path fails at once instead of waiting for a reader.
-  OpenFile out(::open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-  if (out.Fd() < 0) return false;
-  const std::optional<uint64_t> size = RegularFileSize(out.Fd());
-  if (!size || !WriteAll(out.Fd(), bytes)) return false;
-  // Only a longer file has something past the new end to cut; cutting costs as much as a tenth of
-  // the whole save even when nothing goes.
-  if (*size > bytes.size() && ::ftruncate(out.Fd(), static_cast<off_t>(bytes.size())) != 0) return false;
-  return out.Close();
-}
-
 }  // namespace
 
 std::string EncodeBitmap(const Raster& raster) {
@@ -386,20 +291,20 @@ Raster RasterOf(const PictureImage& image) {
   return raster;
 }
 
-bool BitmapFilePictureStore::Save(const Text& path, const PictureImage& image) {
-  const std::filesystem::path file = PathOfText(path);
+bool BitmapFilePictureStore::Save(const std::filesystem::path& path, const PictureImage& image) {
   // The same picture saved again at the same path has the same bytes: only the file is written anew.
   if (auto it = saved_.find(path); it != saved_.end() && it->second.image == image)
-    return WriteFile(file, it->second.bytes);
+    return WriteFrameFile(path, it->second.bytes);
   std::string bytes = BitmapOf(image);
   if (bytes.empty()) return false;
-  if (!WriteFile(file, bytes)) return false;
+  if (!WriteFrameFile(path, bytes)) return false;
   saved_[path] = Saved{std::move(bytes), image};
   return true;
 }
 
-std::optional<PictureImage> BitmapFilePictureStore::Load(const Text& path) {
-  if (!ReadFile(PathOfText(path), read_)) return std::nullopt;
+std::optional<PictureImage> BitmapFilePictureStore::Load(const std::filesystem::path& path, double width,
+                                                         double height) {
+  if (!ReadFrameFile(path, LargestBitmapFileOf(width, height), read_)) return std::nullopt;
   if (auto it = saved_.find(path); it != saved_.end() && it->second.bytes == read_) return it->second.image;
   std::optional<Raster> raster = DecodeBitmap(read_);
   if (!raster) return std::nullopt;

@@ -3,6 +3,7 @@
 // program has no fonts, so its bitmaps hold the background, lines and boxes but no texts; what a
 // picture looked like is kept beside the file, and a file read back unchanged gives that drawing.
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,19 +24,20 @@ std::optional<Raster> DecodeBitmap(std::string_view bytes);
 // widths and styles (every style but solid drawn dotted); texts are left out.
 Raster RasterOf(const PictureImage& image);
 
-// Saves pictures as bitmap files at their paths and loads them back. A file this store wrote and that
-// still holds the same bytes loads as the drawing that was saved; any other bitmap loads as pixels.
+// Saves pictures as bitmap files at their paths and loads them back, through the one place that opens
+// frame files. A file this store wrote and that still holds the same bytes loads as the drawing that was
+// saved; any other bitmap loads as pixels.
 class BitmapFilePictureStore : public PictureStore {
  public:
-  bool Save(const Text& path, const PictureImage& image) override;
-  std::optional<PictureImage> Load(const Text& path) override;
+  bool Save(const std::filesystem::path& path, const PictureImage& image) override;
+  std::optional<PictureImage> Load(const std::filesystem::path& path, double width, double height) override;
 
  private:
   struct Saved {
     std::string bytes;
     PictureImage image;
   };
-  std::map<Text, Saved> saved_;
+  std::map<std::filesystem::path, Saved> saved_;
   std::string read_;  // the last file read, its room kept for the next
 };
 

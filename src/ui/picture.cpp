@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/desktop.h"
+#include "ui/file_lists.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -55,12 +56,13 @@ const char* DrawStyleName(int style) {
   }
 }
 
-bool MemoryPictureStore::Save(const Text& path, const PictureImage& image) {
+bool MemoryPictureStore::Save(const std::filesystem::path& path, const PictureImage& image) {
   images_[path] = image;
   return true;
 }
 
-std::optional<PictureImage> MemoryPictureStore::Load(const Text& path) {
+std::optional<PictureImage> MemoryPictureStore::Load(const std::filesystem::path& path, double /*width*/,
+                                                     double /*height*/) {
   auto it = images_.find(path);
   if (it == images_.end()) return std::nullopt;
   return it->second;
@@ -184,11 +186,11 @@ PictureImage PictureBox::Content() const {
 }
 
 bool PictureBox::SavePicture(const Text& path) {
-  return GetDesktop().Pictures().Save(path, Content());
+  return GetDesktop().Pictures().Save(PathOfText(path), Content());
 }
 
 bool PictureBox::LoadPicture(const Text& path) {
-  std::optional<PictureImage> image = GetDesktop().Pictures().Load(path);
+  std::optional<PictureImage> image = GetDesktop().Pictures().Load(PathOfText(path), Width(), Height());
   if (!image) return false;
   ShowPicture(std::move(*image), path);
   return true;

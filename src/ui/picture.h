@@ -3,6 +3,7 @@
 // it; the frontend paints the record and tests assert on it. Saving and loading a picture goes
 // through a store, so that headless runs keep pictures in memory.
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -61,18 +62,20 @@ class PictureStore {
  public:
   virtual ~PictureStore() = default;
   // False when the picture cannot be written.
-  virtual bool Save(const Text& path, const PictureImage& image) = 0;
-  // Nothing when there is no readable picture at path.
-  virtual std::optional<PictureImage> Load(const Text& path) = 0;
+  virtual bool Save(const std::filesystem::path& path, const PictureImage& image) = 0;
+  // Nothing when there is no readable picture at path. width and height (twips) are the sides of the
+  // picture it is loaded into: a file longer than any bitmap of that picture is not read.
+  virtual std::optional<PictureImage> Load(const std::filesystem::path& path, double width,
+                                           double height) = 0;
 };
 
 class MemoryPictureStore : public PictureStore {
  public:
-  bool Save(const Text& path, const PictureImage& image) override;
-  std::optional<PictureImage> Load(const Text& path) override;
+  bool Save(const std::filesystem::path& path, const PictureImage& image) override;
+  std::optional<PictureImage> Load(const std::filesystem::path& path, double width, double height) override;
 
  private:
-  std::map<Text, PictureImage> images_;
+  std::map<std::filesystem::path, PictureImage> images_;
 };
 
 // A persistent drawing: the current position, colour, pen and font, and the record of operations.

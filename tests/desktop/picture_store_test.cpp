@@ -62,7 +62,7 @@ TEST(GraphFramesOnTheDesktop, ReadsTheHeadlessProgramsBitmaps) {
   image.raster = raster;
   ASSERT_TRUE(headless.Save(path, image));
   ImagePictureStore desktop;
-  const std::optional<ui::PictureImage> loaded = desktop.Load(path);
+  const std::optional<ui::PictureImage> loaded = desktop.Load(path, image.width, image.height);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->raster, raster);
 }

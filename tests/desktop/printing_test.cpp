@@ -353,12 +353,12 @@ TEST(PictureStoreTest, SavedPictureIsABitmapFileAndLoadsBackAsItsPixels) {
   ASSERT_EQ(bitmap.size(), QSize(100, 50));
   EXPECT_EQ(bitmap.pixelColor(50, 20), QColor(255, 0, 0));
   EXPECT_EQ(bitmap.pixelColor(50, 10), QColor(255, 255, 255));
-  const std::optional<ui::PictureImage> loaded = store.Load(path);
+  const std::optional<ui::PictureImage> loaded = store.Load(path, image.width, image.height);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->raster, FromQImage(bitmap.convertToFormat(QImage::Format_RGB32)));
   EXPECT_TRUE(loaded->ops.empty());
   EXPECT_EQ(loaded->width, image.width);
-  EXPECT_FALSE(store.Load(FromQString(dir.filePath(QStringLiteral("other.bmp")))));
+  EXPECT_FALSE(store.Load(FromQString(dir.filePath(QStringLiteral("other.bmp"))), image.width, image.height));
   EXPECT_FALSE(store.Save(FromQString(dir.filePath(QStringLiteral("missing/GRAPTH2.bmp"))), image));
 }
 

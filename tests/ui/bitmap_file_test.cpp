@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tests/support/temp_dir.h"
+#include "ui/frame_file.h"
 #include "ui/palette.h"
 
 namespace ui {
@@ -200,7 +201,7 @@ TEST(BitmapFile, SavingOverAFileLeavesExactlyTheNewBitmap) {
     std::ofstream(path, std::ios::binary) << std::string(old_size, '\xAB');
     EXPECT_TRUE(store.Save(model::FromUtf8(path.string()), image));
     EXPECT_EQ(FileBytes(path), bitmap);
-    EXPECT_EQ(store.Load(model::FromUtf8(path.string())), image);
+    EXPECT_EQ(store.Load(model::FromUtf8(path.string()), image.width, image.height), image);
   }
   std::filesystem::create_directory(folder.Path() / "folder.bmp");
   EXPECT_FALSE(store.Save(model::FromUtf8((folder.Path() / "folder.bmp").string()), image));
@@ -251,7 +252,7 @@ TEST(BitmapFile, OnlyTheUnchangedFileLoadsAsTheSavedDrawing) {
     EXPECT_EQ(FileBytes(path), bitmap);
     if (c.removed) std::filesystem::remove(path);
     if (!c.bytes.empty()) std::ofstream(path, std::ios::binary | std::ios::trunc) << c.bytes;
-    const std::optional<PictureImage> loaded = store.Load(name);
+    const std::optional<PictureImage> loaded = store.Load(name, image.width, image.height);
     if (std::string(c.what) == "unchanged") {
       EXPECT_EQ(loaded, image);
     } else if (!c.loads_as) {
@@ -264,7 +265,7 @@ TEST(BitmapFile, OnlyTheUnchangedFileLoadsAsTheSavedDrawing) {
   }
   ASSERT_TRUE(store.Save(name, image));
   EXPECT_EQ(FileBytes(path), bitmap);
-  EXPECT_EQ(store.Load(name), image);
+  EXPECT_EQ(store.Load(name, image.width, image.height), image);
 }
 
 // Another picture saved at the same path writes its own bitmap, and the first one saved again
@@ -281,7 +282,7 @@ TEST(BitmapFile, AnotherPictureAtThePathWritesItsOwnBitmap) {
   for (const PictureImage& image : pictures) {
     ASSERT_TRUE(store.Save(name, image));
     EXPECT_EQ(FileBytes(path), EncodeBitmap(RasterOf(image)));
-    EXPECT_EQ(store.Load(name), image);
+    EXPECT_EQ(store.Load(name, image.width, image.height), image);
   }
 }
 
@@ -302,21 +303,24 @@ TEST(BitmapFile, NothingButARegularFileIsReadOrWritten) {
   for (const std::filesystem::path& path : {fifo, inside}) {
     SCOPED_TRACE(path.string());
     EXPECT_FALSE(store.Save(model::FromUtf8(path.string()), image));
-    EXPECT_FALSE(store.Load(model::FromUtf8(path.string())));
+    EXPECT_FALSE(store.Load(model::FromUtf8(path.string()), image.width, image.height));
   }
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
-// A file longer than any bitmap (here a sparse one of 9 GiB) loads as nothing, without being read.
-TEST(BitmapFile, AFileLongerThanAnyBitmapLoadsAsNothing) {
+// A file longer than any bitmap of the picture it is loaded into loads as nothing, unread: even one
+// that starts with the saved bitmap and would otherwise load as its pixels.
+TEST(BitmapFile, AFileLongerThanAnyBitmapOfThePictureLoadsAsNothing) {
   testsupport::ScopedTempDir folder;
   const std::filesystem::path path = folder.Path() / "HUGE.bmp";
+  const PictureImage image = Frame(palette::kLightYellow);
   BitmapFilePictureStore store;
-  ASSERT_TRUE(store.Save(model::FromUtf8(path.string()), Frame(palette::kLightYellow)));
-  std::error_code error;
-  std::filesystem::resize_file(path, std::uintmax_t{9} << 30, error);
-  if (error) GTEST_SKIP() << "no sparse file of 9 GiB here: " << error.message();
-  EXPECT_FALSE(store.Load(model::FromUtf8(path.string())));
+  ASSERT_TRUE(store.Save(model::FromUtf8(path.string()), image));
+  const uint64_t largest = LargestBitmapFileOf(image.width, image.height);
+  std::filesystem::resize_file(path, largest);
+  ASSERT_TRUE(store.Load(model::FromUtf8(path.string()), image.width, image.height));
+  std::filesystem::resize_file(path, largest + 1);
+  EXPECT_FALSE(store.Load(model::FromUtf8(path.string()), image.width, image.height));
 }
 
 // What a save writes is the bitmap of the picture's pixels, whatever the picture holds: odd widths

@@ -17,6 +17,7 @@
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
 #include "program/program.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
 #include "ui/bitmap_file.h"
 #include "ui/file_lists.h"
@@ -51,27 +52,7 @@ std::vector<std::string> Describe(const std::vector<ui::DrawOp>& ops) {
   return out;
 }
 
-// Sets an environment variable for the life of a test.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using testsupport::ScopedEnv;
 
 // Press points: the middle of a runner's name cell, and of a value cell.
 constexpr double kNameX = 800;
