@@ -6,6 +6,7 @@
 #include "analysis/frm_ag3.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -17,7 +18,6 @@ using model::Text;
 namespace {
 
 constexpr int kFirstRunnerRow = 2;  // below the two heading rows
-constexpr int kRuns = 5;
 constexpr double kNearDistance = 300;  // metres either way, both limits included
 constexpr double kFirstLocalCourse = 10;
 
@@ -33,7 +33,7 @@ void PaintCell(ui::FlexGrid& grid, int r, int c, ui::Color colour) {
 
 void WhitenRunCells(ui::FlexGrid& grid, int runners) {
   for (int r = kFirstRunnerRow; r < kFirstRunnerRow + runners; ++r) {
-    for (int c = 1; c <= kRuns; ++c) PaintCell(grid, r, c, ui::palette::kWhite);
+    for (int c = 1; c <= model::kPastRuns; ++c) PaintCell(grid, r, c, ui::palette::kWhite);
   }
 }
 
@@ -94,8 +94,8 @@ void ColourByDataReliability(frmAg3& window, const model::Meeting& meeting) {
   const RaceCondition today_texts = TodayCondition(meeting, race);
   const TodayFigures today(today_texts);
   for (int i = 1; i <= runners; ++i) {
-    for (int c = 1; c <= kRuns; ++c) {
-      const RunReliability rating = RateRunOfRunner(meeting, race, i, kRuns + 1 - c, today);
+    for (int c = 1; c <= model::kPastRuns; ++c) {
+      const RunReliability rating = RateRunOfRunner(meeting, race, i, model::kPastRuns + 1 - c, today);
       if (rating != RunReliability::kUnrated) PaintCell(grid, i + kFirstRunnerRow - 1, c, ColourOf(rating));
     }
   }

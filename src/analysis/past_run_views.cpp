@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/frm_ag3.h"
+#include "model/meeting_shape.h"
 
 namespace analysis {
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kTitleRow = 0;
 constexpr int kFirstRunnerRow = 2;  // below the two heading rows
-constexpr int kRuns = 5;
 
 }  // namespace
 
@@ -25,11 +25,11 @@ void ShowPastRunView(frmAg3& window, ui::CommandButton& pressed, const model::Te
                      const PastRunText& run_text, int runners) {
   PressViewButton(window, pressed);
   ui::FlexGrid& grid = window.MSFlexGrid1;
-  for (int c = 1; c <= kRuns; ++c) grid.SetTextMatrix(kTitleRow, c, title);
+  for (int c = 1; c <= model::kPastRuns; ++c) grid.SetTextMatrix(kTitleRow, c, title);
   const int last_runner = std::min(runners, grid.Rows() - kFirstRunnerRow);
   for (int i = 1; i <= last_runner; ++i) {
-    for (int c = 1; c <= kRuns; ++c)
-      grid.SetTextMatrix(i + kFirstRunnerRow - 1, c, run_text(i, kRuns + 1 - c));
+    for (int c = 1; c <= model::kPastRuns; ++c)
+      grid.SetTextMatrix(i + kFirstRunnerRow - 1, c, run_text(i, model::kPastRuns + 1 - c));
   }
 }
 

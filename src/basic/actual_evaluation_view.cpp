@@ -4,6 +4,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "ui/grid.h"
 
@@ -13,9 +14,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
 constexpr int kTitleRow = 0;
 constexpr int kHorseNoColumn = 0;
 // The blanks between the characters are ideographic ones.
@@ -37,7 +35,7 @@ Text RealEvalTextOf(const Text& surface_match, const Text& turf_text, const Text
 void UpdateRealEvalTexts(model::Meeting& meeting, int runner) {
   const BasicAnalysisTables& analysis = meeting.Group<BasicAnalysisTables>();
   PastRunViewTables& views = meeting.Group<PastRunViewTables>();
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     views.RealEvalText[run](runner) =
         RealEvalTextOf(analysis.RunSurfaceMatch[run](runner), analysis.RunTurfEvalText[run](runner),
                        analysis.RunDirtEvalText[run](runner));
@@ -46,14 +44,14 @@ void UpdateRealEvalTexts(model::Meeting& meeting, int runner) {
 
 // Column 1 is the run five back, column 5 the last run.
 int ColumnOfRun(int run) {
-  return kRuns + 1 - run;
+  return model::kPastRuns + 1 - run;
 }
 
 void WriteRunnerRow(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runner) {
   const int row = runner + 1;
   grid.SetTextMatrix(row, kHorseNoColumn, meeting.Group<intake::RaceCardTables>().HorseNo(race, runner));
   const PastRunViewTables& views = meeting.Group<PastRunViewTables>();
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     grid.SetTextMatrix(row, ColumnOfRun(run), views.RealEvalText[run](runner));
   }
 }
@@ -61,11 +59,11 @@ void WriteRunnerRow(ui::FlexGrid& grid, model::Meeting& meeting, int race, int r
 }  // namespace
 
 void WriteActualEvalTitle(analysis::frmAg3& window) {
-  for (int column = 1; column <= kRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, kTitle);
+  for (int column = 1; column <= model::kPastRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, kTitle);
 }
 
 void BuildActualEvalRow(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {
-  if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   UpdateRealEvalTexts(meeting, runner);
   WriteRunnerRow(window.MSFlexGrid1, meeting, race, runner);
 }

@@ -9,6 +9,7 @@
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/codes.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -26,8 +27,6 @@ const Text kSlowPace = u"2";
 const Text kTrouble = u"あり";
 const Text kNoTrouble = u"なし";
 
-constexpr int kAnalysedRunners = 18;
-constexpr int kRuns = 5;
 constexpr int kGoodGoing = 1;
 constexpr int kWorstGoing = 4;
 constexpr double kLongestDistance = 2400;
@@ -137,11 +136,11 @@ PastRunEvaluation::PastRunEvaluation(model::Meeting& meeting, int race, int goin
 }
 
 void PastRunEvaluation::EvaluatePastRuns(int runner) {
-  if (runner < 1 || runner > kAnalysedRunners) return;
+  if (runner < 1 || runner > model::kRunnersAnalysed) return;
   const double weight = Value(meeting_.Group<intake::RaceCardTables>().WeightLabel(race_, runner));
   const Text weight_term = Plain(2 * (kBaseWeight - weight));
   const double weight_value = Value(weight_term);
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     const Run facts = ReadRun(runner, run, weight_term, weight_value);
     if (facts.Measurable()) {
       Write(runner, run, Evaluate(facts));

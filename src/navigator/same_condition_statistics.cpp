@@ -8,6 +8,7 @@
 #include "basic/value_texts.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "navigator/navigator_tables.h"
 
@@ -99,14 +100,14 @@ RunCondition PastRunCondition(const model::Meeting& meeting, int race, int runne
   return ConditionOf(sources, TodaysRaceOf(sources, race), race, runner, b);
 }
 
-std::array<RunCondition, kPastRuns> PackUsableRuns(model::Meeting& meeting, int race, int runner) {
+std::array<RunCondition, model::kPastRuns> PackUsableRuns(model::Meeting& meeting, int race, int runner) {
   NavigatorTables& t = meeting.Group<NavigatorTables>();
   const ConditionSources sources = SourcesOf(meeting);
   const TodaysRace today = TodaysRaceOf(sources, race);
-  std::array<RunCondition, kPastRuns> conditions{};
+  std::array<RunCondition, model::kPastRuns> conditions{};
   int slot = 0;
-  for (int k = 1; k <= kPastRuns; ++k) {
-    const int b = kPastRuns + 1 - k;
+  for (int k = 1; k <= model::kPastRuns; ++k) {
+    const int b = model::kPastRuns + 1 - k;
     conditions[static_cast<size_t>(k - 1)] = ConditionOf(sources, today, race, runner, b);
     if (conditions[static_cast<size_t>(k - 1)] == RunCondition::kOther) continue;
     t.UsableRunValue(++slot, runner) = sources.views.RealEvalText[b](runner);
@@ -118,7 +119,7 @@ std::array<RunCondition, kPastRuns> PackUsableRuns(model::Meeting& meeting, int 
 void StoreRunFigures(model::Meeting& meeting, int race, int runner) {
   NavigatorTables& t = meeting.Group<NavigatorTables>();
   const int count = static_cast<int>(
-      std::clamp(LeadingNumber(t.UsableRunCount(race, runner)), 0.0, static_cast<double>(kPastRuns)));
+      std::clamp(LeadingNumber(t.UsableRunCount(race, runner)), 0.0, static_cast<double>(model::kPastRuns)));
   std::vector<const Text*> runs;
   for (int slot = 1; slot <= count; ++slot) runs.push_back(&t.UsableRunValue(slot, runner));
   if (runs.empty()) {

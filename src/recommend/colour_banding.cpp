@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
 #include "recommend/colouring_tables.h"
@@ -16,8 +17,6 @@ namespace {
 using model::Text;
 using secondary::SecondaryAnalysisTables;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr int kRestColumn = 3;
 constexpr int kFirstRiseColumn = 14;
 constexpr int kLastRiseColumn = 15;
@@ -175,8 +174,8 @@ void PaintImprovementBands(ui::FlexGrid& grid, model::Meeting& meeting, int race
 }  // namespace
 
 void PaintValueBands(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   PaintBands(grid, meeting, kSpeedValue, race, runners);
   PaintRestMarks(grid, meeting, race, runners, kRestColumn);
   PaintBands(grid, meeting, kCurrentAbility, race, runners);

@@ -5,6 +5,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "model/meeting.h"
+#include "model/meeting_shape.h"
 #include "shell/frm_ag0.h"
 #include "ui/palette.h"
 #include "ui/services.h"
@@ -13,7 +14,6 @@ namespace recommend {
 
 namespace {
 
-constexpr int kRunnersHeld = 18;
 constexpr int kFirstRunnerRow = 2;
 constexpr int kFirstValueColumn = 1;
 constexpr int kLastValueColumn = 21;
@@ -21,7 +21,7 @@ constexpr int kLastValueColumn = 21;
 }  // namespace
 
 void WhitenRunnerRows(ui::FlexGrid& grid, int runners) {
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  runners = model::AnalysedRunners(runners);
   for (int row = kFirstRunnerRow; row < kFirstRunnerRow + runners; ++row) {
     for (int column = kFirstValueColumn; column <= kLastValueColumn; ++column) {
       grid.SetRow(row);

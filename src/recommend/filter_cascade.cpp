@@ -4,6 +4,7 @@
 #include <array>
 
 #include "basic/past_run_view_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
 #include "recommend/rest_mark.h"
@@ -17,8 +18,6 @@ namespace {
 using model::Text;
 using secondary::SecondaryAnalysisTables;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 
 // A failed criterion greys its own columns and every later one up to the predicted time.
 constexpr int kLastJudgedColumn = 19;
@@ -111,8 +110,8 @@ void PaintAbilityMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int ru
 }  // namespace
 
 void PaintFilterCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   PaintCascade(grid, meeting, race, runners);
   // Every runner, out or not: the rest shows over the cascade's colour.
   PaintRestMarks(grid, meeting, race, runners, kRestColumn);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "recommend/colouring_tables.h"
@@ -15,8 +16,6 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr double kReferenceStart = 50;
 constexpr double kBinWidth = 10;
 // Bins 1 to 10 take a band of ten each; the last takes every other gap.
@@ -98,8 +97,8 @@ Text OverallEvaluation(const GradeWeights& weights, const Text& speed, const Tex
 }
 
 void ComputeOverallEvaluations(model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   const auto& card = meeting.Group<intake::RaceCardTables>();
   const auto& grades = meeting.Group<secondary::SecondaryAnalysisTables>();
   ColouringTables& t = meeting.Group<ColouringTables>();

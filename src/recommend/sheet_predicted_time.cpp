@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -15,7 +16,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRunnersHeld = 18;
 constexpr double kTenthsPerMinute = 600;
 constexpr double kTenthsPerSecond = 10;
 
@@ -62,7 +62,7 @@ void RecomputePredictedTimes(model::Meeting& meeting, const Text& base_time_capt
   auto& t = meeting.Group<secondary::SecondaryAnalysisTables>();
   const Text base = model::Trim(base_time_caption);
   const bool base_is_time = model::IsTimeText(base);
-  for (int runner = 1; runner <= std::clamp(runners, 0, kRunnersHeld); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     t.PredictedTime(runner) =
         base_is_time ? PredictedTimeFrom(base, t.CurrentAbility(runner)) : kNoPredictedTime;
   }

@@ -8,6 +8,7 @@
 #include "analysis/past_run_views.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/time_text.h"
 #include "secondary/class_position.h"
@@ -20,7 +21,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRuns = 5;
 constexpr int kTitleRow = 0;
 // The blanks between the characters are ideographic ones.
 const Text kClassTitle = u"ク\u3000ラ\u3000ス";
@@ -33,12 +33,12 @@ const Text kTurf = u"1";
 const Text kDirt = u"0";
 
 void WriteTitle(analysis::frmAg3& window, const Text& title) {
-  for (int column = 1; column <= kRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, title);
+  for (int column = 1; column <= model::kPastRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, title);
 }
 
 // Column 1 is the run five back, column 5 the last run; runner i is row i + 1.
 void WriteRun(analysis::frmAg3& window, int runner, int run, const Text& text) {
-  window.MSFlexGrid1.SetTextMatrix(runner + 1, kRuns + 1 - run, text);
+  window.MSFlexGrid1.SetTextMatrix(runner + 1, model::kPastRuns + 1 - run, text);
 }
 
 // Surface-match codes: "2" and "3" are turf runs, "4" and "5" dirt runs.
@@ -113,7 +113,7 @@ void ShowClassView(analysis::frmAg3& window, model::Meeting& meeting) {
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const Text& course = meeting.Group<intake::RaceCardTables>().RaceCourseCode(race);
   for (int runner = 1; runner <= runners; ++runner) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       t.RunClassPos[run](runner) =
           ClassPositionOfRun(basic.RunValid[run](runner), basic.RunSurfaceMatch[run](runner), course,
                              basic.RunEval[run](runner));
@@ -132,7 +132,7 @@ void ShowTimeView(analysis::frmAg3& window, model::Meeting& meeting) {
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       t.RunPredTime[run](runner) = PredictedTimeOfRun(standard_seconds, basic.RunEval[run](runner));
       WriteRun(window, runner, run, t.RunPredTime[run](runner));
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -13,8 +14,6 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr int kOldestRun = 5;
 
 const Text kNoValidRun = u"---";
@@ -74,10 +73,6 @@ void ComputeImprovementValue(SecondaryAnalysisTables& t, int runner) {
   t.RiseValue(runner) = sign + hundredths;
 }
 
-bool HoldsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
 Text GradeRiseOf(const Text& rise_value) {
   if (rise_value == kNoValue) return kNoGrade;
   const double value = model::TextToNumber(rise_value);
@@ -90,15 +85,15 @@ Text GradeRiseOf(const Text& rise_value) {
 }  // namespace
 
 void ComputeImprovementValues(model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) ComputeImprovementValue(t, runner);
 }
 
 void GradeImprovementValues(model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) t.GradeRise(runner) = GradeRiseOf(t.RiseValue(runner));
 }

@@ -7,6 +7,7 @@
 #include "analysis/frm_ag3.h"
 #include "basic/training_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -20,8 +21,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr int kRiseValueColumn = 14;
 constexpr int kGradeRiseColumn = 15;
 constexpr int kTrainingColumn = 17;
@@ -36,14 +35,6 @@ const Text kNoGrade = u"-";
 const Text kNoOverallCode = u"----";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
-
-bool IsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
-int HeldRunners(int runners) {
-  return std::clamp(runners, 0, kRunnersHeld);
-}
 
 int RowOf(int runner) {
   return runner + 1;
@@ -109,7 +100,7 @@ Text OverallCodeOf(const SecondaryAnalysisTables& t, int runner) {
 }  // namespace
 
 void ShowRaceClassAverage(analysis::frmAg3& window, model::Meeting& meeting, int race) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   const std::optional<double> mean = AbilityMean(meeting.Group<SecondaryAnalysisTables>());
   if (!mean) {
     window.Label24.SetCaption(kNoAbility);
@@ -125,20 +116,20 @@ void ShowRaceClassAverage(analysis::frmAg3& window, model::Meeting& meeting, int
 }
 
 void ComputePredictedTimes(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const std::optional<double> base_seconds = BaseTimeSeconds(window.Label18.Caption());
-  for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     t.PredictedTime(runner) = PredictedTimeOf(base_seconds, t.CurrentAbility(runner));
   }
 }
 
 void FillTrainingAndTimeColumns(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const basic::TrainingTables& training = meeting.Group<basic::TrainingTables>();
   ui::FlexGrid& grid = window.MSFlexGrid2;
-  for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     const int row = RowOf(runner);
     grid.SetTextMatrix(row, kRiseValueColumn, t.RiseValue(runner));
     grid.SetTextMatrix(row, kGradeRiseColumn, t.GradeRise(runner));
@@ -149,9 +140,9 @@ void FillTrainingAndTimeColumns(analysis::frmAg3& window, model::Meeting& meetin
 }
 
 void ComputeOverallCodes(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     t.OverallGrade(runner) = OverallCodeOf(t, runner);
     window.MSFlexGrid2.SetTextMatrix(RowOf(runner), kOverallColumn, t.OverallGrade(runner));
   }

@@ -5,6 +5,7 @@
 #include "analysis/frm_ag3.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -16,7 +17,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
 
 const Text kNoLevel = u"---";
 
@@ -56,7 +56,7 @@ Text RaceTimeLevelDisplay(const Text& level) {
 }
 
 void ComputeRaceTimeLevel(analysis::frmAg3& window, model::Meeting& meeting, int race) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const Text base_text = BaseText(meeting, race);
   const Text time_arg = model::Trim(base_text);

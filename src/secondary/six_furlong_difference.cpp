@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/frm_ag3.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "secondary/grade_digit.h"
@@ -14,8 +15,6 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr int kDiffColumn = 10;
 constexpr int kGradeColumn = 11;
 
@@ -55,15 +54,11 @@ Text Grade3FOf(const Text& difference) {
   return GradeDigit(model::TextToNumber(difference), 0, kGradeStep);
 }
 
-bool HoldsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
 }  // namespace
 
 void ComputeSixFurlongDifferences(model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const double best = BestTotal(t, runners);
   for (int runner = 1; runner <= runners; ++runner) {
@@ -72,8 +67,8 @@ void ComputeSixFurlongDifferences(model::Meeting& meeting, int race, int runners
 }
 
 void GradeSixFurlongDifferences(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) t.Grade3F(runner) = Grade3FOf(t.Diff6FText(runner));
   for (int runner = 1; runner <= runners; ++runner) {

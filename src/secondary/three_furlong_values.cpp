@@ -8,6 +8,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -18,9 +19,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
 
 constexpr int kFrontColumn = 7;
 constexpr int kBackColumn = 8;
@@ -33,14 +31,6 @@ const Text kNoText = u" **.*";
 const Text kNoBest = u"100";
 const Text kNoStyle = u"－";
 const Text kTimePattern = u"00.0";
-
-bool IsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
-int HeldRunners(int runners) {
-  return std::clamp(runners, 0, kRunnersHeld);
-}
 
 // Whether the text reads as a number rather than as 0 for want of one ("なし", "", "**.*"): blanks
 // skipped, an optional sign, then a digit or a point and a digit.
@@ -152,7 +142,7 @@ Text Finish(const Text& back_text, const Text& best) {
 }  // namespace
 
 void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {
-  if (!IsRace(race) || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   const intake::PastRunTables& runs = meeting.Group<intake::PastRunTables>();
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
@@ -162,7 +152,7 @@ void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting
   double front_sum = 0;
   double back_sum = 0;
   int count = 0;
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     if (basic.RunValid[run](runner) != kValid) continue;
     const Text& front_text = runs.RunFirst3FText[run](race, runner);
     const Text& back_text = runs.RunLast3FText[run](race, runner);
@@ -202,17 +192,17 @@ void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting
 }
 
 void FindRaceBestThreeFurlongs(model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const int held = HeldRunners(runners);
+  const int held = model::AnalysedRunners(runners);
   t.RaceBestFront3F(race) = RaceBest(t.Front3FText, held);
   t.RaceBestBack3F(race) = RaceBest(t.Back3FText, held);
 }
 
 void AssignRunningStyles(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const int held = HeldRunners(runners);
+  const int held = model::AnalysedRunners(runners);
   for (int runner = 1; runner <= held; ++runner) {
     t.RunningStyle(runner) = EarlyPosition(t.Front3FText(runner), t.RaceBestFront3F(race)) +
                              Finish(t.Back3FText(runner), t.RaceBestBack3F(race));
