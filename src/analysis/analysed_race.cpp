@@ -10,11 +10,6 @@
 
 namespace analysis {
 
-namespace {
-
-
-}  // namespace
-
 double SelectorRace(const model::Meeting& meeting) {
   return model::TextToNumber(meeting.Group<AnalysisWindowTables>().SelectorRace());
 }
@@ -49,7 +44,8 @@ int AnalysedRunnerCount(const model::Meeting& meeting) {
   const int race = AnalysedRaceIndex(meeting);
   if (race == 0) return 0;
   const double count = model::TextToNumber(meeting.Group<intake::RaceCardTables>().RunnerCount(race));
-  return static_cast<int>(std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(model::kRunnersAnalysed)));
+  return static_cast<int>(
+      std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(model::kRunnersAnalysed)));
 }
 
 }  // namespace analysis

@@ -17,7 +17,7 @@ using model::Text;
 
 namespace {
 
-constexpr int kFirstRunnerRow = 2;  // below the two heading rows
+constexpr int kFirstRunnerRow = 2;     // below the two heading rows
 constexpr double kNearDistance = 300;  // metres either way, both limits included
 constexpr double kFirstLocalCourse = 10;
 

@@ -34,8 +34,9 @@ constexpr int kBuiltLine = 6;  // 構築Ａ; the smoothing passes follow on 7 to
 const std::array<Text, 5> kRecordHeadings = {
     u"                   ５  走  前", u"                   ４  走  前", u"                   ３  走  前",
     u"                   ２  走  前", u"                   前    　走"};
-const std::array<Text, model::kRaces> kRaceEntries = {u"　１Ｒ", u"　２Ｒ", u"  ３Ｒ", u"　４Ｒ", u"　５Ｒ", u"　６Ｒ",
-                                           u"  ７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
+const std::array<Text, model::kRaces> kRaceEntries = {u"　１Ｒ", u"　２Ｒ", u"  ３Ｒ", u"　４Ｒ",
+                                                      u"　５Ｒ", u"　６Ｒ", u"  ７Ｒ", u"　８Ｒ",
+                                                      u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
 const Text kAllRacesEntry = u"連　続";
 constexpr int kAllRacesChoice = model::kRaces;  // the entry after the races
 

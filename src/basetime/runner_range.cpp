@@ -6,9 +6,6 @@
 
 namespace basetime {
 
-namespace {
-}
-
 int LastRunnerOf(const model::Meeting& meeting, int race) {
   const double count = model::TextToNumber(meeting.Group<intake::RaceCardTables>().RunnerCount(race));
   // A loop from 1 to a count below 1 runs no runner; a fractional count stops at its whole part.

@@ -18,7 +18,6 @@ constexpr int kTitleRow = 0;
 constexpr int kHorseNoColumn = 0;
 // The blanks between the characters are ideographic ones.
 const Text kTitle = u"実\u3000評\u3000価";
-const Text kNoValue = u" --- ";
 
 // The text of a run by the numeric value of its surface-match code: on today's surface between
 // blanks, on the other surface in brackets. A code of no usable run reads " --- ", and so does a code
@@ -29,7 +28,7 @@ Text RealEvalTextOf(const Text& surface_match, const Text& turf_text, const Text
   if (code == 3) return u"(" + turf_text + u")";
   if (code == 4) return u" " + dirt_text + u" ";
   if (code == 5) return u"(" + dirt_text + u")";
-  return kNoValue;
+  return kNoRealEval;
 }
 
 void UpdateRealEvalTexts(model::Meeting& meeting, int runner) {
@@ -59,7 +58,8 @@ void WriteRunnerRow(ui::FlexGrid& grid, model::Meeting& meeting, int race, int r
 }  // namespace
 
 void WriteActualEvalTitle(analysis::frmAg3& window) {
-  for (int column = 1; column <= model::kPastRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, kTitle);
+  for (int column = 1; column <= model::kPastRuns; ++column)
+    window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, kTitle);
 }
 
 void BuildActualEvalRow(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {

@@ -19,13 +19,11 @@ namespace {
 
 using model::Text;
 
-const Text kNoValue = u"---";
 const Text kZeroTerm = u" 0";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
 const Text kSlowPace = u"2";
 const Text kTrouble = u"あり";
-const Text kNoTrouble = u"なし";
 
 constexpr int kGoodGoing = 1;
 constexpr int kWorstGoing = 4;
@@ -223,7 +221,7 @@ Text PastRunEvaluation::TimeValue(const Run& run, bool turf) const {
 
 // A flag other than "あり" and "なし" keeps the term of the run before; so does a run of no distance.
 void PastRunEvaluation::TakeTroubleTerm(const Run& run) {
-  if (run.trouble_flag == kNoTrouble) {
+  if (run.trouble_flag == intake::kNone) {
     trouble_term_ = kZeroTerm;
   } else if (run.trouble_flag == kTrouble && run.distance != 0) {
     trouble_term_ = Plain(model::FloorNumber(9600 / run.distance) + 1);

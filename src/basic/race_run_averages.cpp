@@ -17,7 +17,6 @@ using model::Text;
 
 namespace {
 
-
 const Text kNoAverage = u"---";
 const Text kValid = u"5";
 

@@ -14,10 +14,8 @@ using model::Text;
 
 namespace {
 
-const Text kNoDays = u"---";
-
 bool HasDayNumber(const Text& day_number) {
-  return day_number != kNoDays;
+  return day_number != kNoValue;
 }
 
 // Any text other than "---" counts by its leading number, so an odd one measures as 0 rather than
@@ -65,8 +63,8 @@ void ComputeRunIntervals(model::Meeting& meeting, int race, int runner) {
     Text& days_ago = views.RunDaysAgo[run](race, runner);
     const std::optional<double>& day = days[static_cast<size_t>(run)];
     if (!day) {
-      interval = kNoDays;
-      days_ago = kNoDays;
+      interval = kNoValue;
+      days_ago = kNoValue;
       continue;
     }
     interval = DaysBetween(*day, ReferenceDay(days, run, today));

@@ -17,7 +17,6 @@ namespace {
 
 using model::Text;
 
-
 // The first "2" of a workout text starts its date; a text without one holds no workout.
 constexpr std::u16string_view kDateStart = u"2";
 constexpr int kDateLength = 8;

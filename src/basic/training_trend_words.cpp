@@ -16,17 +16,15 @@ namespace {
 
 using model::Text;
 
-
 // The words of trend codes 1 to 5, and of every other code.
 constexpr std::array<std::u16string_view, 5> kTrendWords{u"一変", u"平行", u"悪化", u"良化", u"下降"};
-constexpr std::u16string_view kNoTrendWord = u"    ";
 
 Text TrendWordOf(const Text& code) {
   const double value = model::TextToNumber(code);
   for (size_t k = 0; k < kTrendWords.size(); ++k) {
     if (value == static_cast<double>(k + 1)) return Text(kTrendWords[k]);
   }
-  return Text(kNoTrendWord);
+  return kNoTrendWord;
 }
 
 }  // namespace

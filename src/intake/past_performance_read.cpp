@@ -13,7 +13,6 @@
 namespace intake {
 namespace {
 
-
 // Source: a record source as RecordReader<UmaRecord> (Read, FieldInto, JoinedFieldsInto).
 template <class Source>
 void CopyHeader(const Source& record, PastRunTables& t, int r, int j) {

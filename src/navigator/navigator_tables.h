@@ -6,6 +6,7 @@
 
 #include "model/meeting_shape.h"
 #include "model/table.h"
+#include "model/text.h"
 
 namespace navigator {
 
@@ -34,5 +35,8 @@ namespace navigator {
 struct NavigatorTables {
   TARVELO_TABLE_GROUP(TARVELO_NAVIGATOR_TABLES)
 };
+
+// The figures of a runner with too few usable runs.
+inline const model::Text kNoFigure = u"---";
 
 }  // namespace navigator

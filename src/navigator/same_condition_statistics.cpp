@@ -18,8 +18,6 @@ using model::Text;
 
 namespace {
 
-const Text kNoEvaluation = u" --- ";
-const Text kNoFigure = u"---";
 const Text kHalfRangeSign = u"±";
 constexpr double kDistanceBand = 300;
 constexpr double kFirstOtherCourse = 10;  // codes below are the ten central courses
@@ -85,7 +83,7 @@ RunCondition ConditionOf(const ConditionSources& s, const TodaysRace& today, int
   const Text& evaluation = s.views.RealEvalText[b](runner);
   const double course = LeadingNumber(s.runs.RunCourseCode[b](race, runner));
   const double distance = LeadingNumber(s.runs.RunDistance[b](race, runner));
-  const bool usable = evaluation != kNoEvaluation && course < kFirstOtherCourse &&
+  const bool usable = evaluation != basic::kNoRealEval && course < kFirstOtherCourse &&
                       s.runs.RunSurfaceCode[b](race, runner) == today.surface &&
                       today.distance - kDistanceBand <= distance &&
                       distance <= today.distance + kDistanceBand;

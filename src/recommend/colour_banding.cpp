@@ -35,7 +35,7 @@ using MarkTable = model::AnalysedRaceRunnerTable ColouringTables::*;
 // One value column (or pair of columns) judged by one source table.
 struct BandedColumns {
   SourceTable source;
-  const char16_t* skip;
+  const Text* skip;
   BandRule rule;
   int first_column;
   int last_column;
@@ -47,21 +47,21 @@ constexpr BandWidths kValueNarrow = {6, 12, 18};
 constexpr BandWidths kValueWide = {8, 16, 24};
 
 const BandedColumns kSpeedValue = {&SecondaryAnalysisTables::SpeedValue,
-                                   u"***",
+                                   &secondary::kNoValue,
                                    {100, true, 18, kValueNarrow, kValueWide},
                                    1,
                                    2,
                                    0,
                                    nullptr};
 const BandedColumns kCurrentAbility = {&SecondaryAnalysisTables::CurrentAbility,
-                                       u"***",
+                                       &secondary::kNoValue,
                                        {100, true, 18, kValueNarrow, kValueWide},
                                        4,
                                        5,
                                        0,
                                        nullptr};
 const BandedColumns kFront3F = {&SecondaryAnalysisTables::Front3FText,
-                                u" **.*",
+                                &secondary::kNoFurlongTimeText,
                                 {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.2, 1.8}},
                                 7,
                                 7,
@@ -69,25 +69,30 @@ const BandedColumns kFront3F = {&SecondaryAnalysisTables::Front3FText,
                                 &ColouringTables::PointFront};
 // The back and total 3F take a wider band B than the front when the field is thin.
 const BandedColumns kBack3F = {&SecondaryAnalysisTables::Back3FText,
-                               u" **.*",
+                               &secondary::kNoFurlongTimeText,
                                {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
                                8,
                                8,
                                0,
                                &ColouringTables::PointCloser};
 const BandedColumns kTotal6F = {&SecondaryAnalysisTables::Total6FText,
-                                u"**.*",
+                                &secondary::kNoFurlongTime,
                                 {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
                                 9,
                                 9,
                                 0,
                                 nullptr};
 // The differences already count from the race's best six furlongs, so the best is 0.
-const BandedColumns kSixFurlongDiff = {
-    &SecondaryAnalysisTables::Diff6FText, u"**", {0, false, 12, {4, 8, 12}, {6, 12, 18}}, 10, 11, 0, nullptr};
+const BandedColumns kSixFurlongDiff = {&SecondaryAnalysisTables::Diff6FText,
+                                       &secondary::kNo6FDiff,
+                                       {0, false, 12, {4, 8, 12}, {6, 12, 18}},
+                                       10,
+                                       11,
+                                       0,
+                                       nullptr};
 // The predicted time is judged by the current ability, with its own start and widths.
 const BandedColumns kPredictedTime = {&SecondaryAnalysisTables::CurrentAbility,
-                                      u"***",
+                                      &secondary::kNoValue,
                                       {300, true, 24, {6, 14, 24}, {8, 18, 30}},
                                       19,
                                       19,
@@ -117,7 +122,7 @@ FieldValues ValuesOf(const SecondaryAnalysisTables& tables, const BandedColumns&
   FieldValues values;
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& text = source(runner);
-    if (text == banded.skip) {
+    if (text == *banded.skip) {
       values.push_back(std::nullopt);
     } else {
       values.push_back(model::TextToNumber(text));
@@ -161,7 +166,7 @@ void PaintImprovementBands(ui::FlexGrid& grid, model::Meeting& meeting, int race
   ColouringTables& marks = meeting.Group<ColouringTables>();
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& grade = tables.GradeRise(runner);
-    if (grade == u"*" || grade == u"-") continue;
+    if (grade == secondary::kGradeBeyondSteps || grade == secondary::kNoGrade) continue;
     const Band band = RiseBand(model::TextToNumber(grade));
     if (band == Band::kNone) continue;
     for (int column = kFirstRiseColumn; column <= kLastRiseColumn; ++column) {

@@ -18,7 +18,6 @@ namespace {
 using model::Text;
 using secondary::SecondaryAnalysisTables;
 
-
 // A failed criterion greys its own columns and every later one up to the predicted time.
 constexpr int kLastJudgedColumn = 19;
 constexpr int kRestColumn = 18;
@@ -53,7 +52,7 @@ void PaintColumns(ui::FlexGrid& grid, int runner, int first, int last, ui::Color
 }
 
 // A value passes when its text is not the no-value marker and its number is at most the limit.
-bool AtMost(const Text& text, const char16_t* no_value, double limit) {
+bool AtMost(const Text& text, const Text& no_value, double limit) {
   return text != no_value && model::TextToNumber(text) <= limit;
 }
 
@@ -61,10 +60,10 @@ bool AtMost(const Text& text, const char16_t* no_value, double limit) {
 int CriteriaPassed(const SecondaryAnalysisTables& tables, double level, double rest_days, int runner) {
   const Text& rise = tables.GradeRise(runner);
   const std::array<bool, kCriteria> passes = {
-      AtMost(tables.SpeedValue(runner), u"***", level + kSpeedMargin),
-      AtMost(tables.CurrentAbility(runner), u"***", level + kAbilityMargin),
-      AtMost(tables.Diff6FText(runner), u"**", kMostSixFurlongDiff),
-      rise != u"-" && rise != u"*",
+      AtMost(tables.SpeedValue(runner), secondary::kNoValue, level + kSpeedMargin),
+      AtMost(tables.CurrentAbility(runner), secondary::kNoValue, level + kAbilityMargin),
+      AtMost(tables.Diff6FText(runner), secondary::kNo6FDiff, kMostSixFurlongDiff),
+      rise != secondary::kNoGrade && rise != secondary::kGradeBeyondSteps,
       rest_days < kLongRest,
   };
   int passed = 0;
@@ -94,7 +93,7 @@ void PaintAbilityMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int ru
   FieldValues values;
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& ability = tables.CurrentAbility(runner);
-    if (ability == u"***") {
+    if (ability == secondary::kNoValue) {
       values.push_back(std::nullopt);
     } else {
       values.push_back(model::TextToNumber(ability));

@@ -86,7 +86,7 @@ Text AptitudeText(const PlacingCounts& counts) {
       kFirstPoints * counts.firsts + kSecondPoints * counts.seconds + kThirdPoints * counts.thirds;
   const double top_three = counts.firsts + counts.seconds + counts.thirds;
   const double runs = top_three + counts.others;
-  if (runs == 0) return u"---";
+  if (runs == 0) return analysis::kNoAptitude;
   if (top_three == 0) return u"-10";
   return PlusWholeText(std::floor(kPercent * top_three / runs) + kPointsFactor * points);
 }

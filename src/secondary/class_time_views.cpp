@@ -25,15 +25,14 @@ constexpr int kTitleRow = 0;
 // The blanks between the characters are ideographic ones.
 const Text kClassTitle = u"ク\u3000ラ\u3000ス";
 const Text kTimeTitle = u"タ\u3000イ\u3000ム";
-const Text kNoClassPosition = u"----";
-const Text kNoPredictedTime = u"+.++.+";
-const Text kNoEvaluation = u"---";
+const Text kNoRunPredTime = u"+.++.+";
 const Text kCountsToday = u"5";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
 
 void WriteTitle(analysis::frmAg3& window, const Text& title) {
-  for (int column = 1; column <= model::kPastRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, title);
+  for (int column = 1; column <= model::kPastRuns; ++column)
+    window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, title);
 }
 
 // Column 1 is the run five back, column 5 the last run; runner i is row i + 1.
@@ -94,9 +93,9 @@ double SecondsOfEvaluation(const Text& evaluation) {
 }
 
 Text PredictedTimeOfRun(std::optional<double> standard_seconds, const Text& evaluation) {
-  if (evaluation == kNoEvaluation || !standard_seconds) return kNoPredictedTime;
+  if (evaluation == basic::kNoValue || !standard_seconds) return kNoRunPredTime;
   const double seconds = *standard_seconds + SecondsOfEvaluation(evaluation);
-  if (!std::isfinite(seconds) || seconds <= 0) return kNoPredictedTime;
+  if (!std::isfinite(seconds) || seconds <= 0) return kNoRunPredTime;
   const Text TimeArg = model::NumberToText(seconds);  // NOLINT(readability-identifier-naming)
   return model::SecondsToTimeText(TimeArg);
 }

@@ -18,9 +18,6 @@ namespace {
 
 using model::Text;
 
-const Text kNoRunCounts = u"11111";
-const Text kNoValue = u"***";
-const Text kNoGrade = u"-";
 const Text kLowestStart = u"100";
 constexpr double kGradeStep = 6;
 constexpr int kAbilityColumn = 4;
@@ -93,7 +90,7 @@ void ResetAbilityAverage(model::Meeting& meeting) {
 void ComputeCurrentAbility(model::Meeting& meeting, int race, int runner) {
   if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  if (meeting.Group<basic::BasicAnalysisTables>().RunMask(runner) == kNoRunCounts) {
+  if (meeting.Group<basic::BasicAnalysisTables>().RunMask(runner) == basic::kNoRunCountsMask) {
     t.CurrentAbility(runner) = kNoValue;
     t.CurrentAbilityText(runner) = kNoValue;
     return;

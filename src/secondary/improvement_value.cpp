@@ -14,12 +14,9 @@ namespace {
 
 using model::Text;
 
-constexpr int kOldestRun = 5;
+constexpr int kOldestRun = model::kPastRuns;
 
-const Text kNoValidRun = u"---";
 const Text kNoRatio = u"****";
-const Text kNoValue = u"***";
-const Text kNoGrade = u"-";
 // Pair means 120 tenths apart make a ratio of 1.
 constexpr double kRatioDivisor = 120;
 
@@ -53,7 +50,7 @@ Text HundredthsOf(const Text& magnitude) {
 
 // The ratio's sign is its own, also where the magnitude rounds to nothing ("-0.00", "-00").
 void ComputeImprovementValue(SecondaryAnalysisTables& t, int runner) {
-  if (t.ProvEvalSigned[kOldestRun](runner) == kNoValidRun) {
+  if (t.ProvEvalSigned[kOldestRun](runner) == kNoProvEvalSigned) {
     t.RiseRatio(runner) = kNoRatio;
     t.RiseValue(runner) = kNoValue;
     return;
@@ -79,7 +76,7 @@ Text GradeRiseOf(const Text& rise_value) {
   for (const GradeStep& step : kGradeSteps) {
     if (value >= step.lower_bound) return step.grade;
   }
-  return value > kLowestZeroGrade ? u"0" : u"*";
+  return value > kLowestZeroGrade ? u"0" : kGradeBeyondSteps;
 }
 
 }  // namespace

@@ -27,11 +27,6 @@ constexpr int kTrainingColumn = 17;
 constexpr int kPredictedTimeColumn = 19;
 constexpr int kOverallColumn = 21;
 
-const Text kNoAbility = u"***";
-const Text kNoClassPosition = u"----";
-const Text kNoPredictedTime = u"*.**.*";
-const Text kNoTrainingWord = u"    ";
-const Text kNoGrade = u"-";
 const Text kNoOverallCode = u"----";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
@@ -78,7 +73,7 @@ std::optional<double> BaseTimeSeconds(const Text& caption) {
 }
 
 Text PredictedTimeOf(std::optional<double> base_seconds, const Text& ability) {
-  if (ability == kNoAbility || !base_seconds) return kNoPredictedTime;
+  if (ability == kNoValue || !base_seconds) return kNoPredictedTime;
   const double seconds = *base_seconds + model::TextToNumber(ability) / 10;
   if (!std::isfinite(seconds) || seconds <= 0) return kNoPredictedTime;
   const Text TimeArg = model::NumberToText(seconds);  // NOLINT(readability-identifier-naming)
@@ -87,7 +82,7 @@ Text PredictedTimeOf(std::optional<double> base_seconds, const Text& ability) {
 
 Text TrainingStateOf(const basic::TrainingTables& training, int race, int runner) {
   for (const model::RunnerTable* word : {&training.TrainTrendWord1, &training.TrainTrendWord2}) {
-    if ((*word)(race, runner) != kNoTrainingWord) return (*word)(race, runner);
+    if ((*word)(race, runner) != basic::kNoTrendWord) return (*word)(race, runner);
   }
   return training.TrainTrendWord3(race, runner);
 }
@@ -103,7 +98,7 @@ void ShowRaceClassAverage(analysis::frmAg3& window, model::Meeting& meeting, int
   if (!model::IsRace(race)) return;
   const std::optional<double> mean = AbilityMean(meeting.Group<SecondaryAnalysisTables>());
   if (!mean) {
-    window.Label24.SetCaption(kNoAbility);
+    window.Label24.SetCaption(kNoValue);
     window.Label25.SetCaption(kNoClassPosition);
     return;
   }

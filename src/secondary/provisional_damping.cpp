@@ -17,8 +17,6 @@ namespace {
 using model::Text;
 
 constexpr double kLargestSteadyJump = 20;
-const Text kNoRunCounts = u"11111";
-const Text kNoValue = u"---";
 constexpr double kLowestShown = -100;
 const Text kWholePattern = u"0";
 // The oldest run's text at the lower bound carries a blank after its digits.
@@ -80,9 +78,10 @@ void BuildProvisionalTexts(analysis::frmAg3& window, model::Meeting& meeting, in
   if (!HoldsRunner(race, runner)) return;
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const bool no_run_counts = basic.RunMask(runner) == kNoRunCounts;
+  const bool no_run_counts = basic.RunMask(runner) == basic::kNoRunCountsMask;
   for (int run = model::kPastRuns; run >= 1; --run) {
-    t.ProvEvalSigned[run](runner) = no_run_counts ? kNoValue : SignedTextOfRun(t.ProvEval[run](runner), run);
+    t.ProvEvalSigned[run](runner) =
+        no_run_counts ? kNoProvEvalSigned : SignedTextOfRun(t.ProvEval[run](runner), run);
   }
   for (int run = model::kPastRuns; run >= 1; --run) {
     const bool off_today = OffTodaysSurface(basic.RunSurfaceMatch[run](runner));

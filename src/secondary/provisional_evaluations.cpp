@@ -16,8 +16,6 @@ namespace {
 
 using model::Text;
 
-const Text kNoRunCounts = u"11111";
-const Text kNoValue = u"----";
 constexpr char16_t kCounts = u'5';
 constexpr char16_t kDoesNotCount = u'1';
 
@@ -115,8 +113,8 @@ void EstimateProvisionalEvaluations(model::Meeting& meeting, int race, int runne
   const Text& mask = meeting.Group<basic::BasicAnalysisTables>().RunMask(runner);
   if (!IsRunMask(mask)) return;
   model::AnalysedRunnerFamily& provisional = meeting.Group<SecondaryAnalysisTables>().ProvEval;
-  if (mask == kNoRunCounts) {
-    for (int run = model::kPastRuns; run >= 1; --run) provisional[run](runner) = kNoValue;
+  if (mask == basic::kNoRunCountsMask) {
+    for (int run = model::kPastRuns; run >= 1; --run) provisional[run](runner) = kNoProvEval;
     return;
   }
   RunnerEstimate(meeting, race, runner).Fill();

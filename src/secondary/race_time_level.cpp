@@ -17,7 +17,6 @@ using model::Text;
 
 namespace {
 
-
 const Text kNoLevel = u"---";
 
 // Today's standard time on the race's surface; empty for a surface code that is neither.

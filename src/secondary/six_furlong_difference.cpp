@@ -18,15 +18,13 @@ using model::Text;
 constexpr int kDiffColumn = 10;
 constexpr int kGradeColumn = 11;
 
-const Text kNoTotal = u"**.*";
-const Text kNoDiff = u"**";
 const Text kOnBest = u"00";
 // No real total reaches it, so it stands for "no best yet" and is the best when no runner has a total.
 const Text kBestStart = u"100";
 constexpr double kGradeStep = 4;
 
 bool HasTotal(const Text& total) {
-  return model::Trim(total) != kNoTotal;
+  return model::Trim(total) != kNoFurlongTime;
 }
 
 // The first of equal totals stays the best.
@@ -43,14 +41,14 @@ double BestTotal(const SecondaryAnalysisTables& t, int runners) {
 // The totals carry one decimal, so the difference in tenths is whole once rounded. A difference of
 // 100 tenths or more keeps all its digits rather than leaving an earlier race's text behind.
 Text DifferenceText(const Text& total, double best) {
-  if (!HasTotal(total)) return kNoDiff;
+  if (!HasTotal(total)) return kNo6FDiff;
   const double runner_total = model::TextToNumber(total);
   if (runner_total == best) return kOnBest;
   return model::NumberToPatternText((runner_total - best) * 10, u"00");
 }
 
 Text Grade3FOf(const Text& difference) {
-  if (difference == kNoDiff) return GradeDigit(std::nullopt, 0, kGradeStep);
+  if (difference == kNo6FDiff) return GradeDigit(std::nullopt, 0, kGradeStep);
   return GradeDigit(model::TextToNumber(difference), 0, kGradeStep);
 }
 

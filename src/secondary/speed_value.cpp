@@ -21,8 +21,6 @@ using model::Text;
 constexpr int kValueColumn = 1;
 constexpr int kGradeColumn = 2;
 
-const Text kNoValidRun = u"---";
-const Text kNoValue = u"***";
 // Above every speed value a field shows, so it is the reference when no runner has a value.
 constexpr double kReferenceStart = 100;
 constexpr double kGradeStep = 6;
@@ -80,7 +78,7 @@ void WriteNoSpeedValue(SecondaryAnalysisTables& t, int runner) {
 }
 
 void ComputeSpeedValue(SecondaryAnalysisTables& t, int runner) {
-  if (t.ProvEvalSigned[model::kPastRuns](runner) == kNoValidRun) {
+  if (t.ProvEvalSigned[model::kPastRuns](runner) == kNoProvEvalSigned) {
     WriteNoSpeedValue(t, runner);
     return;
   }

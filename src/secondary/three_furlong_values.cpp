@@ -19,16 +19,12 @@ using model::Text;
 
 namespace {
 
-
 constexpr int kFrontColumn = 7;
 constexpr int kBackColumn = 8;
 constexpr int kTotalColumn = 9;
 constexpr int kStyleColumn = 12;
 
 const Text kValid = u"5";
-const Text kNoMean = u"**.*";
-const Text kNoText = u" **.*";
-const Text kNoBest = u"100";
 const Text kNoStyle = u"－";
 const Text kTimePattern = u"00.0";
 
@@ -102,11 +98,11 @@ Text ShownValue(const Text& mean) {
 
 // The first runner with the smallest value keeps the place; a runner without a value is skipped.
 Text RaceBest(const model::AnalysedRunnerTable& texts, int runners) {
-  Text best = kNoBest;
+  Text best = kNoRaceBest3F;
   double best_value = model::TextToNumber(best);
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& text = texts(runner);
-    if (model::Trim(text) == kNoMean) continue;
+    if (model::Trim(text) == kNoFurlongTime) continue;
     const double value = model::TextToNumber(text);
     if (value < best_value) {
       best = text;
@@ -123,7 +119,7 @@ double TenthsAboveBest(const Text& text, const Text& best) {
 }
 
 Text EarlyPosition(const Text& front_text, const Text& best) {
-  if (front_text == kNoText) return kNoStyle;
+  if (front_text == kNoFurlongTimeText) return kNoStyle;
   const double above = TenthsAboveBest(front_text, best);
   if (above <= 6) return u"逃";
   if (above <= 16) return u"先";
@@ -132,7 +128,7 @@ Text EarlyPosition(const Text& front_text, const Text& best) {
 }
 
 Text Finish(const Text& back_text, const Text& best) {
-  if (back_text == kNoText) return kNoStyle;
+  if (back_text == kNoFurlongTimeText) return kNoStyle;
   const double above = TenthsAboveBest(back_text, best);
   if (above <= 6) return u"差";
   if (above <= 16) return u"追";
@@ -179,11 +175,11 @@ void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting
     t.Total6FText(runner) = model::NumberToPatternText(
         model::TextToNumber(t.Back3FMean(runner)) + model::TextToNumber(t.Front3FMean(runner)), u"00.0");
   } else {
-    t.Front3FText(runner) = kNoText;
-    t.Back3FText(runner) = kNoText;
-    t.Total6FText(runner) = kNoMean;
-    t.Front3FMean(runner) = kNoMean;
-    t.Back3FMean(runner) = kNoMean;
+    t.Front3FText(runner) = kNoFurlongTimeText;
+    t.Back3FText(runner) = kNoFurlongTimeText;
+    t.Total6FText(runner) = kNoFurlongTime;
+    t.Front3FMean(runner) = kNoFurlongTime;
+    t.Back3FMean(runner) = kNoFurlongTime;
   }
 
   window.MSFlexGrid2.SetTextMatrix(runner + 1, kFrontColumn, t.Front3FText(runner));

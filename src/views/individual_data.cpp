@@ -13,7 +13,6 @@ namespace views {
 
 namespace {
 
-
 // The run column of past run b (1 the last run) in the race-history grid.
 int HistoryCol(int b) {
   return model::kPastRuns + 1 - b;

@@ -27,7 +27,7 @@ constexpr double kWidestMargin = 3;
 // "---" marks a run without that value; an empty text is read the same, so that a runner the
 // analysis never reached plots nothing.
 bool Missing(const Text& text) {
-  return text.empty() || text == u"---";
+  return text.empty() || text == basic::kNoValue;
 }
 
 // A past run's surface colour and evaluation value, from whichever of its turf and dirt texts holds

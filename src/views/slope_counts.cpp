@@ -12,7 +12,6 @@ using model::Text;
 
 namespace {
 
-
 const Text kRunsMark = u"回";
 
 // How many ASCII digits stand just before position p (1-based).

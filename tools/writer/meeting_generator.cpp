@@ -1,4 +1,3 @@
-#include "model/meeting_shape.h"
 #include "tools/writer/meeting_generator.h"
 
 #include <algorithm>
@@ -8,6 +7,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "model/meeting_shape.h"
 
 namespace writer {
 
