@@ -17,6 +17,7 @@
 
 #include "fuzz/meeting_input.h"
 #include "fuzz/numbers_input.h"
+#include "model/meeting_shape.h"
 #include "tools/writer/record_writer.h"
 
 namespace {
@@ -67,7 +68,7 @@ writer::UmaBuilder Horse(const char* name, const std::vector<Run>& runs) {
   horse.SetUtf8(U::kDamName, "ダイナカール");
   for (int g = 1; g <= U::kCountGroups; ++g)
     for (int c = 1; c <= 4; ++c) horse.SetNumber(U::CountField(g, c), (g + c) % 4);
-  for (size_t i = 0; i < runs.size() && i < U::kPastRuns; ++i) {
+  for (size_t i = 0; i < runs.size() && i < model::kPastRuns; ++i) {
     const int b = static_cast<int>(i) + 1;
     const Run& run = runs[i];
     horse.SetUtf8(U::RunField(b, U::kRunCourseCode), run.course);

@@ -5,16 +5,10 @@
 
 #include "analysis/analysis_window_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace analysis {
-
-namespace {
-
-constexpr int kRaces = 12;
-constexpr int kRunnersShown = 18;
-
-}  // namespace
 
 double SelectorRace(const model::Meeting& meeting) {
   return model::TextToNumber(meeting.Group<AnalysisWindowTables>().SelectorRace());
@@ -42,7 +36,7 @@ void SetSecondaryAnalysisDone(model::Meeting& meeting, bool done) {
 
 int AnalysedRaceIndex(const model::Meeting& meeting) {
   const double race = std::nearbyint(AnalysedRace(meeting));
-  if (race < 1 || race > kRaces) return 0;
+  if (!model::IsRace(race)) return 0;
   return static_cast<int>(race);
 }
 
@@ -50,7 +44,8 @@ int AnalysedRunnerCount(const model::Meeting& meeting) {
   const int race = AnalysedRaceIndex(meeting);
   if (race == 0) return 0;
   const double count = model::TextToNumber(meeting.Group<intake::RaceCardTables>().RunnerCount(race));
-  return static_cast<int>(std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(kRunnersShown)));
+  return static_cast<int>(
+      std::clamp(model::FloorNumber(count), 0.0, static_cast<double>(model::kRunnersAnalysed)));
 }
 
 }  // namespace analysis

@@ -5,6 +5,7 @@
 // below those stages.
 
 #include "model/table.h"
+#include "model/text.h"
 
 #define TARVELO_ANALYSIS_WINDOW_TABLES(X)                                                              \
   /* The race shown while stepping with UP and DN, 0 before the first step; whole numbers as text. */  \
@@ -41,5 +42,9 @@ struct AnalysisWindowTables {
 
   TARVELO_TABLE_GROUP(TARVELO_ANALYSIS_WINDOW_TABLES)
 };
+
+// The going aptitude of a runner without runs on that going, here and on good going in the
+// colouring's tables.
+inline const model::Text kNoAptitude = u"---";
 
 }  // namespace analysis

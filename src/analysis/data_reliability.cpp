@@ -7,6 +7,7 @@
 #include "analysis/runner_grid.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -17,7 +18,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRuns = 5;
 constexpr double kNearDistance = 300;  // metres either way, both limits included
 constexpr double kFirstLocalCourse = 10;
 
@@ -95,7 +95,7 @@ void ColourByDataReliability(frmAg3& window, const model::Meeting& meeting) {
   const RaceCondition today_texts = TodayCondition(meeting, race);
   const TodayFigures today(today_texts);
   for (int i = 1; i <= runners; ++i) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       const RunReliability rating = RateRunOfRunner(meeting, race, i, run, today);
       if (rating != RunReliability::kUnrated)
         PaintCell(grid, RunnerRow(i), Index(PastRunColumnOf(run)), ColourOf(rating));

@@ -4,6 +4,7 @@
 #include "analysis/frm_ag3.h"
 #include "analysis/race_overview.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -15,7 +16,6 @@ using model::Text;
 namespace {
 
 constexpr double kFirstRace = 1;
-constexpr double kLastRace = 12;
 constexpr double kRefusedDistance = 2500;  // this distance and longer cannot be analysed
 
 const Text kRefusalMessage = u"２５００ｍ以上の解析は出来ません。！！";
@@ -39,7 +39,7 @@ void frmAg3::Command16_Click() {
   SetSelectorRace(app_.meeting, SelectorRace(app_.meeting) + 1);
   ShowSelectorRace();
   if (SelectorRace(app_.meeting) >= kFirstRace + 1) Command17.SetEnabled(true);
-  if (SelectorRace(app_.meeting) == kLastRace) Command16.SetEnabled(false);
+  if (SelectorRace(app_.meeting) == model::kRaces) Command16.SetEnabled(false);
 }
 
 void frmAg3::Command17_Click() {
@@ -52,7 +52,7 @@ void frmAg3::Command17_Click() {
 void frmAg3::Command18_Click() {
   // "ＮＥＸＴ" before any race was chosen, then "取消", opens this with no race to confirm.
   const double selector = SelectorRace(app_.meeting);
-  if (selector < kFirstRace || selector > kLastRace) return;
+  if (selector < kFirstRace || selector > model::kRaces) return;
   Command16.SetEnabled(false);
   Command17.SetEnabled(false);
   Command18.SetEnabled(false);
@@ -87,7 +87,7 @@ void frmAg3::RefuseConfirmation() {
 // stay as they are.
 void frmAg3::Command19_Click() {
   const double selector = SelectorRace(app_.meeting);
-  Command16.SetEnabled(Label2.Caption().empty() || selector < kLastRace);
+  Command16.SetEnabled(Label2.Caption().empty() || selector < model::kRaces);
   Command17.SetEnabled(selector > kFirstRace);
   Command18.SetEnabled(true);
   Command19.SetEnabled(false);

@@ -4,14 +4,11 @@
 
 #include "analysis/frm_ag3.h"
 #include "analysis/runner_grid.h"
+#include "model/meeting_shape.h"
 
 namespace analysis {
 
-namespace {
-
-constexpr int kRuns = 5;
-
-}  // namespace
+namespace {}  // namespace
 
 void PressViewButton(frmAg3& window, ui::CommandButton& pressed) {
   for (ui::CommandButton* button :
@@ -24,11 +21,11 @@ void ShowPastRunView(frmAg3& window, ui::CommandButton& pressed, const model::Te
                      const PastRunText& run_text, int runners) {
   PressViewButton(window, pressed);
   ui::FlexGrid& grid = window.MSFlexGrid1;
-  for (int run = kRuns; run >= 1; --run)
+  for (int run = model::kPastRuns; run >= 1; --run)
     grid.SetTextMatrix(kGridTitleRow, Index(PastRunColumnOf(run)), title);
   const int last_runner = std::min(runners, grid.Rows() - kFirstRunnerRow);
   for (int i = 1; i <= last_runner; ++i) {
-    for (int run = kRuns; run >= 1; --run)
+    for (int run = model::kPastRuns; run >= 1; --run)
       grid.SetTextMatrix(RunnerRow(i), Index(PastRunColumnOf(run)), run_text(i, run));
   }
 }

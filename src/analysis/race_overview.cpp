@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_window_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "ui/palette.h"
 
 namespace analysis {
@@ -10,7 +11,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
 constexpr int kRows = 14;
 constexpr int kValidityRow = 8;
 constexpr int kFirstRecommendRow = 9;
@@ -39,7 +39,7 @@ void FormatCell(ui::FlexGrid& grid, int r, int c, int alignment, double font_siz
 
 void WriteRaceCard(ui::FlexGrid& grid, const model::Meeting& meeting) {
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
-  for (int c = 1; c <= kRaces; ++c) {
+  for (int c = 1; c <= model::kRaces; ++c) {
     const Text facts[] = {card.RaceName(c),          card.RaceClassLabel(c), card.RaceSurfaceLabel(c),
                           card.RaceDistanceLabel(c), card.RunnerCount(c),    card.RaceEstTimeLabel(c),
                           card.RacePaceLabel(c)};
@@ -64,14 +64,14 @@ void WriteResults(ui::FlexGrid& grid, const model::Meeting& meeting, int race) {
 
 void SetUpRaceOverview(ui::FlexGrid& grid, const model::Meeting& meeting) {
   grid.SetRows(kRows);
-  grid.SetCols(kRaces + 1);
+  grid.SetCols(model::kRaces + 1);
   grid.SetFixedRows(1);
   grid.SetFixedCols(1);
   grid.SetMergeCells(ui::kMergeFree);
   grid.SetFontSize(10);
-  for (int c = 0; c <= kRaces; ++c) grid.SetColAlignment(c, ui::kFlexCenterCenter);
+  for (int c = 0; c <= model::kRaces; ++c) grid.SetColAlignment(c, ui::kFlexCenterCenter);
   // The race names are long: smaller and from the left; the results a size smaller than the facts.
-  for (int c = 1; c <= kRaces; ++c) {
+  for (int c = 1; c <= model::kRaces; ++c) {
     FormatCell(grid, 1, c, ui::kFlexLeftCenter, 7);
     for (int r = kValidityRow; r < kRows; ++r) FormatCell(grid, r, c, ui::kFlexCenterCenter, 9);
   }
@@ -79,7 +79,7 @@ void SetUpRaceOverview(ui::FlexGrid& grid, const model::Meeting& meeting) {
   grid.SetTextMatrix(0, 0, kCornerHeading);
   for (int r = 1; r <= kValidityRow; ++r) grid.SetTextMatrix(r, 0, kRowHeadings[r - 1]);
   for (int r = kFirstRecommendRow; r < kRows; ++r) grid.SetTextMatrix(r, 0, u"");
-  for (int c = 1; c <= kRaces; ++c) {
+  for (int c = 1; c <= model::kRaces; ++c) {
     grid.SetColWidth(c, 900);
     grid.SetTextMatrix(0, c, kRaceHeadings[c - 1]);
   }
@@ -94,7 +94,7 @@ void HideRaceOverview(ui::FlexGrid& grid) {
 }
 
 void RedrawAndShowRaceOverview(ui::FlexGrid& grid, const model::Meeting& meeting) {
-  for (int race = 1; race <= kRaces; ++race) {
+  for (int race = 1; race <= model::kRaces; ++race) {
     if (IsAnalysed(meeting, race)) WriteResults(grid, meeting, race);
   }
   grid.Move(200, 3025, 12300, 3500);

@@ -14,6 +14,7 @@
 #include "basetime/runner_range.h"
 #include "basetime/standard_times.h"
 #include "model/codes.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
@@ -33,10 +34,11 @@ constexpr int kBuiltLine = 6;  // 構築Ａ; the smoothing passes follow on 7 to
 const std::array<Text, 5> kRecordHeadings = {
     u"                   ５  走  前", u"                   ４  走  前", u"                   ３  走  前",
     u"                   ２  走  前", u"                   前    　走"};
-const std::array<Text, 12> kRaceEntries = {u"　１Ｒ", u"　２Ｒ", u"  ３Ｒ", u"　４Ｒ", u"　５Ｒ", u"　６Ｒ",
-                                           u"  ７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
+const std::array<Text, model::kRaces> kRaceEntries = {u"　１Ｒ", u"　２Ｒ", u"  ３Ｒ", u"　４Ｒ",
+                                                      u"　５Ｒ", u"　６Ｒ", u"  ７Ｒ", u"　８Ｒ",
+                                                      u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
 const Text kAllRacesEntry = u"連　続";
-constexpr int kAllRacesChoice = 12;
+constexpr int kAllRacesChoice = model::kRaces;  // the entry after the races
 
 // The course grid in view, and where the other one waits below the window's lower edge.
 constexpr double kGridLeft = 300, kGridWidth = 10110, kGridHeight = 2560;
@@ -177,7 +179,7 @@ void frmAg7::Command1_Click() {
   const int choice = Combo1.ListIndex();
   if (choice < 0 || choice > kAllRacesChoice) return;
   if (choice == kAllRacesChoice) {
-    AccumulateRunTimes(app_.meeting, *this, 1, 12);
+    AccumulateRunTimes(app_.meeting, *this, 1, model::kRaces);
     return;
   }
   const int race = choice + 1;

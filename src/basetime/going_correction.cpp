@@ -9,6 +9,7 @@
 #include "basetime/tenths_text.h"
 #include "intake/past_run_decoder.h"
 #include "intake/past_run_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -109,10 +110,10 @@ void CorrectRunTime(const intake::PastRunTables& past, BaseTimeTables& base, int
 void CorrectRunTimes(model::Meeting& meeting) {
   const intake::PastRunTables& past = meeting.Group<intake::PastRunTables>();
   BaseTimeTables& base = meeting.Group<BaseTimeTables>();
-  for (int r = 1; r <= 12; ++r) {
+  for (int r = 1; r <= model::kRaces; ++r) {
     const int last_runner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= last_runner; ++j) {
-      for (int k = 1; k <= 5; ++k) CorrectRunTime(past, base, r, j, k);
+      for (int k = 1; k <= model::kPastRuns; ++k) CorrectRunTime(past, base, r, j, k);
     }
   }
 }

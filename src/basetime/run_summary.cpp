@@ -8,6 +8,7 @@
 #include "basetime/tenths_text.h"
 #include "intake/past_run_decoder.h"
 #include "intake/past_run_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace basetime {
@@ -153,7 +154,7 @@ void BuildRunSummaries(model::Meeting& meeting) {
   for (int r = 1; r <= 12; ++r) {
     const int last_runner = LastRunnerOf(meeting, r);
     for (int j = 1; j <= last_runner; ++j) {
-      for (int k = 1; k <= 5; ++k) {
+      for (int k = 1; k <= model::kPastRuns; ++k) {
         CorrectRunTime(past, base, r, j, k);
         SummarizeRun(past, base, r, j, k);
       }

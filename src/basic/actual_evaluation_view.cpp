@@ -3,6 +3,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace basic {
@@ -11,12 +12,8 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
 // The blanks between the characters are ideographic ones.
 const Text kTitle = u"実\u3000評\u3000価";
-const Text kNoValue = u" --- ";
 
 // The text of a run by the numeric value of its surface-match code: on today's surface between
 // blanks, on the other surface in brackets. A code of no usable run reads " --- ", and so does a code
@@ -27,13 +24,13 @@ Text RealEvalTextOf(const Text& surface_match, const Text& turf_text, const Text
   if (code == 3) return u"(" + turf_text + u")";
   if (code == 4) return u" " + dirt_text + u" ";
   if (code == 5) return u"(" + dirt_text + u")";
-  return kNoValue;
+  return kNoRealEval;
 }
 
 void UpdateRealEvalTexts(model::Meeting& meeting, int runner) {
   const BasicAnalysisTables& analysis = meeting.Group<BasicAnalysisTables>();
   PastRunViewTables& views = meeting.Group<PastRunViewTables>();
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     views.RealEvalText[run](runner) =
         RealEvalTextOf(analysis.RunSurfaceMatch[run](runner), analysis.RunTurfEvalText[run](runner),
                        analysis.RunDirtEvalText[run](runner));
@@ -45,7 +42,7 @@ void WriteRunnerRow(analysis::PastRunGridWriter& grid, model::Meeting& meeting, 
   grid.SetCellText(row, analysis::PastRunColumn::kHorseNo,
                    meeting.Group<intake::RaceCardTables>().HorseNo(race, runner));
   const PastRunViewTables& views = meeting.Group<PastRunViewTables>();
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     grid.SetCellText(row, analysis::PastRunColumnOf(run), views.RealEvalText[run](runner));
   }
 }
@@ -53,12 +50,12 @@ void WriteRunnerRow(analysis::PastRunGridWriter& grid, model::Meeting& meeting, 
 }  // namespace
 
 void WriteActualEvalTitle(analysis::PastRunGridWriter& grid) {
-  for (int run = kRuns; run >= 1; --run)
+  for (int run = model::kPastRuns; run >= 1; --run)
     grid.SetCellText(analysis::kGridTitleRow, analysis::PastRunColumnOf(run), kTitle);
 }
 
 void BuildActualEvalRow(analysis::PastRunGridWriter& grid, model::Meeting& meeting, int race, int runner) {
-  if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   UpdateRealEvalTexts(meeting, runner);
   WriteRunnerRow(grid, meeting, race, runner);
 }

@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_window_tables.h"
 #include "basic/basic_analysis_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "ui/palette.h"
 
@@ -13,9 +14,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
 constexpr ui::Color kCyan = ui::Rgb(0, 255, 255);
 
 bool OnTodaysSurface(const Text& code) {
@@ -65,16 +63,16 @@ void ShowCounts(const ValidityLabels& labels, const ValidityCounts& counts) {
 ValidityCounts CountValidityData(const model::Meeting& meeting, int runners) {
   const BasicAnalysisTables& t = meeting.Group<BasicAnalysisTables>();
   ValidityCounts counts;
-  counts.runners = std::clamp(runners, 0, kRunnersHeld);
-  counts.all_data = counts.runners * kRuns;
+  counts.runners = model::AnalysedRunners(runners);
+  counts.all_data = counts.runners * model::kPastRuns;
   for (int runner = 1; runner <= counts.runners; ++runner) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       if (OnTodaysSurface(t.RunSurfaceMatch[run](runner))) ++counts.valid_data;
     }
   }
   for (int runner = 1; runner <= counts.runners; ++runner) {
     bool without_use = true;
-    for (int run = kRuns; run >= 1; --run)
+    for (int run = model::kPastRuns; run >= 1; --run)
       without_use = without_use && WithoutUse(t.RunSurfaceMatch[run](runner));
     if (without_use) ++counts.no_analysis;
   }
@@ -96,7 +94,7 @@ Grade ValidityGrade(double validity) {
 }
 
 void GradeAnalysisValidity(const ValidityLabels& labels, model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   const ValidityCounts counts = CountValidityData(meeting, runners);
   analysis::AnalysisWindowTables& results = meeting.Group<analysis::AnalysisWindowTables>();
   results.AnalysisValidity(race) = model::NumberToText(ValidityScore(counts));

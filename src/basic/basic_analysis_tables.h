@@ -5,6 +5,7 @@
 // writes it again; the day numbers are kept for every race analysed.
 
 #include "model/table.h"
+#include "model/text.h"
 
 #define TARVELO_BASIC_ANALYSIS_TABLES(X)                                                               \
   /* Today's race: its day number as plain text (empty when its month is not recognised), and the */   \
@@ -42,5 +43,11 @@ namespace basic {
 struct BasicAnalysisTables {
   TARVELO_TABLE_GROUP(TARVELO_BASIC_ANALYSIS_TABLES)
 };
+
+// A run that cannot be measured, in the per-run values and day numbers here and in the day texts of
+// PastRunViewTables.
+inline const model::Text kNoValue = u"---";
+// RunMask of a runner none of whose runs counts today.
+inline const model::Text kNoRunCountsMask = u"11111";
 
 }  // namespace basic

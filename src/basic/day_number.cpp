@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "basic/basic_analysis_tables.h"
+#include "intake/past_run_tables.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -17,9 +19,6 @@ constexpr double kFirstYear = 10;
 
 // The days of the year before each month, January first.
 constexpr std::array<double, 12> kDaysBeforeMonth{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-
-const Text kNoDate = u"なし";
-const Text kNoDayNumber = u"---";
 
 }  // namespace
 
@@ -56,8 +55,8 @@ Text TodayDayNumberText(const Text& race_date) {
 
 // The date is yyMMDD: year in characters 1-2, month in 3-4, day in 5-6.
 Text RunDayNumbers::Next(const Text& date_text) {
-  if (date_text == kNoDate) {
-    day_number_ = kNoDayNumber;
+  if (date_text == intake::kNone) {
+    day_number_ = kNoValue;
     return day_number_;
   }
   if (const std::optional<double> year = YearOffset(model::MidView(date_text, 1, 2))) {

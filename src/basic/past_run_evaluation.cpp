@@ -9,6 +9,7 @@
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/codes.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -18,16 +19,12 @@ namespace {
 
 using model::Text;
 
-const Text kNoValue = u"---";
 const Text kZeroTerm = u" 0";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
 const Text kSlowPace = u"2";
 const Text kTrouble = u"あり";
-const Text kNoTrouble = u"なし";
 
-constexpr int kAnalysedRunners = 18;
-constexpr int kRuns = 5;
 constexpr int kGoodGoing = 1;
 constexpr int kWorstGoing = 4;
 constexpr double kLongestDistance = 2400;
@@ -137,11 +134,11 @@ PastRunEvaluation::PastRunEvaluation(model::Meeting& meeting, int race, int goin
 }
 
 void PastRunEvaluation::EvaluatePastRuns(int runner) {
-  if (runner < 1 || runner > kAnalysedRunners) return;
+  if (runner < 1 || runner > model::kRunnersAnalysed) return;
   const double weight = Value(meeting_.Group<intake::RaceCardTables>().WeightLabel(race_, runner));
   const Text weight_term = Plain(2 * (kBaseWeight - weight));
   const double weight_value = Value(weight_term);
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     const Run facts = ReadRun(runner, run, weight_term, weight_value);
     if (facts.Measurable()) {
       Write(runner, run, Evaluate(facts));
@@ -224,7 +221,7 @@ Text PastRunEvaluation::TimeValue(const Run& run, bool turf) const {
 
 // A flag other than "あり" and "なし" keeps the term of the run before; so does a run of no distance.
 void PastRunEvaluation::TakeTroubleTerm(const Run& run) {
-  if (run.trouble_flag == kNoTrouble) {
+  if (run.trouble_flag == intake::kNone) {
     trouble_term_ = kZeroTerm;
   } else if (run.trouble_flag == kTrouble && run.distance != 0) {
     trouble_term_ = Plain(model::FloorNumber(9600 / run.distance) + 1);

@@ -5,6 +5,7 @@
 // analysis writes it again.
 
 #include "model/table.h"
+#include "model/text.h"
 
 #define TARVELO_PAST_RUN_VIEW_TABLES(X)                                                                \
   /* Per race and runner, plain whole numbers or "---" where the run has no day number: the days */    \
@@ -21,5 +22,9 @@ namespace basic {
 struct PastRunViewTables {
   TARVELO_TABLE_GROUP(TARVELO_PAST_RUN_VIEW_TABLES)
 };
+
+// The actual evaluation of a run that cannot count. The day texts mark a missing day number with
+// kNoValue of BasicAnalysisTables.
+inline const model::Text kNoRealEval = u" --- ";
 
 }  // namespace basic

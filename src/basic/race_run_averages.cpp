@@ -7,6 +7,7 @@
 
 #include "basic/basic_analysis_tables.h"
 #include "basic/race_run_average_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace basic {
@@ -15,29 +16,25 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
-
 const Text kNoAverage = u"---";
 const Text kValid = u"5";
 
 // The average of each run column, indexed by run 1 (the last) to 5 (five back); index 0 unused. No
 // value where no run of the column counts.
-using ColumnAverages = std::array<std::optional<double>, kRuns + 1>;
+using ColumnAverages = std::array<std::optional<double>, model::kPastRuns + 1>;
 
 ColumnAverages AverageColumns(const BasicAnalysisTables& t, int runners) {
-  std::array<double, kRuns + 1> sum{};
-  std::array<int, kRuns + 1> count{};
+  std::array<double, model::kPastRuns + 1> sum{};
+  std::array<int, model::kPastRuns + 1> count{};
   for (int runner = 1; runner <= runners; ++runner) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       if (t.RunValid[run](runner) != kValid) continue;
       sum[run] += model::TextToNumber(t.RunEval[run](runner));
       ++count[run];
     }
   }
   ColumnAverages averages;
-  for (int run = 1; run <= kRuns; ++run) {
+  for (int run = 1; run <= model::kPastRuns; ++run) {
     if (count[run] > 0) averages[run] = sum[run] / count[run];
   }
   return averages;
@@ -46,7 +43,7 @@ ColumnAverages AverageColumns(const BasicAnalysisTables& t, int runners) {
 // The columns five runs back to the last: '-' without an average, 'n' with one ("-nnnn").
 std::string MissingPattern(const ColumnAverages& a) {
   std::string pattern;
-  for (int run = kRuns; run >= 1; --run) pattern += a[run] ? 'n' : '-';
+  for (int run = model::kPastRuns; run >= 1; --run) pattern += a[run] ? 'n' : '-';
   return pattern;
 }
 
@@ -130,12 +127,12 @@ Text RaceAverageText(std::optional<double> average) {
 }
 
 void ComputeRaceRunAverages(const RunAverageLabels& labels, model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   ColumnAverages averages =
-      AverageColumns(meeting.Group<BasicAnalysisTables>(), std::clamp(runners, 0, kRunnersHeld));
+      AverageColumns(meeting.Group<BasicAnalysisTables>(), model::AnalysedRunners(runners));
   FillMissingColumns(averages);
   RaceRunAverageTables& t = meeting.Group<RaceRunAverageTables>();
-  for (int run = kRuns; run >= 1; --run) t.RaceRunAvg[run](race) = RaceAverageText(averages[run]);
+  for (int run = model::kPastRuns; run >= 1; --run) t.RaceRunAvg[run](race) = RaceAverageText(averages[run]);
   ShowAverages(labels, t, race);
 }
 

@@ -5,6 +5,7 @@
 
 #include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace basic {
@@ -13,13 +14,8 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
-const Text kNoDays = u"---";
-
 bool HasDayNumber(const Text& day_number) {
-  return day_number != kNoDays;
+  return day_number != kNoValue;
 }
 
 // Any text other than "---" counts by its leading number, so an odd one measures as 0 rather than
@@ -29,11 +25,11 @@ double DayValue(const Text& day_number) {
 }
 
 // The day numbers of a runner's runs as read, indexed by run 1 (the last) to 5; none for "---".
-using RunDays = std::array<std::optional<double>, kRuns + 1>;
+using RunDays = std::array<std::optional<double>, model::kPastRuns + 1>;
 
 RunDays ReadRunDays(const model::AnalysedRaceRunnerFamily& day_numbers, int race, int runner) {
   RunDays days;
-  for (int run = 1; run <= kRuns; ++run) {
+  for (int run = 1; run <= model::kPastRuns; ++run) {
     const Text& day_number = day_numbers[run](race, runner);
     if (HasDayNumber(day_number)) days[static_cast<size_t>(run)] = DayValue(day_number);
   }
@@ -57,18 +53,18 @@ Text DaysBetween(double day, double later) {
 }  // namespace
 
 void ComputeRunIntervals(model::Meeting& meeting, int race, int runner) {
-  if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   const BasicAnalysisTables& analysis = meeting.Group<BasicAnalysisTables>();
   PastRunViewTables& views = meeting.Group<PastRunViewTables>();
   const double today = DayValue(analysis.TodayDayNumber());
   const RunDays days = ReadRunDays(analysis.RunDayNumber, race, runner);
-  for (int run = 1; run <= kRuns; ++run) {
+  for (int run = 1; run <= model::kPastRuns; ++run) {
     Text& interval = views.RunInterval[run](race, runner);
     Text& days_ago = views.RunDaysAgo[run](race, runner);
     const std::optional<double>& day = days[static_cast<size_t>(run)];
     if (!day) {
-      interval = kNoDays;
-      days_ago = kNoDays;
+      interval = kNoValue;
+      days_ago = kNoValue;
       continue;
     }
     interval = DaysBetween(*day, ReferenceDay(days, run, today));

@@ -10,7 +10,6 @@ namespace {
 
 using model::Text;
 
-const Text kNoValue = u"---";
 const Text kValid = u"5";
 const Text kNotValid = u"1";
 

@@ -5,6 +5,7 @@
 // text, so a table keeps what the last parse of the same text wrote.
 
 #include "model/table.h"
+#include "model/text.h"
 
 #define TARVELO_TRAINING_TABLES(X)                                                                        \
   /* Workouts 2 and 3: the date (eight characters from the first "2"), the centre, course and going */    \
@@ -45,5 +46,8 @@ namespace basic {
 struct TrainingTables {
   TARVELO_TABLE_GROUP(TARVELO_TRAINING_TABLES)
 };
+
+// The trend word of a workout without a known trend code.
+inline const model::Text kNoTrendWord = u"    ";
 
 }  // namespace basic

@@ -9,14 +9,13 @@
 #include "basetime/runner_range.h"
 #include "basic/training_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/text_ops.h"
 
 namespace basic {
 namespace {
 
 using model::Text;
-
-constexpr int kRaces = 12;
 
 // The first "2" of a workout text starts its date; a text without one holds no workout.
 constexpr std::u16string_view kDateStart = u"2";
@@ -187,7 +186,7 @@ void ParseWorkoutText(const Text& whole, WorkoutCells cells) {
 }  // namespace
 
 void ParseTrainingTexts(model::Meeting& meeting, int race) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   TrainingTables& training = meeting.Group<TrainingTables>();
   const int runners = basetime::LastRunnerOf(meeting, race);

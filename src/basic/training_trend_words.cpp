@@ -8,6 +8,7 @@
 #include "basetime/runner_range.h"
 #include "basic/training_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace basic {
@@ -15,24 +16,21 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-
 // The words of trend codes 1 to 5, and of every other code.
 constexpr std::array<std::u16string_view, 5> kTrendWords{u"一変", u"平行", u"悪化", u"良化", u"下降"};
-constexpr std::u16string_view kNoTrendWord = u"    ";
 
 Text TrendWordOf(const Text& code) {
   const double value = model::TextToNumber(code);
   for (size_t k = 0; k < kTrendWords.size(); ++k) {
     if (value == static_cast<double>(k + 1)) return Text(kTrendWords[k]);
   }
-  return Text(kNoTrendWord);
+  return kNoTrendWord;
 }
 
 }  // namespace
 
 void WriteTrainingTrendWords(model::Meeting& meeting, int race) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   TrainingTables& training = meeting.Group<TrainingTables>();
   // Workout 1's code comes from the race card, those of workouts 2 and 3 from their texts.

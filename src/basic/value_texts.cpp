@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "basic/basic_analysis_tables.h"
 #include "model/numbers.h"
 
 namespace basic {
@@ -10,7 +11,6 @@ namespace {
 
 using model::Text;
 
-const Text kNoValue = u"---";
 constexpr double kShownBound = 99;
 const Text kWholePattern = u"0";
 

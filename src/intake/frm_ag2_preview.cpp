@@ -9,6 +9,7 @@
 #include "intake/past_run_tables.h"
 #include "intake/preview_values.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -118,7 +119,7 @@ void frmAg2::MSFlexGrid2_MouseDown(int /*button*/, int /*shift*/, double x, doub
   MSFlexGrid2.SetCellBackColor(ui::palette::kLightYellow);
   const double race = model::TextToNumber(app_.meeting.Group<PreviewValues>().PreviewRace());
   // Before any race was picked there is no runner to show.
-  if (race < 1 || race > 12) return;
+  if (race < 1 || race > model::kRaces) return;
   ComposeFiveRunSheet(static_cast<int>(race), r);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace intake {
@@ -18,7 +19,7 @@ long RecordsOfRace(double runner_count) {
 int RunnersWithCells(double runner_count) {
   if (!(runner_count >= 1)) return 0;
   return static_cast<int>(
-      std::min(model::FloorNumber(runner_count), static_cast<double>(kMaxRunnersPerRace)));
+      std::min(model::FloorNumber(runner_count), static_cast<double>(model::kRunnersHeld)));
 }
 
 std::filesystem::path JoinFolder(const std::filesystem::path& folder, std::string_view name) {

@@ -12,13 +12,10 @@ inline constexpr char kRaceFileName[] = "kol_den1.kd2";
 inline constexpr char kRunnerFileName[] = "kol_den2.kd2";
 inline constexpr char kHorseFileName[] = "kol_uma.kd2";
 
-// The runner tables hold this many runners of a race.
-inline constexpr int kMaxRunnersPerRace = 28;
-
 // A race takes as many record numbers of the runner and horse files as its runner count: a
 // count below 1 still takes one, a fractional count one more than its whole runners.
 long RecordsOfRace(double runner_count);
-// Runners 1 to this of a race get cells: its whole runners, at most kMaxRunnersPerRace.
+// Runners 1 to this of a race get cells: its whole runners, at most model::kRunnersHeld.
 int RunnersWithCells(double runner_count);
 
 // A file of the folder: folder, one "/" unless it already ends in one, and name. An empty

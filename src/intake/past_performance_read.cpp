@@ -7,13 +7,11 @@
 #include "intake/race_card_tables.h"
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace intake {
 namespace {
-
-constexpr int kRaces = 12;
-constexpr int kPastRuns = UmaRecord::kPastRuns;
 
 // Source: a record source as RecordReader<UmaRecord> (Read, FieldInto, JoinedFieldsInto).
 template <class Source>
@@ -36,13 +34,13 @@ void WalkRecords(model::Meeting& meeting, Source& records) {
   const RaceCardTables& card = meeting.Group<RaceCardTables>();
   PastRunTables& past_runs = meeting.Group<PastRunTables>();
   long n = 1;
-  for (int r = 1; r <= kRaces; ++r) {
+  for (int r = 1; r <= model::kRaces; ++r) {
     const double count = model::TextToNumber(card.RunnerCount(r));
     const int runners = RunnersWithCells(count);
     for (int j = 1; j <= runners; ++j) {
       records.Read(n + j - 1);
       CopyHeader(records, past_runs, r, j);
-      for (int b = 1; b <= kPastRuns; ++b) {
+      for (int b = 1; b <= model::kPastRuns; ++b) {
         CopyRawPastRun(records, past_runs, r, j, b);
         ShowPastRun(past_runs, r, j, b);
       }

@@ -20,7 +20,6 @@ namespace {
 using model::Text;
 using model::TextToNumber;
 
-const Text kNone = u"なし";
 const Text kTrouble = u"あり";
 
 // Past-run display texts of the surface, pace and going codes (the race card words them

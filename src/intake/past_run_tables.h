@@ -68,6 +68,10 @@ struct PastRunTables {
   TARVELO_TABLE_GROUP(TARVELO_PAST_RUN_TABLES)
 };
 
+// A display text of a past run whose raw field is blank or out of range, and the trouble flag of a run
+// without trouble.
+inline const model::Text kNone = u"なし";
+
 // The text form of one count group: the four 2-character counts as they stand, joined by "-".
 model::Text RecordCountsText(const model::Text& count1, const model::Text& count2, const model::Text& count3,
                              const model::Text& count4);

@@ -7,6 +7,7 @@
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
 #include "model/codes.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 
@@ -148,7 +149,7 @@ Text ComposeMeetingLine(const RaceCardTables& t) {
 RecordFileUse WalkRunners(RaceCardTables& t, const std::filesystem::path& path) {
   RecordReader<Den2Record> rec(path);
   long n = 1;
-  for (int r = 1; r <= 12; ++r) {
+  for (int r = 1; r <= model::kRaces; ++r) {
     const double count = model::TextToNumber(t.RunnerCount(r));
     const int runners = RunnersWithCells(count);
     for (int j = 1; j <= runners; ++j) {
@@ -181,7 +182,7 @@ Text ReadRaceCard(model::Meeting& meeting, const std::filesystem::path& folder,
   {
     RecordReader<Den1Record> rec(JoinFolder(folder, kRaceFileName));
     Text era;  // carried from race to race within this read only
-    for (int r = 1; r <= 12; ++r) {
+    for (int r = 1; r <= model::kRaces; ++r) {
       rec.Read(r);
       ReadRace(t, rec, r, era);
     }

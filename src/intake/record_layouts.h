@@ -7,6 +7,7 @@
 
 #include "intake/record_field_tables.h"
 #include "intake/record_file.h"
+#include "model/meeting_shape.h"
 
 namespace intake {
 
@@ -86,7 +87,6 @@ struct UmaRecord {
 
   // Past-run blocks: run 1 is the last run, run 5 the fifth most recent; every block has
   // the layout of block 1, shifted by kRunFieldStep fields and kRunBlockLength bytes.
-  static constexpr int kPastRuns = 5;
   static constexpr int kRunFieldStep = 105;
   static constexpr int kRunBlockLength = 590;
   static constexpr int kRunBlockFirstByte = 1065;
@@ -175,7 +175,7 @@ constexpr bool UmaCountsHold() {
 
 // Every block repeats block 1 field for field, 590 bytes further on.
 constexpr bool UmaBlocksRepeat() {
-  for (int b = 1; b <= UmaRecord::kPastRuns; ++b) {
+  for (int b = 1; b <= model::kPastRuns; ++b) {
     const int shift = UmaRecord::kRunBlockLength * (b - 1);
     for (int f = UmaRecord::kRunCourseCode; f <= UmaRecord::kRunLastField; ++f) {
       const FieldPlace& one = UmaRecord::kFields[static_cast<size_t>(f)];

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/meeting_shape.h"
 #include "model/text.h"
 
 namespace model {
@@ -73,31 +74,31 @@ class TextTable {
 // Race 1..12.
 class RaceTable : public TextTable {
  public:
-  RaceTable() : TextTable({{1, 12}}) {}
+  RaceTable() : TextTable({{1, kRaces}}) {}
 };
 
 // Race 1..12 x runner 1..28.
 class RunnerTable : public TextTable {
  public:
-  RunnerTable() : TextTable({{1, 12}, {1, 28}}) {}
+  RunnerTable() : TextTable({{1, kRaces}, {1, kRunnersHeld}}) {}
 };
 
 // Runner 1..18: the runners of the analysed race that the analyses hold, for that race only.
 class AnalysedRunnerTable : public TextTable {
  public:
-  AnalysedRunnerTable() : TextTable({{1, 18}}) {}
+  AnalysedRunnerTable() : TextTable({{1, kRunnersAnalysed}}) {}
 };
 
 // Runner 1..28: a per-runner table of the analysed race as wide as the race card.
 class FieldRunnerTable : public TextTable {
  public:
-  FieldRunnerTable() : TextTable({{1, 28}}) {}
+  FieldRunnerTable() : TextTable({{1, kRunnersHeld}}) {}
 };
 
 // Race 1..12 x runner 1..18: per-runner results the analyses keep for every race analysed.
 class AnalysedRaceRunnerTable : public TextTable {
  public:
-  AnalysedRaceRunnerTable() : TextTable({{1, 12}, {1, 18}}) {}
+  AnalysedRaceRunnerTable() : TextTable({{1, kRaces}, {1, kRunnersAnalysed}}) {}
 };
 
 // A single shared value.
@@ -109,7 +110,7 @@ class SharedValue : public TextTable {
 // A family of N tables indexed 1..N (five: one per past run, RunIndex). Member k is registered as
 // NAMEk, numbered with as many digits as N has (RunSummary1..RunSummary5,
 // RecordCounts01..RecordCounts29).
-template <class T, int N = 5>
+template <class T, int N = kPastRuns>
 class Family {
  public:
   // Index checks k; the member is then reached without a second check.

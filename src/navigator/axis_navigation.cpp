@@ -1,5 +1,6 @@
 #include "navigator/axis_navigation.h"
 
+#include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
 #include "navigator/navigator_tables.h"
 #include "navigator/whole_tenths.h"
@@ -10,13 +11,6 @@ namespace navigator {
 using model::Text;
 
 namespace {
-
-const Text kNoInterval = u"---";
-const Text kNo6F = u"**";
-const Text kNoValue = u"***";
-const Text kNoSpread = u"---";
-const Text kNoBack3F = u" **.*";
-const Text kNoBestBack3F = u"100";
 
 constexpr long long kRestLimit = 600;    // 60 days, strictly below
 constexpr long long kDiff6FLimit = 120;  // 12 tenths behind the field's best
@@ -52,10 +46,11 @@ std::array<Criterion, kCriteria> CategoryCriteria(DistanceCategory category) {
 NavigationLimits LimitsOf(const model::Meeting& meeting, int race, int runner_count) {
   const secondary::SecondaryAnalysisTables& s = meeting.Group<secondary::SecondaryAnalysisTables>();
   const long long level = WholeTenths(s.RaceTimeLevel(race));
-  long long best_back_3f = WholeTenths(kNoBestBack3F);
+  long long best_back_3f = WholeTenths(secondary::kNoRaceBest3F);
   for (int j = 1; j <= runner_count; ++j) {
     const Text& back_3f = s.Back3FText(j);
-    if (back_3f != kNoBack3F && WholeTenths(back_3f) < best_back_3f) best_back_3f = WholeTenths(back_3f);
+    if (back_3f != secondary::kNoFurlongTimeText && WholeTenths(back_3f) < best_back_3f)
+      best_back_3f = WholeTenths(back_3f);
   }
   return {.speed = level + kSpeedMargin,
           .ability = level + kAbilityMargin,
@@ -87,21 +82,21 @@ CriterionResult TestCriterion(const model::Meeting& meeting, int race, int runne
   switch (criterion) {
     case Criterion::kRest: {
       const Text& days = meeting.Group<basic::PastRunViewTables>().RunInterval[1](race, runner);
-      return Outcome(days != kNoInterval && WholeTenths(days) < kRestLimit);
+      return Outcome(days != basic::kNoValue && WholeTenths(days) < kRestLimit);
     }
     case Criterion::kTotal6F:
-      return AtMost(s.Diff6FText(runner), kNo6F, kDiff6FLimit);
+      return AtMost(s.Diff6FText(runner), secondary::kNo6FDiff, kDiff6FLimit);
     case Criterion::kSpeed:
-      return AtMost(s.SpeedValue(runner), kNoValue, limits.speed);
+      return AtMost(s.SpeedValue(runner), secondary::kNoValue, limits.speed);
     case Criterion::kAbility:
-      return AtMost(s.CurrentAbility(runner), kNoValue, limits.ability);
+      return AtMost(s.CurrentAbility(runner), secondary::kNoValue, limits.ability);
     case Criterion::kMean: {
       const NavigatorTables& t = meeting.Group<NavigatorTables>();
-      return Outcome(t.RunSpread(race, runner) != kNoSpread &&
+      return Outcome(t.RunSpread(race, runner) != kNoFigure &&
                      WholeTenths(t.RunMean(race, runner)) <= limits.ability);
     }
     case Criterion::kBack3F:
-      if (s.Back3FText(runner) == kNoBack3F) return CriterionResult::kUntested;
+      if (s.Back3FText(runner) == secondary::kNoFurlongTimeText) return CriterionResult::kUntested;
       return Outcome(WholeTenths(s.Back3FText(runner)) <= limits.back_3f);
   }
   return CriterionResult::kUntested;

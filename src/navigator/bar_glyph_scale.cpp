@@ -3,7 +3,9 @@
 #include <array>
 #include <cstddef>
 
+#include "analysis/analysis_window_tables.h"
 #include "navigator/whole_tenths.h"
+#include "secondary/secondary_analysis_tables.h"
 
 namespace navigator {
 
@@ -13,8 +15,6 @@ namespace {
 
 const Text kGlyph = u"■";
 const Text kMissing = u" ";
-const Text kNoAptitude = u"---";
-const Text kNo3FMean = u"**.*";
 
 // Upper bounds (included) of 1 to 11 glyphs of 総合力, in tenths; above the last, 12.
 constexpr std::array<long long, 11> kOverallBounds = {1000, 1300, 1500, 1600, 1700, 1800,
@@ -28,7 +28,7 @@ constexpr std::array<int, 4> kHighGradeGlyphs = {2, 3, 5, 7};
 // margin, one fewer for each margin passed (margins in tenths, nearest first); none ahead of the best.
 std::optional<Text> PaceBar(const Text& mean, const Text& race_best,
                             const std::array<long long, 4>& margins) {
-  if (mean == kNo3FMean) return kMissing;
+  if (mean == secondary::kNoFurlongTime) return kMissing;
   const long long behind = WholeTenths(mean) - WholeTenths(race_best);
   if (behind < 0) return std::nullopt;
   int glyphs = 5;
@@ -58,7 +58,7 @@ std::optional<Text> OverallBar(const Text& overall_eval) {
 }
 
 std::optional<Text> SpeedBar(const Text& grade) {
-  if (grade == u"*" || grade == u"-") return kMissing;
+  if (grade == secondary::kGradeBeyondSteps || grade == secondary::kNoGrade) return kMissing;
   const long long g = WholeTenths(grade);
   if (g < 0 || g > 90) return std::nullopt;
   if (g <= 50) return BarGlyphs(1);
@@ -67,7 +67,7 @@ std::optional<Text> SpeedBar(const Text& grade) {
 }
 
 std::optional<Text> PowerBar(const Text& aptitude) {
-  if (aptitude == kNoAptitude) return kMissing;
+  if (aptitude == analysis::kNoAptitude) return kMissing;
   const long long a = WholeTenths(aptitude);
   int glyphs = 1;
   for (long long bound : kPowerBounds) {

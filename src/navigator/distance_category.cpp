@@ -1,6 +1,7 @@
 #include "navigator/distance_category.h"
 
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 
 namespace navigator {
@@ -14,7 +15,7 @@ DistanceCategory DistanceCategoryOf(const model::Text& distance_text) {
 }
 
 DistanceCategory RaceDistanceCategory(const model::Meeting& meeting, int race) {
-  if (race < 1 || race > 12) return DistanceCategory::kNone;
+  if (!model::IsRace(race)) return DistanceCategory::kNone;
   return DistanceCategoryOf(meeting.Group<intake::RaceCardTables>().RaceDistanceLabel(race));
 }
 

@@ -4,15 +4,16 @@
 // and their mean, best, worst and half range; the usable runs' texts themselves sit in one table
 // shared by all races. Nothing clears them.
 
+#include "model/meeting_shape.h"
 #include "model/table.h"
+#include "model/text.h"
 
 namespace navigator {
 
 // Slot 1..5 x runner 1..18: the usable runs of a runner packed from slot 1, oldest run first.
 class UsableRunSlotTable : public model::TextTable {
  public:
-  static constexpr int kSlots = 5;
-  UsableRunSlotTable() : TextTable({{1, kSlots}, {1, 18}}) {}
+  UsableRunSlotTable() : TextTable({{1, model::kPastRuns}, {1, model::kRunnersAnalysed}}) {}
 };
 
 }  // namespace navigator
@@ -34,5 +35,8 @@ namespace navigator {
 struct NavigatorTables {
   TARVELO_TABLE_GROUP(TARVELO_NAVIGATOR_TABLES)
 };
+
+// The figures of a runner with too few usable runs.
+inline const model::Text kNoFigure = u"---";
 
 }  // namespace navigator

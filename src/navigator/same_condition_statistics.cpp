@@ -8,6 +8,7 @@
 #include "basic/value_texts.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "navigator/navigator_tables.h"
 
@@ -17,8 +18,6 @@ using model::Text;
 
 namespace {
 
-const Text kNoEvaluation = u" --- ";
-const Text kNoFigure = u"---";
 const Text kHalfRangeSign = u"±";
 constexpr double kDistanceBand = 300;
 constexpr double kFirstOtherCourse = 10;  // codes below are the ten central courses
@@ -84,7 +83,7 @@ RunCondition ConditionOf(const ConditionSources& s, const TodaysRace& today, int
   const Text& evaluation = s.views.RealEvalText[b](runner);
   const double course = LeadingNumber(s.runs.RunCourseCode[b](race, runner));
   const double distance = LeadingNumber(s.runs.RunDistance[b](race, runner));
-  const bool usable = evaluation != kNoEvaluation && course < kFirstOtherCourse &&
+  const bool usable = evaluation != basic::kNoRealEval && course < kFirstOtherCourse &&
                       s.runs.RunSurfaceCode[b](race, runner) == today.surface &&
                       today.distance - kDistanceBand <= distance &&
                       distance <= today.distance + kDistanceBand;
@@ -99,14 +98,14 @@ RunCondition PastRunCondition(const model::Meeting& meeting, int race, int runne
   return ConditionOf(sources, TodaysRaceOf(sources, race), race, runner, b);
 }
 
-std::array<RunCondition, kPastRuns> PackUsableRuns(model::Meeting& meeting, int race, int runner) {
+std::array<RunCondition, model::kPastRuns> PackUsableRuns(model::Meeting& meeting, int race, int runner) {
   NavigatorTables& t = meeting.Group<NavigatorTables>();
   const ConditionSources sources = SourcesOf(meeting);
   const TodaysRace today = TodaysRaceOf(sources, race);
-  std::array<RunCondition, kPastRuns> conditions{};
+  std::array<RunCondition, model::kPastRuns> conditions{};
   int slot = 0;
-  for (int k = 1; k <= kPastRuns; ++k) {
-    const int b = kPastRuns + 1 - k;
+  for (int k = 1; k <= model::kPastRuns; ++k) {
+    const int b = model::kPastRuns + 1 - k;
     conditions[static_cast<size_t>(k - 1)] = ConditionOf(sources, today, race, runner, b);
     if (conditions[static_cast<size_t>(k - 1)] == RunCondition::kOther) continue;
     t.UsableRunValue(++slot, runner) = sources.views.RealEvalText[b](runner);
@@ -118,7 +117,7 @@ std::array<RunCondition, kPastRuns> PackUsableRuns(model::Meeting& meeting, int 
 void StoreRunFigures(model::Meeting& meeting, int race, int runner) {
   NavigatorTables& t = meeting.Group<NavigatorTables>();
   const int count = static_cast<int>(
-      std::clamp(LeadingNumber(t.UsableRunCount(race, runner)), 0.0, static_cast<double>(kPastRuns)));
+      std::clamp(LeadingNumber(t.UsableRunCount(race, runner)), 0.0, static_cast<double>(model::kPastRuns)));
   std::vector<const Text*> runs;
   for (int slot = 1; slot <= count; ++slot) runs.push_back(&t.UsableRunValue(slot, runner));
   if (runs.empty()) {

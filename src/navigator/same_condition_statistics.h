@@ -7,6 +7,7 @@
 #include <array>
 
 #include "model/meeting.h"
+#include "model/meeting_shape.h"
 #include "model/text.h"
 
 namespace navigator {
@@ -17,8 +18,6 @@ enum class RunCondition {
   kNear,   // as kSame on another central course
 };
 
-inline constexpr int kPastRuns = 5;
-
 // Past run b (1 the latest to 5) of runner `runner` of race `race`, by its evaluation text, course,
 // surface and distance against today's race.
 RunCondition PastRunCondition(const model::Meeting& meeting, int race, int runner, int b);
@@ -26,7 +25,7 @@ RunCondition PastRunCondition(const model::Meeting& meeting, int race, int runne
 // The conditions of the runner's runs in grid column order: element k - 1 is past run 6 - k, the
 // oldest run first. Writes UsableRunCount(race, runner) and packs the usable runs' texts into
 // UsableRunValue(1.., runner) in that order.
-std::array<RunCondition, kPastRuns> PackUsableRuns(model::Meeting& meeting, int race, int runner);
+std::array<RunCondition, model::kPastRuns> PackUsableRuns(model::Meeting& meeting, int race, int runner);
 
 // RunMean, RunBest, RunWorst and RunSpread of (race, runner) from the usable runs packed last.
 void StoreRunFigures(model::Meeting& meeting, int race, int runner);

@@ -5,6 +5,7 @@
 #include "analysis/analysed_race.h"
 #include "basic/past_run_view_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "navigator/axis_navigation.h"
 #include "navigator/bar_glyph_scale.h"
@@ -65,8 +66,8 @@ void ShowRuns(frmAg13& window, const model::Meeting& meeting, int runner_count) 
   const basic::PastRunViewTables& views = meeting.Group<basic::PastRunViewTables>();
   for (int i = 1; i <= runner_count; ++i) {
     window.MSFlexGrid1.SetTextMatrix(i + 1, 0, model::NumberToText(i));
-    for (int k = 1; k <= kPastRuns; ++k) {
-      window.MSFlexGrid1.SetTextMatrix(i + 1, k, views.RealEvalText[kPastRuns + 1 - k](i));
+    for (int k = 1; k <= model::kPastRuns; ++k) {
+      window.MSFlexGrid1.SetTextMatrix(i + 1, k, views.RealEvalText[model::kPastRuns + 1 - k](i));
     }
   }
 }
@@ -129,7 +130,7 @@ void Command2_Click(shell::App& app, frmAg13& window) {
   ShowRuns(window, meeting, n);
   for (int i = 1; i <= n; ++i) {
     const auto conditions = PackUsableRuns(meeting, race, i);
-    for (int k = 1; k <= kPastRuns; ++k) {
+    for (int k = 1; k <= model::kPastRuns; ++k) {
       if (const auto colour = ConditionColour(conditions[static_cast<size_t>(k - 1)])) {
         PaintCell(window.MSFlexGrid1, i + 1, k, *colour);
       }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
 #include "recommend/colouring_tables.h"
@@ -16,9 +17,6 @@ namespace {
 
 using model::Text;
 using secondary::SecondaryAnalysisTables;
-
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 
 const Text kTopMark = u"\u25CE";     // ◎
 const Text kSecondMark = u"\u25B3";  // △
@@ -35,7 +33,7 @@ using analysis::RunnerColumn;
 // One value column (or pair of columns) judged by one source table.
 struct BandedColumns {
   SourceTable source;
-  const char16_t* skip;
+  const Text* skip;
   BandRule rule;
   RunnerColumn first_column;
   RunnerColumn last_column;
@@ -47,21 +45,21 @@ constexpr BandWidths kValueNarrow = {6, 12, 18};
 constexpr BandWidths kValueWide = {8, 16, 24};
 
 const BandedColumns kSpeedValue = {&SecondaryAnalysisTables::SpeedValue,
-                                   u"***",
+                                   &secondary::kNoValue,
                                    {100, true, 18, kValueNarrow, kValueWide},
                                    RunnerColumn::kSpeedValue,
                                    RunnerColumn::kSpeedGrade,
                                    std::nullopt,
                                    nullptr};
 const BandedColumns kCurrentAbility = {&SecondaryAnalysisTables::CurrentAbility,
-                                       u"***",
+                                       &secondary::kNoValue,
                                        {100, true, 18, kValueNarrow, kValueWide},
                                        RunnerColumn::kCurrentAbility,
                                        RunnerColumn::kAbilityGrade,
                                        std::nullopt,
                                        nullptr};
 const BandedColumns kFront3F = {&SecondaryAnalysisTables::Front3FText,
-                                u" **.*",
+                                &secondary::kNoFurlongTimeText,
                                 {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.2, 1.8}},
                                 RunnerColumn::kFront3F,
                                 RunnerColumn::kFront3F,
@@ -69,14 +67,14 @@ const BandedColumns kFront3F = {&SecondaryAnalysisTables::Front3FText,
                                 &ColouringTables::PointFront};
 // The back and total 3F take a wider band B than the front when the field is thin.
 const BandedColumns kBack3F = {&SecondaryAnalysisTables::Back3FText,
-                               u" **.*",
+                               &secondary::kNoFurlongTimeText,
                                {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
                                RunnerColumn::kBack3F,
                                RunnerColumn::kBack3F,
                                std::nullopt,
                                &ColouringTables::PointCloser};
 const BandedColumns kTotal6F = {&SecondaryAnalysisTables::Total6FText,
-                                u"**.*",
+                                &secondary::kNoFurlongTime,
                                 {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
                                 RunnerColumn::kTotal6F,
                                 RunnerColumn::kTotal6F,
@@ -84,7 +82,7 @@ const BandedColumns kTotal6F = {&SecondaryAnalysisTables::Total6FText,
                                 nullptr};
 // The differences already count from the race's best six furlongs, so the best is 0.
 const BandedColumns kSixFurlongDiff = {&SecondaryAnalysisTables::Diff6FText,
-                                       u"**",
+                                       &secondary::kNo6FDiff,
                                        {0, false, 12, {4, 8, 12}, {6, 12, 18}},
                                        RunnerColumn::kSixFurlongDiff,
                                        RunnerColumn::kThreeFurlongGrade,
@@ -92,7 +90,7 @@ const BandedColumns kSixFurlongDiff = {&SecondaryAnalysisTables::Diff6FText,
                                        nullptr};
 // The predicted time is judged by the current ability, with its own start and widths.
 const BandedColumns kPredictedTime = {&SecondaryAnalysisTables::CurrentAbility,
-                                      u"***",
+                                      &secondary::kNoValue,
                                       {300, true, 24, {6, 14, 24}, {8, 18, 30}},
                                       RunnerColumn::kPredictedTime,
                                       RunnerColumn::kPredictedTime,
@@ -126,7 +124,7 @@ FieldValues ValuesOf(const SecondaryAnalysisTables& tables, const BandedColumns&
   FieldValues values;
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& text = source(runner);
-    if (text == banded.skip) {
+    if (text == *banded.skip) {
       values.push_back(std::nullopt);
     } else {
       values.push_back(model::TextToNumber(text));
@@ -169,7 +167,7 @@ void PaintImprovementBands(analysis::RunnerGridWriter& grid, model::Meeting& mee
   ColouringTables& marks = meeting.Group<ColouringTables>();
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& grade = tables.GradeRise(runner);
-    if (grade == u"*" || grade == u"-") continue;
+    if (grade == secondary::kGradeBeyondSteps || grade == secondary::kNoGrade) continue;
     const Band band = RiseBand(model::TextToNumber(grade));
     if (band == Band::kNone) continue;
     ForColumns(RunnerColumn::kRiseValue, RunnerColumn::kRiseGrade,
@@ -181,8 +179,8 @@ void PaintImprovementBands(analysis::RunnerGridWriter& grid, model::Meeting& mee
 }  // namespace
 
 void PaintValueBands(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   PaintBands(grid, meeting, kSpeedValue, race, runners);
   PaintRestMarks(grid, meeting, race, runners, RunnerColumn::kSpeedRestMark);
   PaintBands(grid, meeting, kCurrentAbility, race, runners);

@@ -2,18 +2,15 @@
 
 #include <algorithm>
 
+#include "model/meeting_shape.h"
 #include "ui/palette.h"
 
 namespace recommend {
 
-namespace {
-
-constexpr int kRunnersHeld = 18;
-
-}  // namespace
+namespace {}  // namespace
 
 void WhitenRunnerRows(analysis::RunnerGridWriter& grid, int runners) {
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  runners = model::AnalysedRunners(runners);
   for (int runner = 1; runner <= runners; ++runner) {
     for (int column = analysis::Index(analysis::RunnerColumn::kSpeedValue);
          column <= analysis::Index(analysis::RunnerColumn::kOverallCode); ++column) {

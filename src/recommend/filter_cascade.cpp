@@ -4,6 +4,7 @@
 #include <array>
 
 #include "basic/past_run_view_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
 #include "recommend/rest_mark.h"
@@ -17,9 +18,6 @@ namespace {
 using analysis::RunnerColumn;
 using model::Text;
 using secondary::SecondaryAnalysisTables;
-
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 
 // A failed criterion greys its own columns and every later one up to the predicted time.
 constexpr RunnerColumn kLastJudgedColumn = RunnerColumn::kPredictedTime;
@@ -55,7 +53,7 @@ void PaintColumns(analysis::RunnerGridWriter& grid, int runner, RunnerColumn fir
 }
 
 // A value passes when its text is not the no-value marker and its number is at most the limit.
-bool AtMost(const Text& text, const char16_t* no_value, double limit) {
+bool AtMost(const Text& text, const Text& no_value, double limit) {
   return text != no_value && model::TextToNumber(text) <= limit;
 }
 
@@ -63,10 +61,10 @@ bool AtMost(const Text& text, const char16_t* no_value, double limit) {
 int CriteriaPassed(const SecondaryAnalysisTables& tables, double level, double rest_days, int runner) {
   const Text& rise = tables.GradeRise(runner);
   const std::array<bool, kCriteria> passes = {
-      AtMost(tables.SpeedValue(runner), u"***", level + kSpeedMargin),
-      AtMost(tables.CurrentAbility(runner), u"***", level + kAbilityMargin),
-      AtMost(tables.Diff6FText(runner), u"**", kMostSixFurlongDiff),
-      rise != u"-" && rise != u"*",
+      AtMost(tables.SpeedValue(runner), secondary::kNoValue, level + kSpeedMargin),
+      AtMost(tables.CurrentAbility(runner), secondary::kNoValue, level + kAbilityMargin),
+      AtMost(tables.Diff6FText(runner), secondary::kNo6FDiff, kMostSixFurlongDiff),
+      rise != secondary::kNoGrade && rise != secondary::kGradeBeyondSteps,
       rest_days < kLongRest,
   };
   int passed = 0;
@@ -96,7 +94,7 @@ void PaintAbilityMarks(analysis::RunnerGridWriter& grid, const model::Meeting& m
   FieldValues values;
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& ability = tables.CurrentAbility(runner);
-    if (ability == u"***") {
+    if (ability == secondary::kNoValue) {
       values.push_back(std::nullopt);
     } else {
       values.push_back(model::TextToNumber(ability));
@@ -113,8 +111,8 @@ void PaintAbilityMarks(analysis::RunnerGridWriter& grid, const model::Meeting& m
 
 void PaintFilterCascade(analysis::RunnerGridWriter& grid, const model::Meeting& meeting, int race,
                         int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   PaintCascade(grid, meeting, race, runners);
   // Every runner, out or not: the rest shows over the cascade's colour.
   PaintRestMarks(grid, meeting, race, runners, RunnerColumn::kTrainingRestMark);

@@ -8,6 +8,7 @@
 
 #include "analysis/analysis_window_tables.h"
 #include "intake/past_run_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "recommend/colouring_tables.h"
@@ -18,8 +19,6 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr int kCountWidth = 2;
 constexpr double kFirstPoints = 6;
 constexpr double kSecondPoints = 3;
@@ -87,14 +86,14 @@ Text AptitudeText(const PlacingCounts& counts) {
       kFirstPoints * counts.firsts + kSecondPoints * counts.seconds + kThirdPoints * counts.thirds;
   const double top_three = counts.firsts + counts.seconds + counts.thirds;
   const double runs = top_three + counts.others;
-  if (runs == 0) return u"---";
+  if (runs == 0) return analysis::kNoAptitude;
   if (top_three == 0) return u"-10";
   return PlusWholeText(std::floor(kPercent * top_three / runs) + kPointsFactor * points);
 }
 
 void ComputeGoingAptitudes(model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   const auto& records = meeting.Group<intake::PastRunTables>().RecordCounts;
   const std::array<GoingBlock, 8> blocks = GoingBlocks(meeting);
   for (int runner = 1; runner <= runners; ++runner) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "recommend/colouring_tables.h"
@@ -15,15 +16,11 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr double kReferenceStart = 50;
 constexpr double kBinWidth = 10;
 // Bins 1 to 10 take a band of ten each; the last takes every other gap.
 constexpr int kBandedBins = 10;
 
-const Text kNoGrade = u"-";
-const Text kBeyondLastStep = u"*";
 constexpr double kBeyondLastStepValue = -1;
 
 struct WeightRow {
@@ -44,7 +41,7 @@ constexpr std::array<WeightRow, 6> kOverallWeights = {{
 }};
 
 double GradeValue(const Text& grade) {
-  if (grade == kBeyondLastStep) return kBeyondLastStepValue;
+  if (grade == secondary::kGradeBeyondSteps) return kBeyondLastStepValue;
   return model::TextToNumber(grade);
 }
 
@@ -90,7 +87,7 @@ GradeWeights WeightsOf(const Text& surface, const Text& distance) {
 
 Text OverallEvaluation(const GradeWeights& weights, const Text& speed, const Text& ability,
                        const Text& three_furlong, const Text& rise) {
-  if (ability == kNoGrade) return u"0";
+  if (ability == secondary::kNoGrade) return u"0";
   double sum = weights.speed * GradeValue(speed) + weights.ability * GradeValue(ability) +
                weights.three_furlong * GradeValue(three_furlong) + weights.rise * GradeValue(rise);
   if (sum == 0) sum = 0;  // zero weights times "*" make -0, which is shown as 0
@@ -98,8 +95,8 @@ Text OverallEvaluation(const GradeWeights& weights, const Text& speed, const Tex
 }
 
 void ComputeOverallEvaluations(model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   const auto& card = meeting.Group<intake::RaceCardTables>();
   const auto& grades = meeting.Group<secondary::SecondaryAnalysisTables>();
   ColouringTables& t = meeting.Group<ColouringTables>();

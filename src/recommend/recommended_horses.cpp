@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/analysis_window_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "recommend/colouring_tables.h"
 #include "recommend/recommendation_tables.h"
@@ -13,8 +14,6 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
 constexpr ui::Color kRecommended = ui::Rgb(255, 150, 150);
 
 constexpr double kTargetShare = 0.35;
@@ -125,8 +124,8 @@ RecommendTexts RecommendationTexts(const std::vector<int>& numbers) {
 
 void RecommendHorses(analysis::RunnerGridWriter& grid, ui::TextBox& box, model::Meeting& meeting, int race,
                      int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   const ColouringTables& colouring = meeting.Group<ColouringTables>();
   RecommendationTables& recommendation = meeting.Group<RecommendationTables>();
   auto& window_tables = meeting.Group<analysis::AnalysisWindowTables>();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -15,12 +16,8 @@ using model::Text;
 
 namespace {
 
-constexpr int kRunnersHeld = 18;
 constexpr double kTenthsPerMinute = 600;
 constexpr double kTenthsPerSecond = 10;
-
-const Text kNoAbility = u"***";
-const Text kNoPredictedTime = u"*.**.*";
 
 // Whole tenths of a second as minutes, two-digit seconds and tenths ("2.00.3").
 Text TenthsToTimeText(double tenths) {
@@ -38,14 +35,14 @@ namespace {
 
 // The predicted time from the trimmed base time, once its form is known good.
 Text PredictedTimeFrom(std::u16string_view base, const Text& current_ability) {
-  if (current_ability == kNoAbility) return kNoPredictedTime;
+  if (current_ability == secondary::kNoValue) return secondary::kNoPredictedTime;
   const double seconds = model::TextToNumber(base.substr(2, 4)) + model::TextToNumber(current_ability) / 10;
-  if (!std::isfinite(seconds)) return kNoPredictedTime;
+  if (!std::isfinite(seconds)) return secondary::kNoPredictedTime;
   // The seconds are rounded as the pattern "0.0" shows them, then counted in whole tenths.
   const double rounded = model::TextToNumber(model::NumberToPatternText(seconds, u"0.0"));
   const double tenths =
       std::round(model::TextToNumber(base.substr(0, 1)) * kTenthsPerMinute + rounded * kTenthsPerSecond);
-  if (!std::isfinite(tenths) || tenths <= 0) return kNoPredictedTime;
+  if (!std::isfinite(tenths) || tenths <= 0) return secondary::kNoPredictedTime;
   return TenthsToTimeText(tenths);
 }
 
@@ -53,7 +50,7 @@ Text PredictedTimeFrom(std::u16string_view base, const Text& current_ability) {
 
 Text SheetPredictedTime(const Text& base_time_caption, const Text& current_ability) {
   const Text base = model::Trim(base_time_caption);
-  if (!model::IsTimeText(base)) return kNoPredictedTime;
+  if (!model::IsTimeText(base)) return secondary::kNoPredictedTime;
   return PredictedTimeFrom(base, current_ability);
 }
 
@@ -62,9 +59,9 @@ void RecomputePredictedTimes(model::Meeting& meeting, const Text& base_time_capt
   auto& t = meeting.Group<secondary::SecondaryAnalysisTables>();
   const Text base = model::Trim(base_time_caption);
   const bool base_is_time = model::IsTimeText(base);
-  for (int runner = 1; runner <= std::clamp(runners, 0, kRunnersHeld); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     t.PredictedTime(runner) =
-        base_is_time ? PredictedTimeFrom(base, t.CurrentAbility(runner)) : kNoPredictedTime;
+        base_is_time ? PredictedTimeFrom(base, t.CurrentAbility(runner)) : secondary::kNoPredictedTime;
   }
 }
 

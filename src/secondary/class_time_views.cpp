@@ -7,6 +7,7 @@
 #include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/time_text.h"
 #include "secondary/class_position.h"
@@ -19,19 +20,16 @@ using model::Text;
 
 namespace {
 
-constexpr int kRuns = 5;
 // The blanks between the characters are ideographic ones.
 const Text kClassTitle = u"ク\u3000ラ\u3000ス";
 const Text kTimeTitle = u"タ\u3000イ\u3000ム";
-const Text kNoClassPosition = u"----";
-const Text kNoPredictedTime = u"+.++.+";
-const Text kNoEvaluation = u"---";
+const Text kNoRunPredTime = u"+.++.+";
 const Text kCountsToday = u"5";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
 
 void WriteTitle(analysis::PastRunGridWriter& grid, const Text& title) {
-  for (int run = kRuns; run >= 1; --run)
+  for (int run = model::kPastRuns; run >= 1; --run)
     grid.SetCellText(analysis::kGridTitleRow, analysis::PastRunColumnOf(run), title);
 }
 
@@ -92,9 +90,9 @@ double SecondsOfEvaluation(const Text& evaluation) {
 }
 
 Text PredictedTimeOfRun(std::optional<double> standard_seconds, const Text& evaluation) {
-  if (evaluation == kNoEvaluation || !standard_seconds) return kNoPredictedTime;
+  if (evaluation == basic::kNoValue || !standard_seconds) return kNoRunPredTime;
   const double seconds = *standard_seconds + SecondsOfEvaluation(evaluation);
-  if (!std::isfinite(seconds) || seconds <= 0) return kNoPredictedTime;
+  if (!std::isfinite(seconds) || seconds <= 0) return kNoRunPredTime;
   const Text TimeArg = model::NumberToText(seconds);  // NOLINT(readability-identifier-naming)
   return model::SecondsToTimeText(TimeArg);
 }
@@ -110,7 +108,7 @@ void ShowClassView(analysis::PastRunGridWriter& grid, model::Meeting& meeting) {
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const Text& course = meeting.Group<intake::RaceCardTables>().RaceCourseCode(race);
   for (int runner = 1; runner <= runners; ++runner) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       t.RunClassPos[run](runner) =
           ClassPositionOfRun(basic.RunValid[run](runner), basic.RunSurfaceMatch[run](runner), course,
                              basic.RunEval[run](runner));
@@ -128,7 +126,7 @@ void ShowTimeView(analysis::PastRunGridWriter& grid, model::Meeting& meeting) {
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       t.RunPredTime[run](runner) = PredictedTimeOfRun(standard_seconds, basic.RunEval[run](runner));
       WriteRun(grid, runner, run, t.RunPredTime[run](runner));
     }

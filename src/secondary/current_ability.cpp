@@ -6,6 +6,7 @@
 #include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/value_texts.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "secondary/grade_digit.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -17,11 +18,6 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-const Text kNoRunCounts = u"11111";
-const Text kNoValue = u"***";
-const Text kNoGrade = u"-";
 const Text kLowestStart = u"100";
 constexpr double kGradeStep = 6;
 
@@ -90,9 +86,9 @@ void ResetAbilityAverage(model::Meeting& meeting) {
 }
 
 void ComputeCurrentAbility(model::Meeting& meeting, int race, int runner) {
-  if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  if (meeting.Group<basic::BasicAnalysisTables>().RunMask(runner) == kNoRunCounts) {
+  if (meeting.Group<basic::BasicAnalysisTables>().RunMask(runner) == basic::kNoRunCountsMask) {
     t.CurrentAbility(runner) = kNoValue;
     t.CurrentAbilityText(runner) = kNoValue;
     return;
@@ -105,8 +101,8 @@ void ComputeCurrentAbility(model::Meeting& meeting, int race, int runner) {
 }
 
 void GradeCurrentAbilities(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
-  if (race < 1 || race > kRaces) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const double lowest = model::TextToNumber(LowestAbility(t.CurrentAbility, runners));
   for (int runner = 1; runner <= runners; ++runner) {

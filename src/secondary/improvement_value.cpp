@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -13,14 +14,9 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kOldestRun = 5;
+constexpr int kOldestRun = model::kPastRuns;
 
-const Text kNoValidRun = u"---";
 const Text kNoRatio = u"****";
-const Text kNoValue = u"***";
-const Text kNoGrade = u"-";
 // Pair means 120 tenths apart make a ratio of 1.
 constexpr double kRatioDivisor = 120;
 
@@ -54,7 +50,7 @@ Text HundredthsOf(const Text& magnitude) {
 
 // The ratio's sign is its own, also where the magnitude rounds to nothing ("-0.00", "-00").
 void ComputeImprovementValue(SecondaryAnalysisTables& t, int runner) {
-  if (t.ProvEvalSigned[kOldestRun](runner) == kNoValidRun) {
+  if (t.ProvEvalSigned[kOldestRun](runner) == kNoProvEvalSigned) {
     t.RiseRatio(runner) = kNoRatio;
     t.RiseValue(runner) = kNoValue;
     return;
@@ -74,31 +70,27 @@ void ComputeImprovementValue(SecondaryAnalysisTables& t, int runner) {
   t.RiseValue(runner) = sign + hundredths;
 }
 
-bool HoldsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
 Text GradeRiseOf(const Text& rise_value) {
   if (rise_value == kNoValue) return kNoGrade;
   const double value = model::TextToNumber(rise_value);
   for (const GradeStep& step : kGradeSteps) {
     if (value >= step.lower_bound) return step.grade;
   }
-  return value > kLowestZeroGrade ? u"0" : u"*";
+  return value > kLowestZeroGrade ? u"0" : kGradeBeyondSteps;
 }
 
 }  // namespace
 
 void ComputeImprovementValues(model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) ComputeImprovementValue(t, runner);
 }
 
 void GradeImprovementValues(model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) t.GradeRise(runner) = GradeRiseOf(t.RiseValue(runner));
 }

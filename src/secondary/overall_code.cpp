@@ -7,6 +7,7 @@
 #include "analysis/runner_grid.h"
 #include "basic/training_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -20,25 +21,9 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-
-const Text kNoAbility = u"***";
-const Text kNoClassPosition = u"----";
-const Text kNoPredictedTime = u"*.**.*";
-const Text kNoTrainingWord = u"    ";
-const Text kNoGrade = u"-";
 const Text kNoOverallCode = u"----";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
-
-bool IsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
-int HeldRunners(int runners) {
-  return std::clamp(runners, 0, kRunnersHeld);
-}
 
 // The mean current ability; none when no runner has one (a debut race), where the count is 0.
 std::optional<double> AbilityMean(const SecondaryAnalysisTables& t) {
@@ -78,7 +63,7 @@ std::optional<double> BaseTimeSeconds(const Text& caption) {
 }
 
 Text PredictedTimeOf(std::optional<double> base_seconds, const Text& ability) {
-  if (ability == kNoAbility || !base_seconds) return kNoPredictedTime;
+  if (ability == kNoValue || !base_seconds) return kNoPredictedTime;
   const double seconds = *base_seconds + model::TextToNumber(ability) / 10;
   if (!std::isfinite(seconds) || seconds <= 0) return kNoPredictedTime;
   const Text TimeArg = model::NumberToText(seconds);  // NOLINT(readability-identifier-naming)
@@ -87,7 +72,7 @@ Text PredictedTimeOf(std::optional<double> base_seconds, const Text& ability) {
 
 Text TrainingStateOf(const basic::TrainingTables& training, int race, int runner) {
   for (const model::RunnerTable* word : {&training.TrainTrendWord1, &training.TrainTrendWord2}) {
-    if ((*word)(race, runner) != kNoTrainingWord) return (*word)(race, runner);
+    if ((*word)(race, runner) != basic::kNoTrendWord) return (*word)(race, runner);
   }
   return training.TrainTrendWord3(race, runner);
 }
@@ -100,10 +85,10 @@ Text OverallCodeOf(const SecondaryAnalysisTables& t, int runner) {
 }  // namespace
 
 void ShowRaceClassAverage(ui::Label& average, ui::Label& class_position, model::Meeting& meeting, int race) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   const std::optional<double> mean = AbilityMean(meeting.Group<SecondaryAnalysisTables>());
   if (!mean) {
-    average.SetCaption(kNoAbility);
+    average.SetCaption(kNoValue);
     class_position.SetCaption(kNoClassPosition);
     return;
   }
@@ -116,20 +101,20 @@ void ShowRaceClassAverage(ui::Label& average, ui::Label& class_position, model::
 }
 
 void ComputePredictedTimes(const model::Text& base_time, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const std::optional<double> base_seconds = BaseTimeSeconds(base_time);
-  for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     t.PredictedTime(runner) = PredictedTimeOf(base_seconds, t.CurrentAbility(runner));
   }
 }
 
 void FillTrainingAndTimeColumns(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
                                 int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const basic::TrainingTables& training = meeting.Group<basic::TrainingTables>();
-  for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     const int row = analysis::RunnerRow(runner);
     grid.SetCellText(row, analysis::RunnerColumn::kRiseValue, t.RiseValue(runner));
     grid.SetCellText(row, analysis::RunnerColumn::kRiseGrade, t.GradeRise(runner));
@@ -140,9 +125,9 @@ void FillTrainingAndTimeColumns(analysis::RunnerGridWriter& grid, model::Meeting
 }
 
 void ComputeOverallCodes(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
+  for (int runner = 1; runner <= model::AnalysedRunners(runners); ++runner) {
     t.OverallGrade(runner) = OverallCodeOf(t, runner);
     grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kOverallCode,
                      t.OverallGrade(runner));

@@ -5,6 +5,7 @@
 #include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/value_texts.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "ui/grid.h"
@@ -15,12 +16,7 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
 constexpr double kLargestSteadyJump = 20;
-const Text kNoRunCounts = u"11111";
-const Text kNoValue = u"---";
 constexpr double kLowestShown = -100;
 const Text kWholePattern = u"0";
 // The oldest run's text at the lower bound carries a blank after its digits.
@@ -29,7 +25,7 @@ const Text kOtherSurfaceMark = u".";
 const Text kTodaysSurfaceMark = u" ";
 
 bool HoldsRunner(int race, int runner) {
-  return race >= 1 && race <= kRaces && runner >= 1 && runner <= kRunnersHeld;
+  return model::IsRace(race) && runner >= 1 && runner <= model::kRunnersAnalysed;
 }
 
 // Moves a pair of neighbouring runs towards each other when they lie more than 20 apart.
@@ -55,7 +51,7 @@ double ShownValue(const Text& value_text) {
 
 Text SignedTextOfRun(const Text& provisional, int run) {
   Text text = basic::SignedValueText(provisional);
-  if (run == kRuns && ShownValue(provisional) <= kLowestShown) text += kOldestRunLowestSuffix;
+  if (run == model::kPastRuns && ShownValue(provisional) <= kLowestShown) text += kOldestRunLowestSuffix;
   return text;
 }
 
@@ -69,7 +65,7 @@ bool OffTodaysSurface(const Text& surface_match) {
 void DampProvisionalEvaluations(model::Meeting& meeting, int race, int runner) {
   if (!HoldsRunner(race, runner)) return;
   model::AnalysedRunnerFamily& provisional = meeting.Group<SecondaryAnalysisTables>().ProvEval;
-  for (int older = kRuns; older >= 2; --older)
+  for (int older = model::kPastRuns; older >= 2; --older)
     DampPair(provisional[older](runner), provisional[older - 1](runner));
 }
 
@@ -77,16 +73,17 @@ void BuildProvisionalTexts(analysis::PastRunGridWriter& grid, model::Meeting& me
   if (!HoldsRunner(race, runner)) return;
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const bool no_run_counts = basic.RunMask(runner) == kNoRunCounts;
-  for (int run = kRuns; run >= 1; --run) {
-    t.ProvEvalSigned[run](runner) = no_run_counts ? kNoValue : SignedTextOfRun(t.ProvEval[run](runner), run);
+  const bool no_run_counts = basic.RunMask(runner) == basic::kNoRunCountsMask;
+  for (int run = model::kPastRuns; run >= 1; --run) {
+    t.ProvEvalSigned[run](runner) =
+        no_run_counts ? kNoProvEvalSigned : SignedTextOfRun(t.ProvEval[run](runner), run);
   }
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     const bool off_today = OffTodaysSurface(basic.RunSurfaceMatch[run](runner));
     t.ProvEvalText[run](runner) =
         t.ProvEvalSigned[run](runner) + (off_today ? kOtherSurfaceMark : kTodaysSurfaceMark);
   }
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     grid.SetCellText(analysis::RunnerRow(runner), analysis::PastRunColumnOf(run),
                      t.ProvEvalText[run](runner));
   }

@@ -6,6 +6,7 @@
 
 #include "basic/basic_analysis_tables.h"
 #include "basic/race_run_average_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "secondary/secondary_analysis_tables.h"
 
@@ -15,17 +16,12 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
-const Text kNoRunCounts = u"11111";
-const Text kNoValue = u"----";
 constexpr char16_t kCounts = u'5';
 constexpr char16_t kDoesNotCount = u'1';
 
 // Five marks, the run five back first.
 bool IsRunMask(const Text& mask) {
-  if (mask.size() != kRuns) return false;
+  if (mask.size() != model::kPastRuns) return false;
   for (char16_t mark : mask) {
     if (mark != kCounts && mark != kDoesNotCount) return false;
   }
@@ -33,7 +29,7 @@ bool IsRunMask(const Text& mask) {
 }
 
 bool RunCounts(const Text& mask, int run) {
-  return mask[static_cast<size_t>(kRuns - run)] == kCounts;
+  return mask[static_cast<size_t>(model::kPastRuns - run)] == kCounts;
 }
 
 class RunnerEstimate {
@@ -47,7 +43,7 @@ class RunnerEstimate {
         mask_(basic_.RunMask(runner)) {}
 
   void Fill() {
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       provisional_[run](runner_) = RunCounts(mask_, run) ? basic_.RunEval[run](runner_) : Estimate(run);
     }
   }
@@ -69,14 +65,14 @@ class RunnerEstimate {
 
   // The runs, oldest first, of an estimate.
   struct RunList {
-    std::array<int, kRuns> runs{};
+    std::array<int, model::kPastRuns> runs{};
     size_t size = 0;
   };
 
   // Every older run is in place by now; a newer run counts only when it has its own evaluation.
   RunList Contributors(int missing) const {
     RunList list;
-    for (int run = kRuns; run >= 1; --run) {
+    for (int run = model::kPastRuns; run >= 1; --run) {
       if (run > missing || (run < missing && RunCounts(mask_, run))) list.runs[list.size++] = run;
     }
     return list;
@@ -107,18 +103,18 @@ class RunnerEstimate {
   int race_;
   int runner_;
   Text mask_;
-  mutable std::array<std::optional<double>, kRuns> averages_read_{};
+  mutable std::array<std::optional<double>, model::kPastRuns> averages_read_{};
 };
 
 }  // namespace
 
 void EstimateProvisionalEvaluations(model::Meeting& meeting, int race, int runner) {
-  if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   const Text& mask = meeting.Group<basic::BasicAnalysisTables>().RunMask(runner);
   if (!IsRunMask(mask)) return;
   model::AnalysedRunnerFamily& provisional = meeting.Group<SecondaryAnalysisTables>().ProvEval;
-  if (mask == kNoRunCounts) {
-    for (int run = kRuns; run >= 1; --run) provisional[run](runner) = kNoValue;
+  if (mask == basic::kNoRunCountsMask) {
+    for (int run = model::kPastRuns; run >= 1; --run) provisional[run](runner) = kNoProvEval;
     return;
   }
   RunnerEstimate(meeting, race, runner).Fill();

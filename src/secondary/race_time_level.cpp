@@ -4,6 +4,7 @@
 
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "model/time_text.h"
@@ -14,8 +15,6 @@ namespace secondary {
 using model::Text;
 
 namespace {
-
-constexpr int kRaces = 12;
 
 const Text kNoLevel = u"---";
 
@@ -55,7 +54,7 @@ Text RaceTimeLevelDisplay(const Text& level) {
 }
 
 void ComputeRaceTimeLevel(const RaceTimeLevelLabels& labels, model::Meeting& meeting, int race) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const Text base_text = BaseText(meeting, race);
   const Text time_arg = model::Trim(base_text);

@@ -6,6 +6,7 @@
 // it again.
 
 #include "model/table.h"
+#include "model/text.h"
 
 #define TARVELO_SECONDARY_ANALYSIS_TABLES(X)                                                         \
   /* 3-furlong values per runner and the race's bests ("100" when no runner has one). */             \
@@ -59,5 +60,23 @@ namespace secondary {
 struct SecondaryAnalysisTables {
   TARVELO_TABLE_GROUP(TARVELO_SECONDARY_ANALYSIS_TABLES)
 };
+
+// What these tables hold where a runner has no value; the later stages skip a runner by them.
+// Speed, current ability and improvement values.
+inline const model::Text kNoValue = u"***";
+// The 3-furlong means and the 6-furlong total; the 3-furlong texts; a race's best when no runner has
+// one.
+inline const model::Text kNoFurlongTime = u"**.*";
+inline const model::Text kNoFurlongTimeText = u" **.*";
+inline const model::Text kNoRaceBest3F = u"100";
+inline const model::Text kNo6FDiff = u"**";
+// A grade without a value, and one beyond the lowest step.
+inline const model::Text kNoGrade = u"-";
+inline const model::Text kGradeBeyondSteps = u"*";
+inline const model::Text kNoPredictedTime = u"*.**.*";
+// The provisional evaluations of a runner none of whose runs counts, and their signed texts.
+inline const model::Text kNoProvEval = u"----";
+inline const model::Text kNoProvEvalSigned = u"---";
+inline const model::Text kNoClassPosition = u"----";
 
 }  // namespace secondary

@@ -7,6 +7,7 @@
 
 #include "analysis/runner_grid.h"
 #include "basic/value_texts.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "secondary/grade_digit.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -17,21 +18,15 @@ namespace {
 
 using model::Text;
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
-
-const Text kNoValidRun = u"---";
-const Text kNoValue = u"***";
 // Above every speed value a field shows, so it is the reference when no runner has a value.
 constexpr double kReferenceStart = 100;
 constexpr double kGradeStep = 6;
 
 // Indexed by run 1 (the latest) to 5; index 0 unused.
-constexpr std::array<double, kRuns + 1> kRunAgeFactors = {0, 1.0, 1.02, 1.08, 1.125, 1.2};
+constexpr std::array<double, model::kPastRuns + 1> kRunAgeFactors = {0, 1.0, 1.02, 1.08, 1.125, 1.2};
 
 double RunAgeFactor(int run) {
-  return kRunAgeFactors[static_cast<size_t>(std::clamp(run, 1, kRuns))];
+  return kRunAgeFactors[static_cast<size_t>(std::clamp(run, 1, model::kPastRuns))];
 }
 
 // A zero is weighted as if it were ten tenths, so that it still moves the worse way.
@@ -40,22 +35,22 @@ double WeightedZero(int run) {
 }
 
 // Positions 1 to 5 of the working list; index 0 unused.
-using SortedTexts = std::array<Text, kRuns + 1>;
+using SortedTexts = std::array<Text, model::kPastRuns + 1>;
 
 // A selection sort, lowest number first. Among equal numbers the scan ends on the later position,
 // which decides which of two equal texts ("-99" of a recent run, "-99 " of the oldest) comes first.
 // Each text is read once; its number moves with it.
 SortedTexts SortOldestFirst(const SecondaryAnalysisTables& t, int runner) {
   SortedTexts list;
-  std::array<double, kRuns + 1> numbers{};
-  for (int position = 1; position <= kRuns; ++position) {
+  std::array<double, model::kPastRuns + 1> numbers{};
+  for (int position = 1; position <= model::kPastRuns; ++position) {
     const auto at = static_cast<size_t>(position);
-    list[at] = t.ProvEvalSigned[kRuns + 1 - position](runner);
+    list[at] = t.ProvEvalSigned[model::kPastRuns + 1 - position](runner);
     numbers[at] = model::TextToNumber(list[at]);
   }
-  for (size_t j = 1; j <= kRuns; ++j) {
+  for (size_t j = 1; j <= model::kPastRuns; ++j) {
     size_t candidate = j;
-    for (size_t k = j + 1; k <= kRuns; ++k) {
+    for (size_t k = j + 1; k <= model::kPastRuns; ++k) {
       if (numbers[k] <= numbers[candidate]) candidate = k;
     }
     std::swap(list[j], list[candidate]);
@@ -66,7 +61,7 @@ SortedTexts SortOldestFirst(const SecondaryAnalysisTables& t, int runner) {
 
 // Two runs with the same value weigh it by the more recent run, whichever run the value came from.
 int MostRecentRunOf(const SecondaryAnalysisTables& t, int runner, double value) {
-  for (int run = 1; run <= kRuns; ++run) {
+  for (int run = 1; run <= model::kPastRuns; ++run) {
     if (model::TextToNumber(t.ProvEvalSigned[run](runner)) == value) return run;
   }
   return 1;  // unreachable: the value was read from one of the runs
@@ -80,7 +75,7 @@ void WriteNoSpeedValue(SecondaryAnalysisTables& t, int runner) {
 }
 
 void ComputeSpeedValue(SecondaryAnalysisTables& t, int runner) {
-  if (t.ProvEvalSigned[kRuns](runner) == kNoValidRun) {
+  if (t.ProvEvalSigned[model::kPastRuns](runner) == kNoProvEvalSigned) {
     WriteNoSpeedValue(t, runner);
     return;
   }
@@ -111,10 +106,6 @@ Text GradeOf(const Text& speed_value, double reference) {
   return GradeDigit(model::TextToNumber(speed_value), reference, kGradeStep);
 }
 
-bool HoldsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
 }  // namespace
 
 double WeightedBest(double value, int run) {
@@ -132,15 +123,15 @@ double WeightedSecond(double value, int run) {
 }
 
 void ComputeSpeedValues(model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) ComputeSpeedValue(t, runner);
 }
 
 void GradeSpeedValues(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
-  if (!HoldsRace(race)) return;
-  runners = std::clamp(runners, 0, kRunnersHeld);
+  if (!model::IsRace(race)) return;
+  runners = model::AnalysedRunners(runners);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const double reference = RaceReference(t, runners);
   for (int runner = 1; runner <= runners; ++runner) {

@@ -8,6 +8,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -18,24 +19,9 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
-constexpr int kRunnersHeld = 18;
-constexpr int kRuns = 5;
-
 const Text kValid = u"5";
-const Text kNoMean = u"**.*";
-const Text kNoText = u" **.*";
-const Text kNoBest = u"100";
 const Text kNoStyle = u"－";
 const Text kTimePattern = u"00.0";
-
-bool IsRace(int race) {
-  return race >= 1 && race <= kRaces;
-}
-
-int HeldRunners(int runners) {
-  return std::clamp(runners, 0, kRunnersHeld);
-}
 
 // Whether the text reads as a number rather than as 0 for want of one ("なし", "", "**.*"): blanks
 // skipped, an optional sign, then a digit or a point and a digit.
@@ -107,11 +93,11 @@ Text ShownValue(const Text& mean) {
 
 // The first runner with the smallest value keeps the place; a runner without a value is skipped.
 Text RaceBest(const model::AnalysedRunnerTable& texts, int runners) {
-  Text best = kNoBest;
+  Text best = kNoRaceBest3F;
   double best_value = model::TextToNumber(best);
   for (int runner = 1; runner <= runners; ++runner) {
     const Text& text = texts(runner);
-    if (model::Trim(text) == kNoMean) continue;
+    if (model::Trim(text) == kNoFurlongTime) continue;
     const double value = model::TextToNumber(text);
     if (value < best_value) {
       best = text;
@@ -128,7 +114,7 @@ double TenthsAboveBest(const Text& text, const Text& best) {
 }
 
 Text EarlyPosition(const Text& front_text, const Text& best) {
-  if (front_text == kNoText) return kNoStyle;
+  if (front_text == kNoFurlongTimeText) return kNoStyle;
   const double above = TenthsAboveBest(front_text, best);
   if (above <= 6) return u"逃";
   if (above <= 16) return u"先";
@@ -137,7 +123,7 @@ Text EarlyPosition(const Text& front_text, const Text& best) {
 }
 
 Text Finish(const Text& back_text, const Text& best) {
-  if (back_text == kNoText) return kNoStyle;
+  if (back_text == kNoFurlongTimeText) return kNoStyle;
   const double above = TenthsAboveBest(back_text, best);
   if (above <= 6) return u"差";
   if (above <= 16) return u"追";
@@ -148,7 +134,7 @@ Text Finish(const Text& back_text, const Text& best) {
 
 void ComputeThreeFurlongValues(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
                                int runner) {
-  if (!IsRace(race) || runner < 1 || runner > kRunnersHeld) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   const intake::PastRunTables& runs = meeting.Group<intake::PastRunTables>();
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
@@ -158,7 +144,7 @@ void ComputeThreeFurlongValues(analysis::RunnerGridWriter& grid, model::Meeting&
   double front_sum = 0;
   double back_sum = 0;
   int count = 0;
-  for (int run = kRuns; run >= 1; --run) {
+  for (int run = model::kPastRuns; run >= 1; --run) {
     if (basic.RunValid[run](runner) != kValid) continue;
     const Text& front_text = runs.RunFirst3FText[run](race, runner);
     const Text& back_text = runs.RunLast3FText[run](race, runner);
@@ -185,11 +171,11 @@ void ComputeThreeFurlongValues(analysis::RunnerGridWriter& grid, model::Meeting&
     t.Total6FText(runner) = model::NumberToPatternText(
         model::TextToNumber(t.Back3FMean(runner)) + model::TextToNumber(t.Front3FMean(runner)), u"00.0");
   } else {
-    t.Front3FText(runner) = kNoText;
-    t.Back3FText(runner) = kNoText;
-    t.Total6FText(runner) = kNoMean;
-    t.Front3FMean(runner) = kNoMean;
-    t.Back3FMean(runner) = kNoMean;
+    t.Front3FText(runner) = kNoFurlongTimeText;
+    t.Back3FText(runner) = kNoFurlongTimeText;
+    t.Total6FText(runner) = kNoFurlongTime;
+    t.Front3FMean(runner) = kNoFurlongTime;
+    t.Back3FMean(runner) = kNoFurlongTime;
   }
 
   grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kFront3F, t.Front3FText(runner));
@@ -198,17 +184,17 @@ void ComputeThreeFurlongValues(analysis::RunnerGridWriter& grid, model::Meeting&
 }
 
 void FindRaceBestThreeFurlongs(model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const int held = HeldRunners(runners);
+  const int held = model::AnalysedRunners(runners);
   t.RaceBestFront3F(race) = RaceBest(t.Front3FText, held);
   t.RaceBestBack3F(race) = RaceBest(t.Back3FText, held);
 }
 
 void AssignRunningStyles(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
-  if (!IsRace(race)) return;
+  if (!model::IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const int held = HeldRunners(runners);
+  const int held = model::AnalysedRunners(runners);
   for (int runner = 1; runner <= held; ++runner) {
     t.RunningStyle(runner) = EarlyPosition(t.Front3FText(runner), t.RaceBestFront3F(race)) +
                              Finish(t.Back3FText(runner), t.RaceBestBack3F(race));

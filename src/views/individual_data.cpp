@@ -5,6 +5,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "shell/app.h"
 #include "views/frm_ag8.h"
 
@@ -12,11 +13,9 @@ namespace views {
 
 namespace {
 
-constexpr int kRuns = 5;
-
 // The run column of past run b (1 the last run) in the race-history grid.
 int HistoryCol(int b) {
-  return kRuns + 1 - b;
+  return model::kPastRuns + 1 - b;
 }
 // The turf column of past run b in the value grid; its dirt column is the next one.
 int TurfCol(int b) {
@@ -35,13 +34,13 @@ void FillHistory(const model::Meeting& meeting, ui::FlexGrid& grid, int race, in
       &runs.RunPassingText,  &runs.RunTroubleFlag};
   grid.SetTextMatrix(0, 0, card.RaceNoLabel(race));
   grid.SetTextMatrix(1, 0, card.HorseNo(race, j));
-  for (int b = kRuns; b >= 1; --b) {
+  for (int b = model::kPastRuns; b >= 1; --b) {
     for (size_t k = 0; k < facts.size(); ++k) {
       grid.SetTextMatrix(static_cast<int>(k) + 2, HistoryCol(b), (*facts[k])[b](race, j));
     }
   }
   grid.SetMergeRow(0, true);
-  for (int col = 1; col <= kRuns; ++col) grid.SetTextMatrix(0, col, card.HorseName(race, j));
+  for (int col = 1; col <= model::kPastRuns; ++col) grid.SetTextMatrix(0, col, card.HorseName(race, j));
 }
 
 void FillValues(const model::Meeting& meeting, ui::FlexGrid& grid, int j) {
@@ -55,7 +54,7 @@ void FillValues(const model::Meeting& meeting, ui::FlexGrid& grid, int j) {
        {4, &basic.RunDirtWeighted},
        {8, &basic.RunDirtEval},
        {9, &basic.RunDirtEvalText}}};
-  for (int b = kRuns; b >= 1; --b) {
+  for (int b = model::kPastRuns; b >= 1; --b) {
     for (size_t k = 0; k < turf.size(); ++k) {
       grid.SetTextMatrix(static_cast<int>(k) + 2, TurfCol(b), (*turf[k])[b](j));
     }

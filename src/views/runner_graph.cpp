@@ -6,6 +6,7 @@
 #include "basic/past_run_view_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "ui/palette.h"
@@ -18,7 +19,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRuns = 5;
 constexpr int kNameLength = 10;
 constexpr double kLastDay = 180;  // runs further back fall left of the frames
 constexpr double kHighestValue = 70;
@@ -27,7 +27,7 @@ constexpr double kWidestMargin = 3;
 // "---" marks a run without that value; an empty text is read the same, so that a runner the
 // analysis never reached plots nothing.
 bool Missing(const Text& text) {
-  return text.empty() || text == u"---";
+  return text.empty() || text == basic::kNoValue;
 }
 
 // A past run's surface colour and evaluation value, from whichever of its turf and dirt texts holds
@@ -76,7 +76,7 @@ std::optional<double> FrameY(const model::Meeting& meeting, Frame frame, int rac
 void PlotRuns(const model::Meeting& meeting, ui::PictureBox& picture, Frame frame, int race, int j) {
   const auto& days_ago = meeting.Group<basic::PastRunViewTables>().RunDaysAgo;
   const auto& basic = meeting.Group<basic::BasicAnalysisTables>();
-  for (int b = 1; b <= kRuns; ++b) {
+  for (int b = 1; b <= model::kPastRuns; ++b) {
     const Text& days_text = days_ago[b](race, j);
     if (Missing(days_text)) continue;
     const double days = model::TextToNumber(days_text);

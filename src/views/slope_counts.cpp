@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/meeting_shape.h"
 #include "model/text_ops.h"
 #include "views/training_workouts.h"
 
@@ -10,9 +11,6 @@ namespace views {
 using model::Text;
 
 namespace {
-
-constexpr int kRaces = 12;
-constexpr int kRunners = 28;
 
 const Text kRunsMark = u"回";
 
@@ -33,7 +31,7 @@ Text ShortenSlopeCount(const Text& slot) {
 }
 
 void ShortenSlopeCounts(model::Meeting& meeting, int race, int runner) {
-  if (race < 1 || race > kRaces || runner < 1 || runner > kRunners) return;
+  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersHeld) return;
   for (int k = 1; k <= kWorkouts; ++k) {
     Text& slot = TablesOfWorkout(meeting, k).slot_c(race, runner);
     slot = ShortenSlopeCount(slot);

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "model/meeting_shape.h"
 #include "model/text_ops.h"
 #include "views/training_workouts.h"
 
@@ -13,7 +14,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kRaces = 12;
 constexpr int kRunnerRows = 18;  // the training grids' runner rows
 
 const Text kDateSeparator = u"/";
@@ -51,7 +51,7 @@ Text WorkoutCourseText(const Text& date, const Text& centre, const Text& course,
 }
 
 void BuildTrainCourseTexts(model::Meeting& meeting, int race, int runner_count) {
-  if (race < 1 || race > kRaces) return;
+  if (!model::IsRace(race)) return;
   const int last = std::min(runner_count, kRunnerRows);
   for (int i = 1; i <= last; ++i) {
     for (int k = 1; k <= kWorkouts; ++k) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "model/meeting_shape.h"
 #include "model/text_ops.h"
 #include "views/training_workouts.h"
 
@@ -14,7 +15,6 @@ using model::TrimView;
 
 namespace {
 
-constexpr int kRaces = 12;
 constexpr int kRunnerRows = 18;
 constexpr int kFlatCols = 23;
 constexpr int kFlatBlockWidth = 8;   // seven columns and a spacer
@@ -23,7 +23,7 @@ constexpr int kSlopeBlockWidth = 7;  // six columns and a spacer
 const Text kBlank = u" ";
 
 bool IsRaceAndRunner(int race, int runner) {
-  return race >= 1 && race <= kRaces && runner >= 1 && runner <= kRunnerRows;
+  return model::IsRace(race) && runner >= 1 && runner <= kRunnerRows;
 }
 
 // The remark, trimmed, in columns first to last of the row, which merge into one cell.

@@ -15,6 +15,7 @@
 
 #include "intake/record_file.h"
 #include "intake/record_layouts.h"
+#include "model/meeting_shape.h"
 #include "model/text.h"
 #include "tests/support/temp_dir.h"
 #include "tools/writer/meeting_generator.h"
@@ -212,7 +213,7 @@ TEST_P(GeneratedMeetingTest, EveryReadFieldHasTheRightForm) {
       EXPECT_GE(group_one, 5);
 
       Text later = race_date;
-      for (int b = 1; b <= UmaRecord::kPastRuns; ++b) {
+      for (int b = 1; b <= model::kPastRuns; ++b) {
         SCOPED_TRACE("past run " + std::to_string(b));
         auto field = [&](int block1_field) { return horses.Field(UmaRecord::RunField(b, block1_field)); };
         EXPECT_TRUE(OneOf(field(UmaRecord::kRunCourseCode),

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/meeting_shape.h"
+
 namespace writer {
 
 namespace {
@@ -366,8 +368,8 @@ void MakeCareer(Rng& rng, Horse& horse, ClassIndex today, int today_course,
     run.surface = rng.Chance(0.75) ? horse.surface : static_cast<Surface>(1 - horse.surface);
     // Mostly at courses of the horse's own region, sometimes today's course, in their season.
     const int back = runs - 1 - k;
-    if (back < UmaRecord::kPastRuns) run.days = recent_days[static_cast<size_t>(back)];
-    const int month = back < UmaRecord::kPastRuns ? CivilFromDays(run.days).m : 0;
+    if (back < model::kPastRuns) run.days = recent_days[static_cast<size_t>(back)];
+    const int month = back < model::kPastRuns ? CivilFromDays(run.days).m : 0;
     for (;;) {
       run.course = rng.Chance(0.3) ? today_course : rng.Int(0, 9);
       const Course& at = Courses()[static_cast<size_t>(run.course)];
@@ -681,13 +683,13 @@ MeetingFiles GenerateMeeting(std::uint64_t seed) {
       // Saturday and Sunday both race.
       std::vector<long> recent_days;
       long when = today;
-      for (int k = 0; k < UmaRecord::kPastRuns; ++k) {
+      for (int k = 0; k < model::kPastRuns; ++k) {
         when -= 7L * (k == 0 ? rng.Int(2, 8) : rng.Int(2, 10));
         recent_days.push_back(when + (rng.Chance(0.5) ? (Weekday(when) == 6 ? 1 : -1) : 0));
       }
       MakeCareer(rng, horse, race.cls, course_index, recent_days);
       std::vector<Run*> recent;
-      for (int k = 0; k < UmaRecord::kPastRuns; ++k) {
+      for (int k = 0; k < model::kPastRuns; ++k) {
         recent.push_back(&horse.career[horse.career.size() - 1 - static_cast<size_t>(k)]);
         DetailRun(rng, horse, *recent.back());
       }
@@ -746,7 +748,7 @@ MeetingFiles GenerateMeeting(std::uint64_t seed) {
                         std::min(counts[static_cast<size_t>(g)][static_cast<size_t>(c - 1)], 99));
         }
       }
-      for (int b = 1; b <= UmaRecord::kPastRuns; ++b) {
+      for (int b = 1; b <= model::kPastRuns; ++b) {
         const Run& run = *recent[static_cast<size_t>(b - 1)];
         auto field = [b](int block1_field) { return UmaRecord::RunField(b, block1_field); };
         uma.SetBytes(field(UmaRecord::kRunCourseCode), Courses()[static_cast<size_t>(run.course)].code)
