@@ -8,8 +8,7 @@
 namespace basetime {
 
 void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg2", [](shell::App& app, ui::Form& form) {
-    auto& data_read = static_cast<intake::frmAg2&>(form);
+  app.AttachHandlers<intake::frmAg2>([](shell::App& app, intake::frmAg2& data_read) {
     data_read.Command8.OnClick = [&app, &data_read] { Command8_Click(app, data_read); };
   });
 }

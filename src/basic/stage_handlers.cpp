@@ -10,8 +10,7 @@
 namespace basic {
 
 void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg3", [](shell::App& app, ui::Form& form) {
-    auto& window = static_cast<analysis::frmAg3&>(form);
+  app.AttachHandlers<analysis::frmAg3>([](shell::App& app, analysis::frmAg3& window) {
     window.Command20.OnClick = [&app, &window] { Command20_Click(app, window); };
     window.Command2.OnClick = [&app, &window] { Command2_Click(app, window); };
     window.Command14.OnClick = [&app, &window] { Command14_Click(app, window); };

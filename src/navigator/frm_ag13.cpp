@@ -3,6 +3,7 @@
 #include <array>
 
 #include "analysis/analysed_race.h"
+#include "navigator/stage_handlers.h"
 #include "navigator/window_place.h"
 #include "shell/app.h"
 #include "ui/design.h"
@@ -94,6 +95,9 @@ const std::array<Text, 3> kPointHeads = {u"逃", u"差", u"調"};
 
 frmAg13::frmAg13(shell::App& app) : ui::Form(app, "frmAg13"), app_(app) {
   ui::ApplyDesign(*this, kDesign);
+
+  Command2.OnClick = [this] { Command2_Click(); };
+  Command1.OnClick = [this] { Command1_Click(); };
 }
 
 void frmAg13::Form_Load() {
@@ -106,6 +110,14 @@ void frmAg13::Form_Load() {
   // Without a confirmed race there is no distance to decide by: everything stays as placed.
   const int race = analysis::AnalysedRaceIndex(app_.meeting);
   if (race != 0) ShowCategory(RaceDistanceCategory(app_.meeting, race));
+}
+
+void frmAg13::Command2_Click() {
+  navigator::Command2_Click(app_, *this);
+}
+
+void frmAg13::Command1_Click() {
+  navigator::Command1_Click(app_, *this);
 }
 
 ui::FlexGrid& frmAg13::NavigatorGrid(DistanceCategory category) {

@@ -21,6 +21,8 @@ class frmAg13 : public ui::Form {
   explicit frmAg13(shell::App& app);
 
   void Form_Load() override;
+  void Command2_Click();
+  void Command1_Click();
 
   // The navigator grid of a category; the short one for kNone.
   ui::FlexGrid& NavigatorGrid(DistanceCategory category);

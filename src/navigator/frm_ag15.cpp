@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "navigator/stage_handlers.h"
 #include "navigator/window_place.h"
 #include "shell/app.h"
 #include "ui/design.h"
@@ -57,11 +58,17 @@ const std::array<ColumnHead, kCols> kColumns = {{
 
 frmAg15::frmAg15(shell::App& app) : ui::Form(app, "frmAg15"), app_(app) {
   ui::ApplyDesign(*this, kDesign);
+
+  Command1.OnClick = [this] { Command1_Click(); };
 }
 
 void frmAg15::Form_Load() {
   PlaceOverAnalysisWindow(*this, app_.screen);
   LayOutGrid();
+}
+
+void frmAg15::Command1_Click() {
+  navigator::Command1_Click(app_, *this);
 }
 
 void frmAg15::LayOutGrid() {

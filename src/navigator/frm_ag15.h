@@ -17,6 +17,7 @@ class frmAg15 : public ui::Form {
   explicit frmAg15(shell::App& app);
 
   void Form_Load() override;
+  void Command1_Click();
 
  private:
   void LayOutGrid();

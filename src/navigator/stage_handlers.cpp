@@ -108,18 +108,6 @@ void WriteBar(ui::FlexGrid& grid, int row, int col, const std::optional<Text>& b
 
 }  // namespace
 
-void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg13", [](shell::App& owner, ui::Form& form) {
-    auto& window = static_cast<frmAg13&>(form);
-    window.Command2.OnClick = [&owner, &window] { Command2_Click(owner, window); };
-    window.Command1.OnClick = [&owner, &window] { Command1_Click(owner, window); };
-  });
-  app.AttachHandlers("frmAg15", [](shell::App& owner, ui::Form& form) {
-    auto& window = static_cast<frmAg15&>(form);
-    window.Command1.OnClick = [&owner, &window] { Command1_Click(owner, window); };
-  });
-}
-
 void Command2_Click(shell::App& app, frmAg13& window) {
   window.Command2.SetEnabled(false);
   window.Command1.SetEnabled(true);

@@ -1,5 +1,5 @@
 #pragma once
-// The navigator's and the evaluation window's buttons, attached when the program is assembled.
+// What the navigator's and the evaluation window's buttons do; the windows' own handlers run them.
 
 namespace shell {
 class App;
@@ -9,9 +9,6 @@ namespace navigator {
 
 class frmAg13;
 class frmAg15;
-
-// Attaches the handlers below to every navigator and evaluation window the program builds.
-void AttachHandlers(shell::App& app);
 
 // "解析": opens "軸馬ナビ", shows the analysed race's runs with their same-condition colours and
 // writes and shows the statistics of every runner (at most 18). Disables itself.

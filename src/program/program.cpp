@@ -2,7 +2,6 @@
 
 #include "basetime/stage_handlers.h"
 #include "basic/stage_handlers.h"
-#include "navigator/stage_handlers.h"
 #include "recommend/stage_handlers.h"
 #include "secondary/stage_handlers.h"
 #include "views/stage_handlers.h"
@@ -16,7 +15,6 @@ Program::Program() {
   basic::AttachHandlers(*this);
   secondary::AttachHandlers(*this);
   recommend::AttachHandlers(*this);
-  navigator::AttachHandlers(*this);
   views::AttachHandlers(*this);
 }
 

@@ -16,11 +16,10 @@
 namespace recommend {
 
 void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg0", [](shell::App& app, ui::Form& form) {
-    static_cast<shell::frmAg0&>(form).print_analysis_sheet = [&app] { PrintAnalysisSheet(app); };
+  app.AttachHandlers<shell::frmAg0>([](shell::App& app, shell::frmAg0& main_window) {
+    main_window.Command4.OnClick = [&app, &main_window] { Command4_Click(app, main_window); };
   });
-  app.AttachHandlers("frmAg3", [](shell::App& app, ui::Form& form) {
-    auto& window = static_cast<analysis::frmAg3&>(form);
+  app.AttachHandlers<analysis::frmAg3>([](shell::App& app, analysis::frmAg3& window) {
     window.Command9.OnClick = [&app, &window] { Command9_Click(app, window); };
     window.Command10.OnClick = [&app, &window] { Command10_Click(app, window); };
     window.Command11.OnClick = [&app, &window] { Command11_Click(app, window); };
@@ -28,6 +27,12 @@ void AttachHandlers(shell::App& app) {
     window.Check1.OnClick = [&window] { Check1_Click(window); };
     window.Option1.OnClick = [&window] { Option1_Click(window); };
   });
+}
+
+// "印刷": the main window uses up its tick, then the analysis sheet prints.
+void Command4_Click(shell::App& app, shell::frmAg0& main_window) {
+  main_window.Command4_Click();
+  PrintAnalysisSheet(app);
 }
 
 // "色分け": the colour bands and what goes with them, then the navigation switches and the filter.

@@ -3,16 +3,20 @@
 
 namespace shell {
 class App;
-}
+class frmAg0;
+}  // namespace shell
 namespace analysis {
 class frmAg3;
 }
 
 namespace recommend {
 
-// The main window's "印刷" prints the analysis sheet; the analysis window's colouring, filter,
-// recommendation and colour release run the handlers below.
+// The main window's "印刷" and the analysis window's colouring, filter, recommendation and colour
+// release run the handlers below.
 void AttachHandlers(shell::App& app);
+
+// "印刷": the main window's own handler uses up the tick, then the analysis sheet prints.
+void Command4_Click(shell::App& app, shell::frmAg0& main_window);
 
 // "色分け": bands the runner grid, computes the overall evaluations and going aptitudes, brings the
 // navigation switches into view and opens the filter.

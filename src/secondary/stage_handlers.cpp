@@ -12,8 +12,7 @@
 namespace secondary {
 
 void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg3", [](shell::App& app, ui::Form& form) {
-    auto& window = static_cast<analysis::frmAg3&>(form);
+  app.AttachHandlers<analysis::frmAg3>([](shell::App& app, analysis::frmAg3& window) {
     window.Command5.OnClick = [&app, &window] { Command5_Click(app, window); };
     window.Command1.OnClick = [&app, &window] { Command1_Click(app, window); };
     window.Command3.OnClick = [&app, &window] { Command3_Click(app, window); };

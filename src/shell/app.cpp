@@ -31,13 +31,15 @@ std::unique_ptr<ui::Form> App::BuildUnloaded(std::string_view name) {
   return Attached(it->second(*this));
 }
 
-void App::AttachHandlers(const std::string& form_name, HandlerAttacher attach) {
-  attachers_.emplace(form_name, std::move(attach));
+// A multimap keeps equal keys in insertion order, so a window's attachers run in the order attached.
+void App::AddAttacher(std::type_index form_class, HandlerAttacher attach) {
+  attachers_.emplace(form_class, std::move(attach));
 }
 
 std::unique_ptr<ui::Form> App::Attached(std::unique_ptr<ui::Form> form) {
-  auto [first, last] = attachers_.equal_range(form->Name());
-  for (auto it = first; it != last; ++it) it->second(*this, *form);
+  ui::Form& built = *form;
+  auto [first, last] = attachers_.equal_range(std::type_index(typeid(built)));
+  for (auto it = first; it != last; ++it) it->second(*this, built);
   return form;
 }
 

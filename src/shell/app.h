@@ -2,12 +2,20 @@
 // The program: the meeting's shared tables, the platform services and the windows. A window is
 // created and loaded on first use (as the platform loads a window when one of its controls is
 // touched or it is shown); the program ends when no window is loaded.
+//
+// Handlers are wired one way each: a window's own handler is its member, wired in its constructor,
+// and a later stage's handler for an earlier window's control is attached by the window's type with
+// AttachHandlers<T> when the program is assembled.
 
+#include <concepts>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeindex>
+#include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "model/meeting.h"
@@ -62,10 +70,15 @@ class App : public ui::Desktop {
   std::unique_ptr<ui::Form> BuildUnloaded(std::string_view name);
 
   // --- Handlers of later stages
-  // A later stage's handlers for the controls of an earlier stage's window: attach runs on every
-  // window of that name as it is built, before it loads.
-  using HandlerAttacher = std::function<void(App&, ui::Form&)>;
-  void AttachHandlers(const std::string& form_name, HandlerAttacher attach);
+  // A later stage's handlers for the controls of an earlier stage's window of class T: attach(App&,
+  // T&) runs on every window of that class as it is built, before it loads, in the order attached.
+  template <class T, class Attach>
+  requires std::derived_from<T, ui::Form> && std::invocable<Attach&, App&, T&>
+  void AttachHandlers(Attach attach) {
+    AddAttacher(typeid(T), [attach = std::move(attach)](App& app, ui::Form& form) mutable {
+      attach(app, static_cast<T&>(form));
+    });
+  }
 
   // --- Start-up and exit
   // Loads the start-up window and shows it, as the platform starts the program.
@@ -76,8 +89,12 @@ class App : public ui::Desktop {
   ui::Form& LoadBuilt(std::unique_ptr<ui::Form> form);
   std::unique_ptr<ui::Form> Attached(std::unique_ptr<ui::Form> form);
 
+  // Kept by the exact class of the window, as typeid names a built one.
+  using HandlerAttacher = std::function<void(App&, ui::Form&)>;
+  void AddAttacher(std::type_index form_class, HandlerAttacher attach);
+
   std::map<std::string, FormFactory, std::less<>> factories_;
-  std::multimap<std::string, HandlerAttacher, std::less<>> attachers_;
+  std::multimap<std::type_index, HandlerAttacher> attachers_;
 };
 
 }  // namespace shell

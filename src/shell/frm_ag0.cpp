@@ -68,11 +68,11 @@ void frmAg0::Check1_Click() {
   }
 }
 
-// The tick is used up by one print; the user ticks again to print again.
+// The tick is used up by one print; the user ticks again to print again. The print itself is the
+// recommendation stage's, attached to this button when the program is assembled.
 void frmAg0::Command4_Click() {
   Command4.SetEnabled(false);
   Check1.SetValue(ui::kUnchecked);
-  if (print_analysis_sheet) print_analysis_sheet();
 }
 
 void frmAg0::Command5_Click() {

@@ -2,8 +2,6 @@
 // The main window: the thin bar at the top of the window frame. It shows the meeting line, carries
 // the print controls and the way out of the program; loading it opens the opening window.
 
-#include <functional>
-
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -17,14 +15,11 @@ class frmAg0 : public ui::Form {
 
   void Form_Load() override;
   void Check1_Click();
+  // "印刷" uses up the tick; what prints is the recommendation stage's, attached by type.
   void Command4_Click();
   void Command5_Click();
   void mnuExit_Click();
   void mnuOpen1_Click();
-
-  // What "印刷" prints: the analysis sheet, which the recommendation stage provides when the program
-  // is assembled; nothing until then.
-  std::function<void()> print_analysis_sheet;
 
  private:
   App& app_;

@@ -65,8 +65,7 @@ std::optional<GridCell> RunnerGridCellAt(double x, double y) {
 }
 
 void AttachHandlers(shell::App& app) {
-  app.AttachHandlers("frmAg3", [](shell::App& owner, ui::Form& form) {
-    auto& window = static_cast<analysis::frmAg3&>(form);
+  app.AttachHandlers<analysis::frmAg3>([](shell::App& owner, analysis::frmAg3& window) {
     window.MSFlexGrid2.OnMouseDown = [&owner, &window](int, int, double x, double y) {
       MSFlexGrid2_MouseDown(owner, window, x, y);
     };

@@ -114,6 +114,33 @@ TEST(App, TheRegistryNamesEveryWindowAndBuildsOneWithoutLoadingIt) {
   EXPECT_THROW(probe->Show(), std::logic_error);
 }
 
+// A later stage's attachers go by the window's class: they run in the order attached on every window of
+// that class as it is built (to load or only to look at), always before it loads, and on no other class.
+TEST(App, HandlersAttachedByClassRunOnEveryWindowOfThatClassBeforeItLoads) {
+  auto app = testwin::MakeApp();
+  app->AttachHandlers<frmTestSecond>([](App&, frmTestSecond& second) {
+    Events().push_back(second.Loaded() ? "attach 1 after the load" : "attach 1");
+  });
+  app->AttachHandlers<frmTestSecond>([](App&, frmTestSecond& second) {
+    Events().push_back("attach 2");
+    second.Command1.OnClick = [] { Events().push_back("attached Command1_Click"); };
+  });
+  testwin::Start(*app);
+  EXPECT_EQ(Events(), (Log{"frmTestMain.Form_Load"}));
+
+  Events().clear();
+  app->Show<frmTestSecond>().Command1.UserClick();
+  EXPECT_EQ(Events(), (Log{"attach 1", "attach 2", "frmTestSecond.Form_Load", "attached Command1_Click"}));
+
+  Events().clear();
+  std::unique_ptr<ui::Form> probe = app->BuildUnloaded("frmTestSecond");
+  probe.reset();
+  app->Form<frmTestSecond>().Unload();
+  app->FormByName("frmTestSecond");
+  EXPECT_EQ(Events(), (Log{"attach 1", "attach 2", "frmTestSecond destroyed", "frmTestSecond destroyed",
+                           "attach 1", "attach 2", "frmTestSecond.Form_Load"}));
+}
+
 TEST(App, TheMeetingTablesBelongToTheApp) {
   App app;
   app.meeting.Group<intake::RaceCardTables>().RaceDate(1) = u"H10.01.05";
