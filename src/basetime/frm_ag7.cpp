@@ -90,11 +90,7 @@ frmAg7::frmAg7(shell::App& app) : ui::Form(app, "frmAg7"), app_(app) {
 }
 
 void frmAg7::Form_Load() {
-  SetHeight(7300);
-  SetWidth(12630);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 1850 + 25);
-  SetLeft(origin.left + 160);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 160, 1850 + 25);
   Option1.SetValue(true);
   Check1.SetValue(ui::kUnchecked);
   Combo1.Clear();

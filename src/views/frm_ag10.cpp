@@ -87,11 +87,7 @@ void frmAg10::Form_Load() {
 }
 
 void frmAg10::Place() {
-  SetHeight(6000);
-  SetWidth(7200);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 2650 + 25);
-  SetLeft(origin.left + 5655);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 5655, 2650 + 25);
 }
 
 void frmAg10::LayOutGrid() {

@@ -40,11 +40,7 @@ frmAg8::frmAg8(shell::App& app) : ui::Form(app, "frmAg8"), app_(app) {
 }
 
 void frmAg8::Form_Load() {
-  SetHeight(7700);
-  SetWidth(5450);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 1560 + 25);
-  SetLeft(origin.left + 7350);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 7350, 1560 + 25);
   LayOutHistoryGrid();
   LayOutValueGrid();
 }
