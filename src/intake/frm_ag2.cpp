@@ -8,6 +8,7 @@
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
 #include "intake/race_card_tables.h"
+#include "intake/race_history_sheet.h"
 #include "intake/read_warning.h"
 #include "model/numbers.h"
 #include "shell/app.h"
@@ -147,7 +148,7 @@ void frmAg2::Form_Load() {
   LayOutRunnerGrid();
   LayOutRaceGrid(MSFlexGrid3, kRace1To6Headings, 7);
   LayOutRaceGrid(MSFlexGrid4, kRace7To12Headings, 8);
-  LayOutFiveRunSheet();
+  ui::ApplyGridDesign(MSFlexGrid1, kRaceHistorySheetDesign);
   Text2.SetText(u"0");
   Timer2.SetInterval(400);
 }
@@ -203,29 +204,6 @@ void frmAg2::LayOutRaceGrid(ui::FlexGrid& g, const Text* headings, double name_f
     g.SetCellFontSize(name_font_size);
   }
   SetRowHeights(g);
-}
-
-// Laid out as the individual-data window's race-history grid: runs in columns, oldest first.
-void frmAg2::LayOutFiveRunSheet() {
-  static const Text kRunHeadings[] = {u"５走前", u"４走前", u"３走前", u"２走前", u"前　走"};
-  static const Text kFactHeadings[] = {u"競馬場名", u"開 催 日", u"条    件", u"タ － フ", u"距    離",
-                                       u"頭    数", u"ペ － ス", u"馬場状態", u"ゲ － ト", u"斤    量",
-                                       u"馬 体 重", u"着    順", u"タ イ ム", u"着    差", u"前 ３ Ｆ",
-                                       u"後 ３ Ｆ", u"通過順位", u"不　　利"};
-  ui::FlexGrid& g = MSFlexGrid1;
-  g.SetRows(20);
-  g.SetCols(6);
-  g.SetFixedRows(2);
-  g.SetFixedCols(1);
-  g.SetFontSize(9);
-  g.SetMergeCells(ui::kMergeFree);
-  for (int c = 0; c < 6; ++c) g.SetColAlignment(c, ui::kFlexCenterCenter);
-  g.SetColWidth(0, 900);
-  for (int r = 2; r < 20; ++r) g.SetTextMatrix(r, 0, kFactHeadings[r - 2]);
-  for (int c = 1; c <= 5; ++c) {
-    g.SetColWidth(c, 825);
-    g.SetTextMatrix(1, c, kRunHeadings[c - 1]);
-  }
 }
 
 // Blinks the folder hint: hidden on odd ticks, shown on even ones.
