@@ -27,6 +27,7 @@ void ApplyGridDesign(FlexGrid& grid, const GridDesign& design) {
   }
   for (size_t c = 0; c < design.widths.size(); ++c) grid.SetColWidth(static_cast<int>(c), design.widths[c]);
   for (const GridHeadings& headings : design.headings) WriteHeadings(grid, headings);
+  for (int col : design.merged_cols) grid.SetMergeCol(col, true);
   for (int row : design.merged_rows) grid.SetMergeRow(row, true);
   if (design.row_height) {
     for (int r = 0; r < grid.Rows(); ++r) grid.SetRowHeight(r, *design.row_height);

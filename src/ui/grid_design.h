@@ -1,6 +1,6 @@
 #pragma once
 // A grid's shape as data: rows, columns, fixed ones, font size, merge mode, column widths and
-// alignments, headings and merged rows. ApplyGridDesign sets them on a freshly made grid.
+// alignments, headings and merged columns and rows. ApplyGridDesign sets them on a freshly made grid.
 
 #include <optional>
 #include <span>
@@ -31,6 +31,7 @@ struct GridDesign {
   std::span<const int> alignments{};
   std::span<const double> widths{};
   std::span<const GridHeadings> headings{};
+  std::span<const int> merged_cols{};
   std::span<const int> merged_rows{};
   std::optional<double> row_height{};  // every row
 };

@@ -23,6 +23,7 @@ constexpr int kAlignments[] = {kFlexCenterCenter, kFlexLeftCenter};
 constexpr double kWidths[] = {900, 825, 825};
 const GridHeadings kHeadings[] = {{.row = 1, .col = 1, .texts = kRunHeads},
                                   {.row = 2, .col = 0, .down = true, .texts = kFactHeads}};
+constexpr int kMergedCols[] = {0};
 constexpr int kMergedRows[] = {0};
 
 // More fixed rows than the grid starts with only fit once the rows are set.
@@ -36,6 +37,7 @@ TEST_F(GridDesignTest, SetsShapeBeforeFixedRowsAndWritesHeadingsBothWays) {
                        .alignments = kAlignments,
                        .widths = kWidths,
                        .headings = kHeadings,
+                       .merged_cols = kMergedCols,
                        .merged_rows = kMergedRows});
   EXPECT_EQ(g_.Rows(), 4);
   EXPECT_EQ(g_.Cols(), 4);
@@ -51,6 +53,8 @@ TEST_F(GridDesignTest, SetsShapeBeforeFixedRowsAndWritesHeadingsBothWays) {
   EXPECT_EQ(g_.TextMatrix(1, 3), u"c");
   EXPECT_EQ(g_.TextMatrix(2, 0), u"x");
   EXPECT_EQ(g_.TextMatrix(3, 0), u"y");
+  EXPECT_TRUE(g_.MergeCol(0));
+  EXPECT_FALSE(g_.MergeCol(1));
   EXPECT_TRUE(g_.MergeRow(0));
   EXPECT_FALSE(g_.MergeRow(1));
 }
