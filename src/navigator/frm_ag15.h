@@ -19,8 +19,6 @@ class frmAg15 : public ui::Form {
   void Form_Load() override;
 
  private:
-  void LayOutGrid();
-
   shell::App& app_;
 
  public:
