@@ -4,6 +4,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
@@ -16,7 +17,6 @@ using model::Text;
 
 namespace {
 
-constexpr int kFirstRunnerRow = 2;  // below the two heading rows
 constexpr int kRuns = 5;
 constexpr double kNearDistance = 300;  // metres either way, both limits included
 constexpr double kFirstLocalCourse = 10;
@@ -33,7 +33,8 @@ void PaintCell(ui::FlexGrid& grid, int r, int c, ui::Color colour) {
 
 void WhitenRunCells(ui::FlexGrid& grid, int runners) {
   for (int r = kFirstRunnerRow; r < kFirstRunnerRow + runners; ++r) {
-    for (int c = 1; c <= kRuns; ++c) PaintCell(grid, r, c, ui::palette::kWhite);
+    for (int c = Index(PastRunColumn::kFiveRunsBack); c <= Index(PastRunColumn::kLastRun); ++c)
+      PaintCell(grid, r, c, ui::palette::kWhite);
   }
 }
 
@@ -94,9 +95,10 @@ void ColourByDataReliability(frmAg3& window, const model::Meeting& meeting) {
   const RaceCondition today_texts = TodayCondition(meeting, race);
   const TodayFigures today(today_texts);
   for (int i = 1; i <= runners; ++i) {
-    for (int c = 1; c <= kRuns; ++c) {
-      const RunReliability rating = RateRunOfRunner(meeting, race, i, kRuns + 1 - c, today);
-      if (rating != RunReliability::kUnrated) PaintCell(grid, i + kFirstRunnerRow - 1, c, ColourOf(rating));
+    for (int run = kRuns; run >= 1; --run) {
+      const RunReliability rating = RateRunOfRunner(meeting, race, i, run, today);
+      if (rating != RunReliability::kUnrated)
+        PaintCell(grid, RunnerRow(i), Index(PastRunColumnOf(run)), ColourOf(rating));
     }
   }
 }
@@ -107,7 +109,9 @@ void frmAg3::Check2_Click() {
     ColourByDataReliability(*this, app_.meeting);
     return;
   }
-  if (Check2.Value() != ui::kUnchecked || MSFlexGrid1.TextMatrix(kFirstRunnerRow, 1).empty()) return;
+  if (Check2.Value() != ui::kUnchecked ||
+      MSFlexGrid1.TextMatrix(kFirstRunnerRow, Index(PastRunColumn::kFiveRunsBack)).empty())
+    return;
   app_.screen.SetMousePointer(ui::pointer::kHourglass);
   WhitenRunCells(MSFlexGrid1, AnalysedRunnerCount(app_.meeting));
   app_.screen.SetMousePointer(ui::pointer::kDefault);

@@ -3,6 +3,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "analysis/race_overview.h"
+#include "analysis/runner_grid.h"
 #include "shell/app.h"
 #include "shell/frm_ag0.h"
 #include "ui/palette.h"
@@ -10,10 +11,6 @@
 namespace analysis {
 
 namespace {
-
-constexpr int kFirstRunnerRow = 2;
-constexpr int kLastRunCol = 5;      // the past-run grid's five runs
-constexpr int kLastRunnerCol = 21;  // the runner grid's values
 
 // The windows each race opens afresh: the navigator, the graph and the evaluation window.
 constexpr std::string_view kPerRaceWindows[] = {"frmAg13", "frmAg14", "frmAg15"};
@@ -61,8 +58,8 @@ void frmAg3::Command12_Click() {
   for (ui::CheckBox* box : {&Check4, &Check5, &Check6, &Check7}) box->SetValue(ui::kUnchecked);
   app_.screen.SetMousePointer(ui::pointer::kHourglass);
   const int runners = AnalysedRunnerCount(app_.meeting);
-  EmptyRunnerRows(MSFlexGrid1, runners, kLastRunCol);
-  EmptyRunnerRows(MSFlexGrid2, runners, kLastRunnerCol);
+  EmptyRunnerRows(MSFlexGrid1, runners, Index(PastRunColumn::kLastRun));
+  EmptyRunnerRows(MSFlexGrid2, runners, Index(RunnerColumn::kOverallCode));
   for (std::string_view name : kPerRaceWindows) UnloadCompanion(app_, name);
   app_.screen.SetMousePointer(ui::pointer::kDefault);
   RedrawAndShowRaceOverview(MSFlexGrid3, app_.meeting);

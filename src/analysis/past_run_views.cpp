@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 
 namespace analysis {
 
 namespace {
 
-constexpr int kTitleRow = 0;
-constexpr int kFirstRunnerRow = 2;  // below the two heading rows
 constexpr int kRuns = 5;
 
 }  // namespace
@@ -25,11 +24,12 @@ void ShowPastRunView(frmAg3& window, ui::CommandButton& pressed, const model::Te
                      const PastRunText& run_text, int runners) {
   PressViewButton(window, pressed);
   ui::FlexGrid& grid = window.MSFlexGrid1;
-  for (int c = 1; c <= kRuns; ++c) grid.SetTextMatrix(kTitleRow, c, title);
+  for (int run = kRuns; run >= 1; --run)
+    grid.SetTextMatrix(kGridTitleRow, Index(PastRunColumnOf(run)), title);
   const int last_runner = std::min(runners, grid.Rows() - kFirstRunnerRow);
   for (int i = 1; i <= last_runner; ++i) {
-    for (int c = 1; c <= kRuns; ++c)
-      grid.SetTextMatrix(i + kFirstRunnerRow - 1, c, run_text(i, kRuns + 1 - c));
+    for (int run = kRuns; run >= 1; --run)
+      grid.SetTextMatrix(RunnerRow(i), Index(PastRunColumnOf(run)), run_text(i, run));
   }
 }
 

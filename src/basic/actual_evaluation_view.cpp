@@ -1,11 +1,9 @@
 #include "basic/actual_evaluation_view.h"
 
-#include "analysis/frm_ag3.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/past_run_view_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
-#include "ui/grid.h"
 
 namespace basic {
 
@@ -16,8 +14,6 @@ namespace {
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
 constexpr int kRuns = 5;
-constexpr int kTitleRow = 0;
-constexpr int kHorseNoColumn = 0;
 // The blanks between the characters are ideographic ones.
 const Text kTitle = u"実\u3000評\u3000価";
 const Text kNoValue = u" --- ";
@@ -44,30 +40,27 @@ void UpdateRealEvalTexts(model::Meeting& meeting, int runner) {
   }
 }
 
-// Column 1 is the run five back, column 5 the last run.
-int ColumnOfRun(int run) {
-  return kRuns + 1 - run;
-}
-
-void WriteRunnerRow(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runner) {
-  const int row = runner + 1;
-  grid.SetTextMatrix(row, kHorseNoColumn, meeting.Group<intake::RaceCardTables>().HorseNo(race, runner));
+void WriteRunnerRow(analysis::PastRunGridWriter& grid, model::Meeting& meeting, int race, int runner) {
+  const int row = analysis::RunnerRow(runner);
+  grid.SetCellText(row, analysis::PastRunColumn::kHorseNo,
+                   meeting.Group<intake::RaceCardTables>().HorseNo(race, runner));
   const PastRunViewTables& views = meeting.Group<PastRunViewTables>();
   for (int run = kRuns; run >= 1; --run) {
-    grid.SetTextMatrix(row, ColumnOfRun(run), views.RealEvalText[run](runner));
+    grid.SetCellText(row, analysis::PastRunColumnOf(run), views.RealEvalText[run](runner));
   }
 }
 
 }  // namespace
 
-void WriteActualEvalTitle(analysis::frmAg3& window) {
-  for (int column = 1; column <= kRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, kTitle);
+void WriteActualEvalTitle(analysis::PastRunGridWriter& grid) {
+  for (int run = kRuns; run >= 1; --run)
+    grid.SetCellText(analysis::kGridTitleRow, analysis::PastRunColumnOf(run), kTitle);
 }
 
-void BuildActualEvalRow(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {
+void BuildActualEvalRow(analysis::PastRunGridWriter& grid, model::Meeting& meeting, int race, int runner) {
   if (race < 1 || race > kRaces || runner < 1 || runner > kRunnersHeld) return;
   UpdateRealEvalTexts(meeting, runner);
-  WriteRunnerRow(window.MSFlexGrid1, meeting, race, runner);
+  WriteRunnerRow(grid, meeting, race, runner);
 }
 
 }  // namespace basic

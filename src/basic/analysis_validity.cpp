@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "analysis/analysis_window_tables.h"
-#include "analysis/frm_ag3.h"
 #include "basic/basic_analysis_tables.h"
 #include "model/numbers.h"
 #include "ui/palette.h"
@@ -47,18 +46,18 @@ int CoverageScore(double coverage) {
   return 5;
 }
 
-void ShowGrade(analysis::frmAg3& window, const Text& validity, const Text& grade, ui::Color colour) {
-  window.Label36.SetForeColor(colour);
-  window.Label36.SetCaption(validity + u"%");
-  window.Label37.SetForeColor(colour);
-  window.Label37.SetCaption(grade);
+void ShowGrade(const ValidityLabels& labels, const Text& validity, const Text& grade, ui::Color colour) {
+  labels.validity.SetForeColor(colour);
+  labels.validity.SetCaption(validity + u"%");
+  labels.grade.SetForeColor(colour);
+  labels.grade.SetCaption(grade);
 }
 
-void ShowCounts(analysis::frmAg3& window, const ValidityCounts& counts) {
-  window.Label9.SetCaption(model::NumberToText(counts.all_data));
-  window.Label11.SetCaption(model::NumberToText(counts.valid_data));
-  window.Label14.SetCaption(model::NumberToText(counts.runners));
-  window.Label15.SetCaption(model::NumberToText(counts.no_analysis));
+void ShowCounts(const ValidityLabels& labels, const ValidityCounts& counts) {
+  labels.all_data.SetCaption(model::NumberToText(counts.all_data));
+  labels.valid_data.SetCaption(model::NumberToText(counts.valid_data));
+  labels.runners.SetCaption(model::NumberToText(counts.runners));
+  labels.no_analysis.SetCaption(model::NumberToText(counts.no_analysis));
 }
 
 }  // namespace
@@ -96,15 +95,15 @@ Grade ValidityGrade(double validity) {
   return {u"不可", ui::palette::kRed};
 }
 
-void GradeAnalysisValidity(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void GradeAnalysisValidity(const ValidityLabels& labels, model::Meeting& meeting, int race, int runners) {
   if (race < 1 || race > kRaces) return;
   const ValidityCounts counts = CountValidityData(meeting, runners);
   analysis::AnalysisWindowTables& results = meeting.Group<analysis::AnalysisWindowTables>();
   results.AnalysisValidity(race) = model::NumberToText(ValidityScore(counts));
   const Grade grade = ValidityGrade(model::TextToNumber(results.AnalysisValidity(race)));
   results.AnalysisGrade(race) = grade.text;
-  ShowGrade(window, results.AnalysisValidity(race), results.AnalysisGrade(race), grade.colour);
-  ShowCounts(window, counts);
+  ShowGrade(labels, results.AnalysisValidity(race), results.AnalysisGrade(race), grade.colour);
+  ShowCounts(labels, counts);
 }
 
 }  // namespace basic

@@ -6,10 +6,7 @@
 #include "model/meeting.h"
 #include "model/text.h"
 #include "ui/control.h"
-
-namespace analysis {
-class frmAg3;
-}
+#include "ui/controls.h"
 
 namespace basic {
 
@@ -34,9 +31,19 @@ struct Grade {
 // The grade of a validity score and the colour it is shown in.
 Grade ValidityGrade(double validity);
 
+// Where the validity shows: the score and its grade, and the four counts.
+struct ValidityLabels {
+  ui::Label& validity;
+  ui::Label& grade;
+  ui::Label& all_data;
+  ui::Label& valid_data;
+  ui::Label& runners;
+  ui::Label& no_analysis;
+};
+
 // Counts the codes of runners 1..runners of race, writes AnalysisValidity and AnalysisGrade at race,
-// the score and grade in window.Label36 and Label37 in the grade's colour, and the counts in Label9,
-// Label11, Label14 and Label15. A race outside 1..12 writes nothing.
-void GradeAnalysisValidity(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners);
+// the score and grade in their labels in the grade's colour, and the counts in theirs. A race
+// outside 1..12 writes nothing.
+void GradeAnalysisValidity(const ValidityLabels& labels, model::Meeting& meeting, int race, int runners);
 
 }  // namespace basic

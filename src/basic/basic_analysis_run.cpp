@@ -3,6 +3,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/data_reliability.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "basic/actual_evaluation_view.h"
 #include "basic/analysis_validity.h"
 #include "basic/basic_analysis_tables.h"
@@ -35,10 +36,13 @@ void ShowAnalysedState(analysis::frmAg3& window) {
 }
 
 void WriteGridHeadings(analysis::frmAg3& window, const model::Meeting& meeting, int race, int runners) {
-  WriteActualEvalTitle(window);
+  analysis::PastRunGridOf past_runs(window.MSFlexGrid1);
+  WriteActualEvalTitle(past_runs);
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   for (int runner = 1; runner <= runners; ++runner) {
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, 0, card.HorseName(race, runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kHorseName,
+                     card.HorseName(race, runner));
   }
 }
 
@@ -46,10 +50,11 @@ void WriteGridHeadings(analysis::frmAg3& window, const model::Meeting& meeting, 
 void AnalyseEachRunner(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners,
                        int going_index) {
   PastRunEvaluation evaluation(meeting, race, going_index);
+  analysis::PastRunGridOf past_runs(window.MSFlexGrid1);
   for (int runner = 1; runner <= runners; ++runner) {
     evaluation.EvaluatePastRuns(runner);
     ComputeRunIntervals(meeting, race, runner);
-    BuildActualEvalRow(window, meeting, race, runner);
+    BuildActualEvalRow(past_runs, meeting, race, runner);
   }
 }
 
@@ -87,8 +92,11 @@ void RunBasicAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
   ParseTrainingTexts(meeting, race);
   WriteTrainingTrendWords(meeting, race);
   PickTodaysSurfaceEvaluations(meeting, race, runners);
-  ComputeRaceRunAverages(window, meeting, race, runners);
-  GradeAnalysisValidity(window, meeting, race, runners);
+  ComputeRaceRunAverages({window.Label19, window.Label20, window.Label21, window.Label22, window.Label23},
+                         meeting, race, runners);
+  GradeAnalysisValidity(
+      {window.Label36, window.Label37, window.Label9, window.Label11, window.Label14, window.Label15},
+      meeting, race, runners);
   LeaveForSecondaryAnalysis(window, meeting);
 }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/frm_ag3.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/race_run_average_tables.h"
 #include "model/numbers.h"
@@ -107,12 +106,12 @@ void FillMissingColumns(ColumnAverages& averages) {
   }
 }
 
-void ShowAverages(analysis::frmAg3& window, const RaceRunAverageTables& t, int race) {
-  window.Label19.SetCaption(t.RaceRunAvg[5](race));
-  window.Label20.SetCaption(t.RaceRunAvg[4](race));
-  window.Label21.SetCaption(t.RaceRunAvg[3](race));
-  window.Label22.SetCaption(t.RaceRunAvg[2](race));
-  window.Label23.SetCaption(t.RaceRunAvg[1](race));
+void ShowAverages(const RunAverageLabels& labels, const RaceRunAverageTables& t, int race) {
+  labels.five_back.SetCaption(t.RaceRunAvg[5](race));
+  labels.four_back.SetCaption(t.RaceRunAvg[4](race));
+  labels.three_back.SetCaption(t.RaceRunAvg[3](race));
+  labels.two_back.SetCaption(t.RaceRunAvg[2](race));
+  labels.last.SetCaption(t.RaceRunAvg[1](race));
 }
 
 }  // namespace
@@ -130,14 +129,14 @@ Text RaceAverageText(std::optional<double> average) {
   return u"-99";
 }
 
-void ComputeRaceRunAverages(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void ComputeRaceRunAverages(const RunAverageLabels& labels, model::Meeting& meeting, int race, int runners) {
   if (race < 1 || race > kRaces) return;
   ColumnAverages averages =
       AverageColumns(meeting.Group<BasicAnalysisTables>(), std::clamp(runners, 0, kRunnersHeld));
   FillMissingColumns(averages);
   RaceRunAverageTables& t = meeting.Group<RaceRunAverageTables>();
   for (int run = kRuns; run >= 1; --run) t.RaceRunAvg[run](race) = RaceAverageText(averages[run]);
-  ShowAverages(window, t, race);
+  ShowAverages(labels, t, race);
 }
 
 }  // namespace basic

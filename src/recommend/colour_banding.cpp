@@ -1,6 +1,7 @@
 #include "recommend/colour_banding.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/numbers.h"
 #include "recommend/best_value_bands.h"
@@ -18,9 +19,6 @@ using secondary::SecondaryAnalysisTables;
 
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
-constexpr int kRestColumn = 3;
-constexpr int kFirstRiseColumn = 14;
-constexpr int kLastRiseColumn = 15;
 
 const Text kTopMark = u"\u25CE";     // ◎
 const Text kSecondMark = u"\u25B3";  // △
@@ -32,16 +30,17 @@ constexpr double kRiseBandC = 0;
 
 using SourceTable = model::AnalysedRunnerTable SecondaryAnalysisTables::*;
 using MarkTable = model::AnalysedRaceRunnerTable ColouringTables::*;
+using analysis::RunnerColumn;
 
 // One value column (or pair of columns) judged by one source table.
 struct BandedColumns {
   SourceTable source;
   const char16_t* skip;
   BandRule rule;
-  int first_column;
-  int last_column;
-  int strip_column;  // painted blue in bands A and B; 0 for none
-  MarkTable marks;   // "◎" in band A, "△" in band B; nullptr for none
+  RunnerColumn first_column;
+  RunnerColumn last_column;
+  std::optional<RunnerColumn> strip_column;  // painted blue in bands A and B
+  MarkTable marks;                           // "◎" in band A, "△" in band B; nullptr for none
 };
 
 constexpr BandWidths kValueNarrow = {6, 12, 18};
@@ -50,56 +49,65 @@ constexpr BandWidths kValueWide = {8, 16, 24};
 const BandedColumns kSpeedValue = {&SecondaryAnalysisTables::SpeedValue,
                                    u"***",
                                    {100, true, 18, kValueNarrow, kValueWide},
-                                   1,
-                                   2,
-                                   0,
+                                   RunnerColumn::kSpeedValue,
+                                   RunnerColumn::kSpeedGrade,
+                                   std::nullopt,
                                    nullptr};
 const BandedColumns kCurrentAbility = {&SecondaryAnalysisTables::CurrentAbility,
                                        u"***",
                                        {100, true, 18, kValueNarrow, kValueWide},
-                                       4,
-                                       5,
-                                       0,
+                                       RunnerColumn::kCurrentAbility,
+                                       RunnerColumn::kAbilityGrade,
+                                       std::nullopt,
                                        nullptr};
 const BandedColumns kFront3F = {&SecondaryAnalysisTables::Front3FText,
                                 u" **.*",
                                 {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.2, 1.8}},
-                                7,
-                                7,
-                                0,
+                                RunnerColumn::kFront3F,
+                                RunnerColumn::kFront3F,
+                                std::nullopt,
                                 &ColouringTables::PointFront};
 // The back and total 3F take a wider band B than the front when the field is thin.
 const BandedColumns kBack3F = {&SecondaryAnalysisTables::Back3FText,
                                u" **.*",
                                {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
-                               8,
-                               8,
-                               0,
+                               RunnerColumn::kBack3F,
+                               RunnerColumn::kBack3F,
+                               std::nullopt,
                                &ColouringTables::PointCloser};
 const BandedColumns kTotal6F = {&SecondaryAnalysisTables::Total6FText,
                                 u"**.*",
                                 {100, true, 1.2, {0.4, 0.8, 1.2}, {0.6, 1.6, 1.8}},
-                                9,
-                                9,
-                                0,
+                                RunnerColumn::kTotal6F,
+                                RunnerColumn::kTotal6F,
+                                std::nullopt,
                                 nullptr};
 // The differences already count from the race's best six furlongs, so the best is 0.
-const BandedColumns kSixFurlongDiff = {
-    &SecondaryAnalysisTables::Diff6FText, u"**", {0, false, 12, {4, 8, 12}, {6, 12, 18}}, 10, 11, 0, nullptr};
+const BandedColumns kSixFurlongDiff = {&SecondaryAnalysisTables::Diff6FText,
+                                       u"**",
+                                       {0, false, 12, {4, 8, 12}, {6, 12, 18}},
+                                       RunnerColumn::kSixFurlongDiff,
+                                       RunnerColumn::kThreeFurlongGrade,
+                                       std::nullopt,
+                                       nullptr};
 // The predicted time is judged by the current ability, with its own start and widths.
 const BandedColumns kPredictedTime = {&SecondaryAnalysisTables::CurrentAbility,
                                       u"***",
                                       {300, true, 24, {6, 14, 24}, {8, 18, 30}},
-                                      19,
-                                      19,
-                                      20,
+                                      RunnerColumn::kPredictedTime,
+                                      RunnerColumn::kPredictedTime,
+                                      RunnerColumn::kAbilityMark,
                                       nullptr};
 
-// A cell is coloured as the current cell, column first.
-void Paint(ui::FlexGrid& grid, int runner, int column, ui::Color colour) {
-  grid.SetCol(column);
-  grid.SetRow(runner + 1);
-  grid.SetCellBackColor(colour);
+void Paint(analysis::RunnerGridWriter& grid, int runner, RunnerColumn column, ui::Color colour) {
+  grid.SetCellBackColor(analysis::RunnerRow(runner), column, colour);
+}
+
+// Each column from first to last, in order.
+template <typename Paint>
+void ForColumns(RunnerColumn first, RunnerColumn last, Paint paint) {
+  for (int column = analysis::Index(first); column <= analysis::Index(last); ++column)
+    paint(RunnerColumn{column});
 }
 
 ui::Color BandColour(Band band) {
@@ -133,19 +141,18 @@ void WriteMark(ColouringTables& marks, const BandedColumns& banded, int race, in
   if (band == Band::kB) (marks.*banded.marks)(race, runner) = kSecondMark;
 }
 
-void PaintBands(ui::FlexGrid& grid, model::Meeting& meeting, const BandedColumns& banded, int race,
-                int runners) {
+void PaintBands(analysis::RunnerGridWriter& grid, model::Meeting& meeting, const BandedColumns& banded,
+                int race, int runners) {
   const std::vector<Band> bands =
       BestValueBands(ValuesOf(meeting.Group<SecondaryAnalysisTables>(), banded, runners), banded.rule);
   ColouringTables& marks = meeting.Group<ColouringTables>();
   for (int runner = 1; runner <= runners; ++runner) {
     const Band band = bands[static_cast<size_t>(runner - 1)];
     if (band == Band::kNone) continue;
-    for (int column = banded.first_column; column <= banded.last_column; ++column) {
-      Paint(grid, runner, column, BandColour(band));
-    }
-    if (banded.strip_column != 0 && band != Band::kC)
-      Paint(grid, runner, banded.strip_column, ui::palette::kBlue);
+    ForColumns(banded.first_column, banded.last_column,
+               [&](RunnerColumn column) { Paint(grid, runner, column, BandColour(band)); });
+    if (banded.strip_column && band != Band::kC)
+      Paint(grid, runner, *banded.strip_column, ui::palette::kBlue);
     WriteMark(marks, banded, race, runner, band);
   }
 }
@@ -157,7 +164,7 @@ Band RiseBand(double grade) {
   return Band::kNone;
 }
 
-void PaintImprovementBands(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runners) {
+void PaintImprovementBands(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
   const SecondaryAnalysisTables& tables = meeting.Group<SecondaryAnalysisTables>();
   ColouringTables& marks = meeting.Group<ColouringTables>();
   for (int runner = 1; runner <= runners; ++runner) {
@@ -165,20 +172,19 @@ void PaintImprovementBands(ui::FlexGrid& grid, model::Meeting& meeting, int race
     if (grade == u"*" || grade == u"-") continue;
     const Band band = RiseBand(model::TextToNumber(grade));
     if (band == Band::kNone) continue;
-    for (int column = kFirstRiseColumn; column <= kLastRiseColumn; ++column) {
-      Paint(grid, runner, column, BandColour(band));
-    }
+    ForColumns(RunnerColumn::kRiseValue, RunnerColumn::kRiseGrade,
+               [&](RunnerColumn column) { Paint(grid, runner, column, BandColour(band)); });
     if (band == Band::kA) marks.PointForm(race, runner) = kTopMark;
   }
 }
 
 }  // namespace
 
-void PaintValueBands(ui::FlexGrid& grid, model::Meeting& meeting, int race, int runners) {
+void PaintValueBands(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
   if (race < 1 || race > kRaces) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   PaintBands(grid, meeting, kSpeedValue, race, runners);
-  PaintRestMarks(grid, meeting, race, runners, kRestColumn);
+  PaintRestMarks(grid, meeting, race, runners, RunnerColumn::kSpeedRestMark);
   PaintBands(grid, meeting, kCurrentAbility, race, runners);
   PaintBands(grid, meeting, kFront3F, race, runners);
   PaintBands(grid, meeting, kBack3F, race, runners);

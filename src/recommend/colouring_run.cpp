@@ -2,6 +2,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
 #include "recommend/colour_banding.h"
 #include "recommend/going_aptitudes.h"
@@ -36,7 +37,8 @@ void RunColouring(analysis::frmAg3& window, model::Meeting& meeting, ui::Screen&
   screen.SetMousePointer(ui::pointer::kHourglass);
   const int race = analysis::AnalysedRaceIndex(meeting);
   const int runners = analysis::AnalysedRunnerCount(meeting);
-  PaintValueBands(window.MSFlexGrid2, meeting, race, runners);
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  PaintValueBands(grid, meeting, race, runners);
   ComputeOverallEvaluations(meeting, race, runners);
   ComputeGoingAptitudes(meeting, race, runners);
   screen.SetMousePointer(ui::pointer::kDefault);

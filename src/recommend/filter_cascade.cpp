@@ -14,6 +14,7 @@ namespace recommend {
 
 namespace {
 
+using analysis::RunnerColumn;
 using model::Text;
 using secondary::SecondaryAnalysisTables;
 
@@ -21,9 +22,7 @@ constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
 
 // A failed criterion greys its own columns and every later one up to the predicted time.
-constexpr int kLastJudgedColumn = 19;
-constexpr int kRestColumn = 18;
-constexpr int kAbilityColumn = 20;
+constexpr RunnerColumn kLastJudgedColumn = RunnerColumn::kPredictedTime;
 
 constexpr ui::Color kEliminated = ui::Rgb(230, 230, 230);
 
@@ -34,23 +33,25 @@ constexpr double kMostSixFurlongDiff = 14;
 
 // The columns a criterion turns green when it passes.
 struct PassColumns {
-  int first;
-  int last;
+  RunnerColumn first;
+  RunnerColumn last;
 };
 constexpr int kCriteria = 5;
-constexpr std::array<PassColumns, kCriteria> kPassColumns = {{{1, 3}, {4, 6}, {7, 13}, {14, 18}, {19, 19}}};
+constexpr std::array<PassColumns, kCriteria> kPassColumns = {{
+    {RunnerColumn::kSpeedValue, RunnerColumn::kSpeedRestMark},
+    {RunnerColumn::kCurrentAbility, RunnerColumn::kAbilitySpacer},
+    {RunnerColumn::kFront3F, RunnerColumn::kStyleSpacer},
+    {RunnerColumn::kRiseValue, RunnerColumn::kTrainingRestMark},
+    {RunnerColumn::kPredictedTime, RunnerColumn::kPredictedTime},
+}};
 
 // Close to the best current ability: within 14 of it in a crowded field, else within 18.
 const BandRule kAbilityMark = {300, true, 24, {14, 14, 14}, {18, 18, 18}};
 
-void Paint(ui::FlexGrid& grid, int runner, int column, ui::Color colour) {
-  grid.SetRow(runner + 1);
-  grid.SetCol(column);
-  grid.SetCellBackColor(colour);
-}
-
-void PaintColumns(ui::FlexGrid& grid, int runner, int first, int last, ui::Color colour) {
-  for (int column = first; column <= last; ++column) Paint(grid, runner, column, colour);
+void PaintColumns(analysis::RunnerGridWriter& grid, int runner, RunnerColumn first, RunnerColumn last,
+                  ui::Color colour) {
+  for (int column = analysis::Index(first); column <= analysis::Index(last); ++column)
+    grid.SetCellBackColor(analysis::RunnerRow(runner), RunnerColumn{column}, colour);
 }
 
 // A value passes when its text is not the no-value marker and its number is at most the limit.
@@ -73,7 +74,7 @@ int CriteriaPassed(const SecondaryAnalysisTables& tables, double level, double r
   return passed;
 }
 
-void PaintCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners) {
+void PaintCascade(analysis::RunnerGridWriter& grid, const model::Meeting& meeting, int race, int runners) {
   const SecondaryAnalysisTables& tables = meeting.Group<SecondaryAnalysisTables>();
   const auto& intervals = meeting.Group<basic::PastRunViewTables>().RunInterval[1];
   const double level = model::TextToNumber(tables.RaceTimeLevel(race));
@@ -90,7 +91,7 @@ void PaintCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int race, i
   }
 }
 
-void PaintAbilityMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int runners) {
+void PaintAbilityMarks(analysis::RunnerGridWriter& grid, const model::Meeting& meeting, int runners) {
   const SecondaryAnalysisTables& tables = meeting.Group<SecondaryAnalysisTables>();
   FieldValues values;
   for (int runner = 1; runner <= runners; ++runner) {
@@ -104,18 +105,19 @@ void PaintAbilityMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int ru
   const std::vector<Band> bands = BestValueBands(values, kAbilityMark);
   for (int runner = 1; runner <= runners; ++runner) {
     if (bands[static_cast<size_t>(runner - 1)] != Band::kNone)
-      Paint(grid, runner, kAbilityColumn, ui::palette::kBlue);
+      grid.SetCellBackColor(analysis::RunnerRow(runner), RunnerColumn::kAbilityMark, ui::palette::kBlue);
   }
 }
 
 }  // namespace
 
-void PaintFilterCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners) {
+void PaintFilterCascade(analysis::RunnerGridWriter& grid, const model::Meeting& meeting, int race,
+                        int runners) {
   if (race < 1 || race > kRaces) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   PaintCascade(grid, meeting, race, runners);
   // Every runner, out or not: the rest shows over the cascade's colour.
-  PaintRestMarks(grid, meeting, race, runners, kRestColumn);
+  PaintRestMarks(grid, meeting, race, runners, RunnerColumn::kTrainingRestMark);
   PaintAbilityMarks(grid, meeting, runners);
 }
 

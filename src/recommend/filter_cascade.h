@@ -4,14 +4,15 @@
 // to the predicted time grey. A rest mark and a mark for current ability close to the field's best
 // follow. Only cell colours change; no table is written.
 
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
-#include "ui/grid.h"
 
 namespace recommend {
 
-// Paints the cascade of runners 1..runners (at most 18; runner i in row i + 1) of race over grid's
-// colours, from the secondary analysis of that race and its rest intervals. Column 0 and column 21
-// are never painted; a race outside 1 to 12 paints nothing.
-void PaintFilterCascade(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners);
+// Paints the cascade of runners 1..runners (at most 18) of race over the runner grid's
+// colours, from the secondary analysis of that race and its rest intervals. The name and overall
+// columns are never painted; a race outside 1 to 12 paints nothing.
+void PaintFilterCascade(analysis::RunnerGridWriter& grid, const model::Meeting& meeting, int race,
+                        int runners);
 
 }  // namespace recommend

@@ -15,7 +15,6 @@ using model::Text;
 
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
-constexpr int kOverallColumn = 21;
 constexpr ui::Color kRecommended = ui::Rgb(255, 150, 150);
 
 constexpr double kTargetShare = 0.35;
@@ -124,7 +123,8 @@ RecommendTexts RecommendationTexts(const std::vector<int>& numbers) {
   return texts;
 }
 
-void RecommendHorses(ui::FlexGrid& grid, ui::TextBox& box, model::Meeting& meeting, int race, int runners) {
+void RecommendHorses(analysis::RunnerGridWriter& grid, ui::TextBox& box, model::Meeting& meeting, int race,
+                     int runners) {
   if (race < 1 || race > kRaces) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   const ColouringTables& colouring = meeting.Group<ColouringTables>();
@@ -132,7 +132,8 @@ void RecommendHorses(ui::FlexGrid& grid, ui::TextBox& box, model::Meeting& meeti
   auto& window_tables = meeting.Group<analysis::AnalysisWindowTables>();
 
   for (int runner = 1; runner <= runners; ++runner) {
-    grid.SetTextMatrix(runner + 1, kOverallColumn, colouring.OverallEval(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kOverallCode,
+                     colouring.OverallEval(runner));
   }
   const double cutoff = CutoffOfRace(colouring, race, runners);
   recommendation.RecommendCutoff(race) = model::NumberToText(cutoff);
@@ -151,9 +152,7 @@ void RecommendHorses(ui::FlexGrid& grid, ui::TextBox& box, model::Meeting& meeti
   }
   Publish(box, window_tables, race, numbers);
   for (int number : numbers) {
-    grid.SetRow(number + 1);
-    grid.SetCol(kOverallColumn);
-    grid.SetCellBackColor(kRecommended);
+    grid.SetCellBackColor(analysis::RunnerRow(number), analysis::RunnerColumn::kOverallCode, kRecommended);
   }
 }
 

@@ -6,10 +6,10 @@
 #include <array>
 #include <vector>
 
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
 #include "model/text.h"
 #include "ui/controls.h"
-#include "ui/grid.h"
 
 namespace recommend {
 
@@ -39,10 +39,11 @@ struct RecommendTexts {
 };
 RecommendTexts RecommendationTexts(const std::vector<int>& numbers);
 
-// The recommendation of runners 1..runners (at most 18; runner i in row i + 1) of race: column 21 of
+// The recommendation of runners 1..runners (at most 18) of race: the overall column of the runner
 // grid gets each overall evaluation, RecommendCutoff, RecommendedNo and the race's RecommendLine
-// tables are written, box gets the numbers or "なし", and the recommended runners' column-21 cells are
+// tables are written, box gets the numbers or "なし", and the recommended runners' overall cells are
 // coloured. A race outside 1 to 12 changes nothing.
-void RecommendHorses(ui::FlexGrid& grid, ui::TextBox& box, model::Meeting& meeting, int race, int runners);
+void RecommendHorses(analysis::RunnerGridWriter& grid, ui::TextBox& box, model::Meeting& meeting, int race,
+                     int runners);
 
 }  // namespace recommend

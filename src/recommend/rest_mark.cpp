@@ -10,22 +10,17 @@ namespace {
 
 constexpr double kShortRest = 45;
 
-void Paint(ui::FlexGrid& grid, int runner, int column, ui::Color colour) {
-  grid.SetCol(column);
-  grid.SetRow(runner + 1);
-  grid.SetCellBackColor(colour);
-}
-
 }  // namespace
 
-void PaintRestMarks(ui::FlexGrid& grid, const model::Meeting& meeting, int race, int runners, int column) {
+void PaintRestMarks(analysis::RunnerGridWriter& grid, const model::Meeting& meeting, int race, int runners,
+                    analysis::RunnerColumn column) {
   const auto& intervals = meeting.Group<basic::PastRunViewTables>().RunInterval[1];
   for (int runner = 1; runner <= runners; ++runner) {
     const double days = model::TextToNumber(intervals(race, runner));
     if (days >= kLongRest) {
-      Paint(grid, runner, column, ui::palette::kRed);
+      grid.SetCellBackColor(analysis::RunnerRow(runner), column, ui::palette::kRed);
     } else if (days > kShortRest) {
-      Paint(grid, runner, column, ui::palette::kGreen);
+      grid.SetCellBackColor(analysis::RunnerRow(runner), column, ui::palette::kGreen);
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "recommend/colour_release.h"
 #include "recommend/colouring_run.h"
 #include "recommend/filter_cascade.h"
@@ -38,7 +39,8 @@ void Command9_Click(shell::App& app, analysis::frmAg3& window) {
 void Command10_Click(shell::App& app, analysis::frmAg3& window) {
   app.screen.SetMousePointer(ui::pointer::kHourglass);
   window.Command10.SetEnabled(false);
-  PaintFilterCascade(window.MSFlexGrid2, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  PaintFilterCascade(grid, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
                      analysis::AnalysedRunnerCount(app.meeting));
   app.screen.SetMousePointer(ui::pointer::kDefault);
   window.Command11.SetEnabled(true);
@@ -48,14 +50,28 @@ void Command10_Click(shell::App& app, analysis::frmAg3& window) {
 // the main window's print box.
 void Command11_Click(shell::App& app, analysis::frmAg3& window) {
   window.Command11.SetEnabled(false);
-  RecommendHorses(window.MSFlexGrid2, window.Text1, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  RecommendHorses(grid, window.Text1, app.meeting, analysis::AnalysedRaceIndex(app.meeting),
                   analysis::AnalysedRunnerCount(app.meeting));
   window.Check7.SetEnabled(true);
   app.Form<shell::frmAg0>().Check1.SetEnabled(true);
 }
 
+// Also disables the main window's print box (its tick stays) and the evaluation switch, clears the
+// colour-release tick, and enables "色分け" only when the secondary analysis has run for the race
+// confirmed now: otherwise the grid and the tables belong to different races.
 void Command15_Click(shell::App& app, analysis::frmAg3& window) {
-  ReleaseColours(window, app.Form<shell::frmAg0>(), app.meeting, app.screen);
+  shell::frmAg0& main_window = app.Form<shell::frmAg0>();
+  app.screen.SetMousePointer(ui::pointer::kHourglass);
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  WhitenRunnerRows(grid, analysis::AnalysedRunnerCount(app.meeting));
+  window.Command15.SetEnabled(false);
+  window.Check1.SetValue(ui::kUnchecked);
+  if (analysis::SecondaryAnalysisDone(app.meeting)) window.Command9.SetEnabled(true);
+  window.Text1.SetText(u"");
+  main_window.Check1.SetEnabled(false);
+  window.Check7.SetEnabled(false);
+  app.screen.SetMousePointer(ui::pointer::kDefault);
 }
 
 void Check1_Click(analysis::frmAg3& window) {

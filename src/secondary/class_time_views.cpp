@@ -4,8 +4,7 @@
 #include <optional>
 
 #include "analysis/analysed_race.h"
-#include "analysis/frm_ag3.h"
-#include "analysis/past_run_views.h"
+#include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
@@ -21,7 +20,6 @@ using model::Text;
 namespace {
 
 constexpr int kRuns = 5;
-constexpr int kTitleRow = 0;
 // The blanks between the characters are ideographic ones.
 const Text kClassTitle = u"ク\u3000ラ\u3000ス";
 const Text kTimeTitle = u"タ\u3000イ\u3000ム";
@@ -32,13 +30,13 @@ const Text kCountsToday = u"5";
 const Text kTurf = u"1";
 const Text kDirt = u"0";
 
-void WriteTitle(analysis::frmAg3& window, const Text& title) {
-  for (int column = 1; column <= kRuns; ++column) window.MSFlexGrid1.SetTextMatrix(kTitleRow, column, title);
+void WriteTitle(analysis::PastRunGridWriter& grid, const Text& title) {
+  for (int run = kRuns; run >= 1; --run)
+    grid.SetCellText(analysis::kGridTitleRow, analysis::PastRunColumnOf(run), title);
 }
 
-// Column 1 is the run five back, column 5 the last run; runner i is row i + 1.
-void WriteRun(analysis::frmAg3& window, int runner, int run, const Text& text) {
-  window.MSFlexGrid1.SetTextMatrix(runner + 1, kRuns + 1 - run, text);
+void WriteRun(analysis::PastRunGridWriter& grid, int runner, int run, const Text& text) {
+  grid.SetCellText(analysis::RunnerRow(runner), analysis::PastRunColumnOf(run), text);
 }
 
 // Surface-match codes: "2" and "3" are turf runs, "4" and "5" dirt runs.
@@ -103,9 +101,8 @@ Text PredictedTimeOfRun(std::optional<double> standard_seconds, const Text& eval
 
 }  // namespace
 
-void ShowClassView(analysis::frmAg3& window, model::Meeting& meeting) {
-  analysis::PressViewButton(window, window.Command3);
-  WriteTitle(window, kClassTitle);
+void ShowClassView(analysis::PastRunGridWriter& grid, model::Meeting& meeting) {
+  WriteTitle(grid, kClassTitle);
   const int race = analysis::AnalysedRaceIndex(meeting);
   const int runners = analysis::AnalysedRunnerCount(meeting);
   if (race == 0) return;
@@ -117,14 +114,13 @@ void ShowClassView(analysis::frmAg3& window, model::Meeting& meeting) {
       t.RunClassPos[run](runner) =
           ClassPositionOfRun(basic.RunValid[run](runner), basic.RunSurfaceMatch[run](runner), course,
                              basic.RunEval[run](runner));
-      WriteRun(window, runner, run, t.RunClassPos[run](runner));
+      WriteRun(grid, runner, run, t.RunClassPos[run](runner));
     }
   }
 }
 
-void ShowTimeView(analysis::frmAg3& window, model::Meeting& meeting) {
-  analysis::PressViewButton(window, window.Command4);
-  WriteTitle(window, kTimeTitle);
+void ShowTimeView(analysis::PastRunGridWriter& grid, model::Meeting& meeting) {
+  WriteTitle(grid, kTimeTitle);
   const int race = analysis::AnalysedRaceIndex(meeting);
   const int runners = analysis::AnalysedRunnerCount(meeting);
   if (race == 0) return;
@@ -134,7 +130,7 @@ void ShowTimeView(analysis::frmAg3& window, model::Meeting& meeting) {
   for (int runner = 1; runner <= runners; ++runner) {
     for (int run = kRuns; run >= 1; --run) {
       t.RunPredTime[run](runner) = PredictedTimeOfRun(standard_seconds, basic.RunEval[run](runner));
-      WriteRun(window, runner, run, t.RunPredTime[run](runner));
+      WriteRun(grid, runner, run, t.RunPredTime[run](runner));
     }
   }
 }

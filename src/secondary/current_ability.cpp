@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/value_texts.h"
 #include "model/numbers.h"
@@ -24,8 +24,6 @@ const Text kNoValue = u"***";
 const Text kNoGrade = u"-";
 const Text kLowestStart = u"100";
 constexpr double kGradeStep = 6;
-constexpr int kAbilityColumn = 4;
-constexpr int kGradeColumn = 5;
 
 // The five provisional values, p5 the run five back and p1 the last run.
 struct FiveValues {
@@ -106,7 +104,7 @@ void ComputeCurrentAbility(model::Meeting& meeting, int race, int runner) {
   AddToText(t.AbilityCount(), 1);
 }
 
-void GradeCurrentAbilities(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void GradeCurrentAbilities(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
   if (race < 1 || race > kRaces) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
@@ -117,8 +115,10 @@ void GradeCurrentAbilities(analysis::frmAg3& window, model::Meeting& meeting, in
         ability == kNoValue ? kNoGrade : GradeDigit(model::TextToNumber(ability), lowest, kGradeStep);
   }
   for (int runner = 1; runner <= runners; ++runner) {
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kAbilityColumn, t.CurrentAbilityText(runner));
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kGradeColumn, t.GradeAbility(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kCurrentAbility,
+                     t.CurrentAbilityText(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kAbilityGrade,
+                     t.GradeAbility(runner));
   }
 }
 

@@ -3,11 +3,8 @@
 // moved by a weighted trend of the pair means from the oldest runs to the latest; the race's running
 // sum and count of it; and grade ②, steps of 6 from the race's lowest current ability.
 
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
-
-namespace analysis {
-class frmAg3;
-}
 
 namespace secondary {
 
@@ -22,6 +19,6 @@ void ComputeCurrentAbility(model::Meeting& meeting, int race, int runner);
 // After every runner's current ability: writes GradeAbility of runners 1 to runners (at most 18)
 // against the lowest current ability among them (100 when none is lower), then their texts and
 // grades into columns 4 and 5 of the runner grid. A race outside 1 to 12 writes nothing.
-void GradeCurrentAbilities(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners);
+void GradeCurrentAbilities(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners);
 
 }  // namespace secondary

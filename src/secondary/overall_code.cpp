@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "basic/training_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
@@ -22,11 +22,6 @@ namespace {
 
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
-constexpr int kRiseValueColumn = 14;
-constexpr int kGradeRiseColumn = 15;
-constexpr int kTrainingColumn = 17;
-constexpr int kPredictedTimeColumn = 19;
-constexpr int kOverallColumn = 21;
 
 const Text kNoAbility = u"***";
 const Text kNoClassPosition = u"----";
@@ -43,10 +38,6 @@ bool IsRace(int race) {
 
 int HeldRunners(int runners) {
   return std::clamp(runners, 0, kRunnersHeld);
-}
-
-int RowOf(int runner) {
-  return runner + 1;
 }
 
 // The mean current ability; none when no runner has one (a debut race), where the count is 0.
@@ -108,52 +99,53 @@ Text OverallCodeOf(const SecondaryAnalysisTables& t, int runner) {
 
 }  // namespace
 
-void ShowRaceClassAverage(analysis::frmAg3& window, model::Meeting& meeting, int race) {
+void ShowRaceClassAverage(ui::Label& average, ui::Label& class_position, model::Meeting& meeting, int race) {
   if (!IsRace(race)) return;
   const std::optional<double> mean = AbilityMean(meeting.Group<SecondaryAnalysisTables>());
   if (!mean) {
-    window.Label24.SetCaption(kNoAbility);
-    window.Label25.SetCaption(kNoClassPosition);
+    average.SetCaption(kNoAbility);
+    class_position.SetCaption(kNoClassPosition);
     return;
   }
-  window.Label24.SetCaption(AverageCaption(*mean));
+  average.SetCaption(AverageCaption(*mean));
   // The mapper reads the caption as shown, sign and blanks included.
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   const Text CourseArg = card.RaceCourseCode(race);  // NOLINT(readability-identifier-naming)
-  const Text ValueArg = window.Label24.Caption();    // NOLINT(readability-identifier-naming)
-  window.Label25.SetCaption(ClassPositionOnSurface(card.RaceSurfaceCode(race), CourseArg, ValueArg));
+  const Text ValueArg = average.Caption();           // NOLINT(readability-identifier-naming)
+  class_position.SetCaption(ClassPositionOnSurface(card.RaceSurfaceCode(race), CourseArg, ValueArg));
 }
 
-void ComputePredictedTimes(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void ComputePredictedTimes(const model::Text& base_time, model::Meeting& meeting, int race, int runners) {
   if (!IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
-  const std::optional<double> base_seconds = BaseTimeSeconds(window.Label18.Caption());
+  const std::optional<double> base_seconds = BaseTimeSeconds(base_time);
   for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
     t.PredictedTime(runner) = PredictedTimeOf(base_seconds, t.CurrentAbility(runner));
   }
 }
 
-void FillTrainingAndTimeColumns(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void FillTrainingAndTimeColumns(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
+                                int runners) {
   if (!IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const basic::TrainingTables& training = meeting.Group<basic::TrainingTables>();
-  ui::FlexGrid& grid = window.MSFlexGrid2;
   for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
-    const int row = RowOf(runner);
-    grid.SetTextMatrix(row, kRiseValueColumn, t.RiseValue(runner));
-    grid.SetTextMatrix(row, kGradeRiseColumn, t.GradeRise(runner));
+    const int row = analysis::RunnerRow(runner);
+    grid.SetCellText(row, analysis::RunnerColumn::kRiseValue, t.RiseValue(runner));
+    grid.SetCellText(row, analysis::RunnerColumn::kRiseGrade, t.GradeRise(runner));
     t.TrainingState(race, runner) = TrainingStateOf(training, race, runner);
-    grid.SetTextMatrix(row, kTrainingColumn, t.TrainingState(race, runner));
-    grid.SetTextMatrix(row, kPredictedTimeColumn, t.PredictedTime(runner));
+    grid.SetCellText(row, analysis::RunnerColumn::kTrainingState, t.TrainingState(race, runner));
+    grid.SetCellText(row, analysis::RunnerColumn::kPredictedTime, t.PredictedTime(runner));
   }
 }
 
-void ComputeOverallCodes(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void ComputeOverallCodes(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
   if (!IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= HeldRunners(runners); ++runner) {
     t.OverallGrade(runner) = OverallCodeOf(t, runner);
-    window.MSFlexGrid2.SetTextMatrix(RowOf(runner), kOverallColumn, t.OverallGrade(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kOverallCode,
+                     t.OverallGrade(runner));
   }
 }
 

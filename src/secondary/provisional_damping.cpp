@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "basic/value_texts.h"
 #include "model/numbers.h"
@@ -64,11 +64,6 @@ bool OffTodaysSurface(const Text& surface_match) {
   return surface_match == u"1" || surface_match == u"3" || surface_match == u"5";
 }
 
-// Column 1 is the run five back, column 5 the last run.
-int ColumnOfRun(int run) {
-  return kRuns + 1 - run;
-}
-
 }  // namespace
 
 void DampProvisionalEvaluations(model::Meeting& meeting, int race, int runner) {
@@ -78,7 +73,7 @@ void DampProvisionalEvaluations(model::Meeting& meeting, int race, int runner) {
     DampPair(provisional[older](runner), provisional[older - 1](runner));
 }
 
-void BuildProvisionalTexts(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {
+void BuildProvisionalTexts(analysis::PastRunGridWriter& grid, model::Meeting& meeting, int race, int runner) {
   if (!HoldsRunner(race, runner)) return;
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
@@ -92,7 +87,8 @@ void BuildProvisionalTexts(analysis::frmAg3& window, model::Meeting& meeting, in
         t.ProvEvalSigned[run](runner) + (off_today ? kOtherSurfaceMark : kTodaysSurfaceMark);
   }
   for (int run = kRuns; run >= 1; --run) {
-    window.MSFlexGrid1.SetTextMatrix(runner + 1, ColumnOfRun(run), t.ProvEvalText[run](runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::PastRunColumnOf(run),
+                     t.ProvEvalText[run](runner));
   }
 }
 

@@ -3,11 +3,8 @@
 // damped, and their texts: the signed text of each run, the 仮評価 cell text that marks a run not on
 // today's surface with a point, and the runner's row of the past-run grid.
 
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
-
-namespace analysis {
-class frmAg3;
-}
 
 namespace secondary {
 
@@ -21,6 +18,6 @@ void DampProvisionalEvaluations(model::Meeting& meeting, int race, int runner);
 // below "-99 "), ProvEvalText1..5 (the signed text and "." for surface codes "1", "3", "5", a blank for
 // any other) and row runner + 1 of the past-run grid, runs 5 to 1 in columns 1 to 5. A race outside 1
 // to 12 or a runner outside 1 to 18 writes nothing.
-void BuildProvisionalTexts(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner);
+void BuildProvisionalTexts(analysis::PastRunGridWriter& grid, model::Meeting& meeting, int race, int runner);
 
 }  // namespace secondary

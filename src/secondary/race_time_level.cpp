@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "analysis/frm_ag3.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
@@ -55,12 +54,12 @@ Text RaceTimeLevelDisplay(const Text& level) {
   return u"-99";
 }
 
-void ComputeRaceTimeLevel(analysis::frmAg3& window, model::Meeting& meeting, int race) {
+void ComputeRaceTimeLevel(const RaceTimeLevelLabels& labels, model::Meeting& meeting, int race) {
   if (race < 1 || race > kRaces) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const Text base_text = BaseText(meeting, race);
   const Text time_arg = model::Trim(base_text);
-  window.Label18.SetCaption(u"  " + model::SecondsToTimeText(time_arg));
+  labels.base_time.SetCaption(u"  " + model::SecondsToTimeText(time_arg));
 
   const double base = model::TextToNumber(base_text);
   // A level against no standard time would only measure the expected time itself.
@@ -68,10 +67,10 @@ void ComputeRaceTimeLevel(analysis::frmAg3& window, model::Meeting& meeting, int
     t.RaceTimeLevel(race) = kNoLevel;
     t.RaceTimeLevelText(race) = kNoLevel;
   } else {
-    t.RaceTimeLevel(race) = LevelText(ExpectedSeconds(window.Label6.Caption()), base);
+    t.RaceTimeLevel(race) = LevelText(ExpectedSeconds(labels.expected_time.Caption()), base);
     t.RaceTimeLevelText(race) = RaceTimeLevelDisplay(t.RaceTimeLevel(race));
   }
-  window.Label41.SetCaption(t.RaceTimeLevelText(race));
+  labels.level.SetCaption(t.RaceTimeLevelText(race));
 }
 
 }  // namespace secondary

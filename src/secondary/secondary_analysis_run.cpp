@@ -2,6 +2,7 @@
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
 #include "secondary/current_ability.h"
 #include "secondary/improvement_value.h"
@@ -21,9 +22,6 @@ using model::Text;
 
 const Text kProvisionalTitle = u"仮　評　価";
 
-constexpr int kFirstRunColumn = 1;
-constexpr int kLastRunColumn = 5;
-
 // Before anything is computed: the past-run grid will show the provisional view, so its own button
 // is the one of the view group that is off; this button goes off for good.
 void ShowAnalysingState(analysis::frmAg3& window) {
@@ -40,9 +38,10 @@ void ShowAnalysingState(analysis::frmAg3& window) {
   window.Command14.SetEnabled(true);
 }
 
-void WriteProvisionalTitle(analysis::frmAg3& window) {
-  for (int column = kFirstRunColumn; column <= kLastRunColumn; ++column) {
-    window.MSFlexGrid1.SetTextMatrix(0, column, kProvisionalTitle);
+void WriteProvisionalTitle(analysis::PastRunGridWriter& grid) {
+  for (int column = analysis::Index(analysis::PastRunColumn::kFiveRunsBack);
+       column <= analysis::Index(analysis::PastRunColumn::kLastRun); ++column) {
+    grid.SetCellText(analysis::kGridTitleRow, analysis::PastRunColumn{column}, kProvisionalTitle);
   }
 }
 
@@ -51,20 +50,20 @@ int PassRunners(const model::Meeting& meeting) {
   return analysis::AnalysedRunnerCount(meeting);
 }
 
-void ComputeThreeFurlongPass(analysis::frmAg3& window, model::Meeting& meeting, int race) {
+void ComputeThreeFurlongPass(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race) {
   const int runners = PassRunners(meeting);
-  for (int runner = 1; runner <= runners; ++runner) ComputeThreeFurlongValues(window, meeting, race, runner);
+  for (int runner = 1; runner <= runners; ++runner) ComputeThreeFurlongValues(grid, meeting, race, runner);
 }
 
 // The main pass: everything of one runner's runs and current ability before the next runner, the
 // race's running sum of current abilities starting afresh.
-void EvaluateEachRunner(analysis::frmAg3& window, model::Meeting& meeting, int race) {
+void EvaluateEachRunner(analysis::PastRunGridWriter& past_runs, model::Meeting& meeting, int race) {
   ResetAbilityAverage(meeting);
   const int runners = PassRunners(meeting);
   for (int runner = 1; runner <= runners; ++runner) {
     EstimateProvisionalEvaluations(meeting, race, runner);
     DampProvisionalEvaluations(meeting, race, runner);
-    BuildProvisionalTexts(window, meeting, race, runner);
+    BuildProvisionalTexts(past_runs, meeting, race, runner);
     ComputeCurrentAbility(meeting, race, runner);
   }
 }
@@ -73,27 +72,30 @@ void EvaluateEachRunner(analysis::frmAg3& window, model::Meeting& meeting, int r
 
 void RunSecondaryAnalysis(analysis::frmAg3& window, model::Meeting& meeting) {
   ShowAnalysingState(window);
-  WriteProvisionalTitle(window);
+  analysis::PastRunGridOf past_runs(window.MSFlexGrid1);
+  WriteProvisionalTitle(past_runs);
   const int race = analysis::AnalysedRaceIndex(meeting);
   if (race == 0) return;  // only a confirmed and analysed race enables the button
 
-  ComputeThreeFurlongPass(window, meeting, race);
+  analysis::RunnerGridOf grid(window.MSFlexGrid2);
+  ComputeThreeFurlongPass(grid, meeting, race);
   FindRaceBestThreeFurlongs(meeting, race, PassRunners(meeting));
-  AssignRunningStyles(window, meeting, race, PassRunners(meeting));
-  ComputeRaceTimeLevel(window, meeting, race);
+  AssignRunningStyles(grid, meeting, race, PassRunners(meeting));
+  ComputeRaceTimeLevel({window.Label18, window.Label6, window.Label41}, meeting, race);
 
-  EvaluateEachRunner(window, meeting, race);
-  GradeCurrentAbilities(window, meeting, race, PassRunners(meeting));
-  ShowRaceClassAverage(window, meeting, race);
+  EvaluateEachRunner(past_runs, meeting, race);
+  GradeCurrentAbilities(grid, meeting, race, PassRunners(meeting));
+  ShowRaceClassAverage(window.Label24, window.Label25, meeting, race);
   ComputeSixFurlongDifferences(meeting, race, PassRunners(meeting));
-  GradeSixFurlongDifferences(window, meeting, race, PassRunners(meeting));
+  GradeSixFurlongDifferences(grid, meeting, race, PassRunners(meeting));
   ComputeSpeedValues(meeting, race, PassRunners(meeting));
-  GradeSpeedValues(window, meeting, race, PassRunners(meeting));
+  GradeSpeedValues(grid, meeting, race, PassRunners(meeting));
   ComputeImprovementValues(meeting, race, PassRunners(meeting));
   GradeImprovementValues(meeting, race, PassRunners(meeting));
-  ComputePredictedTimes(window, meeting, race, PassRunners(meeting));  // reads Label18, written above
-  FillTrainingAndTimeColumns(window, meeting, race, PassRunners(meeting));
-  ComputeOverallCodes(window, meeting, race, PassRunners(meeting));
+  // Label18 was written by the race time level above.
+  ComputePredictedTimes(window.Label18.Caption(), meeting, race, PassRunners(meeting));
+  FillTrainingAndTimeColumns(grid, meeting, race, PassRunners(meeting));
+  ComputeOverallCodes(grid, meeting, race, PassRunners(meeting));
   analysis::SetSecondaryAnalysisDone(meeting, true);
 }
 

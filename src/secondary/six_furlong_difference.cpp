@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "model/numbers.h"
 #include "model/text_ops.h"
 #include "secondary/grade_digit.h"
@@ -16,8 +16,6 @@ using model::Text;
 
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
-constexpr int kDiffColumn = 10;
-constexpr int kGradeColumn = 11;
 
 const Text kNoTotal = u"**.*";
 const Text kNoDiff = u"**";
@@ -71,14 +69,17 @@ void ComputeSixFurlongDifferences(model::Meeting& meeting, int race, int runners
   }
 }
 
-void GradeSixFurlongDifferences(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void GradeSixFurlongDifferences(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
+                                int runners) {
   if (!HoldsRace(race)) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   for (int runner = 1; runner <= runners; ++runner) t.Grade3F(runner) = Grade3FOf(t.Diff6FText(runner));
   for (int runner = 1; runner <= runners; ++runner) {
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kDiffColumn, t.Diff6FText(runner));
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kGradeColumn, t.Grade3F(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kSixFurlongDiff,
+                     t.Diff6FText(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kThreeFurlongGrade,
+                     t.Grade3F(runner));
   }
 }
 

@@ -2,11 +2,8 @@
 // How far each runner's 6-furlong total lies behind the race's best total, in tenths of a second, and
 // grade ③ of that distance in fixed steps of 4 tenths.
 
+#include "analysis/runner_grid.h"
 #include "model/meeting.h"
-
-namespace analysis {
-class frmAg3;
-}
 
 namespace secondary {
 
@@ -16,7 +13,8 @@ namespace secondary {
 void ComputeSixFurlongDifferences(model::Meeting& meeting, int race, int runners);
 
 // Writes Grade3F of runners 1..runners from Diff6FText, then their Diff6FText and Grade3F into
-// columns 10 and 11 of MSFlexGrid2 (runner i in row i + 1). A race outside 1 to 12 writes nothing.
-void GradeSixFurlongDifferences(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners);
+// its difference and grade ③ columns of the runner grid. A race outside 1 to 12 writes nothing.
+void GradeSixFurlongDifferences(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
+                                int runners);
 
 }  // namespace secondary

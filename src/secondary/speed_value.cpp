@@ -5,7 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "basic/value_texts.h"
 #include "model/numbers.h"
 #include "secondary/grade_digit.h"
@@ -20,8 +20,6 @@ using model::Text;
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
 constexpr int kRuns = 5;
-constexpr int kValueColumn = 1;
-constexpr int kGradeColumn = 2;
 
 const Text kNoValidRun = u"---";
 const Text kNoValue = u"***";
@@ -140,7 +138,7 @@ void ComputeSpeedValues(model::Meeting& meeting, int race, int runners) {
   for (int runner = 1; runner <= runners; ++runner) ComputeSpeedValue(t, runner);
 }
 
-void GradeSpeedValues(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void GradeSpeedValues(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
   if (!HoldsRace(race)) return;
   runners = std::clamp(runners, 0, kRunnersHeld);
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
@@ -149,8 +147,9 @@ void GradeSpeedValues(analysis::frmAg3& window, model::Meeting& meeting, int rac
     t.GradeSpeed(runner) = GradeOf(t.SpeedValue(runner), reference);
   }
   for (int runner = 1; runner <= runners; ++runner) {
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kValueColumn, t.SpeedValueText(runner));
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kGradeColumn, t.GradeSpeed(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kSpeedValue,
+                     t.SpeedValueText(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kSpeedGrade, t.GradeSpeed(runner));
   }
 }
 

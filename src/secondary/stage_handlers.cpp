@@ -3,6 +3,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
 #include "analysis/past_run_views.h"
+#include "analysis/runner_grid.h"
 #include "secondary/class_time_views.h"
 #include "secondary/secondary_analysis_run.h"
 #include "secondary/secondary_analysis_tables.h"
@@ -35,12 +36,16 @@ void Command1_Click(shell::App& app, analysis::frmAg3& window) {
 
 // "クラス": the class positions of the runs.
 void Command3_Click(shell::App& app, analysis::frmAg3& window) {
-  ShowClassView(window, app.meeting);
+  analysis::PressViewButton(window, window.Command3);
+  analysis::PastRunGridOf grid(window.MSFlexGrid1);
+  ShowClassView(grid, app.meeting);
 }
 
 // "タイム": the predicted times of the runs.
 void Command4_Click(shell::App& app, analysis::frmAg3& window) {
-  ShowTimeView(window, app.meeting);
+  analysis::PressViewButton(window, window.Command4);
+  analysis::PastRunGridOf grid(window.MSFlexGrid1);
+  ShowTimeView(grid, app.meeting);
 }
 
 }  // namespace secondary

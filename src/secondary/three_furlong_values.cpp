@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
@@ -21,11 +21,6 @@ namespace {
 constexpr int kRaces = 12;
 constexpr int kRunnersHeld = 18;
 constexpr int kRuns = 5;
-
-constexpr int kFrontColumn = 7;
-constexpr int kBackColumn = 8;
-constexpr int kTotalColumn = 9;
-constexpr int kStyleColumn = 12;
 
 const Text kValid = u"5";
 const Text kNoMean = u"**.*";
@@ -151,7 +146,8 @@ Text Finish(const Text& back_text, const Text& best) {
 
 }  // namespace
 
-void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting, int race, int runner) {
+void ComputeThreeFurlongValues(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
+                               int runner) {
   if (!IsRace(race) || runner < 1 || runner > kRunnersHeld) return;
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   const intake::PastRunTables& runs = meeting.Group<intake::PastRunTables>();
@@ -196,9 +192,9 @@ void ComputeThreeFurlongValues(analysis::frmAg3& window, model::Meeting& meeting
     t.Back3FMean(runner) = kNoMean;
   }
 
-  window.MSFlexGrid2.SetTextMatrix(runner + 1, kFrontColumn, t.Front3FText(runner));
-  window.MSFlexGrid2.SetTextMatrix(runner + 1, kBackColumn, t.Back3FText(runner));
-  window.MSFlexGrid2.SetTextMatrix(runner + 1, kTotalColumn, t.Total6FText(runner));
+  grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kFront3F, t.Front3FText(runner));
+  grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kBack3F, t.Back3FText(runner));
+  grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kTotal6F, t.Total6FText(runner));
 }
 
 void FindRaceBestThreeFurlongs(model::Meeting& meeting, int race, int runners) {
@@ -209,14 +205,15 @@ void FindRaceBestThreeFurlongs(model::Meeting& meeting, int race, int runners) {
   t.RaceBestBack3F(race) = RaceBest(t.Back3FText, held);
 }
 
-void AssignRunningStyles(analysis::frmAg3& window, model::Meeting& meeting, int race, int runners) {
+void AssignRunningStyles(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race, int runners) {
   if (!IsRace(race)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   const int held = HeldRunners(runners);
   for (int runner = 1; runner <= held; ++runner) {
     t.RunningStyle(runner) = EarlyPosition(t.Front3FText(runner), t.RaceBestFront3F(race)) +
                              Finish(t.Back3FText(runner), t.RaceBestBack3F(race));
-    window.MSFlexGrid2.SetTextMatrix(runner + 1, kStyleColumn, t.RunningStyle(runner));
+    grid.SetCellText(analysis::RunnerRow(runner), analysis::RunnerColumn::kRunningStyle,
+                     t.RunningStyle(runner));
   }
 }
 

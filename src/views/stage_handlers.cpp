@@ -1,11 +1,11 @@
 #include "views/stage_handlers.h"
 
-#include <iterator>
 #include <optional>
 #include <utility>
 
 #include "analysis/analysed_race.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -17,14 +17,7 @@ namespace views {
 
 namespace {
 
-constexpr int kRowCount = 20;     // the runner grid's rows, all shown without scrolling
-constexpr double kRowBand = 230;  // twips per row
-constexpr int kFirstRunnerRow = 2;
-
-// The left edges of columns 0 to 21 and the right edge of column 21, as the analysis window lays
-// out its runner grid.
-constexpr double kColumnEdges[] = {0,    1575, 2125, 2425, 2475, 3025, 3325, 3375, 3850, 4325, 4800, 5100,
-                                   5400, 5900, 5950, 6500, 6800, 6850, 7350, 7400, 8075, 8125, 8675};
+constexpr double kRowBand = 230;  // twips per row; the grid shows all its rows without scrolling
 
 // The palette options, tested in this order, and the colour each paints.
 std::optional<ui::Color> PaletteColour(const analysis::frmAg3& window) {
@@ -59,12 +52,12 @@ void PressHorseName(shell::App& app, frmAg14& graph, int j) {
 
 std::optional<GridCell> RunnerGridCellAt(double x, double y) {
   // Written so that a NaN falls in no band.
-  if (!(x > kColumnEdges[0]) || !(y < kRowBand * kRowCount)) return std::nullopt;
+  if (!(x > analysis::RunnerColumnLeft(0)) || !(y < kRowBand * analysis::kGridRows)) return std::nullopt;
   GridCell cell;
   cell.row = y < kRowBand ? 0 : static_cast<int>(model::FloorNumber(y / kRowBand));
-  for (int c = 1; c < static_cast<int>(std::size(kColumnEdges)); ++c) {
-    if (x < kColumnEdges[c]) {
-      cell.col = c - 1;
+  for (int c = 0; c < analysis::kRunnerColumns; ++c) {
+    if (x < analysis::RunnerColumnLeft(c + 1)) {
+      cell.col = c;
       return cell;
     }
   }
@@ -85,9 +78,9 @@ void MSFlexGrid2_MouseDown(shell::App& app, analysis::frmAg3& window, double x, 
   graph.RestoreFrames();
   const std::optional<GridCell> cell = RunnerGridCellAt(x, y);
   if (!cell) return;
-  if (cell->col != 0) {
+  if (cell->col != analysis::Index(analysis::RunnerColumn::kHorseName)) {
     PaintCell(window, *cell);
-  } else if (cell->row >= kFirstRunnerRow) {
+  } else if (cell->row >= analysis::kFirstRunnerRow) {
     PressHorseName(app, graph, cell->row - 1);
   }
 }

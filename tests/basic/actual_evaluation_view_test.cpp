@@ -45,10 +45,12 @@ std::vector<Text> CellTexts(const ui::FlexGrid& grid) {
 class ActualEvalViewTest : public ::testing::Test {
  protected:
   analysis::frmAg3& Window() { return app_.Form<analysis::frmAg3>(); }
+  analysis::PastRunGridWriter& PastRuns() { return past_runs_; }
   model::Meeting& Meeting() { return app_.meeting; }
   PastRunViewTables& Views() { return app_.meeting.Group<PastRunViewTables>(); }
 
   program::Program app_;
+  analysis::PastRunGridOf past_runs_{Window().MSFlexGrid1};
 };
 
 struct CodeCase {
@@ -90,7 +92,7 @@ TEST_F(ActualEvalViewTest, TextByTheSurfaceMatchCode) {
                                u"\", dirt \"" + c.run.dirt_text + u"\""));
     Views().RealEvalText[3](kRunner) = kKept;
     WriteRun(Meeting(), kRunner, 3, c.run);
-    BuildActualEvalRow(Window(), Meeting(), kRace, kRunner);
+    BuildActualEvalRow(PastRuns(), Meeting(), kRace, kRunner);
     EXPECT_EQ(Views().RealEvalText[3](kRunner), c.expected);
   }
 }
@@ -110,7 +112,7 @@ TEST_F(ActualEvalViewTest, WritesTheRunnersTextsAndRow) {
   WriteRun(Meeting(), kRunner + 1, 1, {u"2", u"+66", u"-66"});
   Views().RealEvalText[1](kRunner + 1) = kKept;
 
-  BuildActualEvalRow(Window(), Meeting(), kRace, kRunner);
+  BuildActualEvalRow(PastRuns(), Meeting(), kRace, kRunner);
 
   const std::array<Text, 5> texts = {u" +01 ", u"(+02)", u" -03 ", u"(-04)", u" --- "};
   for (int run = 1; run <= 5; ++run) {
@@ -137,7 +139,7 @@ TEST_F(ActualEvalViewTest, LeavesOtherRowsAndEveryColourAsTheyWere) {
   WriteRun(Meeting(), kRunner, 4, {u"2", u"+04", u""});
   Meeting().Group<intake::RaceCardTables>().HorseNo(kRace, kRunner) = u"12";
 
-  BuildActualEvalRow(Window(), Meeting(), kRace, kRunner);
+  BuildActualEvalRow(PastRuns(), Meeting(), kRace, kRunner);
 
   for (int c = 0; c < grid.Cols(); ++c) {
     expected[static_cast<size_t>(row * grid.Cols() + c)] = grid.TextMatrix(row, c);
@@ -153,7 +155,7 @@ TEST_F(ActualEvalViewTest, LeavesOtherRowsAndEveryColourAsTheyWere) {
 TEST_F(ActualEvalViewTest, PositionOutsideTheTablesWritesNothing) {
   const std::vector<Text> before = CellTexts(Window().MSFlexGrid1);
   for (const auto& [race, runner] : {std::pair{0, 1}, std::pair{13, 1}, std::pair{1, 0}, std::pair{1, 19}}) {
-    EXPECT_NO_THROW(BuildActualEvalRow(Window(), Meeting(), race, runner)) << race << " " << runner;
+    EXPECT_NO_THROW(BuildActualEvalRow(PastRuns(), Meeting(), race, runner)) << race << " " << runner;
   }
   EXPECT_EQ(CellTexts(Window().MSFlexGrid1), before);
   EXPECT_EQ(Views().RealEvalText[1](1), u"");
@@ -162,7 +164,7 @@ TEST_F(ActualEvalViewTest, PositionOutsideTheTablesWritesNothing) {
 TEST_F(ActualEvalViewTest, TitleOverTheFiveRunColumns) {
   ui::FlexGrid& grid = Window().MSFlexGrid1;
   const std::vector<Text> headings = {grid.TextMatrix(0, 0), grid.TextMatrix(1, 0), grid.TextMatrix(1, 3)};
-  WriteActualEvalTitle(Window());
+  WriteActualEvalTitle(PastRuns());
   for (int c = 1; c <= 5; ++c) EXPECT_EQ(grid.TextMatrix(0, c), u"実\u3000評\u3000価") << c;
   EXPECT_EQ((std::vector<Text>{grid.TextMatrix(0, 0), grid.TextMatrix(1, 0), grid.TextMatrix(1, 3)}),
             headings);

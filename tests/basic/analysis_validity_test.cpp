@@ -47,7 +47,11 @@ class AnalysisValidity : public ::testing::Test {
       runner = runner == runners ? without_any + 1 : runner + 1;
     }
   }
-  void Grade(int runners, int race = kRace) { GradeAnalysisValidity(Window(), app_.meeting, race, runners); }
+  void Grade(int runners, int race = kRace) {
+    analysis::frmAg3& w = Window();
+    GradeAnalysisValidity({w.Label36, w.Label37, w.Label9, w.Label11, w.Label14, w.Label15}, app_.meeting,
+                          race, runners);
+  }
   // Label9, Label11, Label14 and Label15: all data, valid data, runners, no analysis.
   Text Counts() {
     analysis::frmAg3& w = Window();

@@ -91,7 +91,9 @@ class RaceRunAverages : public ::testing::Test {
     }
   }
   void Compute(int runners, int race = kRace) {
-    ComputeRaceRunAverages(Window(), app_.meeting, race, runners);
+    analysis::frmAg3& w = Window();
+    ComputeRaceRunAverages({w.Label19, w.Label20, w.Label21, w.Label22, w.Label23}, app_.meeting, race,
+                           runners);
   }
   // RaceRunAvg5 to RaceRunAvg1 of race, joined by "|".
   Text Averages(int race = kRace) {

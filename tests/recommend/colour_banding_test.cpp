@@ -12,6 +12,7 @@
 #include "program/program.h"
 #include "recommend/colouring_tables.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "tests/support/window_grids.h"
 #include "ui/palette.h"
 
 namespace recommend {
@@ -52,7 +53,7 @@ class ColourBanding : public ::testing::Test {
   static void Fill(model::AnalysedRunnerTable& table, const std::vector<Text>& texts) {
     for (size_t k = 0; k < texts.size(); ++k) table(static_cast<int>(k) + 1) = texts[k];
   }
-  void Paint(int runners) { PaintValueBands(Grid(), app_.meeting, kRace, runners); }
+  void Paint(int runners) { PaintValueBands(grids_.Runners(Grid()), app_.meeting, kRace, runners); }
 
   std::string Letters(int column, int runners) {
     std::string letters;
@@ -98,6 +99,7 @@ class ColourBanding : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 TEST_F(ColourBanding, SpeedValuesBandColumnsOneAndTwo) {
@@ -216,7 +218,7 @@ TEST_F(ColourBanding, LeavesTheOtherColumnsAndRacesAlone) {
     app_.meeting.Group<basic::PastRunViewTables>().RunInterval[1](kRace, runner) = u"100";
   }
   for (int race : {0, 13}) {
-    PaintValueBands(Grid(), app_.meeting, race, 18);
+    PaintValueBands(grids_.Runners(Grid()), app_.meeting, race, 18);
     for (int column = 1; column <= 21; ++column) EXPECT_EQ(Letters(column, 18), std::string(18, '.'));
   }
   Paint(28);  // held to the eighteen rows the tables have

@@ -12,6 +12,7 @@
 #include "basic/past_run_view_tables.h"
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "tests/support/window_grids.h"
 #include "ui/palette.h"
 
 namespace recommend {
@@ -90,6 +91,7 @@ class FilterCascade : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 TEST_F(FilterCascade, EachCriterionGreensWhatPassesAndGreysFromTheFirstFailureOn) {
@@ -120,7 +122,7 @@ TEST_F(FilterCascade, EachCriterionGreensWhatPassesAndGreysFromTheFirstFailureOn
   for (const Case& c : cases) runners.push_back(c.runner);
   Enter(runners);
   const int n = static_cast<int>(runners.size());
-  PaintFilterCascade(Grid(), app_.meeting, kRace, n);
+  PaintFilterCascade(grids_.Runners(Grid()), app_.meeting, kRace, n);
 
   for (int i = 1; i <= n; ++i) {
     const Case& c = cases[static_cast<size_t>(i - 1)];
@@ -135,7 +137,7 @@ TEST_F(FilterCascade, EachCriterionGreensWhatPassesAndGreysFromTheFirstFailureOn
 TEST_F(FilterCascade, LimitsFollowTheRaceTimeLevel) {
   Secondary().RaceTimeLevel(kRace) = u"-3";  // L1 = 7, L2 = 9
   Enter({{u"7", u"9", u"0", u"0", u"0"}, {u"7.5", u"9", u"0", u"0", u"0"}, {u"7", u"9.5", u"0", u"0", u"0"}});
-  PaintFilterCascade(Grid(), app_.meeting, kRace, 3);
+  PaintFilterCascade(grids_.Runners(Grid()), app_.meeting, kRace, 3);
   EXPECT_EQ(Letters(2, 1, 19), "ggggggggggggggggggg");
   EXPECT_EQ(Letters(3, 1, 19), "xxxxxxxxxxxxxxxxxxx");
   EXPECT_EQ(Letters(4, 1, 19), "gggxxxxxxxxxxxxxxxx");
@@ -162,7 +164,7 @@ TEST_F(FilterCascade, MarksCurrentAbilityCloseToTheFieldsBest) {
     for (const Text& ability : c.abilities) runners.push_back({u"***", ability, u"0", u"0", u"0"});
     Enter(runners);
     const int n = static_cast<int>(runners.size());
-    PaintFilterCascade(Grid(), app_.meeting, kRace, n);
+    PaintFilterCascade(grids_.Runners(Grid()), app_.meeting, kRace, n);
     EXPECT_EQ(Column(20, n), c.column_20) << c.what;
   }
 }
@@ -171,10 +173,10 @@ TEST_F(FilterCascade, PaintsNothingForARaceOutsideTheMeetingAndNoRowBeyondTheGri
   std::vector<Runner> field(18, Runner{u"100", u"100", u"0", u"0", u"0"});
   Enter(field);
   for (int race : {0, 13}) {
-    PaintFilterCascade(Grid(), app_.meeting, race, 5);
+    PaintFilterCascade(grids_.Runners(Grid()), app_.meeting, race, 5);
     EXPECT_EQ(Letters(2, 0, 21), std::string(22, '.')) << race;
   }
-  PaintFilterCascade(Grid(), app_.meeting, kRace, 30);
+  PaintFilterCascade(grids_.Runners(Grid()), app_.meeting, kRace, 30);
   EXPECT_EQ(Letters(19, 1, 20), "gggggggggggggggggggb") << "runner 18";
 }
 

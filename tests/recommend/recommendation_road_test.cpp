@@ -10,6 +10,7 @@
 #include "analysis/analysed_race.h"
 #include "analysis/analysis_window_tables.h"
 #include "analysis/frm_ag3.h"
+#include "analysis/runner_grid.h"
 #include "program/program.h"
 #include "recommend/colour_release.h"
 #include "recommend/colouring_tables.h"
@@ -37,7 +38,8 @@ TEST(WhitenRunnerRows, WhitensColumnsOneToTwentyOneOfTheRunnerRowsOnly) {
         grid.SetCellBackColor(kBefore);
       }
     }
-    WhitenRunnerRows(grid, runners);
+    analysis::RunnerGridOf writer(grid);
+    WhitenRunnerRows(writer, runners);
     const int last_row = std::min(runners, 18) + 1;
     for (int row = 0; row < grid.Rows(); ++row) {
       for (int column = 0; column < grid.Cols(); ++column) {

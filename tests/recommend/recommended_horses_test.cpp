@@ -18,6 +18,7 @@
 #include "recommend/recommendation_tables.h"
 #include "recommend/stage_handlers.h"
 #include "shell/frm_ag0.h"
+#include "tests/support/window_grids.h"
 #include "ui/palette.h"
 
 namespace recommend {
@@ -162,13 +163,14 @@ class RecommendHorsesOnARace : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 TEST_F(RecommendHorsesOnARace, WorkedRaceOfTenRunners) {
   const std::vector<Text> evaluations = {u"230", u"225", u"210", u"200", u"190",
                                          u"150", u"120", u"100", u"60",  u"0"};
   Enter(evaluations, {2, 0, 1, 1, 1, 0, 0, 0, 1, 0, 4});
-  RecommendHorses(Grid(), Window().Text1, app_.meeting, kRace, 10);
+  RecommendHorses(grids_.Runners(Grid()), Window().Text1, app_.meeting, kRace, 10);
 
   EXPECT_EQ(Recommendation().RecommendCutoff(kRace), u"5");
   for (int slot = 1; slot <= 5; ++slot) {
@@ -185,7 +187,7 @@ TEST_F(RecommendHorsesOnARace, WorkedRaceOfTenRunners) {
 
 TEST_F(RecommendHorsesOnARace, NoRunnerAtFiftyShowsNoneAndBlanksTheLaterLines) {
   Enter({u"49", u"0", u"10"}, {1, 0, 0, 0, 1, 1});
-  RecommendHorses(Grid(), Window().Text1, app_.meeting, kRace, 3);
+  RecommendHorses(grids_.Runners(Grid()), Window().Text1, app_.meeting, kRace, 3);
   EXPECT_EQ(Window().Text1.Text(), kNone);
   EXPECT_EQ(LineTexts(), (std::vector<Text>{u"", u"", u" ", u" ", u" "}));
   EXPECT_EQ(OverallColours(3), "...");
@@ -195,7 +197,7 @@ TEST_F(RecommendHorsesOnARace, NoRunnerAtFiftyShowsNoneAndBlanksTheLaterLines) {
 // Four runners (target 2), bins giving a cut-off of 3: the two at 170 would make four, so both stay out.
 TEST_F(RecommendHorsesOnARace, ATieCrossingTheCutoffLeavesBothTiedRunnersOut) {
   Enter({u"200", u"180", u"170", u"170"}, {2, 1});
-  RecommendHorses(Grid(), Window().Text1, app_.meeting, kRace, 4);
+  RecommendHorses(grids_.Runners(Grid()), Window().Text1, app_.meeting, kRace, 4);
   EXPECT_EQ(Recommendation().RecommendCutoff(kRace), u"3");
   EXPECT_EQ(Window().Text1.Text(), u" 01/02 ");
   EXPECT_EQ(OverallColours(5), "rr...");
@@ -203,7 +205,7 @@ TEST_F(RecommendHorsesOnARace, ATieCrossingTheCutoffLeavesBothTiedRunnersOut) {
 
 TEST_F(RecommendHorsesOnARace, SixteenRecommendedFillTheFifthLineWithTheRest) {
   Enter(std::vector<Text>(16, u"200"), {16});
-  RecommendHorses(Grid(), Window().Text1, app_.meeting, kRace, 16);
+  RecommendHorses(grids_.Runners(Grid()), Window().Text1, app_.meeting, kRace, 16);
   EXPECT_EQ(Recommendation().RecommendCutoff(kRace), u"16");
   EXPECT_EQ(Window().Text1.Text(), u" 01/02/03 /04/05/06 /07/08/09 /10/11/12 /13/14/15 /16 ");
   EXPECT_EQ(LineTexts(),
@@ -213,7 +215,7 @@ TEST_F(RecommendHorsesOnARace, SixteenRecommendedFillTheFifthLineWithTheRest) {
 
 TEST_F(RecommendHorsesOnARace, ARaceOutsideTheMeetingChangesNothing) {
   Enter({u"200"}, {1});
-  RecommendHorses(Grid(), Window().Text1, app_.meeting, 0, 1);
+  RecommendHorses(grids_.Runners(Grid()), Window().Text1, app_.meeting, 0, 1);
   EXPECT_EQ(Window().Text1.Text(), u"old");
   EXPECT_EQ(Grid().TextMatrix(2, 21), u"");
   EXPECT_EQ(OverallColours(1), ".");

@@ -11,6 +11,7 @@
 #include "intake/race_card_tables.h"
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "secondary/stage_handlers.h"
 #include "ui/grid.h"
 
 namespace secondary {
@@ -77,8 +78,9 @@ class PastRunViews : public ::testing::Test {
     }
     return states;
   }
-  void ClassView() { ShowClassView(Window(), app_.meeting); }
-  void TimeView() { ShowTimeView(Window(), app_.meeting); }
+  // The buttons' handlers: the view button pressed, then the view.
+  void ClassView() { Command3_Click(app_, Window()); }
+  void TimeView() { Command4_Click(app_, Window()); }
 
   analysis::frmAg3& Window() { return app_.Form<analysis::frmAg3>(); }
   intake::RaceCardTables& Card() { return app_.meeting.Group<intake::RaceCardTables>(); }

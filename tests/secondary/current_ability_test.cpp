@@ -11,6 +11,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "tests/support/window_grids.h"
 #include "ui/grid.h"
 
 namespace secondary {
@@ -45,6 +46,7 @@ class CurrentAbilityTest : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 TEST_F(CurrentAbilityTest, MeanOfTheLatestRunsMovedByTheTrend) {
@@ -133,7 +135,7 @@ TEST_F(CurrentAbilityTest, GradesInStepsOf6FromTheRacesLowest) {
     SCOPED_TRACE(c.what);
     SetAbilities(c.abilities);
     const int runners = static_cast<int>(c.abilities.size());
-    GradeCurrentAbilities(Window(), Meeting(), kRace, runners);
+    GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), kRace, runners);
     for (int runner = 1; runner <= runners; ++runner) {
       EXPECT_EQ(Tables().GradeAbility(runner), c.grades[static_cast<size_t>(runner - 1)]) << runner;
     }
@@ -148,7 +150,7 @@ TEST_F(CurrentAbilityTest, WritesTheTwoColumnsOfTheFieldsRows) {
     for (int c = 0; c < grid.Cols(); ++c) grid.SetTextMatrix(r, c, u"before");
   }
   SetAbilities({u"12", u"***", u"-4"});
-  GradeCurrentAbilities(Window(), Meeting(), kRace, 3);
+  GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), kRace, 3);
   for (int r = 0; r < grid.Rows(); ++r) {
     for (int c = 0; c < grid.Cols(); ++c) {
       const bool written = r >= 2 && r <= 4 && (c == 4 || c == 5);
@@ -171,12 +173,12 @@ TEST_F(CurrentAbilityTest, ASmallerRaceAfterALargerOne) {
   std::vector<Text> larger(18, u"40");
   larger[11] = u"-50";
   SetAbilities(larger);
-  GradeCurrentAbilities(Window(), Meeting(), kRace, 18);
+  GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), kRace, 18);
   EXPECT_EQ(Tables().GradeAbility(1), u"*");
   EXPECT_EQ(Tables().GradeAbility(12), u"9");
 
   SetAbilities({u"20", u"26", u"27", u"***", u"80", u"21", u"33", u"20"});
-  GradeCurrentAbilities(Window(), Meeting(), kRace + 1, 8);
+  GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), kRace + 1, 8);
   const std::vector<Text> grades = {u"9", u"9", u"8", u"-", u"0", u"9", u"7", u"9"};
   for (int runner = 1; runner <= 8; ++runner) {
     EXPECT_EQ(Tables().GradeAbility(runner), grades[static_cast<size_t>(runner - 1)]) << runner;
@@ -190,12 +192,12 @@ TEST_F(CurrentAbilityTest, ASmallerRaceAfterALargerOne) {
 // Counts outside 0 to 18 and indices outside the tables never reach outside them.
 TEST_F(CurrentAbilityTest, IndicesOutsideTheTablesAreKeptOut) {
   SetAbilities(std::vector<Text>(18, u"7"));
-  EXPECT_NO_THROW(GradeCurrentAbilities(Window(), Meeting(), kRace, 28));
+  EXPECT_NO_THROW(GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), kRace, 28));
   EXPECT_EQ(Tables().GradeAbility(18), u"9");
-  EXPECT_NO_THROW(GradeCurrentAbilities(Window(), Meeting(), kRace, -1));
+  EXPECT_NO_THROW(GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), kRace, -1));
   Tables().GradeAbility(1) = u"kept";
-  EXPECT_NO_THROW(GradeCurrentAbilities(Window(), Meeting(), 0, 18));
-  EXPECT_NO_THROW(GradeCurrentAbilities(Window(), Meeting(), 13, 18));
+  EXPECT_NO_THROW(GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), 0, 18));
+  EXPECT_NO_THROW(GradeCurrentAbilities(grids_.Runners(Window().MSFlexGrid2), Meeting(), 13, 18));
   EXPECT_EQ(Tables().GradeAbility(1), u"kept");
 
   ResetAbilityAverage(Meeting());

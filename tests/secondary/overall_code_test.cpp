@@ -11,6 +11,7 @@
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/window_grids.h"
 #include "ui/grid.h"
 
 namespace secondary {
@@ -35,6 +36,7 @@ class SecondaryStepTest {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 // --- The race class average
@@ -55,7 +57,7 @@ class RaceClassAverageTest : public SecondaryStepTest, public testing::TestWithP
 TEST_P(RaceClassAverageTest, ShowsTheMeanCutToTenthsAndItsClassPosition) {
   Tables().AbilitySum() = GetParam().sum;
   Tables().AbilityCount() = GetParam().count;
-  ShowRaceClassAverage(Window(), app_.meeting, kRace);
+  ShowRaceClassAverage(Window().Label24, Window().Label25, app_.meeting, kRace);
   EXPECT_EQ(Window().Label24.Caption(), GetParam().label24);
   EXPECT_EQ(Window().Label25.Caption(), GetParam().label25);
 }
@@ -91,7 +93,7 @@ class RaceClassAverage : public SecondaryStepTest, public testing::Test {
   Text ClassPositionFor(const Text& surface, const Text& course) {
     Card().RaceSurfaceCode(kRace) = surface;
     Card().RaceCourseCode(kRace) = course;
-    ShowRaceClassAverage(Window(), app_.meeting, kRace);
+    ShowRaceClassAverage(Window().Label24, Window().Label25, app_.meeting, kRace);
     EXPECT_EQ(Window().Label24.Caption(), u" + 13.0");
     return Window().Label25.Caption();
   }
@@ -109,7 +111,7 @@ TEST_F(RaceClassAverage, TakesTheMapperOfTodaysSurfaceAndCourse) {
 
 TEST_F(RaceClassAverage, ARaceOutsideTheMeetingWritesNothing) {
   Window().Label24.SetCaption(u"before");
-  for (int race : {0, 13}) ShowRaceClassAverage(Window(), app_.meeting, race);
+  for (int race : {0, 13}) ShowRaceClassAverage(Window().Label24, Window().Label25, app_.meeting, race);
   EXPECT_EQ(Window().Label24.Caption(), u"before");
 }
 
@@ -130,7 +132,7 @@ class PredictedTimeTest : public SecondaryStepTest, public testing::TestWithPara
 TEST_P(PredictedTimeTest, MovesTheBaseTimeByTheCurrentAbility) {
   Window().Label18.SetCaption(GetParam().label18);
   Tables().CurrentAbility(1) = GetParam().ability;
-  ComputePredictedTimes(Window(), app_.meeting, kRace, 1);
+  ComputePredictedTimes(Window().Label18.Caption(), app_.meeting, kRace, 1);
   EXPECT_EQ(Tables().PredictedTime(1), GetParam().expected);
 }
 
@@ -166,7 +168,7 @@ TEST_F(PredictedTimes, EachRunnerOfThePassTakesItsOwnAbility) {
   const std::array<Text, 4> abilities = {u"-12", u"***", u"5", u"3"};
   for (int runner = 1; runner <= 4; ++runner) Tables().CurrentAbility(runner) = abilities[runner - 1];
   Tables().PredictedTime(4) = u"earlier race";
-  ComputePredictedTimes(Window(), app_.meeting, kRace, 3);
+  ComputePredictedTimes(Window().Label18.Caption(), app_.meeting, kRace, 3);
   EXPECT_EQ(Tables().PredictedTime(1), u"1.35.0");
   EXPECT_EQ(Tables().PredictedTime(2), u"*.**.*");
   EXPECT_EQ(Tables().PredictedTime(3), u"1.36.7");
@@ -175,10 +177,10 @@ TEST_F(PredictedTimes, EachRunnerOfThePassTakesItsOwnAbility) {
 
 TEST_F(PredictedTimes, APassBeyondTheHeldRunnersStopsAtEighteen) {
   Window().Label18.SetCaption(u"  1.36.2");
-  ComputePredictedTimes(Window(), app_.meeting, kRace, 28);
+  ComputePredictedTimes(Window().Label18.Caption(), app_.meeting, kRace, 28);
   EXPECT_EQ(Tables().PredictedTime(18), u"1.36.2");
   Tables().PredictedTime(1) = u"kept";
-  ComputePredictedTimes(Window(), app_.meeting, kRace, -1);
+  ComputePredictedTimes(Window().Label18.Caption(), app_.meeting, kRace, -1);
   EXPECT_EQ(Tables().PredictedTime(1), u"kept");
 }
 
@@ -195,7 +197,7 @@ TEST_P(TrainingStateTest, TakesTheFirstWordThatIsNotFourBlanks) {
   Training().TrainTrendWord1(kRace, 2) = GetParam().words[0];
   Training().TrainTrendWord2(kRace, 2) = GetParam().words[1];
   Training().TrainTrendWord3(kRace, 2) = GetParam().words[2];
-  FillTrainingAndTimeColumns(Window(), app_.meeting, kRace, 2);
+  FillTrainingAndTimeColumns(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 2);
   EXPECT_EQ(Tables().TrainingState(kRace, 2), GetParam().state);
   EXPECT_EQ(RunnerCell(2, 17), GetParam().state);
 }
@@ -221,7 +223,7 @@ TEST_F(LateColumns, ShowTheImprovementTheTrainingStateAndThePredictedTime) {
   Tables().TrainingState(kRace + 1, 1) = u"other race";
   Tables().TrainingState(kRace, 3) = u"not in the pass";
   Window().MSFlexGrid2.SetTextMatrix(2, 16, u"spacer");
-  FillTrainingAndTimeColumns(Window(), app_.meeting, kRace, 2);
+  FillTrainingAndTimeColumns(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 2);
   EXPECT_EQ(RunnerCell(1, 14), u"12");
   EXPECT_EQ(RunnerCell(1, 15), u"7");
   EXPECT_EQ(RunnerCell(1, 17), u"良化");
@@ -237,7 +239,7 @@ TEST_F(LateColumns, TheTrainingStateIsKeptPerRaceAndRunnerOfTheRaceCard) {
   const model::TextTable* table = app_.meeting.Registry().Find("TrainingState");
   ASSERT_EQ(table, &Tables().TrainingState);
   EXPECT_EQ(table->CellCount(), 12u * 28u);
-  FillTrainingAndTimeColumns(Window(), app_.meeting, 12, 18);
+  FillTrainingAndTimeColumns(grids_.Runners(Window().MSFlexGrid2), app_.meeting, 12, 18);
   EXPECT_EQ(Tables().TrainingState(12, 18), u"");
   for (const char* name : {"PredictedTime", "OverallGrade"}) {
     EXPECT_NE(app_.meeting.Registry().Find(name), nullptr) << name;
@@ -258,7 +260,7 @@ TEST_P(OverallCodeTest, JoinsTheFourGradesUnlessThereIsNoCurrentAbility) {
   Tables().GradeAbility(5) = GetParam().grades[1];
   Tables().Grade3F(5) = GetParam().grades[2];
   Tables().GradeRise(5) = GetParam().grades[3];
-  ComputeOverallCodes(Window(), app_.meeting, kRace, 5);
+  ComputeOverallCodes(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, 5);
   EXPECT_EQ(Tables().OverallGrade(5), GetParam().code);
   EXPECT_EQ(RunnerCell(5, 21), GetParam().code);
 }
@@ -291,10 +293,10 @@ TEST_F(DebutRace, RunsThroughEveryStepWithTheNoValueMarkers) {
     Training().TrainTrendWord2(kRace, runner) = u"    ";
     Training().TrainTrendWord3(kRace, runner) = u"    ";
   }
-  ShowRaceClassAverage(Window(), app_.meeting, kRace);
-  ComputePredictedTimes(Window(), app_.meeting, kRace, kRunners);
-  FillTrainingAndTimeColumns(Window(), app_.meeting, kRace, kRunners);
-  ComputeOverallCodes(Window(), app_.meeting, kRace, kRunners);
+  ShowRaceClassAverage(Window().Label24, Window().Label25, app_.meeting, kRace);
+  ComputePredictedTimes(Window().Label18.Caption(), app_.meeting, kRace, kRunners);
+  FillTrainingAndTimeColumns(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, kRunners);
+  ComputeOverallCodes(grids_.Runners(Window().MSFlexGrid2), app_.meeting, kRace, kRunners);
 
   EXPECT_EQ(Window().Label24.Caption(), u"***");
   EXPECT_EQ(Window().Label25.Caption(), u"----");

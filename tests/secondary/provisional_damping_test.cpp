@@ -10,6 +10,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "tests/support/window_grids.h"
 #include "ui/grid.h"
 
 namespace secondary {
@@ -46,6 +47,7 @@ class ProvisionalDampingTest : public ::testing::Test {
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 TEST_F(ProvisionalDampingTest, DampsEveryJumpOfMoreThan20OncePairByPair) {
@@ -100,7 +102,7 @@ TEST_F(ProvisionalDampingTest, SignedTextsAtTheirBounds) {
   for (const auto& c : cases) {
     SCOPED_TRACE(model::ToUtf8(c.value));
     SetRunner(kRunner, {c.value, c.value, c.value, c.value, c.value});
-    BuildProvisionalTexts(Window(), Meeting(), kRace, kRunner);
+    BuildProvisionalTexts(grids_.PastRuns(Window().MSFlexGrid1), Meeting(), kRace, kRunner);
     EXPECT_EQ(FamilyOf(Tables().ProvEvalSigned, kRunner),
               (FiveTexts{c.shown_run5, c.shown, c.shown, c.shown, c.shown}));
   }
@@ -118,7 +120,7 @@ TEST_F(ProvisionalDampingTest, CellTextsMarkRunsOffTodaysSurface) {
     SetRunner(kRunner, {u"-100", u"5", u"5", u"5", u"5"});
     SetFamily(Basic().RunSurfaceMatch, kRunner,
               {c.surface_match, c.surface_match, c.surface_match, c.surface_match, c.surface_match});
-    BuildProvisionalTexts(Window(), Meeting(), kRace, kRunner);
+    BuildProvisionalTexts(grids_.PastRuns(Window().MSFlexGrid1), Meeting(), kRace, kRunner);
     EXPECT_EQ(
         FamilyOf(Tables().ProvEvalText, kRunner),
         (FiveTexts{u"-99 " + c.mark, u"+05" + c.mark, u"+05" + c.mark, u"+05" + c.mark, u"+05" + c.mark}));
@@ -132,7 +134,7 @@ TEST_F(ProvisionalDampingTest, NoCountingRunShowsThreeHyphens) {
   Basic().RunMask(kRunner) = u"11111";
   SetFamily(Basic().RunSurfaceMatch, kRunner, {u"1", u"3", u"2", u"5", u"4"});
   DampProvisionalEvaluations(Meeting(), kRace, kRunner);
-  BuildProvisionalTexts(Window(), Meeting(), kRace, kRunner);
+  BuildProvisionalTexts(grids_.PastRuns(Window().MSFlexGrid1), Meeting(), kRace, kRunner);
   EXPECT_EQ(FamilyOf(Tables().ProvEval, kRunner), (FiveTexts{u"----", u"----", u"----", u"----", u"----"}));
   EXPECT_EQ(FamilyOf(Tables().ProvEvalSigned, kRunner), (FiveTexts{u"---", u"---", u"---", u"---", u"---"}));
   EXPECT_EQ(FamilyOf(Tables().ProvEvalText, kRunner),
@@ -154,7 +156,7 @@ TEST_F(ProvisionalDampingTest, WritesTheRunnersRowOnly) {
   SetRunner(kRunner + 1, {u"1", u"1", u"1", u"1", u"1"});
   Tables().ProvEvalText[1](kRunner + 1) = u"kept";
 
-  BuildProvisionalTexts(Window(), Meeting(), kRace, kRunner);
+  BuildProvisionalTexts(grids_.PastRuns(Window().MSFlexGrid1), Meeting(), kRace, kRunner);
 
   const std::array<Text, 6> row = {u"before", u"-03 ", u"+12.", u"+00 ", u"+99.", u"-07."};
   for (int c = 0; c < grid.Cols(); ++c)
@@ -172,7 +174,8 @@ TEST_F(ProvisionalDampingTest, IndicesOutsideTheTablesWriteNothing) {
   SetRunner(kRunner, {u"60", u"0", u"0", u"0", u"0"});
   for (const auto& [race, runner] : {std::pair{0, kRunner}, {13, kRunner}, {kRace, 0}, {kRace, 19}}) {
     EXPECT_NO_THROW(DampProvisionalEvaluations(Meeting(), race, runner)) << race << " " << runner;
-    EXPECT_NO_THROW(BuildProvisionalTexts(Window(), Meeting(), race, runner)) << race << " " << runner;
+    EXPECT_NO_THROW(BuildProvisionalTexts(grids_.PastRuns(Window().MSFlexGrid1), Meeting(), race, runner))
+        << race << " " << runner;
   }
   EXPECT_EQ(FamilyOf(Tables().ProvEval, kRunner), (FiveTexts{u"60", u"0", u"0", u"0", u"0"}));
   EXPECT_EQ(Tables().ProvEvalSigned[5](kRunner), u"");

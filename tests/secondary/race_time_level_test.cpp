@@ -26,7 +26,9 @@ class RaceTimeLevelFixture : public ::testing::Test {
     basic.TodayDirtStdTime() = dirt;
     Window().Label6.SetCaption(expected);
   }
-  void Compute(int race = kRace) { ComputeRaceTimeLevel(Window(), app_.meeting, race); }
+  void Compute(int race = kRace) {
+    ComputeRaceTimeLevel({Window().Label18, Window().Label6, Window().Label41}, app_.meeting, race);
+  }
   // RaceTimeLevel|RaceTimeLevelText|Label41 of the race.
   Text Level(int race = kRace) {
     const SecondaryAnalysisTables& t = app_.meeting.Group<SecondaryAnalysisTables>();

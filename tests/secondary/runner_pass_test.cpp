@@ -11,6 +11,7 @@
 #include "secondary/provisional_damping.h"
 #include "secondary/provisional_evaluations.h"
 #include "secondary/secondary_analysis_tables.h"
+#include "tests/support/window_grids.h"
 #include "ui/grid.h"
 
 namespace secondary {
@@ -44,13 +45,14 @@ class RunnerPassTest : public ::testing::Test {
     for (int runner = 1; runner <= runners; ++runner) {
       EstimateProvisionalEvaluations(app_.meeting, kRace, runner);
       DampProvisionalEvaluations(app_.meeting, kRace, runner);
-      BuildProvisionalTexts(window, app_.meeting, kRace, runner);
+      BuildProvisionalTexts(grids_.PastRuns(window.MSFlexGrid1), app_.meeting, kRace, runner);
       ComputeCurrentAbility(app_.meeting, kRace, runner);
     }
-    GradeCurrentAbilities(window, app_.meeting, kRace, runners);
+    GradeCurrentAbilities(grids_.Runners(window.MSFlexGrid2), app_.meeting, kRace, runners);
   }
 
   program::Program app_;
+  testsupport::WindowGrids grids_;
 };
 
 // The current ability reads the damped values (49, 20, 1, -5, 0 give 1; the undamped ones would give

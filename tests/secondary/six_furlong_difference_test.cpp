@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/frm_ag3.h"
 #include "model/numbers.h"
-#include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/recording_grid.h"
 
 namespace secondary {
 namespace {
@@ -17,8 +16,8 @@ namespace {
 using model::Text;
 
 constexpr int kRace = 5;
-constexpr int kDiffColumn = 10;
-constexpr int kGradeColumn = 11;
+constexpr analysis::RunnerColumn kDiffColumn = analysis::RunnerColumn::kSixFurlongDiff;
+constexpr analysis::RunnerColumn kGradeColumn = analysis::RunnerColumn::kThreeFurlongGrade;
 const Text kKept = u"kept";
 
 // A runner's difference and grade ③ as the tables and the grid row show them.
@@ -34,21 +33,19 @@ void PrintTo(const Shown& s, std::ostream* os) {
 
 class SixFurlongDifferences : public ::testing::Test {
  protected:
-  SecondaryAnalysisTables& Tables() { return app_.meeting.Group<SecondaryAnalysisTables>(); }
-  analysis::frmAg3& Window() { return app_.Form<analysis::frmAg3>(); }
+  SecondaryAnalysisTables& Tables() { return meeting_.Group<SecondaryAnalysisTables>(); }
 
   // Totals of runners 1, 2, ... in order.
   void SetTotals(const std::vector<Text>& totals) {
     for (size_t i = 0; i < totals.size(); ++i) Tables().Total6FText(static_cast<int>(i) + 1) = totals[i];
   }
   void Run(int runners, int race = kRace) {
-    ComputeSixFurlongDifferences(app_.meeting, race, runners);
-    GradeSixFurlongDifferences(Window(), app_.meeting, race, runners);
+    ComputeSixFurlongDifferences(meeting_, race, runners);
+    GradeSixFurlongDifferences(grid_, meeting_, race, runners);
   }
   Shown InTables(int runner) { return {Tables().Diff6FText(runner), Tables().Grade3F(runner)}; }
   Shown InGrid(int runner) {
-    const ui::FlexGrid& grid = Window().MSFlexGrid2;
-    return {grid.TextMatrix(runner + 1, kDiffColumn), grid.TextMatrix(runner + 1, kGradeColumn)};
+    return {grid_.TextAt(runner + 1, kDiffColumn), grid_.TextAt(runner + 1, kGradeColumn)};
   }
   std::vector<Shown> ShownFor(int runners) {
     std::vector<Shown> shown;
@@ -59,7 +56,8 @@ class SixFurlongDifferences : public ::testing::Test {
     return shown;
   }
 
-  program::Program app_;
+  model::Meeting meeting_;
+  testsupport::RecordingRunnerGrid grid_;
 };
 
 TEST_F(SixFurlongDifferences, MeasureFromTheRacesBestTotal) {
@@ -122,7 +120,7 @@ class Grade3FBands : public SixFurlongDifferences, public testing::WithParamInte
 // Grade ③ reads the difference text, so a case sets it directly.
 TEST_P(Grade3FBands, StepsOfFourTenthsFromZeroHoldTheirUpperBound) {
   Tables().Diff6FText(1) = GetParam().diff;
-  GradeSixFurlongDifferences(Window(), app_.meeting, kRace, 1);
+  GradeSixFurlongDifferences(grid_, meeting_, kRace, 1);
   EXPECT_EQ(Tables().Grade3F(1), GetParam().expected);
 }
 

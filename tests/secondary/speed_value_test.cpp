@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/frm_ag3.h"
-#include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/recording_grid.h"
 
 namespace secondary {
 namespace {
@@ -17,8 +16,8 @@ namespace {
 using model::Text;
 
 constexpr int kRace = 7;
-constexpr int kValueColumn = 1;
-constexpr int kGradeColumn = 2;
+constexpr analysis::RunnerColumn kValueColumn = analysis::RunnerColumn::kSpeedValue;
+constexpr analysis::RunnerColumn kGradeColumn = analysis::RunnerColumn::kSpeedGrade;
 const Text kKept = u"kept";
 
 // --- Weighting by the age of the run
@@ -65,8 +64,7 @@ void PrintTo(const Speed& s, std::ostream* os) {
 
 class SpeedValues : public ::testing::Test {
  protected:
-  SecondaryAnalysisTables& Tables() { return app_.meeting.Group<SecondaryAnalysisTables>(); }
-  analysis::frmAg3& Window() { return app_.Form<analysis::frmAg3>(); }
+  SecondaryAnalysisTables& Tables() { return meeting_.Group<SecondaryAnalysisTables>(); }
 
   // ProvEvalSigned1 to 5 of runner, run 1 (the latest) first.
   void SetSigned(int runner, const std::array<Text, 5>& runs) {
@@ -74,8 +72,8 @@ class SpeedValues : public ::testing::Test {
       Tables().ProvEvalSigned[run](runner) = runs[static_cast<size_t>(run - 1)];
   }
   void Run(int runners, int race = kRace) {
-    ComputeSpeedValues(app_.meeting, race, runners);
-    GradeSpeedValues(Window(), app_.meeting, race, runners);
+    ComputeSpeedValues(meeting_, race, runners);
+    GradeSpeedValues(grid_, meeting_, race, runners);
   }
   Speed SpeedOf(int runner) {
     const SecondaryAnalysisTables& t = Tables();
@@ -85,15 +83,15 @@ class SpeedValues : public ::testing::Test {
   Text Grades(int runners) {
     Text grades;
     for (int runner = 1; runner <= runners; ++runner) {
-      const ui::FlexGrid& grid = Window().MSFlexGrid2;
-      EXPECT_EQ(grid.TextMatrix(runner + 1, kValueColumn), Tables().SpeedValueText(runner)) << runner;
-      EXPECT_EQ(grid.TextMatrix(runner + 1, kGradeColumn), Tables().GradeSpeed(runner)) << runner;
+      EXPECT_EQ(grid_.TextAt(runner + 1, kValueColumn), Tables().SpeedValueText(runner)) << runner;
+      EXPECT_EQ(grid_.TextAt(runner + 1, kGradeColumn), Tables().GradeSpeed(runner)) << runner;
       grades += Tables().GradeSpeed(runner);
     }
     return grades;
   }
 
-  program::Program app_;
+  model::Meeting meeting_;
+  testsupport::RecordingRunnerGrid grid_;
 };
 
 struct SpeedCase {
@@ -163,7 +161,7 @@ class SpeedGrades : public SpeedValues {
   Text Graded(const std::vector<Text>& values) {
     SetValues(values);
     const int runners = static_cast<int>(values.size());
-    GradeSpeedValues(Window(), app_.meeting, kRace, runners);
+    GradeSpeedValues(grid_, meeting_, kRace, runners);
     return Grades(runners);
   }
 };
@@ -186,7 +184,7 @@ TEST_F(SpeedValues, NoValidRunInTheRace) {
   for (int runner = 1; runner <= 3; ++runner) SetSigned(runner, {u"---", u"---", u"---", u"---", u"---"});
   Run(3);
   EXPECT_EQ(Grades(3), u"---");
-  EXPECT_EQ(Window().MSFlexGrid2.TextMatrix(4, kValueColumn), u"***");
+  EXPECT_EQ(grid_.TextAt(4, kValueColumn), u"***");
 }
 
 TEST_F(SpeedValues, ASmallerRaceLeavesTheRunnersBeyondItsField) {
@@ -217,7 +215,7 @@ TEST_F(SpeedValues, NoRaceConfirmedWritesNothing) {
   Run(1, 13);
   EXPECT_EQ(Tables().SpeedValue(1), kKept);
   EXPECT_EQ(Tables().GradeSpeed(1), kKept);
-  EXPECT_EQ(Window().MSFlexGrid2.TextMatrix(2, kGradeColumn), u"");
+  EXPECT_EQ(grid_.TextAt(2, kGradeColumn), u"");
 }
 
 }  // namespace

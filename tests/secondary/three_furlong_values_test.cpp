@@ -4,18 +4,18 @@
 
 #include <string>
 
-#include "analysis/frm_ag3.h"
 #include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/numbers.h"
-#include "program/program.h"
 #include "secondary/secondary_analysis_tables.h"
 #include "tests/support/case_names.h"
+#include "tests/support/recording_grid.h"
 
 namespace secondary {
 namespace {
 
+using analysis::RunnerColumn;
 using model::Text;
 
 constexpr int kRace = 5;
@@ -34,38 +34,38 @@ struct PastRun {
 class ThreeFurlongFixture : public ::testing::Test {
  protected:
   void SetRace(const Text& distance, const Text& pace) {
-    auto& card = app_.meeting.Group<intake::RaceCardTables>();
+    auto& card = meeting_.Group<intake::RaceCardTables>();
     card.RaceDistance(kRace) = distance;
     card.RacePaceCode(kRace) = pace;
   }
   void SetRun(int runner, int run, const PastRun& r) {
-    auto& runs = app_.meeting.Group<intake::PastRunTables>();
+    auto& runs = meeting_.Group<intake::PastRunTables>();
     runs.RunDistance[run](kRace, runner) = r.distance;
     runs.RunPaceCode[run](kRace, runner) = r.pace;
     runs.RunFirst3FText[run](kRace, runner) = r.first3f;
     runs.RunLast3FText[run](kRace, runner) = r.last3f;
-    app_.meeting.Group<basic::BasicAnalysisTables>().RunValid[run](runner) = r.valid;
+    meeting_.Group<basic::BasicAnalysisTables>().RunValid[run](runner) = r.valid;
   }
   // Every run of runner without a value, as the basic analysis leaves a horse without past runs.
   void ClearRuns(int runner) {
     for (int run = 1; run <= 5; ++run) SetRun(runner, run, {u"    ", u" ", u"なし", u"なし", u"1"});
   }
-  void Compute(int runner) { ComputeThreeFurlongValues(Window(), app_.meeting, kRace, runner); }
+  void Compute(int runner) { ComputeThreeFurlongValues(grid_, meeting_, kRace, runner); }
   // Front3FMean|Front3FText|Back3FMean|Back3FText|Total6FText of runner.
   Text Values(int runner) {
     const SecondaryAnalysisTables& t = Tables();
     return t.Front3FMean(runner) + u"|" + t.Front3FText(runner) + u"|" + t.Back3FMean(runner) + u"|" +
            t.Back3FText(runner) + u"|" + t.Total6FText(runner);
   }
-  // Columns 7, 8 and 9 of the runner's row.
+  // The front, back and total columns of the runner's row.
   Text Columns(int runner) {
-    const ui::FlexGrid& grid = Window().MSFlexGrid2;
-    return grid.TextMatrix(runner + 1, 7) + u"|" + grid.TextMatrix(runner + 1, 8) + u"|" +
-           grid.TextMatrix(runner + 1, 9);
+    return grid_.TextAt(runner + 1, RunnerColumn::kFront3F) + u"|" +
+           grid_.TextAt(runner + 1, RunnerColumn::kBack3F) + u"|" +
+           grid_.TextAt(runner + 1, RunnerColumn::kTotal6F);
   }
-  SecondaryAnalysisTables& Tables() { return app_.meeting.Group<SecondaryAnalysisTables>(); }
-  analysis::frmAg3& Window() { return app_.Form<analysis::frmAg3>(); }
-  program::Program app_;
+  SecondaryAnalysisTables& Tables() { return meeting_.Group<SecondaryAnalysisTables>(); }
+  model::Meeting meeting_;
+  testsupport::RecordingRunnerGrid grid_;
 };
 
 // --- The values of one runner
@@ -156,9 +156,9 @@ TEST_F(ThreeFurlongFixture, RunnersOutsideTheTablesWriteNothing) {
   SetRace(u"1600", u"1");
   EXPECT_NO_THROW(Compute(0));
   EXPECT_NO_THROW(Compute(19));
-  EXPECT_NO_THROW(ComputeThreeFurlongValues(Window(), app_.meeting, 13, 1));
+  EXPECT_NO_THROW(ComputeThreeFurlongValues(grid_, meeting_, 13, 1));
   EXPECT_EQ(Tables().Front3FText(1), u"");
-  EXPECT_EQ(Window().MSFlexGrid2.TextMatrix(2, 7), u"");
+  EXPECT_EQ(grid_.TextAt(2, RunnerColumn::kFront3F), u"");
 }
 
 // --- The pace correction: a 1600 m run in a 1600 m race, first 35.5 and last 36.0, x = 0.8.
@@ -218,13 +218,13 @@ TEST_F(RaceBests, TheSmallestValueKeepsItsTextAndTheFirstOfEqualsStays) {
   SetTexts(3, u"35.6", u"34.8");  // the same values, written without the blank
   SetTexts(4, u" **.*", u" **.*");
   SetTexts(5, u" 35.7", u" 34.9");
-  FindRaceBestThreeFurlongs(app_.meeting, kRace, 5);
+  FindRaceBestThreeFurlongs(meeting_, kRace, 5);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u" 35.6");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u" 34.8");
 
   SetTexts(2, u"35.6", u"34.8");
   SetTexts(3, u" 35.6", u" 34.8");
-  FindRaceBestThreeFurlongs(app_.meeting, kRace, 5);
+  FindRaceBestThreeFurlongs(meeting_, kRace, 5);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u"35.6");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u"34.8");
 }
@@ -232,20 +232,20 @@ TEST_F(RaceBests, TheSmallestValueKeepsItsTextAndTheFirstOfEqualsStays) {
 TEST_F(RaceBests, OnlyTheRunnersOfThePassCount) {
   SetTexts(1, u" 36.0", u" 35.9");
   SetTexts(2, u" 35.0", u" 34.0");
-  FindRaceBestThreeFurlongs(app_.meeting, kRace, 1);
+  FindRaceBestThreeFurlongs(meeting_, kRace, 1);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u" 36.0");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u" 35.9");
 }
 
 TEST_F(RaceBests, NoRunnerWithAValueLeavesOneHundredAndEveryStyleNone) {
   for (int runner = 1; runner <= 18; ++runner) SetTexts(runner, u" **.*", u" **.*");
-  FindRaceBestThreeFurlongs(app_.meeting, kRace, 28);
+  FindRaceBestThreeFurlongs(meeting_, kRace, 28);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u"100");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u"100");
-  AssignRunningStyles(Window(), app_.meeting, kRace, 28);
+  AssignRunningStyles(grid_, meeting_, kRace, 28);
   for (int runner = 1; runner <= 18; ++runner) {
     EXPECT_EQ(Tables().RunningStyle(runner), kNone + kNone);
-    EXPECT_EQ(Window().MSFlexGrid2.TextMatrix(runner + 1, 12), kNone + kNone);
+    EXPECT_EQ(grid_.TextAt(runner + 1, RunnerColumn::kRunningStyle), kNone + kNone);
   }
 }
 
@@ -277,7 +277,7 @@ TEST_P(RunningStyleBounds, EachBoundIncludesItsValue) {
     Tables().RaceBestBack3F(kRace) = TenthsText(best);
     Tables().Front3FText(1) = TenthsText(best + c.tenths_above);
     Tables().Back3FText(1) = TenthsText(best + c.tenths_above);
-    AssignRunningStyles(Window(), app_.meeting, kRace, 1);
+    AssignRunningStyles(grid_, meeting_, kRace, 1);
     EXPECT_EQ(Tables().RunningStyle(1), Text(c.early) + c.finish);
   }
 }
@@ -300,15 +300,14 @@ TEST_F(ThreeFurlongFixture, StylesOfARaceFromItsComputedValues) {
   ClearRuns(4);
   SetRun(4, 1, {u"1600", u"1", u"35.2", u"36.2"});
   for (int runner = 1; runner <= 4; ++runner) Compute(runner);
-  FindRaceBestThreeFurlongs(app_.meeting, kRace, 4);
-  AssignRunningStyles(Window(), app_.meeting, kRace, 4);
+  FindRaceBestThreeFurlongs(meeting_, kRace, 4);
+  AssignRunningStyles(grid_, meeting_, kRace, 4);
   EXPECT_EQ(Tables().RaceBestFront3F(kRace), u" 34.0");
   EXPECT_EQ(Tables().RaceBestBack3F(kRace), u" 35.0");
-  const ui::FlexGrid& grid = Window().MSFlexGrid2;
-  EXPECT_EQ(grid.TextMatrix(2, 12), u"逃追");
-  EXPECT_EQ(grid.TextMatrix(3, 12), kNone + kNone);
-  EXPECT_EQ(grid.TextMatrix(4, 12), u"中差");
-  EXPECT_EQ(grid.TextMatrix(5, 12), u"先追");
+  EXPECT_EQ(grid_.TextAt(2, RunnerColumn::kRunningStyle), u"逃追");
+  EXPECT_EQ(grid_.TextAt(3, RunnerColumn::kRunningStyle), kNone + kNone);
+  EXPECT_EQ(grid_.TextAt(4, RunnerColumn::kRunningStyle), u"中差");
+  EXPECT_EQ(grid_.TextAt(5, RunnerColumn::kRunningStyle), u"先追");
 }
 
 TEST_F(ThreeFurlongFixture, TheOnlyRunnerWithValuesLeadsAndFinishesBest) {
@@ -317,8 +316,8 @@ TEST_F(ThreeFurlongFixture, TheOnlyRunnerWithValuesLeadsAndFinishesBest) {
   ClearRuns(2);
   SetRun(2, 3, {u"1600", u"1", u"38.4", u"39.9"});
   for (int runner = 1; runner <= 2; ++runner) Compute(runner);
-  FindRaceBestThreeFurlongs(app_.meeting, kRace, 2);
-  AssignRunningStyles(Window(), app_.meeting, kRace, 2);
+  FindRaceBestThreeFurlongs(meeting_, kRace, 2);
+  AssignRunningStyles(grid_, meeting_, kRace, 2);
   EXPECT_EQ(Tables().RunningStyle(1), kNone + kNone);
   EXPECT_EQ(Tables().RunningStyle(2), u"逃差");
 }
