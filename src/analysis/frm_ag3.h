@@ -145,7 +145,6 @@ class frmAg3 : public ui::Form {
   void LayOutRunnerGrid();
   void MarkGroupHeadings();
   void FillGoingList();
-  void LayOutGoingAptitudePanel();
   // The race choice's shared steps (frm_ag3_race_choice.cpp).
   void ShowSelectorRace();
   void RefuseConfirmation();

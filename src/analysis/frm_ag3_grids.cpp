@@ -10,7 +10,6 @@ namespace {
 
 const Text kPastRunTitle = u"評　価　値";
 const Text kGoingItems[] = {u"  良  ", u" 稍重 ", u"  重  ", u" 不良 "};
-constexpr int kAptitudeCols = 4;
 
 // The runner grid's row-0 texts written with the widths; the other group headings follow the merge marks.
 bool HeadedWithWidth(RunnerColumn column) {
@@ -86,12 +85,6 @@ void frmAg3::MarkGroupHeadings() {
 
 void frmAg3::FillGoingList() {
   for (const Text& going : kGoingItems) Combo1.AddItem(going);
-}
-
-void frmAg3::LayOutGoingAptitudePanel() {
-  ui::FlexGrid& grid = MSFlexGrid4;
-  ShapeWithTwoHeadingRows(grid, kAptitudeCols);
-  for (int c = 0; c < kAptitudeCols; ++c) grid.SetColAlignment(c, ui::kFlexCenterCenter);
 }
 
 }  // namespace analysis

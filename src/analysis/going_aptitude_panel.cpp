@@ -26,6 +26,8 @@ constexpr ui::Color kGrey = ui::Rgb(230, 230, 230);
 // Left, top, width and height in view, and the top out of view below the window.
 constexpr double kPanelLeft = 200, kPanelTop = 1925, kPanelWidth = 3775, kPanelHeight = 4600;
 constexpr double kOutOfViewTop = 12000;
+constexpr int kAptitudeAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                       ui::kFlexCenterCenter};
 
 const Text kHorseNumberHead = u"馬番";
 const std::array<Text, kGoings> kGoingHeads = {u"稍", u"重", u"不"};
@@ -59,6 +61,14 @@ void PaintCell(ui::FlexGrid& grid, int r, int c, ui::Color colour) {
 }
 
 }  // namespace
+
+const ui::GridDesign kAptitudePanelDesign = {.rows = kFirstRunnerRow + 18,  // a row for each runner analysed
+                                             .cols = 1 + kGoings,
+                                             .fixed_rows = 2,
+                                             .fixed_cols = 1,
+                                             .font_size = 9,
+                                             .merge_cells = ui::kMergeFree,
+                                             .alignments = kAptitudeAlignments};
 
 AptitudeMark MarkOf(const Text& aptitude) {
   const double value = model::TextToNumber(aptitude);
