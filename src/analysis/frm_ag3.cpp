@@ -44,9 +44,8 @@ void frmAg3::Form_Load() {
   SetUpPalette();
   SetUpButtons();
   Option2.SetValue(true);
-  LayOutPastRunGrid();
-  LayOutRunnerGrid();
-  MarkGroupHeadings();
+  ui::ApplyGridDesign(MSFlexGrid1, kPastRunGridDesign);
+  ui::ApplyGridDesign(MSFlexGrid2, kRunnerGridDesign);
   SetUpRaceOverview(MSFlexGrid3, app_.meeting);
   FillGoingList();
   ui::ApplyGridDesign(MSFlexGrid4, kAptitudePanelDesign);
