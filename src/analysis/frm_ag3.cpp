@@ -1,6 +1,7 @@
 #include "analysis/frm_ag3.h"
 
 #include "analysis/frm_ag3_design.h"
+#include "analysis/going_aptitude_panel.h"
 #include "analysis/race_overview.h"
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
@@ -43,12 +44,11 @@ void frmAg3::Form_Load() {
   SetUpPalette();
   SetUpButtons();
   Option2.SetValue(true);
-  LayOutPastRunGrid();
-  LayOutRunnerGrid();
-  MarkGroupHeadings();
+  ui::ApplyGridDesign(MSFlexGrid1, kPastRunGridDesign);
+  ui::ApplyGridDesign(MSFlexGrid2, kRunnerGridDesign);
   SetUpRaceOverview(MSFlexGrid3, app_.meeting);
   FillGoingList();
-  LayOutGoingAptitudePanel();
+  ui::ApplyGridDesign(MSFlexGrid4, kAptitudePanelDesign);
 }
 
 void frmAg3::ClearResultTexts() {

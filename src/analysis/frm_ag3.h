@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/grid.h"
+#include "ui/grid_design.h"
 
 namespace shell {
 class App;
@@ -140,12 +141,10 @@ class frmAg3 : public ui::Form {
   void ClearResultTexts();
   void SetUpPalette();
   void SetUpButtons();
-  // The grids' layouts (frm_ag3_grids.cpp).
-  void LayOutPastRunGrid();
-  void LayOutRunnerGrid();
-  void MarkGroupHeadings();
+  // The grids' designs and the going list (frm_ag3_grids.cpp).
+  static const ui::GridDesign kPastRunGridDesign;
+  static const ui::GridDesign kRunnerGridDesign;
   void FillGoingList();
-  void LayOutGoingAptitudePanel();
   // The race choice's shared steps (frm_ag3_race_choice.cpp).
   void ShowSelectorRace();
   void RefuseConfirmation();

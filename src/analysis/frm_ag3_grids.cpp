@@ -1,6 +1,9 @@
 // The analysis window's grid layouts and going list, as the load sets them.
+#include <array>
+
 #include "analysis/frm_ag3.h"
 #include "analysis/runner_grid.h"
+#include "ui/grid_design.h"
 
 namespace analysis {
 
@@ -10,88 +13,92 @@ namespace {
 
 const Text kPastRunTitle = u"評　価　値";
 const Text kGoingItems[] = {u"  良  ", u" 稍重 ", u"  重  ", u" 不良 "};
-constexpr int kAptitudeCols = 4;
-
-// The runner grid's row-0 texts written with the widths; the other group headings follow the merge marks.
-bool HeadedWithWidth(RunnerColumn column) {
-  return column == RunnerColumn::kTrainingState || column == RunnerColumn::kPredictedTime;
-}
-
-// Rows, columns, fixed rows and columns, font size and merging of a grid with two heading rows.
-void ShapeWithTwoHeadingRows(ui::FlexGrid& grid, int cols) {
-  grid.SetRows(kGridRows);
-  grid.SetCols(cols);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(1);
-  grid.SetFontSize(9);
-  grid.SetMergeCells(ui::kMergeFree);
-}
-
-}  // namespace
-
-void frmAg3::LayOutPastRunGrid() {
-  ui::FlexGrid& grid = MSFlexGrid1;
-  ShapeWithTwoHeadingRows(grid, kPastRunColumns);
-  for (int c = 0; c < kPastRunColumns; ++c) grid.SetColAlignment(c, ui::kFlexCenterCenter);
-  grid.SetColWidth(0, kPastRunColumnLayouts[0].width);
-  grid.SetTextMatrix(1, 0, kPastRunColumnLayouts[0].heading);
-  for (int c = 1; c < kPastRunColumns; ++c) {
-    grid.SetColWidth(c, kPastRunColumnLayouts[static_cast<size_t>(c)].width);
-    grid.SetTextMatrix(0, c, u"");
-    grid.SetTextMatrix(1, c, kPastRunColumnLayouts[static_cast<size_t>(c)].heading);
-  }
-}
-
-void frmAg3::LayOutRunnerGrid() {
-  ui::FlexGrid& grid = MSFlexGrid2;
-  ShapeWithTwoHeadingRows(grid, kRunnerColumns);
-  grid.SetColAlignment(0, ui::kFlexLeftCenter);
-  for (int c = 1; c < kRunnerColumns; ++c) {
-    if (!IsSpacer(RunnerColumn{c})) grid.SetColAlignment(c, ui::kFlexCenterCenter);
-  }
-  grid.SetColWidth(0, LayoutOf(RunnerColumn::kHorseName).width);
-  grid.SetTextMatrix(1, 0, LayoutOf(RunnerColumn::kHorseName).heading);
-  for (int c = 1; c < kRunnerColumns; ++c) {
-    const RunnerColumn column{c};
-    const RunnerColumnLayout& layout = LayoutOf(column);
-    grid.SetColWidth(c, layout.width);
-    if (column == RunnerColumn::kOverallCode) continue;  // headed last, after the groups
-    grid.SetTextMatrix(0, c, HeadedWithWidth(column) ? layout.group : u"");
-    grid.SetTextMatrix(1, c, layout.heading);
-  }
-}
 
 // Equal neighbouring headings merge: the name columns over both heading rows, the run columns and
 // the value groups under one title each.
-void frmAg3::MarkGroupHeadings() {
-  ui::FlexGrid& runs = MSFlexGrid1;
-  runs.SetMergeCol(0, true);
-  runs.SetTextMatrix(0, 0, kPastRunColumnLayouts[0].heading);
-  runs.SetTextMatrix(1, 0, kPastRunColumnLayouts[0].heading);
-  runs.SetMergeRow(0, true);
-  for (int c = 1; c < kPastRunColumns; ++c) runs.SetTextMatrix(0, c, kPastRunTitle);
+constexpr int kMergedFirstCol[] = {0};
+constexpr int kMergedTitleRow[] = {kGridTitleRow};
 
-  ui::FlexGrid& runners = MSFlexGrid2;
-  runners.SetMergeCol(0, true);
-  runners.SetTextMatrix(0, 0, LayoutOf(RunnerColumn::kHorseName).group);
-  runners.SetTextMatrix(1, 0, LayoutOf(RunnerColumn::kHorseName).heading);
-  runners.SetMergeRow(0, true);
-  const int overall = Index(RunnerColumn::kOverallCode);
-  for (int c = 1; c < overall; ++c) {
-    if (!IsSpacer(RunnerColumn{c})) runners.SetTextMatrix(0, c, LayoutOf(RunnerColumn{c}).group);
+constexpr std::array<int, kPastRunColumns> kPastRunAlignments = [] {
+  std::array<int, kPastRunColumns> alignments{};
+  alignments.fill(ui::kFlexCenterCenter);
+  return alignments;
+}();
+constexpr std::array<double, kPastRunColumns> kPastRunWidths = [] {
+  std::array<double, kPastRunColumns> widths{};
+  for (int c = 0; c < kPastRunColumns; ++c) widths[c] = kPastRunColumnLayouts[c].width;
+  return widths;
+}();
+const std::array<Text, kPastRunColumns> kPastRunTitles = [] {
+  std::array<Text, kPastRunColumns> titles;
+  titles.fill(kPastRunTitle);
+  titles[0] = kPastRunColumnLayouts[0].heading;
+  return titles;
+}();
+const std::array<Text, kPastRunColumns> kPastRunHeadings = [] {
+  std::array<Text, kPastRunColumns> headings;
+  for (int c = 0; c < kPastRunColumns; ++c) headings[c] = kPastRunColumnLayouts[c].heading;
+  return headings;
+}();
+const ui::GridHeadings kPastRunGridHeadings[] = {{.row = 0, .col = 0, .texts = kPastRunTitles},
+                                                 {.row = 1, .col = 0, .texts = kPastRunHeadings}};
+
+// The name column from the left, the spacers with the grid's own alignment, the rest centred.
+constexpr std::array<int, kRunnerColumns> kRunnerAlignments = [] {
+  std::array<int, kRunnerColumns> alignments{};
+  for (int c = 0; c < kRunnerColumns; ++c) {
+    alignments[c] = c == 0                      ? ui::kFlexLeftCenter
+                    : IsSpacer(RunnerColumn{c}) ? ui::kFlexGeneral
+                                                : ui::kFlexCenterCenter;
   }
-  runners.SetTextMatrix(0, overall, LayoutOf(RunnerColumn::kOverallCode).group);
-  runners.SetTextMatrix(1, overall, LayoutOf(RunnerColumn::kOverallCode).heading);
-}
+  return alignments;
+}();
+constexpr std::array<double, kRunnerColumns> kRunnerWidths = [] {
+  std::array<double, kRunnerColumns> widths{};
+  for (int c = 0; c < kRunnerColumns; ++c) widths[c] = LayoutOf(RunnerColumn{c}).width;
+  return widths;
+}();
+const std::array<Text, kRunnerColumns> kRunnerGroups = [] {
+  std::array<Text, kRunnerColumns> groups;
+  for (int c = 0; c < kRunnerColumns; ++c) groups[c] = LayoutOf(RunnerColumn{c}).group;
+  return groups;
+}();
+const std::array<Text, kRunnerColumns> kRunnerHeadings = [] {
+  std::array<Text, kRunnerColumns> headings;
+  for (int c = 0; c < kRunnerColumns; ++c) headings[c] = LayoutOf(RunnerColumn{c}).heading;
+  return headings;
+}();
+const ui::GridHeadings kRunnerGridHeadings[] = {{.row = 0, .col = 0, .texts = kRunnerGroups},
+                                                {.row = 1, .col = 0, .texts = kRunnerHeadings}};
+
+}  // namespace
+
+const ui::GridDesign frmAg3::kPastRunGridDesign = {.rows = kGridRows,
+                                                   .cols = kPastRunColumns,
+                                                   .fixed_rows = kGridHeadingRows,
+                                                   .fixed_cols = 1,
+                                                   .font_size = 9,
+                                                   .merge_cells = ui::kMergeFree,
+                                                   .alignments = kPastRunAlignments,
+                                                   .widths = kPastRunWidths,
+                                                   .headings = kPastRunGridHeadings,
+                                                   .merged_cols = kMergedFirstCol,
+                                                   .merged_rows = kMergedTitleRow};
+
+const ui::GridDesign frmAg3::kRunnerGridDesign = {.rows = kGridRows,
+                                                  .cols = kRunnerColumns,
+                                                  .fixed_rows = kGridHeadingRows,
+                                                  .fixed_cols = 1,
+                                                  .font_size = 9,
+                                                  .merge_cells = ui::kMergeFree,
+                                                  .alignments = kRunnerAlignments,
+                                                  .widths = kRunnerWidths,
+                                                  .headings = kRunnerGridHeadings,
+                                                  .merged_cols = kMergedFirstCol,
+                                                  .merged_rows = kMergedTitleRow};
 
 void frmAg3::FillGoingList() {
   for (const Text& going : kGoingItems) Combo1.AddItem(going);
-}
-
-void frmAg3::LayOutGoingAptitudePanel() {
-  ui::FlexGrid& grid = MSFlexGrid4;
-  ShapeWithTwoHeadingRows(grid, kAptitudeCols);
-  for (int c = 0; c < kAptitudeCols; ++c) grid.SetColAlignment(c, ui::kFlexCenterCenter);
 }
 
 }  // namespace analysis

@@ -6,6 +6,7 @@
 #include "analysis/analysis_window_tables.h"
 #include "analysis/frm_ag3.h"
 #include "intake/race_card_tables.h"
+#include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
 #include "ui/palette.h"
@@ -26,6 +27,8 @@ constexpr ui::Color kGrey = ui::Rgb(230, 230, 230);
 // Left, top, width and height in view, and the top out of view below the window.
 constexpr double kPanelLeft = 200, kPanelTop = 1925, kPanelWidth = 3775, kPanelHeight = 4600;
 constexpr double kOutOfViewTop = 12000;
+constexpr int kAptitudeAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                       ui::kFlexCenterCenter};
 
 const Text kHorseNumberHead = u"馬番";
 const std::array<Text, kGoings> kGoingHeads = {u"稍", u"重", u"不"};
@@ -59,6 +62,14 @@ void PaintCell(ui::FlexGrid& grid, int r, int c, ui::Color colour) {
 }
 
 }  // namespace
+
+const ui::GridDesign kAptitudePanelDesign = {.rows = kFirstRunnerRow + model::kRunnersAnalysed,
+                                             .cols = 1 + kGoings,
+                                             .fixed_rows = 2,
+                                             .fixed_cols = 1,
+                                             .font_size = 9,
+                                             .merge_cells = ui::kMergeFree,
+                                             .alignments = kAptitudeAlignments};
 
 AptitudeMark MarkOf(const Text& aptitude) {
   const double value = model::TextToNumber(aptitude);

@@ -6,6 +6,7 @@
 #include "model/meeting.h"
 #include "model/text.h"
 #include "ui/grid.h"
+#include "ui/grid_design.h"
 
 namespace analysis {
 
@@ -13,6 +14,9 @@ namespace analysis {
 // between 3 and 4 included); the value is the text's leading number with its sign, 0 for none.
 enum class AptitudeMark { kNone, kHigh, kTop };
 AptitudeMark MarkOf(const model::Text& aptitude);
+
+// The panel's shape as the window loads it: two heading rows, every column centred.
+extern const ui::GridDesign kAptitudePanelDesign;
 
 // The panel's frame, rewritten on every change of its switch: widths, heads and the title of today's
 // surface (none when the race is of neither surface).

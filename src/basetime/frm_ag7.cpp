@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <typeinfo>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 
 namespace basetime {
 
@@ -34,6 +36,66 @@ constexpr int kBuiltLine = 6;  // 構築Ａ; the smoothing passes follow on 7 to
 const std::array<Text, 5> kRecordHeadings = {
     u"                   ５  走  前", u"                   ４  走  前", u"                   ３  走  前",
     u"                   ２  走  前", u"                   前    　走"};
+constexpr int kCourseRows = 10 * kLinesPerCourse;
+
+// Course grids: equal neighbours merge, so the surface word spans both fixed columns and a course
+// name runs down its block of lines.
+constexpr int kCourseAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter};
+constexpr double kCourseWidths[] = {600, 710, 700, 700, 700, 700, 700, 700, 700, 700, 700, 700, 700, 700};
+const std::array<Text, 2> kTurfWords = {u"芝", u"芝"};
+const std::array<Text, 2> kDirtWords = {u"ダ－ト", u"ダ－ト"};
+const std::array<Text, kCourseRows> kCourseNameColumn = [] {
+  std::array<Text, kCourseRows> names;
+  for (int k = 1; k <= 10; ++k) {
+    for (int j = 1; j <= kLinesPerCourse; ++j)
+      names[ClassGridRow(k, j) - 1] = model::StdCourseOrder[k - 1].name;
+  }
+  return names;
+}();
+const std::array<Text, kCourseRows> kLineLabelColumn = [] {
+  std::array<Text, kCourseRows> labels;
+  for (int k = 1; k <= 10; ++k) {
+    for (int j = 1; j <= kLinesPerCourse; ++j) labels[ClassGridRow(k, j) - 1] = kLineLabels[j - 1];
+  }
+  return labels;
+}();
+const ui::GridHeadings kTurfHeadings[] = {{.row = 0, .col = 0, .texts = kTurfWords},
+                                          {.row = 0, .col = ClassGridColumn(1), .texts = kDistanceHeadings},
+                                          {.row = 1, .col = 0, .down = true, .texts = kCourseNameColumn},
+                                          {.row = 1, .col = 1, .down = true, .texts = kLineLabelColumn}};
+const ui::GridHeadings kDirtHeadings[] = {{.row = 0, .col = 0, .texts = kDirtWords},
+                                          {.row = 0, .col = ClassGridColumn(1), .texts = kDistanceHeadings},
+                                          {.row = 1, .col = 0, .down = true, .texts = kCourseNameColumn},
+                                          {.row = 1, .col = 1, .down = true, .texts = kLineLabelColumn}};
+constexpr int kMergedFirstCol[] = {0};
+constexpr int kMergedFirstRow[] = {0};
+
+ui::GridDesign CourseGridDesign(std::span<const ui::GridHeadings> headings) {
+  return {.rows = 1 + kCourseRows,
+          .cols = 14,
+          .fixed_rows = 1,
+          .fixed_cols = 2,
+          .merge_cells = ui::kMergeFree,
+          .alignments = kCourseAlignments,
+          .widths = kCourseWidths,
+          .headings = headings,
+          .merged_cols = kMergedFirstCol,
+          .merged_rows = kMergedFirstRow};
+}
+
+constexpr int kRecordAlignments[] = {ui::kFlexCenterCenter, ui::kFlexLeftCenter};
+constexpr double kRecordWidths[] = {330, 2400, 2400, 2400, 2400, 2400};
+const ui::GridHeadings kRecordGridHeadings[] = {{.row = 0, .col = 1, .texts = kRecordHeadings}};
+const ui::GridDesign kRecordGridDesign = {.rows = 19,
+                                          .cols = 6,
+                                          .fixed_rows = 1,
+                                          .fixed_cols = 1,
+                                          .font_size = 8,
+                                          .merge_cells = ui::kMergeFree,
+                                          .alignments = kRecordAlignments,
+                                          .widths = kRecordWidths,
+                                          .headings = kRecordGridHeadings};
+
 const std::array<Text, model::kRaces> kRaceEntries = {u"　１Ｒ", u"　２Ｒ", u"  ３Ｒ", u"　４Ｒ",
                                                       u"　５Ｒ", u"　６Ｒ", u"  ７Ｒ", u"　８Ｒ",
                                                       u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
@@ -92,11 +154,7 @@ frmAg7::frmAg7(shell::App& app) : ui::Form(app, "frmAg7"), app_(app) {
 }
 
 void frmAg7::Form_Load() {
-  SetHeight(7300);
-  SetWidth(12630);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 1850 + 25);
-  SetLeft(origin.left + 160);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 160, 1850 + 25);
   Option1.SetValue(true);
   Check1.SetValue(ui::kUnchecked);
   Combo1.Clear();
@@ -106,56 +164,14 @@ void frmAg7::Form_Load() {
   Command3.SetEnabled(true);
   Combo2.SetEnabled(false);
   Command5.SetEnabled(false);
-  LayOutCourseGrid(MSFlexGrid1, u"芝");
-  LayOutRecordGrid();
+  ui::ApplyGridDesign(MSFlexGrid1, CourseGridDesign(kTurfHeadings));
+  ui::ApplyGridDesign(MSFlexGrid2, kRecordGridDesign);
   for (const Text& entry : kRaceEntries) Combo1.AddItem(entry);
   Combo1.AddItem(kAllRacesEntry);
   Combo1.SetListIndex(0);
-  LayOutCourseGrid(MSFlexGrid3, u"ダ－ト");
+  ui::ApplyGridDesign(MSFlexGrid3, CourseGridDesign(kDirtHeadings));
   for (const Text& entry : kRaceEntries) Combo2.AddItem(entry);
   Combo2.SetListIndex(0);
-}
-
-void frmAg7::LayOutCourseGrid(ui::FlexGrid& grid, const Text& surface_word) {
-  // The shape first, so that the two fixed columns fit.
-  grid.SetRows(1 + 10 * kLinesPerCourse);
-  grid.SetCols(14);
-  grid.SetFixedRows(1);
-  grid.SetFixedCols(2);
-  grid.SetMergeCells(ui::kMergeFree);
-  grid.SetColAlignment(0, ui::kFlexCenterCenter);
-  grid.SetColAlignment(1, ui::kFlexCenterCenter);
-  grid.SetColWidth(0, 600);
-  grid.SetColWidth(1, 710);
-  for (int c = 2; c <= 13; ++c) grid.SetColWidth(c, 700);
-  for (int d = 1; d <= 12; ++d) grid.SetTextMatrix(0, ClassGridColumn(d), kDistanceHeadings[d - 1]);
-  // Equal neighbours merge: the surface word over both fixed columns, a course name down its block.
-  grid.SetMergeRow(0, true);
-  grid.SetMergeCol(0, true);
-  grid.SetTextMatrix(0, 0, surface_word);
-  grid.SetTextMatrix(0, 1, surface_word);
-  for (int k = 1; k <= 10; ++k) {
-    for (int j = 1; j <= kLinesPerCourse; ++j) {
-      grid.SetTextMatrix(ClassGridRow(k, j), 0, Text(model::StdCourseOrder[k - 1].name));
-      grid.SetTextMatrix(ClassGridRow(k, j), 1, kLineLabels[j - 1]);
-    }
-  }
-}
-
-void frmAg7::LayOutRecordGrid() {
-  ui::FlexGrid& grid = MSFlexGrid2;
-  grid.SetRows(19);
-  grid.SetCols(6);
-  grid.SetFixedRows(1);
-  grid.SetFixedCols(1);
-  grid.SetFontSize(8);
-  grid.SetMergeCells(ui::kMergeFree);
-  grid.SetColAlignment(0, ui::kFlexCenterCenter);
-  grid.SetColAlignment(1, ui::kFlexLeftCenter);
-  grid.SetColWidth(0, 330);
-  for (int c = 1; c <= 5; ++c) grid.SetColWidth(c, 2400);
-  grid.SetTextMatrix(0, 0, Text());
-  for (int c = 1; c <= 5; ++c) grid.SetTextMatrix(0, c, kRecordHeadings[c - 1]);
 }
 
 void frmAg7::Option1_Click() {

@@ -34,8 +34,6 @@ class frmAg7 : public ui::Form, public ClassGridWriter {
   void SetClassCell(int surface, int row, int col, const model::Text& text) override;
 
  private:
-  void LayOutCourseGrid(ui::FlexGrid& grid, const model::Text& surface_word);
-  void LayOutRecordGrid();
   void ShowRaceRecords(int race);
   void ShowWorkLine(int surface, int course, int line);
   ui::FlexGrid* CourseGrid(int surface);

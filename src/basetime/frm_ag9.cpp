@@ -10,6 +10,7 @@
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 
 namespace basetime {
 
@@ -28,6 +29,18 @@ constexpr ui::ControlDesign kDesign[] = {
     {.name = "MSFlexGrid1", .place = {{150, 350, 9460, 2585}}},
 };
 
+constexpr int kGridAlignments[] = {ui::kFlexCenterCenter};
+constexpr double kGridWidths[] = {900, 700, 700, 700, 700, 700, 700, 700, 700, 700, 700, 700, 700};
+const ui::GridHeadings kGridHeadings[] = {{.row = 0, .col = 1, .texts = kDistanceHeadings},
+                                          {.row = 1, .col = 0, .down = true, .texts = kCourseNames}};
+const ui::GridDesign kGridDesign = {.rows = 11,
+                                    .cols = 13,
+                                    .fixed_rows = 1,
+                                    .fixed_cols = 1,
+                                    .alignments = kGridAlignments,
+                                    .widths = kGridWidths,
+                                    .headings = kGridHeadings};
+
 }  // namespace
 
 frmAg9::frmAg9(shell::App& app) : ui::Form(app, "frmAg9"), app_(app) {
@@ -37,27 +50,8 @@ frmAg9::frmAg9(shell::App& app) : ui::Form(app, "frmAg9"), app_(app) {
 }
 
 void frmAg9::Form_Load() {
-  SetWidth(9800);
-  SetHeight(3400);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 5900 + 25);
-  SetLeft(origin.left + 2985);
-  LayOutGrid();
-}
-
-void frmAg9::LayOutGrid() {
-  ui::FlexGrid& grid = MSFlexGrid1;
-  grid.SetRows(11);
-  grid.SetCols(13);
-  grid.SetFixedRows(1);
-  grid.SetFixedCols(1);
-  grid.SetColWidth(0, 900);
-  grid.SetColAlignment(0, ui::kFlexCenterCenter);
-  for (int j = 1; j <= 12; ++j) {
-    grid.SetColWidth(j, 700);
-    grid.SetTextMatrix(0, j, kDistanceHeadings[j - 1]);
-  }
-  for (int i = 1; i <= 10; ++i) grid.SetTextMatrix(i, 0, kCourseNames[i - 1]);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 2985, 5900 + 25);
+  ui::ApplyGridDesign(MSFlexGrid1, kGridDesign);
 }
 
 void frmAg9::Option1_Click() {

@@ -31,8 +31,6 @@ class frmAg9 : public ui::Form {
   void Fill(const model::TextTable& std_time, model::TextTable& std_text, const model::Text& caption);
 
  private:
-  void LayOutGrid();
-
   shell::App& app_;
 
  public:

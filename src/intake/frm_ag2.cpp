@@ -1,13 +1,16 @@
 #include "intake/frm_ag2.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 #include "intake/meeting_files.h"
 #include "intake/past_performance_read.h"
 #include "intake/race_card_reader.h"
 #include "intake/race_card_tables.h"
+#include "intake/race_history_sheet.h"
 #include "intake/read_warning.h"
 #include "model/numbers.h"
 #include "shell/app.h"
@@ -105,12 +108,60 @@ constexpr ui::ControlDesign kDesign[] = {
     {.name = "MSFlexGrid1", .place = {{300, 8400, 5130, 4600}}},
 };
 
-void SetRowHeights(ui::FlexGrid& grid) {
-  for (int r = 0; r < grid.Rows(); ++r) grid.SetRowHeight(r, kRowHeight);
+const std::array<Text, 7> kRunnerHeadings = {u"枠",   u"馬",   u"      馬     名", u"性別",
+                                             u"年齢", u"斤量", u"  騎 手"};
+constexpr int kRunnerAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexLeftCenter,
+                                     ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                     ui::kFlexLeftCenter};
+constexpr double kRunnerWidths[] = {400, 400, 1625, 450, 450, 450, 750};
+const ui::GridHeadings kRunnerGridHeadings[] = {{.row = 0, .col = 0, .texts = kRunnerHeadings}};
+const ui::GridDesign kRunnerGridDesign = {.rows = 19,
+                                          .cols = 7,
+                                          .fixed_rows = 1,
+                                          .fixed_cols = 3,
+                                          .font_size = 9,
+                                          .merge_cells = ui::kMergeRestrictColumns,
+                                          .alignments = kRunnerAlignments,
+                                          .widths = kRunnerWidths,
+                                          .headings = kRunnerGridHeadings,
+                                          .row_height = kRowHeight};
+
+const std::array<Text, 8> kRaceRowHeadings = {u"",           u"レ－ス 名",  u"条　    件", u"タ  －  フ",
+                                              u"距      離", u"頭      数", u"推定タイム", u"予想ペ－ス"};
+const std::array<Text, 6> kRace1To6Headings = {u"　１Ｒ", u"　２Ｒ", u"　３Ｒ",
+                                               u"　４Ｒ", u"　５Ｒ", u"  ６Ｒ"};
+const std::array<Text, 6> kRace7To12Headings = {u"　７Ｒ", u"　８Ｒ", u"　９Ｒ",
+                                                u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
+const ui::GridHeadings kRaces1To6Headings[] = {{.row = 0, .col = 0, .down = true, .texts = kRaceRowHeadings},
+                                               {.row = 0, .col = 1, .texts = kRace1To6Headings}};
+const ui::GridHeadings kRaces7To12Headings[] = {{.row = 0, .col = 0, .down = true, .texts = kRaceRowHeadings},
+                                                {.row = 0, .col = 1, .texts = kRace7To12Headings}};
+constexpr int kRaceAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                   ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                   ui::kFlexCenterCenter};
+constexpr double kRaceWidths[] = {1400, 1000, 1000, 1000, 1000, 1000, 1000};
+
+ui::GridDesign RaceGridDesign(std::span<const ui::GridHeadings> headings) {
+  return {.rows = 8,
+          .cols = 7,
+          .fixed_rows = 1,
+          .fixed_cols = 1,
+          .font_size = 10,
+          .alignments = kRaceAlignments,
+          .widths = kRaceWidths,
+          .headings = headings,
+          .row_height = kRowHeight};
 }
 
-const Text kRace1To6Headings[] = {u"　１Ｒ", u"　２Ｒ", u"　３Ｒ", u"　４Ｒ", u"　５Ｒ", u"  ６Ｒ"};
-const Text kRace7To12Headings[] = {u"　７Ｒ", u"　８Ｒ", u"　９Ｒ", u"１０Ｒ", u"１１Ｒ", u"１２Ｒ"};
+// The race names are long: smaller and from the left.
+void ShrinkRaceNames(ui::FlexGrid& g, double name_font_size) {
+  g.SetRow(1);
+  for (int c = 1; c <= 6; ++c) {
+    g.SetCol(c);
+    g.SetCellAlignment(ui::kFlexLeftCenter);
+    g.SetCellFontSize(name_font_size);
+  }
+}
 
 }  // namespace
 
@@ -144,88 +195,14 @@ void frmAg2::Form_Load() {
   Text1.SetVisible(false);
   Text2.SetVisible(false);
   Label32.SetVisible(false);
-  LayOutRunnerGrid();
-  LayOutRaceGrid(MSFlexGrid3, kRace1To6Headings, 7);
-  LayOutRaceGrid(MSFlexGrid4, kRace7To12Headings, 8);
-  LayOutFiveRunSheet();
+  ui::ApplyGridDesign(MSFlexGrid2, kRunnerGridDesign);
+  ui::ApplyGridDesign(MSFlexGrid3, RaceGridDesign(kRaces1To6Headings));
+  ShrinkRaceNames(MSFlexGrid3, 7);
+  ui::ApplyGridDesign(MSFlexGrid4, RaceGridDesign(kRaces7To12Headings));
+  ShrinkRaceNames(MSFlexGrid4, 8);
+  ui::ApplyGridDesign(MSFlexGrid1, kRaceHistorySheetDesign);
   Text2.SetText(u"0");
   Timer2.SetInterval(400);
-}
-
-void frmAg2::LayOutRunnerGrid() {
-  struct Column {
-    double width;
-    int alignment;
-    const char16_t* heading;
-  };
-  static constexpr Column kColumns[] = {{400, ui::kFlexCenterCenter, u"枠"},
-                                        {400, ui::kFlexCenterCenter, u"馬"},
-                                        {1625, ui::kFlexLeftCenter, u"      馬     名"},
-                                        {450, ui::kFlexCenterCenter, u"性別"},
-                                        {450, ui::kFlexCenterCenter, u"年齢"},
-                                        {450, ui::kFlexCenterCenter, u"斤量"},
-                                        {750, ui::kFlexLeftCenter, u"  騎 手"}};
-  ui::FlexGrid& g = MSFlexGrid2;
-  g.SetRows(19);
-  g.SetCols(7);
-  g.SetFixedRows(1);
-  g.SetFixedCols(3);
-  g.SetFontSize(9);
-  for (int c = 0; c < 7; ++c) {
-    g.SetColWidth(c, kColumns[c].width);
-    g.SetColAlignment(c, kColumns[c].alignment);
-    g.SetTextMatrix(0, c, kColumns[c].heading);
-  }
-  g.SetMergeCells(ui::kMergeRestrictColumns);
-  SetRowHeights(g);
-}
-
-void frmAg2::LayOutRaceGrid(ui::FlexGrid& g, const Text* headings, double name_font_size) {
-  static const Text kRowHeadings[] = {u"",           u"レ－ス 名",  u"条　    件", u"タ  －  フ",
-                                      u"距      離", u"頭      数", u"推定タイム", u"予想ペ－ス"};
-  g.SetRows(8);
-  g.SetCols(7);
-  g.SetFixedRows(1);
-  g.SetFixedCols(1);
-  g.SetFontSize(10);
-  g.SetColWidth(0, 1400);
-  for (int r = 0; r < 8; ++r) g.SetTextMatrix(r, 0, kRowHeadings[r]);
-  for (int c = 1; c <= 6; ++c) {
-    g.SetColWidth(c, 1000);
-    g.SetTextMatrix(0, c, headings[c - 1]);
-  }
-  for (int c = 0; c <= 6; ++c) g.SetColAlignment(c, ui::kFlexCenterCenter);
-  // The race names are long: smaller and from the left.
-  g.SetRow(1);
-  for (int c = 1; c <= 6; ++c) {
-    g.SetCol(c);
-    g.SetCellAlignment(ui::kFlexLeftCenter);
-    g.SetCellFontSize(name_font_size);
-  }
-  SetRowHeights(g);
-}
-
-// Laid out as the individual-data window's race-history grid: runs in columns, oldest first.
-void frmAg2::LayOutFiveRunSheet() {
-  static const Text kRunHeadings[] = {u"５走前", u"４走前", u"３走前", u"２走前", u"前　走"};
-  static const Text kFactHeadings[] = {u"競馬場名", u"開 催 日", u"条    件", u"タ － フ", u"距    離",
-                                       u"頭    数", u"ペ － ス", u"馬場状態", u"ゲ － ト", u"斤    量",
-                                       u"馬 体 重", u"着    順", u"タ イ ム", u"着    差", u"前 ３ Ｆ",
-                                       u"後 ３ Ｆ", u"通過順位", u"不　　利"};
-  ui::FlexGrid& g = MSFlexGrid1;
-  g.SetRows(20);
-  g.SetCols(6);
-  g.SetFixedRows(2);
-  g.SetFixedCols(1);
-  g.SetFontSize(9);
-  g.SetMergeCells(ui::kMergeFree);
-  for (int c = 0; c < 6; ++c) g.SetColAlignment(c, ui::kFlexCenterCenter);
-  g.SetColWidth(0, 900);
-  for (int r = 2; r < 20; ++r) g.SetTextMatrix(r, 0, kFactHeadings[r - 2]);
-  for (int c = 1; c <= 5; ++c) {
-    g.SetColWidth(c, 825);
-    g.SetTextMatrix(1, c, kRunHeadings[c - 1]);
-  }
 }
 
 // Blinks the folder hint: hidden on odd ticks, shown on even ones.

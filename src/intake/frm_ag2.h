@@ -94,9 +94,6 @@ class frmAg2 : public ui::Form {
   ui::FlexGrid MSFlexGrid1{*this, "MSFlexGrid1"};
 
  private:
-  void LayOutRunnerGrid();
-  void LayOutRaceGrid(ui::FlexGrid& grid, const model::Text* headings, double name_font_size);
-  void LayOutFiveRunSheet();
   // Label1 shows the folder; the reads open it by the path the file system gave.
   void ShowChosenFolder(const std::filesystem::path& folder);
   // Whether the folder shown in Label1 lists the three files by their exact names.

@@ -9,6 +9,7 @@
 #include "intake/past_run_tables.h"
 #include "intake/preview_values.h"
 #include "intake/race_card_tables.h"
+#include "intake/race_history_sheet.h"
 #include "model/meeting_shape.h"
 #include "model/numbers.h"
 #include "shell/app.h"
@@ -127,18 +128,10 @@ void frmAg2::MSFlexGrid2_MouseDown(int /*button*/, int /*shift*/, double x, doub
 void frmAg2::ComposeFiveRunSheet(int race, int runner) {
   const RaceCardTables& card = app_.meeting.Group<RaceCardTables>();
   const PastRunTables& p = app_.meeting.Group<PastRunTables>();
-  const model::Family<model::RunnerTable>* const kRows[] = {
-      &p.RunCourseName,     &p.RunDateText,     &p.RunClassName,  &p.RunSurfaceName, &p.RunDistanceText,
-      &p.RunFieldSizeText,  &p.RunPaceName,     &p.RunGoingName,  &p.RunGateText,    &p.RunWeightText,
-      &p.RunBodyWeightText, &p.RunPositionText, &p.RunTimeText,   &p.RunMarginText,  &p.RunFirst3FText,
-      &p.RunLast3FText,     &p.RunPassingText,  &p.RunTroubleFlag};
   ui::FlexGrid& g = MSFlexGrid1;
   g.SetTextMatrix(0, 0, card.RaceNoLabel(race));
   g.SetTextMatrix(1, 0, card.HorseNo(race, runner));
-  for (int c = 1; c <= 5; ++c) {
-    const int run = 6 - c;
-    for (int row = 2; row <= 19; ++row) g.SetTextMatrix(row, c, (*kRows[row - 2])[run](race, runner));
-  }
+  WriteRaceHistoryRuns(g, p, race, runner);
   g.SetMergeRow(0, true);
   for (int c = 1; c <= 5; ++c) g.SetTextMatrix(0, c, p.UmaHorseName(race, runner));
 }

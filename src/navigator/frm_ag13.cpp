@@ -1,12 +1,14 @@
 #include "navigator/frm_ag13.h"
 
 #include <array>
+#include <span>
 
 #include "analysis/analysed_race.h"
 #include "navigator/stage_handlers.h"
 #include "navigator/window_place.h"
 #include "shell/app.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 
 namespace navigator {
 
@@ -50,46 +52,78 @@ const Text kRunnerHead = u"馬番";
 const Text kRunsHead = u"実 評 価 値";
 const Text kStatisticsHead = u"同条件実績";
 const Text kNameHead = u"       馬　　名";
-const Text kBareNameHead = u"馬　　名";
 const Text kPointsHead = u"見どころ";
 
-struct ColumnHead {
-  double width;
-  bool centred;  // false: the grid's default alignment
-  Text row0;
-  Text row1;
-};
+// Statistics grid, columns 0 to 10: the runner, the runs oldest first, a spacer that keeps the
+// grid's own alignment, the figures.
+constexpr int kStatisticsAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                         ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                         ui::kFlexGeneral,      ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                         ui::kFlexCenterCenter, ui::kFlexCenterCenter};
+constexpr double kStatisticsWidths[] = {450, 500, 500, 500, 500, 500, 50, 450, 450, 450, 450};
+const std::array<Text, kStatisticsCols> kStatisticsRow0 = {
+    kRunnerHead, kRunsHead,       kRunsHead,       kRunsHead,       kRunsHead,      kRunsHead,
+    u"",         kStatisticsHead, kStatisticsHead, kStatisticsHead, kStatisticsHead};
+const std::array<Text, kStatisticsCols> kStatisticsRow1 = {
+    kRunnerHead, u"５走", u"４走", u"３走", u"２走", u"前走", u"", u"平均", u"最高", u"最低", u"偏差"};
+const ui::GridHeadings kStatisticsHeadings[] = {{.row = 0, .col = 0, .texts = kStatisticsRow0},
+                                                {.row = 1, .col = 0, .texts = kStatisticsRow1}};
+constexpr int kMergedFirstCol[] = {0};
+constexpr int kMergedFirstTwoCols[] = {0, 1};
+constexpr int kMergedRows[] = {0};
+const ui::GridDesign kStatisticsGridDesign = {.rows = kRows,
+                                              .cols = kStatisticsCols,
+                                              .fixed_rows = 2,
+                                              .fixed_cols = 1,
+                                              .font_size = 9,
+                                              .merge_cells = ui::kMergeFree,
+                                              .alignments = kStatisticsAlignments,
+                                              .widths = kStatisticsWidths,
+                                              .headings = kStatisticsHeadings,
+                                              .merged_cols = kMergedFirstCol,
+                                              .merged_rows = kMergedRows};
 
-// Columns 1 to 10 of the statistics grid: the runs oldest first, a spacer, the figures.
-const std::array<ColumnHead, 10> kStatisticsColumns = {{
-    {500, true, kRunsHead, u"５走"},
-    {500, true, kRunsHead, u"４走"},
-    {500, true, kRunsHead, u"３走"},
-    {500, true, kRunsHead, u"２走"},
-    {500, true, kRunsHead, u"前走"},
-    {50, false, u"", u""},
-    {450, true, kStatisticsHead, u"平均"},
-    {450, true, kStatisticsHead, u"最高"},
-    {450, true, kStatisticsHead, u"最低"},
-    {450, true, kStatisticsHead, u"偏差"},
-}};
+// Navigator grids, columns 0 to 12: the runner, the name, the axis mark, five criteria and three
+// points between spacers that keep the grid's own alignment. Only the criteria's names (row 1,
+// columns 4 to 8) differ by distance category.
+constexpr int kNavigatorAlignments[] = {ui::kFlexCenterCenter, ui::kFlexLeftCenter,   ui::kFlexCenterCenter,
+                                        ui::kFlexGeneral,      ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                        ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                        ui::kFlexGeneral,      ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                        ui::kFlexCenterCenter};
+constexpr double kNavigatorWidths[] = {450, 1640, 550, 50, 500, 500, 500, 500, 500, 50, 300, 300, 300};
+const std::array<Text, kNavigatorCols> kNavigatorRow0 = {kRunnerHead, kNameHead,   u"連軸",    u"",  u"①",
+                                                         u"②",        u"③",        u"④",       u"⑤", u"",
+                                                         kPointsHead, kPointsHead, kPointsHead};
+const std::array<Text, kNavigatorCols> kShortRow1 = {kRunnerHead, kNameHead, u"候補", u"",     u"休養",
+                                                     u"合6F",     u"速力",   u"現力", u"平均", u"",
+                                                     u"逃",       u"差",     u"調"};
+const std::array<Text, kNavigatorCols> kMiddleRow1 = {kRunnerHead, kNameHead, u"候補", u"",     u"休養",
+                                                      u"速力",     u"現力",   u"合6F", u"平均", u"",
+                                                      u"逃",       u"差",     u"調"};
+const std::array<Text, kNavigatorCols> kLongRow1 = {kRunnerHead, kNameHead, u"候補", u"",     u"休養",
+                                                    u"速力",     u"現力",   u"平均", u"後3F", u"",
+                                                    u"逃",       u"差",     u"調"};
+const ui::GridHeadings kShortHeadings[] = {{.row = 0, .col = 0, .texts = kNavigatorRow0},
+                                           {.row = 1, .col = 0, .texts = kShortRow1}};
+const ui::GridHeadings kMiddleHeadings[] = {{.row = 0, .col = 0, .texts = kNavigatorRow0},
+                                            {.row = 1, .col = 0, .texts = kMiddleRow1}};
+const ui::GridHeadings kLongHeadings[] = {{.row = 0, .col = 0, .texts = kNavigatorRow0},
+                                          {.row = 1, .col = 0, .texts = kLongRow1}};
 
-// The criterion names of columns 4 to 8 by category.
-std::array<Text, 5> CriterionHeads(DistanceCategory category) {
-  switch (category) {
-    case DistanceCategory::kMiddle:
-      return {u"休養", u"速力", u"現力", u"合6F", u"平均"};
-    case DistanceCategory::kLong:
-      return {u"休養", u"速力", u"現力", u"平均", u"後3F"};
-    case DistanceCategory::kShort:
-    case DistanceCategory::kNone:
-      break;
-  }
-  return {u"休養", u"合6F", u"速力", u"現力", u"平均"};
+ui::GridDesign NavigatorGridDesign(std::span<const ui::GridHeadings> headings) {
+  return {.rows = kRows,
+          .cols = kNavigatorCols,
+          .fixed_rows = 2,
+          .fixed_cols = 2,
+          .font_size = 9,
+          .merge_cells = ui::kMergeFree,
+          .alignments = kNavigatorAlignments,
+          .widths = kNavigatorWidths,
+          .headings = headings,
+          .merged_cols = kMergedFirstTwoCols,
+          .merged_rows = kMergedRows};
 }
-
-const std::array<Text, 5> kCriterionNumbers = {u"①", u"②", u"③", u"④", u"⑤"};
-const std::array<Text, 3> kPointHeads = {u"逃", u"差", u"調"};
 
 }  // namespace
 
@@ -103,10 +137,10 @@ frmAg13::frmAg13(shell::App& app) : ui::Form(app, "frmAg13"), app_(app) {
 void frmAg13::Form_Load() {
   PlaceOverAnalysisWindow(*this, app_.screen);
   Command1.SetEnabled(false);
-  LayOutStatisticsGrid();
-  LayOutNavigatorGrid(MSFlexGrid2, DistanceCategory::kShort);
-  LayOutNavigatorGrid(MSFlexGrid3, DistanceCategory::kMiddle);
-  LayOutNavigatorGrid(MSFlexGrid4, DistanceCategory::kLong);
+  ui::ApplyGridDesign(MSFlexGrid1, kStatisticsGridDesign);
+  ui::ApplyGridDesign(MSFlexGrid2, NavigatorGridDesign(kShortHeadings));
+  ui::ApplyGridDesign(MSFlexGrid3, NavigatorGridDesign(kMiddleHeadings));
+  ui::ApplyGridDesign(MSFlexGrid4, NavigatorGridDesign(kLongHeadings));
   // Without a confirmed race there is no distance to decide by: everything stays as placed.
   const int race = analysis::AnalysedRaceIndex(app_.meeting);
   if (race != 0) ShowCategory(RaceDistanceCategory(app_.meeting, race));
@@ -124,63 +158,6 @@ ui::FlexGrid& frmAg13::NavigatorGrid(DistanceCategory category) {
   if (category == DistanceCategory::kMiddle) return MSFlexGrid3;
   if (category == DistanceCategory::kLong) return MSFlexGrid4;
   return MSFlexGrid2;
-}
-
-void frmAg13::LayOutStatisticsGrid() {
-  ui::FlexGrid& grid = MSFlexGrid1;
-  grid.SetRows(kRows);
-  grid.SetCols(kStatisticsCols);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(1);
-  grid.SetFontSize(9);
-  grid.SetMergeCells(ui::kMergeFree);
-  grid.SetColAlignment(0, ui::kFlexCenterCenter);
-  grid.SetColWidth(0, 450);
-  for (int col = 1; col < kStatisticsCols; ++col) {
-    const ColumnHead& head = kStatisticsColumns[static_cast<size_t>(col - 1)];
-    if (head.centred) grid.SetColAlignment(col, ui::kFlexCenterCenter);
-    grid.SetColWidth(col, head.width);
-    grid.SetTextMatrix(1, col, head.row1);
-  }
-  grid.SetMergeCol(0, true);
-  grid.SetTextMatrix(0, 0, kRunnerHead);
-  grid.SetTextMatrix(1, 0, kRunnerHead);
-  grid.SetMergeRow(0, true);
-  for (int col = 1; col < kStatisticsCols; ++col) {
-    grid.SetTextMatrix(0, col, kStatisticsColumns[static_cast<size_t>(col - 1)].row0);
-  }
-}
-
-void frmAg13::LayOutNavigatorGrid(ui::FlexGrid& grid, DistanceCategory category) {
-  grid.SetRows(kRows);
-  grid.SetCols(kNavigatorCols);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(2);
-  grid.SetMergeCells(ui::kMergeFree);
-  grid.SetFontSize(9);
-  grid.SetColAlignment(1, ui::kFlexLeftCenter);
-  for (int col : {0, 2, 4, 5, 6, 7, 8, 10, 11, 12}) grid.SetColAlignment(col, ui::kFlexCenterCenter);
-  const std::array<double, kNavigatorCols> widths = {450, 1640, 550, 50,  500, 500, 500,
-                                                     500, 500,  50,  300, 300, 300};
-  for (int col = 0; col < kNavigatorCols; ++col) grid.SetColWidth(col, widths[static_cast<size_t>(col)]);
-  grid.SetTextMatrix(1, 1, kBareNameHead);
-  grid.SetTextMatrix(0, 2, u"連軸");
-  grid.SetTextMatrix(1, 2, u"候補");
-  const std::array<Text, 5> criteria = CriterionHeads(category);
-  for (int k = 1; k <= 5; ++k) {
-    grid.SetTextMatrix(0, 3 + k, kCriterionNumbers[static_cast<size_t>(k - 1)]);
-    grid.SetTextMatrix(1, 3 + k, criteria[static_cast<size_t>(k - 1)]);
-  }
-  for (int k = 1; k <= 3; ++k) grid.SetTextMatrix(1, 9 + k, kPointHeads[static_cast<size_t>(k - 1)]);
-
-  grid.SetMergeCol(0, true);
-  grid.SetTextMatrix(0, 0, kRunnerHead);
-  grid.SetTextMatrix(1, 0, kRunnerHead);
-  grid.SetMergeCol(1, true);
-  grid.SetTextMatrix(0, 1, kNameHead);
-  grid.SetTextMatrix(1, 1, kNameHead);
-  grid.SetMergeRow(0, true);
-  for (int col = 10; col <= 12; ++col) grid.SetTextMatrix(0, col, kPointsHead);
 }
 
 // The category's grid comes into view and its option is set (before the others are disabled; the

@@ -32,8 +32,6 @@ class frmAg13 : public ui::Form {
   std::vector<int> AxisListB;
 
  private:
-  void LayOutStatisticsGrid();
-  void LayOutNavigatorGrid(ui::FlexGrid& grid, DistanceCategory category);
   void ShowCategory(DistanceCategory category);
 
   shell::App& app_;

@@ -6,6 +6,7 @@
 #include "navigator/window_place.h"
 #include "shell/app.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 
 namespace navigator {
 
@@ -29,30 +30,37 @@ constexpr ui::ControlDesign kDesign[] = {
     {.name = "Text1", .place = {{720, 5760, 1215, 270}}, .text = u"Text1"},
 };
 
-struct ColumnHead {
-  double width;
-  bool left_aligned;  // false: the grid's default alignment (the spacers) or centred (column 0)
-  Text row0;
-  Text row1;
-};
-
 const Text kNameHead = u"       馬　　名";
 const Text kPaceHead = u"         展　　    開";
 
-// Columns 0 to 10: number, name, the rest mark, and the bars between spacers.
-const std::array<ColumnHead, kCols> kColumns = {{
-    {450, false, u"馬番", u"馬番"},
-    {1700, true, kNameHead, kNameHead},
-    {50, false, u"", u""},
-    {2400, true, u"           総　 合   力", u"           　評    価"},
-    {50, false, u"", u""},
-    {1500, true, u"　　　スピ－ド", u"      評　 価"},
-    {50, false, u"", u""},
-    {1500, true, u"      パ ワ －", u"      評    価"},
-    {50, false, u"", u""},
-    {1000, true, kPaceHead, u"  先 行 度"},
-    {1000, true, kPaceHead, u"  追 込 度"},
-}};
+// Columns 0 to 10: number, name, the rest mark, and the bars between spacers; the spacers keep
+// the grid's own alignment.
+constexpr int kAlignments[] = {ui::kFlexCenterCenter, ui::kFlexLeftCenter, ui::kFlexGeneral,
+                               ui::kFlexLeftCenter,   ui::kFlexGeneral,    ui::kFlexLeftCenter,
+                               ui::kFlexGeneral,      ui::kFlexLeftCenter, ui::kFlexGeneral,
+                               ui::kFlexLeftCenter,   ui::kFlexLeftCenter};
+constexpr double kWidths[] = {450, 1700, 50, 2400, 50, 1500, 50, 1500, 50, 1000, 1000};
+const std::array<Text, kCols> kRow0Heads = {u"馬番", kNameHead,         u"",      u"           総　 合   力",
+                                            u"",     u"　　　スピ－ド", u"",      u"      パ ワ －",
+                                            u"",     kPaceHead,         kPaceHead};
+const std::array<Text, kCols> kRow1Heads = {u"馬番", kNameHead,        u"",          u"           　評    価",
+                                            u"",     u"      評　 価", u"",          u"      評    価",
+                                            u"",     u"  先 行 度",    u"  追 込 度"};
+const ui::GridHeadings kHeadings[] = {{.row = 0, .col = 0, .texts = kRow0Heads},
+                                      {.row = 1, .col = 0, .texts = kRow1Heads}};
+constexpr int kMergedCols[] = {0, 1};
+constexpr int kMergedRows[] = {0};
+const ui::GridDesign kGridDesign = {.rows = kRows,
+                                    .cols = kCols,
+                                    .fixed_rows = 2,
+                                    .fixed_cols = 2,
+                                    .font_size = 9,
+                                    .merge_cells = ui::kMergeFree,
+                                    .alignments = kAlignments,
+                                    .widths = kWidths,
+                                    .headings = kHeadings,
+                                    .merged_cols = kMergedCols,
+                                    .merged_rows = kMergedRows};
 
 }  // namespace
 
@@ -64,32 +72,11 @@ frmAg15::frmAg15(shell::App& app) : ui::Form(app, "frmAg15"), app_(app) {
 
 void frmAg15::Form_Load() {
   PlaceOverAnalysisWindow(*this, app_.screen);
-  LayOutGrid();
+  ui::ApplyGridDesign(MSFlexGrid1, kGridDesign);
 }
 
 void frmAg15::Command1_Click() {
   navigator::Command1_Click(app_, *this);
-}
-
-void frmAg15::LayOutGrid() {
-  ui::FlexGrid& grid = MSFlexGrid1;
-  grid.SetRows(kRows);
-  grid.SetCols(kCols);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(2);
-  grid.SetMergeCells(ui::kMergeFree);
-  grid.SetFontSize(9);
-  grid.SetColAlignment(0, ui::kFlexCenterCenter);
-  for (int col = 0; col < kCols; ++col) {
-    const ColumnHead& head = kColumns[static_cast<size_t>(col)];
-    if (head.left_aligned) grid.SetColAlignment(col, ui::kFlexLeftCenter);
-    grid.SetColWidth(col, head.width);
-    grid.SetTextMatrix(0, col, head.row0);
-    grid.SetTextMatrix(1, col, head.row1);
-  }
-  grid.SetMergeCol(0, true);
-  grid.SetMergeCol(1, true);
-  grid.SetMergeRow(0, true);
 }
 
 }  // namespace navigator

@@ -20,8 +20,6 @@ class frmAg15 : public ui::Form {
   void Command1_Click();
 
  private:
-  void LayOutGrid();
-
   shell::App& app_;
 
  public:

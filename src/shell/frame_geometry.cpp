@@ -14,4 +14,10 @@ void PlaceBelowMainWindow(ui::Form& form, const ui::Screen& screen) {
   form.SetLeft(origin.left);
 }
 
+void PlaceFromFrameOrigin(ui::Form& form, const ui::Screen& screen, double left, double top) {
+  const FrameOrigin origin = MainFrameOrigin(screen);
+  form.SetTop(origin.top + top);
+  form.SetLeft(origin.left + left);
+}
+
 }  // namespace shell

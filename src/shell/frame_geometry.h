@@ -23,4 +23,7 @@ FrameOrigin MainFrameOrigin(const ui::Screen& screen);
 // Sizes and places a window over the frame below the main window.
 void PlaceBelowMainWindow(ui::Form& form, const ui::Screen& screen);
 
+// Places a window at an offset from the frame's corner; its size stays as its design states it.
+void PlaceFromFrameOrigin(ui::Form& form, const ui::Screen& screen, double left, double top);
+
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 #include "ui/palette.h"
 #include "views/record_display_text.h"
 
@@ -36,6 +37,42 @@ const Text kCountsHead = u"１・２・３・～";
 const Text kStyleHead = u"脚  質";
 const Text kStyleCounts = u"逃 先 差 追";
 const Text kRecordGroup = u"連対成績";
+
+// The gap column keeps the grid's own alignment and stays narrow.
+constexpr std::array<int, kCols> kAlignments = [] {
+  std::array<int, kCols> alignments{};
+  alignments.fill(ui::kFlexCenterCenter);
+  alignments[kGapCol] = ui::kFlexGeneral;
+  return alignments;
+}();
+constexpr std::array<double, kCols> kWidths = [] {
+  std::array<double, kCols> widths{};
+  widths.fill(1000);
+  widths[kGapCol] = 100;
+  return widths;
+}();
+const std::array<Text, kHeadRows> kCornerHeads = {kRecordGroup, kStyleHead, kStyleCounts};
+const std::array<Text, kHalfCols> kCountsHeads = [] {
+  std::array<Text, kHalfCols> heads;
+  heads.fill(kCountsHead);
+  return heads;
+}();
+const ui::GridHeadings kHeadings[] = {{.row = 0, .col = 0, .down = true, .texts = kCornerHeads},
+                                      {.row = 1, .col = 1, .texts = kHalfHeads},
+                                      {.row = 1, .col = kGapCol + 1, .texts = kHalfHeads},
+                                      {.row = 2, .col = 1, .texts = kCountsHeads},
+                                      {.row = 2, .col = kGapCol + 1, .texts = kCountsHeads}};
+constexpr int kMergedRows[] = {0};
+const ui::GridDesign kGridDesign = {.rows = kHeadRows + kRunnerRows,
+                                    .cols = kCols,
+                                    .fixed_rows = kHeadRows,
+                                    .fixed_cols = 0,
+                                    .font_size = 9,
+                                    .merge_cells = ui::kMergeFree,
+                                    .alignments = kAlignments,
+                                    .widths = kWidths,
+                                    .headings = kHeadings,
+                                    .merged_rows = kMergedRows};
 
 struct SurfaceGroups {
   Text direction, going, distance;
@@ -72,7 +109,7 @@ frmAg10::frmAg10(shell::App& app) : ui::Form(app, "frmAg10"), app_(app) {
 
 void frmAg10::Form_Load() {
   Place();
-  LayOutGrid();
+  ui::ApplyGridDesign(MSFlexGrid1, kGridDesign);
   const model::Meeting& meeting = app_.meeting;
   const int race = analysis::AnalysedRaceIndex(meeting);
   const int runner_count = race == 0 ? 0 : analysis::AnalysedRunnerCount(meeting);
@@ -87,38 +124,7 @@ void frmAg10::Form_Load() {
 }
 
 void frmAg10::Place() {
-  SetHeight(6000);
-  SetWidth(7200);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 2650 + 25);
-  SetLeft(origin.left + 5655);
-}
-
-void frmAg10::LayOutGrid() {
-  ui::FlexGrid& grid = MSFlexGrid1;
-  grid.SetRows(kHeadRows + kRunnerRows);
-  grid.SetCols(kCols);
-  grid.SetFixedRows(kHeadRows);
-  grid.SetFixedCols(0);
-  grid.SetFontSize(9);
-  grid.SetMergeCells(ui::kMergeFree);
-  for (int col = 0; col < kCols; ++col) {
-    if (col != kGapCol) grid.SetColAlignment(col, ui::kFlexCenterCenter);
-  }
-  grid.SetColWidth(0, 1000);
-  grid.SetTextMatrix(1, 0, kStyleHead);
-  grid.SetTextMatrix(2, 0, kStyleCounts);
-  grid.SetTextMatrix(0, 0, kRecordGroup);
-  for (int col = 1; col < kCols; ++col) {
-    if (col == kGapCol) {
-      grid.SetColWidth(col, 100);
-      continue;
-    }
-    grid.SetColWidth(col, 1000);
-    grid.SetTextMatrix(1, col, kHalfHeads[(col < kGapCol ? col : col - kGapCol) - 1]);
-    grid.SetTextMatrix(2, col, kCountsHead);
-  }
-  grid.SetMergeRow(0, true);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 5655, 2650 + 25);
 }
 
 void frmAg10::WriteGroupHeads(bool turf_first) {

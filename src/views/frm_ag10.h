@@ -20,7 +20,6 @@ class frmAg10 : public ui::Form {
 
  private:
   void Place();
-  void LayOutGrid();
   void WriteGroupHeads(bool turf_first);
   void TintRunnerRows(int runner_count);
   void FillRunnerRows(int race, int runner_count, bool turf_first);

@@ -156,11 +156,7 @@ void frmAg12::Option2_Click() {
 }
 
 void frmAg12::Place() {
-  SetHeight(5575);
-  SetWidth(12200);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 2550 + 25);
-  SetLeft(origin.left + 755);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 755, 2550 + 25);
 }
 
 void frmAg12::LayOutFlatTrainingGrid() {

@@ -2,9 +2,11 @@
 
 #include <array>
 
+#include "intake/race_history_sheet.h"
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 
 namespace views {
 
@@ -21,17 +23,34 @@ constexpr ui::ControlDesign kDesign[] = {
     {.name = "MSFlexGrid2", .place = {{100, 4900, 5130, 2350}}, .font_name = u"ＭＳ Ｐゴシック"},
 };
 
-// Oldest run first, as the run columns stand.
-const std::array<Text, 5> kRunHeads = {u"５走前", u"４走前", u"３走前", u"２走前", u"前　走"};
-const std::array<Text, 18> kHistoryHeads = {u"競馬場名", u"開 催 日", u"条    件", u"タ － フ", u"距    離",
-                                            u"頭    数", u"ペ － ス", u"馬場状態", u"ゲ － ト", u"斤    量",
-                                            u"馬 体 重", u"着    順", u"タ イ ム", u"着    差", u"前 ３ Ｆ",
-                                            u"後 ３ Ｆ", u"通過順位", u"不　　利"};
 // Row 9 shows the evaluation texts under an empty head.
 const std::array<Text, 8> kValueHeads = {u"走力値", u"斤　量", u"走対値", u"スロ－",
                                          u"不　利", u"馬　場", u"評価値", u""};
-const Text kTurfHead = u"芝";
-const Text kDirtHead = u"ﾀﾞ-ﾄ";
+// Each run spans its turf and dirt columns.
+const std::array<Text, 10> kValueRunHeads = {u"５走前", u"５走前", u"４走前", u"４走前", u"３走前",
+                                             u"３走前", u"２走前", u"２走前", u"前　走", u"前　走"};
+const std::array<Text, 10> kSurfaceHeads = {u"芝",   u"ﾀﾞ-ﾄ", u"芝",   u"ﾀﾞ-ﾄ", u"芝",
+                                            u"ﾀﾞ-ﾄ", u"芝",   u"ﾀﾞ-ﾄ", u"芝",   u"ﾀﾞ-ﾄ"};
+
+constexpr int kValueAlignments[] = {ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                    ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                    ui::kFlexCenterCenter, ui::kFlexCenterCenter, ui::kFlexCenterCenter,
+                                    ui::kFlexCenterCenter, ui::kFlexCenterCenter};
+constexpr double kValueWidths[] = {900, 415, 410, 415, 410, 415, 410, 415, 410, 415, 410};
+const ui::GridHeadings kValueHeadings[] = {{.row = 1, .col = 1, .texts = kSurfaceHeads},
+                                           {.row = 2, .col = 0, .down = true, .texts = kValueHeads},
+                                           {.row = 0, .col = 1, .texts = kValueRunHeads}};
+constexpr int kValueMergedRows[] = {0};
+const ui::GridDesign kValueGridDesign = {.rows = 10,
+                                         .cols = 11,
+                                         .fixed_rows = 2,
+                                         .fixed_cols = 1,
+                                         .font_size = 9,
+                                         .merge_cells = ui::kMergeFree,
+                                         .alignments = kValueAlignments,
+                                         .widths = kValueWidths,
+                                         .headings = kValueHeadings,
+                                         .merged_rows = kValueMergedRows};
 
 }  // namespace
 
@@ -40,51 +59,9 @@ frmAg8::frmAg8(shell::App& app) : ui::Form(app, "frmAg8"), app_(app) {
 }
 
 void frmAg8::Form_Load() {
-  SetHeight(7700);
-  SetWidth(5450);
-  const shell::FrameOrigin origin = shell::MainFrameOrigin(app_.screen);
-  SetTop(origin.top + 1560 + 25);
-  SetLeft(origin.left + 7350);
-  LayOutHistoryGrid();
-  LayOutValueGrid();
-}
-
-void frmAg8::LayOutHistoryGrid() {
-  ui::FlexGrid& grid = MSFlexGrid1;
-  grid.SetRows(20);
-  grid.SetCols(6);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(1);
-  grid.SetFontSize(9);
-  grid.SetMergeCells(ui::kMergeFree);
-  for (int col = 0; col <= 5; ++col) grid.SetColAlignment(col, ui::kFlexCenterCenter);
-  grid.SetColWidth(0, 900);
-  for (int row = 2; row <= 19; ++row) grid.SetTextMatrix(row, 0, kHistoryHeads[row - 2]);
-  for (int col = 1; col <= 5; ++col) {
-    grid.SetColWidth(col, 825);
-    grid.SetTextMatrix(1, col, kRunHeads[col - 1]);
-  }
-}
-
-void frmAg8::LayOutValueGrid() {
-  ui::FlexGrid& grid = MSFlexGrid2;
-  grid.SetRows(10);
-  grid.SetCols(11);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(1);
-  grid.SetFontSize(9);
-  grid.SetMergeCells(ui::kMergeFree);
-  for (int col = 0; col <= 10; ++col) grid.SetColAlignment(col, ui::kFlexCenterCenter);
-  grid.SetColWidth(0, 900);
-  for (int col = 1; col <= 10; ++col) {
-    const bool turf = col % 2 == 1;
-    grid.SetColWidth(col, turf ? 415 : 410);
-    grid.SetTextMatrix(0, col, u"");
-    grid.SetTextMatrix(1, col, turf ? kTurfHead : kDirtHead);
-  }
-  for (int row = 2; row <= 9; ++row) grid.SetTextMatrix(row, 0, kValueHeads[row - 2]);
-  grid.SetMergeRow(0, true);
-  for (int col = 1; col <= 10; ++col) grid.SetTextMatrix(0, col, kRunHeads[(col - 1) / 2]);
+  shell::PlaceFromFrameOrigin(*this, app_.screen, 7350, 1560 + 25);
+  ui::ApplyGridDesign(MSFlexGrid1, intake::kRaceHistorySheetDesign);
+  ui::ApplyGridDesign(MSFlexGrid2, kValueGridDesign);
 }
 
 }  // namespace views

@@ -20,9 +20,6 @@ class frmAg8 : public ui::Form {
   void Form_Load() override;
 
  private:
-  void LayOutHistoryGrid();
-  void LayOutValueGrid();
-
   shell::App& app_;
 
  public:

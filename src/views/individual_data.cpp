@@ -5,6 +5,7 @@
 #include "basic/basic_analysis_tables.h"
 #include "intake/past_run_tables.h"
 #include "intake/race_card_tables.h"
+#include "intake/race_history_sheet.h"
 #include "model/meeting_shape.h"
 #include "shell/app.h"
 #include "views/frm_ag8.h"
@@ -25,20 +26,9 @@ int TurfCol(int b) {
 void FillHistory(const model::Meeting& meeting, ui::FlexGrid& grid, int race, int j) {
   const auto& card = meeting.Group<intake::RaceCardTables>();
   const auto& runs = meeting.Group<intake::PastRunTables>();
-  // Rows 2 to 19, top to bottom.
-  const std::array<const model::RunnerFamily*, 18> facts = {
-      &runs.RunCourseName,   &runs.RunDateText,      &runs.RunClassName,      &runs.RunSurfaceName,
-      &runs.RunDistanceText, &runs.RunFieldSizeText, &runs.RunPaceName,       &runs.RunGoingName,
-      &runs.RunGateText,     &runs.RunWeightText,    &runs.RunBodyWeightText, &runs.RunPositionText,
-      &runs.RunTimeText,     &runs.RunMarginText,    &runs.RunFirst3FText,    &runs.RunLast3FText,
-      &runs.RunPassingText,  &runs.RunTroubleFlag};
   grid.SetTextMatrix(0, 0, card.RaceNoLabel(race));
   grid.SetTextMatrix(1, 0, card.HorseNo(race, j));
-  for (int b = model::kPastRuns; b >= 1; --b) {
-    for (size_t k = 0; k < facts.size(); ++k) {
-      grid.SetTextMatrix(static_cast<int>(k) + 2, HistoryCol(b), (*facts[k])[b](race, j));
-    }
-  }
+  intake::WriteRaceHistoryRuns(grid, runs, race, j);
   grid.SetMergeRow(0, true);
   for (int col = 1; col <= model::kPastRuns; ++col) grid.SetTextMatrix(0, col, card.HorseName(race, j));
 }
