@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 
+#include "model/meeting_shape.h"
 #include "model/text.h"
 #include "ui/control.h"
 #include "ui/grid.h"
@@ -16,7 +17,7 @@
 namespace analysis {
 
 inline constexpr int kGridHeadingRows = 2;
-inline constexpr int kGridRows = 20;  // the heading rows and a row for each runner analysed
+inline constexpr int kGridRows = kGridHeadingRows + model::kRunnersAnalysed;
 inline constexpr int kFirstRunnerRow = kGridHeadingRows;
 inline constexpr int kGridTitleRow = 0;  // the group titles over the value columns
 
