@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/analysed_race.h"
+#include "model/meeting_shape.h"
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
 #include "ui/design.h"
@@ -23,7 +24,8 @@ constexpr double kHiddenTop = 5640;  // below the window's lower edge
 constexpr double kGridLeft = 50;
 constexpr double kGridWidth = 12000;
 constexpr double kGridHeight = 4600;
-constexpr int kGridRows = 20;
+constexpr int kHeadRows = 2;  // the date and workout labels, then the block heads
+constexpr int kGridRows = kHeadRows + model::kRunnersAnalysed;  // a runner a row
 constexpr int kFlatCols = 23;
 constexpr int kSlopeCols = 22;
 
@@ -102,7 +104,7 @@ class TrainingGridDesign {
     }
     design_ = {.rows = kGridRows,
                .cols = cols,
-               .fixed_rows = 2,
+               .fixed_rows = kHeadRows,
                .fixed_cols = 0,
                .font_size = 9,
                .merge_cells = ui::kMergeFree,
@@ -134,7 +136,7 @@ const TrainingGridDesign<kSlopeBlock.size()> kSlopeGridDesign(kSlopeCols, kSlope
 // ends on the last block's last row.
 void FormatCourseTextCells(ui::FlexGrid& grid, int block_stride) {
   for (int b = 0; b < kBlocks * block_stride; b += block_stride) {
-    for (int row = 2; row < kGridRows; ++row) {
+    for (int row = kHeadRows; row < kGridRows; ++row) {
       grid.SetCol(b);
       grid.SetRow(row);
       grid.SetCellAlignment(ui::kFlexCenterCenter);
