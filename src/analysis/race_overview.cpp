@@ -1,8 +1,13 @@
 #include "analysis/race_overview.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 #include "analysis/analysis_window_tables.h"
 #include "intake/race_card_tables.h"
 #include "model/meeting_shape.h"
+#include "ui/grid_design.h"
 #include "ui/palette.h"
 
 namespace analysis {
@@ -23,6 +28,46 @@ const Text kRaceHeadings[] = {u"　１Ｒ", u"　２Ｒ", u"　３Ｒ", u"　４
 const Text kRowHeadings[] = {u"レ－ス 名",  u"条　    件", u"タ  －  フ", u"距      離",
                              u"頭      数", u"推定タイム", u"予想ペ－ス", u"解析有効性"};
 const Text kRecommendHeading = u"推奨馬番";
+
+// Every column centred; the heading column wider than the races' and merged, so that the
+// recommendation lines share one heading.
+constexpr int kCols = model::kRaces + 1;
+constexpr std::array<int, kCols> kOverviewAlignments = [] {
+  std::array<int, kCols> alignments{};
+  alignments.fill(ui::kFlexCenterCenter);
+  return alignments;
+}();
+constexpr std::array<double, kCols> kOverviewWidths = [] {
+  std::array<double, kCols> widths{};
+  widths.fill(900);
+  widths[0] = 1395;
+  return widths;
+}();
+const std::array<Text, kCols> kTopRow = [] {
+  std::array<Text, kCols> texts;
+  texts[0] = kCornerHeading;
+  std::copy(std::begin(kRaceHeadings), std::end(kRaceHeadings), texts.begin() + 1);
+  return texts;
+}();
+const std::array<Text, kRows - 1> kHeadingColumn = [] {
+  std::array<Text, kRows - 1> texts;
+  std::copy(std::begin(kRowHeadings), std::end(kRowHeadings), texts.begin());
+  std::fill(texts.begin() + kValidityRow, texts.end(), kRecommendHeading);
+  return texts;
+}();
+const ui::GridHeadings kOverviewHeadings[] = {{.row = 0, .col = 0, .texts = kTopRow},
+                                              {.row = 1, .col = 0, .down = true, .texts = kHeadingColumn}};
+constexpr int kMergedHeadingCol[] = {0};
+const ui::GridDesign kOverviewDesign = {.rows = kRows,
+                                        .cols = kCols,
+                                        .fixed_rows = 1,
+                                        .fixed_cols = 1,
+                                        .font_size = 10,
+                                        .merge_cells = ui::kMergeFree,
+                                        .alignments = kOverviewAlignments,
+                                        .widths = kOverviewWidths,
+                                        .headings = kOverviewHeadings,
+                                        .merged_cols = kMergedHeadingCol};
 
 bool IsAnalysed(const model::Meeting& meeting, int race) {
   const AnalysisWindowTables& results = meeting.Group<AnalysisWindowTables>();
@@ -63,28 +108,12 @@ void WriteResults(ui::FlexGrid& grid, const model::Meeting& meeting, int race) {
 }  // namespace
 
 void SetUpRaceOverview(ui::FlexGrid& grid, const model::Meeting& meeting) {
-  grid.SetRows(kRows);
-  grid.SetCols(model::kRaces + 1);
-  grid.SetFixedRows(1);
-  grid.SetFixedCols(1);
-  grid.SetMergeCells(ui::kMergeFree);
-  grid.SetFontSize(10);
-  for (int c = 0; c <= model::kRaces; ++c) grid.SetColAlignment(c, ui::kFlexCenterCenter);
+  ui::ApplyGridDesign(grid, kOverviewDesign);
   // The race names are long: smaller and from the left; the results a size smaller than the facts.
   for (int c = 1; c <= model::kRaces; ++c) {
     FormatCell(grid, 1, c, ui::kFlexLeftCenter, 7);
     for (int r = kValidityRow; r < kRows; ++r) FormatCell(grid, r, c, ui::kFlexCenterCenter, 9);
   }
-  grid.SetColWidth(0, 1395);
-  grid.SetTextMatrix(0, 0, kCornerHeading);
-  for (int r = 1; r <= kValidityRow; ++r) grid.SetTextMatrix(r, 0, kRowHeadings[r - 1]);
-  for (int r = kFirstRecommendRow; r < kRows; ++r) grid.SetTextMatrix(r, 0, u"");
-  for (int c = 1; c <= model::kRaces; ++c) {
-    grid.SetColWidth(c, 900);
-    grid.SetTextMatrix(0, c, kRaceHeadings[c - 1]);
-  }
-  grid.SetMergeCol(0, true);
-  for (int r = kFirstRecommendRow; r < kRows; ++r) grid.SetTextMatrix(r, 0, kRecommendHeading);
   grid.Move(200, 3775, 12300, 2750);
   WriteRaceCard(grid, meeting);
 }

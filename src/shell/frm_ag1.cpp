@@ -7,6 +7,7 @@
 #include "shell/frame_geometry.h"
 #include "shell/frm_ag0.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 #include "ui/palette.h"
 
 namespace shell {
@@ -71,6 +72,17 @@ const std::array<std::array<const char16_t*, kGuideRows>, 3> kGuideText = {{
     }},
 }};
 
+// One column, no fixed ones, as wide as the guide lines.
+constexpr int kGuideAlignments[] = {ui::kFlexLeftCenter};
+constexpr double kGuideWidths[] = {kGuideColWidth};
+constexpr ui::GridDesign kGuideGridDesign = {.rows = kGuideRows,
+                                             .cols = 1,
+                                             .fixed_rows = 0,
+                                             .fixed_cols = 0,
+                                             .font_size = 9,
+                                             .alignments = kGuideAlignments,
+                                             .widths = kGuideWidths};
+
 // The titles stand on the colour bands, so they let the background through (back_style 0). The
 // colour bands are drawn once and stay.
 constexpr ui::ControlDesign kDesign[] = {
@@ -129,7 +141,7 @@ int ColourComponent(double value) {
 
 frmAg1::frmAg1(App& app) : ui::Form(app, "frmAg1"), app_(app) {
   ui::ApplyDesign(*this, kDesign);
-  ShapeGuideGrid();
+  ui::ApplyGridDesign(MSFlexGrid1, kGuideGridDesign);
 
   Command1.OnClick = [this] { Command1_Click(); };
   Option1.OnClick = [this] { Option1_Click(); };
@@ -146,18 +158,8 @@ void frmAg1::Form_Load() {
   Option2.SetValue(false);
   Option3.SetValue(false);
   Option4.SetValue(true);
-  ShapeGuideGrid();
+  ui::ApplyGridDesign(MSFlexGrid1, kGuideGridDesign);
   DrawColourBands();
-}
-
-void frmAg1::ShapeGuideGrid() {
-  MSFlexGrid1.SetRows(kGuideRows);
-  MSFlexGrid1.SetCols(1);
-  MSFlexGrid1.SetFixedRows(0);
-  MSFlexGrid1.SetFixedCols(0);
-  MSFlexGrid1.SetFontSize(9);
-  MSFlexGrid1.SetColAlignment(0, ui::kFlexLeftCenter);
-  MSFlexGrid1.SetColWidth(0, kGuideColWidth);
 }
 
 void frmAg1::Option1_Click() {

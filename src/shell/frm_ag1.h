@@ -38,7 +38,6 @@ class frmAg1 : public ui::Form {
   ui::Label Label1{*this, "Label1"};
 
  private:
-  void ShapeGuideGrid();
   void ShowGuidePage(ui::OptionButton& clicked, int page);
   void MarkGuideButton(const ui::OptionButton* clicked);
   void DrawColourBands();

@@ -1,11 +1,14 @@
 #include "views/frm_ag12.h"
 
 #include <array>
+#include <vector>
 
 #include "analysis/analysed_race.h"
+#include "model/meeting_shape.h"
 #include "shell/app.h"
 #include "shell/frame_geometry.h"
 #include "ui/design.h"
+#include "ui/grid_design.h"
 #include "views/slope_counts.h"
 #include "views/training_course_texts.h"
 #include "views/training_views.h"
@@ -21,7 +24,8 @@ constexpr double kHiddenTop = 5640;  // below the window's lower edge
 constexpr double kGridLeft = 50;
 constexpr double kGridWidth = 12000;
 constexpr double kGridHeight = 4600;
-constexpr int kGridRows = 20;
+constexpr int kHeadRows = 2;  // the date and workout labels, then the block heads
+constexpr int kGridRows = kHeadRows + model::kRunnersAnalysed;  // a runner a row
 constexpr int kFlatCols = 23;
 constexpr int kSlopeCols = 22;
 
@@ -67,62 +71,98 @@ constexpr double kSpacerWidth = 50;
 constexpr double kSlopeTailWidth = 1100;  // the slope grid's last column, without heads
 constexpr double kCourseTextFontSize = 8;
 
-// Lays out one grid: rows, fixed rows, font, merging, the blocks' alignments, widths and heads, the
-// course-text cells in smaller type, and spacers between blocks (and after the last one, in the
-// slope grid, a wide column).
+constexpr int kBlocks = 3;
+
+// A training grid's design: three blocks of centred columns, each after a spacer but the first, and
+// in the slope grid a wide column after the last. Row 0 holds the date head over each course column
+// and the workout's label over the rest of its block, merged; row 1 the block's heads. The design
+// points into this object's arrays, so it is neither copied nor moved.
 template <size_t N>
-void LayOutTrainingGrid(ui::FlexGrid& grid, int cols, const std::array<BlockColumn, N>& block) {
-  constexpr int kBlockStride = static_cast<int>(N) + 1;
-  grid.SetRows(kGridRows);
-  grid.SetCols(cols);
-  grid.SetFixedRows(2);
-  grid.SetFixedCols(0);
-  grid.SetFontSize(9);
-  grid.SetMergeCells(ui::kMergeFree);
-  for (int b = 0; b < 3 * kBlockStride; b += kBlockStride) {
-    for (int c = 0; c < static_cast<int>(N); ++c) grid.SetColAlignment(b + c, ui::kFlexCenterCenter);
-    for (int row = 2; row < kGridRows; ++row) {
+class TrainingGridDesign {
+ public:
+  static constexpr int kBlockStride = static_cast<int>(N) + 1;
+
+  TrainingGridDesign(int cols, const std::array<BlockColumn, N>& block) {
+    for (int col = 0; col < cols; ++col) {
+      const int block_col = col % kBlockStride;
+      const bool in_block = col < kBlocks * kBlockStride && block_col < static_cast<int>(N);
+      // Spacers and the tail keep the grid's general alignment.
+      alignments_.push_back(in_block ? ui::kFlexCenterCenter : ui::kFlexGeneral);
+      if (col >= kBlocks * kBlockStride) {
+        widths_.push_back(kSlopeTailWidth);
+      } else {
+        widths_.push_back(in_block ? block[static_cast<size_t>(block_col)].width : kSpacerWidth);
+      }
+    }
+    for (size_t c = 0; c < N; ++c) heads_[c] = block[c].head;
+    for (size_t k = 0; k < kBlocks; ++k) {
+      top_rows_[k].fill(kWorkoutLabels[k]);
+      top_rows_[k][0] = kDateHead;
+      const int first_col = static_cast<int>(k) * kBlockStride;
+      headings_[2 * k] = {.row = 0, .col = first_col, .texts = top_rows_[k]};
+      headings_[2 * k + 1] = {.row = 1, .col = first_col, .texts = heads_};
+    }
+    design_ = {.rows = kGridRows,
+               .cols = cols,
+               .fixed_rows = kHeadRows,
+               .fixed_cols = 0,
+               .font_size = 9,
+               .merge_cells = ui::kMergeFree,
+               .alignments = alignments_,
+               .widths = widths_,
+               .headings = headings_,
+               .merged_rows = kMergedTopRow};
+  }
+  TrainingGridDesign(const TrainingGridDesign&) = delete;
+  TrainingGridDesign& operator=(const TrainingGridDesign&) = delete;
+
+  const ui::GridDesign& Design() const { return design_; }
+
+ private:
+  static constexpr int kMergedTopRow[] = {0};
+
+  std::vector<int> alignments_;
+  std::vector<double> widths_;
+  std::array<Text, N> heads_;
+  std::array<std::array<Text, N>, kBlocks> top_rows_;
+  std::array<ui::GridHeadings, 2 * kBlocks> headings_;
+  ui::GridDesign design_;
+};
+
+const TrainingGridDesign<kFlatBlock.size()> kFlatGridDesign(kFlatCols, kFlatBlock);
+const TrainingGridDesign<kSlopeBlock.size()> kSlopeGridDesign(kSlopeCols, kSlopeBlock);
+
+// The course texts run long: centred and in smaller type, cell by cell, so that the current cell
+// ends on the last block's last row.
+void FormatCourseTextCells(ui::FlexGrid& grid, int block_stride) {
+  for (int b = 0; b < kBlocks * block_stride; b += block_stride) {
+    for (int row = kHeadRows; row < kGridRows; ++row) {
       grid.SetCol(b);
       grid.SetRow(row);
       grid.SetCellAlignment(ui::kFlexCenterCenter);
       grid.SetCellFontSize(kCourseTextFontSize);
     }
   }
-  for (int col = 0; col < cols; ++col) {
-    const int block_col = col % kBlockStride;
-    if (col >= 3 * kBlockStride) {
-      grid.SetColWidth(col, kSlopeTailWidth);
-    } else if (block_col == static_cast<int>(N)) {
-      grid.SetColWidth(col, kSpacerWidth);
-    } else {
-      grid.SetColWidth(col, block[static_cast<size_t>(block_col)].width);
-      grid.SetTextMatrix(0, col, block_col == 0 ? kDateHead : Text());
-      grid.SetTextMatrix(1, col, block[static_cast<size_t>(block_col)].head);
-    }
-  }
 }
 
-// Row 0 merges; each workout's label over its block's columns after the course column.
-void WriteWorkoutLabelsOf(ui::FlexGrid& grid, int block_cols) {
-  grid.SetMergeRow(0, true);
-  for (int k = 0; k < 3; ++k) {
-    const int b = k * (block_cols + 1);
-    for (int col = b + 1; col < b + block_cols; ++col) {
-      grid.SetTextMatrix(0, col, kWorkoutLabels[static_cast<size_t>(k)]);
-    }
-  }
+// Lays one grid out: its design, then the course-text cells.
+template <size_t N>
+void LayOutTrainingGrid(ui::FlexGrid& grid, const TrainingGridDesign<N>& design) {
+  ui::ApplyGridDesign(grid, design.Design());
+  FormatCourseTextCells(grid, TrainingGridDesign<N>::kBlockStride);
 }
+
+// As designed, before the load lays the grids out: the flat view that the load selects first writes
+// into them at once. The fixed ones stay as a new grid has them.
+constexpr ui::GridDesign kFlatGridAsDesigned = {.rows = kGridRows, .cols = kFlatCols};
+constexpr ui::GridDesign kSlopeGridAsDesigned = {.rows = kGridRows, .cols = kSlopeCols};
 
 }  // namespace
 
 frmAg12::frmAg12(shell::App& app) : ui::Form(app, "frmAg12"), app_(app) {
   ui::ApplyDesign(*this, kDesign);
-  // As designed, before the load lays them out: the flat view that the load selects first writes
-  // into them at once.
-  MSFlexGrid1.SetRows(kGridRows);
-  MSFlexGrid1.SetCols(kFlatCols);
-  MSFlexGrid2.SetRows(kGridRows);
-  MSFlexGrid2.SetCols(kSlopeCols);
+  ui::ApplyGridDesign(MSFlexGrid1, kFlatGridAsDesigned);
+  ui::ApplyGridDesign(MSFlexGrid2, kSlopeGridAsDesigned);
   Option1.OnClick = [this] { Option1_Click(); };
   Option2.OnClick = [this] { Option2_Click(); };
 }
@@ -132,9 +172,8 @@ void frmAg12::Form_Load() {
   runner_count_ = analysis::AnalysedRunnerCount(app_.meeting);
   Place();
   Option1.SetValue(true);
-  LayOutFlatTrainingGrid();
-  LayOutSlopeTrainingGrid();
-  WriteWorkoutLabels();
+  LayOutTrainingGrid(MSFlexGrid1, kFlatGridDesign);
+  LayOutTrainingGrid(MSFlexGrid2, kSlopeGridDesign);
   BuildTrainCourseTexts(app_.meeting, race_, runner_count_);
   ClearFlatTrainingGrid(MSFlexGrid1, runner_count_);
   FillFlatTrainingGrid(MSFlexGrid1, app_.meeting, race_, runner_count_);
@@ -157,19 +196,6 @@ void frmAg12::Option2_Click() {
 
 void frmAg12::Place() {
   shell::PlaceFromFrameOrigin(*this, app_.screen, 755, 2550 + 25);
-}
-
-void frmAg12::LayOutFlatTrainingGrid() {
-  LayOutTrainingGrid(MSFlexGrid1, kFlatCols, kFlatBlock);
-}
-
-void frmAg12::LayOutSlopeTrainingGrid() {
-  LayOutTrainingGrid(MSFlexGrid2, kSlopeCols, kSlopeBlock);
-}
-
-void frmAg12::WriteWorkoutLabels() {
-  WriteWorkoutLabelsOf(MSFlexGrid2, static_cast<int>(kSlopeBlock.size()));
-  WriteWorkoutLabelsOf(MSFlexGrid1, static_cast<int>(kFlatBlock.size()));
 }
 
 }  // namespace views

@@ -28,9 +28,6 @@ class frmAg12 : public ui::Form {
 
  private:
   void Place();
-  void LayOutFlatTrainingGrid();
-  void LayOutSlopeTrainingGrid();
-  void WriteWorkoutLabels();
 
   shell::App& app_;
   int race_ = 0;  // the analysed race at the load, 0 when none was confirmed
