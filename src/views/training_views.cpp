@@ -15,7 +15,7 @@ using model::TrimView;
 
 namespace {
 
-constexpr int kRunnerRows = 18;
+constexpr int kRunnerRows = model::kRunnersAnalysed;
 constexpr int kFlatCols = 23;
 constexpr int kFlatBlockWidth = 8;   // seven columns and a spacer
 constexpr int kSlopeBlockWidth = 7;  // six columns and a spacer
