@@ -8,8 +8,6 @@
 
 namespace analysis {
 
-namespace {}  // namespace
-
 void PressViewButton(frmAg3& window, ui::CommandButton& pressed) {
   for (ui::CommandButton* button :
        {&window.Command1, &window.Command2, &window.Command3, &window.Command4, &window.Command14}) {

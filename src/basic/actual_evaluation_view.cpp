@@ -55,7 +55,7 @@ void WriteActualEvalTitle(analysis::PastRunGridWriter& grid) {
 }
 
 void BuildActualEvalRow(analysis::PastRunGridWriter& grid, model::Meeting& meeting, int race, int runner) {
-  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
+  if (!model::IsRace(race) || !model::IsAnalysedRunner(runner)) return;
   UpdateRealEvalTexts(meeting, runner);
   WriteRunnerRow(grid, meeting, race, runner);
 }

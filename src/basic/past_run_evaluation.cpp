@@ -134,7 +134,7 @@ PastRunEvaluation::PastRunEvaluation(model::Meeting& meeting, int race, int goin
 }
 
 void PastRunEvaluation::EvaluatePastRuns(int runner) {
-  if (runner < 1 || runner > model::kRunnersAnalysed) return;
+  if (!model::IsAnalysedRunner(runner)) return;
   const double weight = Value(meeting_.Group<intake::RaceCardTables>().WeightLabel(race_, runner));
   const Text weight_term = Plain(2 * (kBaseWeight - weight));
   const double weight_value = Value(weight_term);

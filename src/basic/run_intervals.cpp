@@ -53,7 +53,7 @@ Text DaysBetween(double day, double later) {
 }  // namespace
 
 void ComputeRunIntervals(model::Meeting& meeting, int race, int runner) {
-  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
+  if (!model::IsRace(race) || !model::IsAnalysedRunner(runner)) return;
   const BasicAnalysisTables& analysis = meeting.Group<BasicAnalysisTables>();
   PastRunViewTables& views = meeting.Group<PastRunViewTables>();
   const double today = DayValue(analysis.TodayDayNumber());

@@ -21,6 +21,13 @@ bool Proportional(const QString& face) {
   return face.isEmpty() || face.contains(kMarked);
 }
 
+// The first installed family of the list; its last when none is.
+QString FirstInstalled(const QStringList& families) {
+  for (const QString& family : families)
+    if (QFontDatabase::hasFamily(family)) return family;
+  return families.back();
+}
+
 }  // namespace
 
 QStringList MappedFamilies(const ui::Text& name) {
@@ -35,10 +42,11 @@ QStringList MappedFamilies(const ui::Text& name) {
 }
 
 QString MappedFamily(const ui::Text& name) {
-  QStringList families = MappedFamilies(name);
-  for (const QString& family : families)
-    if (QFontDatabase::hasFamily(family)) return family;
-  return families.back();
+  return FirstInstalled(MappedFamilies(name));
+}
+
+QString PrintFamily() {
+  return FirstInstalled({QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic"), MappedFamily({})});
 }
 
 }  // namespace desktop

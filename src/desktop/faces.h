@@ -16,5 +16,11 @@ namespace desktop {
 QStringList MappedFamilies(const ui::Text& face);
 // The first of those that is installed (the fallback when none is), for a painter that takes one family.
 QString MappedFamily(const ui::Text& face);
+// The face printouts are set in: a TrueType Japanese Gothic, embedded in a PDF with a map from each
+// glyph back to its one character, so that the PDF's text copies and searches as printed; the
+// fixed-pitch one first, since the sheets line up their headings with half-width blanks ("（開 催 日）"
+// over "（馬場状態）"). The CJK fallback's shared glyphs read back as radicals, so it serves only where
+// no IPA Gothic is installed.
+QString PrintFamily();
 
 }  // namespace desktop

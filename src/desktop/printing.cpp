@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,6 +18,7 @@
 #include <string>
 
 #include "desktop/painting.h"
+#include "ui/frame_file.h"
 
 namespace desktop {
 
@@ -69,20 +69,12 @@ void ReportPrintFailure(ui::Desktop& desktop, const QString& target_label, const
 // Writes bytes into a file named by the file system's own bytes (a name need not be UTF-8). Empty on
 // success, else the reason, worded as Qt's file errors are.
 QString WriteFileBytes(const std::filesystem::path& path, const QByteArray& bytes) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return qt_error_string(errno);
-  const char* data = bytes.constData();
-  size_t left = static_cast<size_t>(bytes.size());
-  while (left > 0) {
-    ssize_t written = ::write(fd, data, left);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      int error = errno;
-      ::close(fd);
-      return qt_error_string(error);
-    }
-    data += written;
-    left -= static_cast<size_t>(written);
+  if (!ui::WriteAll(fd, {bytes.constData(), static_cast<size_t>(bytes.size())})) {
+    const int error = errno;
+    ::close(fd);
+    return qt_error_string(error);
   }
   if (::close(fd) != 0) return qt_error_string(errno);
   return {};
@@ -105,15 +97,6 @@ std::filesystem::path HomeFolder() {
 }
 
 }  // namespace
-
-QString PrintFamily() {
-  // The fixed-pitch face first: the sheets line up their headings with half-width blanks ("（開 催 日）"
-  // over "（馬場状態）"), which hold only where a half-width character is half a full-width one.
-  for (const QString& face : {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")}) {
-    if (QFontDatabase::hasFamily(face)) return face;
-  }
-  return MappedFamily({});
-}
 
 QPageLayout PageLayoutOf(const ui::PrintedDocument& doc, const QMarginsF& margins) {
   return QPageLayout(QPageSize(PageSizeIdOf(doc.paper_size)), OrientationOf(doc.orientation), margins,

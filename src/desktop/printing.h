@@ -27,11 +27,6 @@ double MillimetresPerUnit(int scale_mode);
 // Paints a document on a painter open on a page of its paper; the painter's origin is the top left of
 // the printable area.
 void RenderDocument(QPainter& painter, const ui::PrintedDocument& doc);
-// The face documents are printed in: a TrueType Japanese Gothic, embedded in a PDF with a map from each
-// glyph back to its one character, so that the PDF's text copies and searches as printed. The CJK
-// fallback's shared glyphs read back as radicals and some of its digits as nothing, so it serves only
-// where no such face is installed.
-QString PrintFamily();
 // Writes the documents, one page each, into a PDF file. Empty on success, else the reason it failed.
 QString WritePdf(const std::filesystem::path& path, const std::vector<ui::PrintedDocument>& docs);
 // A file name in folder for a printout made at `when`, which says what it is and when it was made and

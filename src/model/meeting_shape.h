@@ -15,6 +15,11 @@ constexpr bool IsRace(int race) {
   return race >= 1 && race <= kRaces;
 }
 
+// Whether runner is one of the runners the analyses hold.
+constexpr bool IsAnalysedRunner(int runner) {
+  return runner >= 1 && runner <= kRunnersAnalysed;
+}
+
 // The runners of a race that the analyses hold: its count, at most kRunnersAnalysed and never below 0.
 constexpr int AnalysedRunners(int runners) {
   return std::clamp(runners, 0, kRunnersAnalysed);

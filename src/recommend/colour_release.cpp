@@ -1,13 +1,9 @@
 #include "recommend/colour_release.h"
 
-#include <algorithm>
-
 #include "model/meeting_shape.h"
 #include "ui/palette.h"
 
 namespace recommend {
-
-namespace {}  // namespace
 
 void WhitenRunnerRows(analysis::RunnerGridWriter& grid, int runners) {
   runners = model::AnalysedRunners(runners);

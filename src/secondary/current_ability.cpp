@@ -86,7 +86,7 @@ void ResetAbilityAverage(model::Meeting& meeting) {
 }
 
 void ComputeCurrentAbility(model::Meeting& meeting, int race, int runner) {
-  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
+  if (!model::IsRace(race) || !model::IsAnalysedRunner(runner)) return;
   SecondaryAnalysisTables& t = meeting.Group<SecondaryAnalysisTables>();
   if (meeting.Group<basic::BasicAnalysisTables>().RunMask(runner) == basic::kNoRunCountsMask) {
     t.CurrentAbility(runner) = kNoValue;

@@ -25,7 +25,7 @@ const Text kOtherSurfaceMark = u".";
 const Text kTodaysSurfaceMark = u" ";
 
 bool HoldsRunner(int race, int runner) {
-  return model::IsRace(race) && runner >= 1 && runner <= model::kRunnersAnalysed;
+  return model::IsRace(race) && model::IsAnalysedRunner(runner);
 }
 
 // Moves a pair of neighbouring runs towards each other when they lie more than 20 apart.

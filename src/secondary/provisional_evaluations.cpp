@@ -109,7 +109,7 @@ class RunnerEstimate {
 }  // namespace
 
 void EstimateProvisionalEvaluations(model::Meeting& meeting, int race, int runner) {
-  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
+  if (!model::IsRace(race) || !model::IsAnalysedRunner(runner)) return;
   const Text& mask = meeting.Group<basic::BasicAnalysisTables>().RunMask(runner);
   if (!IsRunMask(mask)) return;
   model::AnalysedRunnerFamily& provisional = meeting.Group<SecondaryAnalysisTables>().ProvEval;

@@ -134,7 +134,7 @@ Text Finish(const Text& back_text, const Text& best) {
 
 void ComputeThreeFurlongValues(analysis::RunnerGridWriter& grid, model::Meeting& meeting, int race,
                                int runner) {
-  if (!model::IsRace(race) || runner < 1 || runner > model::kRunnersAnalysed) return;
+  if (!model::IsRace(race) || !model::IsAnalysedRunner(runner)) return;
   const intake::RaceCardTables& card = meeting.Group<intake::RaceCardTables>();
   const intake::PastRunTables& runs = meeting.Group<intake::PastRunTables>();
   const basic::BasicAnalysisTables& basic = meeting.Group<basic::BasicAnalysisTables>();

@@ -185,6 +185,8 @@ class Control {
   // and enabling every control has; each kind takes out its own fields first. A field the kind does
   // not have throws std::logic_error.
   virtual void ApplyDesign(const ControlDesign& row);
+  // Whether this control's rectangle lies at least partly inside its container's area.
+  bool InView() const;
 
  protected:
   // Stamps a change of this control, so that the frontend brings its view up to date.
@@ -192,8 +194,6 @@ class Control {
   // Runs an event handler as the platform does: a window unloaded inside it is destroyed afterwards.
   void Raise(const std::function<void()>& handler);
   Desktop& GetDesktop() const;
-  // Whether this control's rectangle lies at least partly inside its container's area.
-  bool InView() const;
 
  private:
   Form* owner_;

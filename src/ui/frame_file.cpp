@@ -80,16 +80,6 @@ bool ReadOpenFile(int fd, uint64_t size, uint64_t largest, std::string& into) {
   return true;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(put));
-  }
-  return true;
-}
-
 // A new file beside path, under a name of its own; the descriptor is -1 when none can be made.
 std::pair<int, std::filesystem::path> NewFileBeside(const std::filesystem::path& path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -132,6 +122,16 @@ bool WriteInPlace(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 }  // namespace
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(put));
+  }
+  return true;
+}
 
 uint64_t LargestBitmapFileOf(double width, double height) {
   return kLargestHeaders + kLargestPixel * PixelSide(width) * PixelSide(height);

@@ -25,4 +25,8 @@ bool ReadFrameFile(const std::filesystem::path& path, uint64_t largest, std::str
 // it was; anything else at the path (a FIFO, a device, a folder) fails at once.
 bool WriteFrameFile(const std::filesystem::path& path, std::string_view bytes);
 
+// Writes all of bytes to an open file, going on after an interrupted write; false on an error (errno
+// says which).
+bool WriteAll(int fd, std::string_view bytes);
+
 }  // namespace ui

@@ -29,10 +29,13 @@
 #include "shell/frm_ag0.h"
 #include "tests/desktop/qt_fixture.h"
 #include "tests/support/sample_road.h"
+#include "tests/support/scoped_env.h"
 #include "ui/grid.h"
 
 namespace desktop::testing {
 namespace {
+
+using testsupport::ScopedEnv;
 
 constexpr int kRace = 1;
 
@@ -58,13 +61,6 @@ std::vector<std::pair<std::string, std::vector<model::Text>>> AllCells(const mod
     cells.emplace_back(name, std::move(texts));
   }
   return cells;
-}
-
-std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files;
 }
 
 void ClickPrint(program::Program& app) {

@@ -26,11 +26,6 @@
 namespace desktop::testing {
 namespace {
 
-class NoInput : public Dispatcher {
- public:
-  void Dispatch(const std::function<void()>&) override {}
-};
-
 class FrontendTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -23,6 +23,8 @@
 namespace desktop {
 namespace {
 
+using testing::NoInput;
+
 // The merged cells of the grid as a picture: one string a row, one letter a cell, cells of one
 // merged cell sharing a letter (lettered in reading order). A cell joins its left or upper
 // neighbour exactly where the rule says so, so that a merge too many or too few shows in the picture.
@@ -97,11 +99,6 @@ TEST(GridMergeRule, EqualTextsMergeByModeAndFlagsButNeverAcrossTheFixedBorder) {
     EXPECT_EQ(MergedCells(grid), c.merged) << c.what;
   }
 }
-
-class NoInput : public Dispatcher {
- public:
-  void Dispatch(const std::function<void()>&) override {}
-};
 
 // A grid model of no fixed cells and its view, shown on the offscreen platform without focus, so that
 // no focus frame is drawn over the cells.

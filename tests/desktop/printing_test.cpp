@@ -25,9 +25,12 @@
 #include "desktop/painting.h"
 #include "desktop/picture_store.h"
 #include "tests/desktop/qt_fixture.h"
+#include "tests/support/scoped_env.h"
 
 namespace desktop::testing {
 namespace {
+
+using testsupport::ScopedEnv;
 
 // Output of a command, or nothing when it cannot run.
 std::optional<QString> RunCommand(const QString& command) {
@@ -133,14 +136,6 @@ TEST(PrintingTest, EveryScaleModeMeetsOnTheSamePlace) {
   QPageLayout a4 = PageLayoutOf(ui::PrintedDocument{});
   EXPECT_EQ(a4.pageSize().id(), QPageSize::A4);
   EXPECT_EQ(a4.orientation(), QPageLayout::Portrait);
-}
-
-// The files of a folder, by their names as the file system has them.
-std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files;
 }
 
 void PrintTwice(shell::App& app) {

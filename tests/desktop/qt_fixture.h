@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "desktop/frontend.h"
 #include "shell/app.h"
@@ -84,24 +86,20 @@ std::u16string PrintedCharacters(const ui::PrintedDocument& doc);
 std::u16string WithoutSpaces(const QString& text);
 std::optional<std::u16string> PdfCharacters(const QString& pdf);
 
+// The files of a folder, by their names as the file system has them, sorted.
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);
+
+// A dispatcher that drops every user action, for views shown only to be looked at.
+class NoInput : public Dispatcher {
+ public:
+  void Dispatch(const std::function<void()>&) override {}
+};
+
 // The printing's notice as the desktop shows it, each box closed with its OK as soon as it opens; the
 // texts of the boxes shown, in order.
 struct NoticeReader {
   std::function<void(const QString&)> Notice();
   QStringList texts;
-};
-
-// An environment variable set (or unset, for nullopt) for the life of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, std::optional<std::string> value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
 };
 
 }  // namespace desktop::testing

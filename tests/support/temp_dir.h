@@ -3,6 +3,9 @@
 // to the test and the process, or one test's set-up removes another's files.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace testsupport {
 
@@ -18,5 +21,11 @@ class ScopedTempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The whole content of a file, empty when it cannot be read.
+inline std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 }  // namespace testsupport

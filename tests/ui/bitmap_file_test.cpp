@@ -179,10 +179,7 @@ TEST(BitmapFile, RastersLinesWithTheirWidthAndStyle) {
   EXPECT_EQ(wide.pixels[0], palette::kWhite);
 }
 
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testsupport::FileBytes;
 
 // A save over an older file leaves exactly the new bitmap, whether the old one was longer or shorter,
 // and a save over something that is no file fails.

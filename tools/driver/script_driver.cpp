@@ -119,12 +119,6 @@ std::string PropertyPath(const std::string& prefix, const std::string& name) {
   return name.front() == '[' ? prefix + name : prefix + "." + name;
 }
 
-bool InsideItsContainer(const ui::Control& c) {
-  const double width = c.Container() != nullptr ? c.Container()->Width() : c.Owner().Width();
-  const double height = c.Container() != nullptr ? c.Container()->Height() : c.Owner().Height();
-  return c.Left() < width && c.Top() < height && c.Left() + c.Width() > 0 && c.Top() + c.Height() > 0;
-}
-
 // Why a menu entry takes no click now: its window, a separator, or it or a menu above it disabled or
 // hidden (as Menu::UserClick decides); empty when it takes one.
 std::string WhatBlocksMenu(const ui::Menu& menu) {
@@ -147,7 +141,7 @@ std::string WhatBlocks(const ui::Control& c) {
   for (const ui::Control* k = &c; k != nullptr; k = k->Container()) {
     if (!k->Enabled()) return k->Name() + " is disabled";
     if (!k->Visible()) return k->Name() + " is hidden";
-    if (k->Kind() != ui::ControlKind::kTimer && !InsideItsContainer(*k)) return k->Name() + " is out of view";
+    if (k->Kind() != ui::ControlKind::kTimer && !k->InView()) return k->Name() + " is out of view";
   }
   return c.Name() + " takes no input now";
 }
